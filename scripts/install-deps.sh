@@ -1,0 +1,39 @@
+#!/usr/bin/env bash
+# Installs every Debian 12 package the launcher needs to build, run and test.
+# Idempotent; works as root (no sudo needed) or as a user with sudo.
+set -euo pipefail
+
+packages=(
+  # toolchain
+  build-essential cmake ninja-build pkg-config clang clang-format libclang-rt-14-dev
+  # Qt 6.4: core, network, Quick/QML and the modules the window uses
+  qt6-base-dev qt6-base-dev-tools qt6-declarative-dev qt6-declarative-dev-tools
+  qt6-5compat-dev qt6-svg-dev qt6-qpa-plugins libqt6svg6
+  qml6-module-qtquick qml6-module-qtquick-window qml6-module-qtquick-controls
+  qml6-module-qtquick-layouts qml6-module-qtquick-templates qml6-module-qtquick-dialogs
+  qml6-module-qtqml-workerscript qml6-module-qt5compat-graphicaleffects
+  qml6-module-qt-labs-platform qml6-module-qtquick-shapes
+  # keyring
+  libsecret-1-dev gnome-keyring dbus dbus-x11
+  # tools the launcher runs, and the ones its tests use
+  tar gzip unzip zip curl xvfb xauth libgl1-mesa-dri fonts-dejavu-core
+  desktop-file-utils appstream dpkg-dev file time
+)
+
+SUDO=""
+if [ "$(id -u)" -ne 0 ]; then SUDO="sudo"; fi
+
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+
+if [ "${#missing[@]}" -eq 0 ]; then
+  echo "install-deps: all packages present"
+  exit 0
+fi
+
+echo "install-deps: installing ${missing[*]}"
+export DEBIAN_FRONTEND=noninteractive
+$SUDO apt-get update -qq
+$SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"

@@ -1,0 +1,8 @@
+#include "LogCategories.h"
+
+Q_LOGGING_CATEGORY(lcSteamCmd, "vantor.steamcmd", QtInfoMsg)
+Q_LOGGING_CATEGORY(lcPatch, "vantor.patch", QtInfoMsg)
+Q_LOGGING_CATEGORY(lcKeychain, "vantor.keychain", QtInfoMsg)
+Q_LOGGING_CATEGORY(lcUpdate, "vantor.update", QtInfoMsg)
+Q_LOGGING_CATEGORY(lcLaunch, "vantor.launch", QtInfoMsg)
+Q_LOGGING_CATEGORY(lcUi, "vantor.ui", QtInfoMsg)

@@ -1,0 +1,93 @@
+#include "SteamCMDState.h"
+
+#include <cstdio>
+
+SteamCMDState SteamCMDState::downloading(const QString &progressLine)
+{
+    SteamCMDState s(Kind::Downloading);
+    s.m_text = progressLine;
+    return s;
+}
+
+SteamCMDState SteamCMDState::downloadingPatch(double fraction)
+{
+    SteamCMDState s(Kind::DownloadingPatch);
+    s.m_progress = fraction;
+    return s;
+}
+
+SteamCMDState SteamCMDState::failed(const QString &message)
+{
+    SteamCMDState s(Kind::Failed);
+    s.m_text = message;
+    return s;
+}
+
+QString SteamCMDState::statusText() const
+{
+    switch (m_kind) {
+    case Kind::Downloading:
+        return QStringLiteral("DOWNLOADING ASSETS... ") + m_text;
+    case Kind::DownloadingPatch: {
+        // printf "%.0f" rounds half to even exactly like the C library does;
+        // QString::number would not, so the C library formats it.
+        char buffer[64];
+        std::snprintf(buffer, sizeof buffer, "DOWNLOADING PATCH... %.0f%%", m_progress * 100.0);
+        return QString::fromLatin1(buffer);
+    }
+    case Kind::Failed:
+        return QStringLiteral("ERROR: ") + m_text;
+    case Kind::Idle:
+        return QStringLiteral("READY");
+    case Kind::DownloadingSteamCMD:
+        return QStringLiteral("INSTALLING STEAMCMD...");
+    case Kind::WaitingForCredentials:
+        return QStringLiteral("AWAITING CREDENTIALS");
+    case Kind::Authenticating:
+        return QStringLiteral("AUTHENTICATING...");
+    case Kind::WaitingSteamGuard:
+        return QStringLiteral("STEAM GUARD CODE REQUIRED");
+    case Kind::Validating:
+        return QStringLiteral("VALIDATING FILES...");
+    case Kind::UnpackingPatch:
+        return QStringLiteral("UNPACKING PATCH...");
+    case Kind::Completed:
+        return QStringLiteral("ASSETS READY");
+    }
+    return {};
+}
+
+bool SteamCMDState::isRunning() const
+{
+    switch (m_kind) {
+    case Kind::Downloading:
+    case Kind::DownloadingPatch:
+    case Kind::DownloadingSteamCMD:
+    case Kind::Authenticating:
+    case Kind::Validating:
+    case Kind::UnpackingPatch:
+        return true;
+    case Kind::Failed:
+    case Kind::Idle:
+    case Kind::WaitingForCredentials:
+    case Kind::WaitingSteamGuard:
+    case Kind::Completed:
+        return false;
+    }
+    return false;
+}
+
+bool operator==(const SteamCMDState &a, const SteamCMDState &b)
+{
+    if (a.m_kind != b.m_kind)
+        return false;
+    switch (a.m_kind) {
+    case SteamCMDState::Kind::Downloading:
+    case SteamCMDState::Kind::Failed:
+        return a.m_text == b.m_text;
+    case SteamCMDState::Kind::DownloadingPatch:
+        return a.m_progress == b.m_progress; // NaN != NaN, deliberately
+    default:
+        return true;
+    }
+}

@@ -1,0 +1,74 @@
+#pragma once
+
+#include <QMetaType>
+#include <QObject>
+#include <QString>
+
+// Where the Steam download workflow stands. A value type: one of eleven kinds,
+// some carrying a payload (a progress line, a patch fraction, a failure text).
+class SteamCMDState
+{
+    Q_GADGET
+    Q_PROPERTY(Kind kind READ kind CONSTANT)
+    Q_PROPERTY(QString statusText READ statusText CONSTANT)
+    Q_PROPERTY(bool isRunning READ isRunning CONSTANT)
+    Q_PROPERTY(QString text READ text CONSTANT)
+    Q_PROPERTY(double progress READ progress CONSTANT)
+
+public:
+    enum class Kind
+    {
+        Downloading,           // SteamCMD reports a progress line (text payload)
+        DownloadingPatch,      // community patch download (fraction payload, 0..1)
+        Failed,                // the workflow ended with a message (text payload)
+        Idle,                  // nothing under way; also after a cancel
+        DownloadingSteamCMD,   // SteamCMD itself is being installed
+        WaitingForCredentials, // reserved; no operation enters it
+        Authenticating,        // SteamCMD launched, or a Steam Guard code sent
+        WaitingSteamGuard,     // SteamCMD asks for a Steam Guard code
+        Validating,            // SteamCMD verifies the installed files
+        UnpackingPatch,        // unzip runs over the install folder
+        Completed,             // assets ready
+    };
+    Q_ENUM(Kind)
+
+    SteamCMDState() = default; // idle
+
+    static SteamCMDState downloading(const QString &progressLine);
+    static SteamCMDState downloadingPatch(double fraction);
+    static SteamCMDState failed(const QString &message);
+    static SteamCMDState idle() { return SteamCMDState(Kind::Idle); }
+    static SteamCMDState downloadingSteamCMD() { return SteamCMDState(Kind::DownloadingSteamCMD); }
+    static SteamCMDState waitingForCredentials()
+    {
+        return SteamCMDState(Kind::WaitingForCredentials);
+    }
+    static SteamCMDState authenticating() { return SteamCMDState(Kind::Authenticating); }
+    static SteamCMDState waitingSteamGuard() { return SteamCMDState(Kind::WaitingSteamGuard); }
+    static SteamCMDState validating() { return SteamCMDState(Kind::Validating); }
+    static SteamCMDState unpackingPatch() { return SteamCMDState(Kind::UnpackingPatch); }
+    static SteamCMDState completed() { return SteamCMDState(Kind::Completed); }
+
+    Kind kind() const { return m_kind; }
+    // Payload of Downloading and Failed; empty for the other kinds.
+    QString text() const { return m_text; }
+    // Payload of DownloadingPatch; 0 for the other kinds.
+    double progress() const { return m_progress; }
+
+    QString statusText() const;
+    // True while a workflow is busy. Waiting for a Steam Guard code is not busy.
+    bool isRunning() const;
+
+    // Same kind and equal payloads; a NaN fraction never equals itself.
+    friend bool operator==(const SteamCMDState &a, const SteamCMDState &b);
+    friend bool operator!=(const SteamCMDState &a, const SteamCMDState &b) { return !(a == b); }
+
+private:
+    explicit SteamCMDState(Kind kind) : m_kind(kind) {}
+
+    Kind m_kind = Kind::Idle;
+    QString m_text;
+    double m_progress = 0.0;
+};
+
+Q_DECLARE_METATYPE(SteamCMDState)

@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QByteArray>
+#include <QHash>
+#include <QObject>
+#include <QString>
+#include <QTcpServer>
+
+class QTcpSocket;
+
+// A tiny HTTP/1.1 server on 127.0.0.1 with an ephemeral port, for tests.
+// Each path answers with a configured response; unknown paths get a 404.
+class LoopbackHttpServer : public QObject
+{
+    Q_OBJECT
+
+public:
+    struct Response
+    {
+        int status = 200;
+        QByteArray body;
+        QByteArray contentType = "application/octet-stream";
+        // Serve this file's bytes instead of body (streamed, never whole in memory).
+        QString bodyFile;
+        // Send the body in pieces of chunkSize bytes, chunkIntervalMs apart.
+        int chunkSize = 0;
+        int chunkIntervalMs = 0;
+        // Read the request and never answer.
+        bool hang = false;
+    };
+
+    explicit LoopbackHttpServer(QObject *parent = nullptr);
+    ~LoopbackHttpServer() override;
+
+    bool listen();
+    quint16 port() const;
+    QString url(const QString &path) const;
+
+    void setRoute(const QString &path, const Response &response);
+    int requestCount(const QString &path) const { return m_counts.value(path); }
+
+    // An address on loopback where nothing listens: stands for "no network".
+    static QString closedPortUrl(const QString &path);
+
+private:
+    void handleConnection(QTcpSocket *socket);
+    void respond(QTcpSocket *socket, const QString &path);
+
+    QTcpServer m_server;
+    QHash<QString, Response> m_routes;
+    QHash<QString, int> m_counts;
+};

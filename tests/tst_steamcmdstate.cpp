@@ -1,0 +1,178 @@
+#include "SteamCMDManager.h"
+#include "SteamCMDState.h"
+#include "TestHome.h"
+
+#include <QSignalSpy>
+#include <QTemporaryFile>
+#include <QTest>
+
+#include <cmath>
+#include <cstdio>
+#include <unistd.h>
+
+using Kind = SteamCMDState::Kind;
+
+class TestSteamCMDState : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void statusTexts_data();
+    void statusTexts();
+    void runningFlag();
+    void equality();
+    void newManagerStartsIdle();
+    void failSetsStateThenConsoleLine();
+    void appendLogKeepsTextAndEchoesIt();
+    void stateNotifiesOnlyOnChange();
+};
+
+void TestSteamCMDState::statusTexts_data()
+{
+    QTest::addColumn<SteamCMDState>("state");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("downloading") << SteamCMDState::downloading("Update state (0x61) 12.5")
+                                 << "DOWNLOADING ASSETS... Update state (0x61) 12.5";
+    QTest::newRow("downloading-empty")
+        << SteamCMDState::downloading("") << "DOWNLOADING ASSETS... ";
+    QTest::newRow("patch-0.456") << SteamCMDState::downloadingPatch(0.456)
+                                 << "DOWNLOADING PATCH... 46%";
+    QTest::newRow("patch-0") << SteamCMDState::downloadingPatch(0.0) << "DOWNLOADING PATCH... 0%";
+    QTest::newRow("patch-1") << SteamCMDState::downloadingPatch(1.0) << "DOWNLOADING PATCH... 100%";
+    // printf rounds half to even: 0.125 * 100 = 12.5 gives 12.
+    QTest::newRow("patch-half-even")
+        << SteamCMDState::downloadingPatch(0.125) << "DOWNLOADING PATCH... 12%";
+    QTest::newRow("failed") << SteamCMDState::failed("Game not owned — purchase required")
+                            << "ERROR: Game not owned — purchase required";
+    QTest::newRow("failed-empty") << SteamCMDState::failed("") << "ERROR: ";
+    QTest::newRow("idle") << SteamCMDState::idle() << "READY";
+    QTest::newRow("steamcmd") << SteamCMDState::downloadingSteamCMD() << "INSTALLING STEAMCMD...";
+    QTest::newRow("credentials") << SteamCMDState::waitingForCredentials()
+                                 << "AWAITING CREDENTIALS";
+    QTest::newRow("auth") << SteamCMDState::authenticating() << "AUTHENTICATING...";
+    QTest::newRow("guard") << SteamCMDState::waitingSteamGuard() << "STEAM GUARD CODE REQUIRED";
+    QTest::newRow("validating") << SteamCMDState::validating() << "VALIDATING FILES...";
+    QTest::newRow("unpacking") << SteamCMDState::unpackingPatch() << "UNPACKING PATCH...";
+    QTest::newRow("completed") << SteamCMDState::completed() << "ASSETS READY";
+}
+
+void TestSteamCMDState::statusTexts()
+{
+    QFETCH(SteamCMDState, state);
+    QFETCH(QString, text);
+    QCOMPARE(state.statusText(), text);
+}
+
+void TestSteamCMDState::runningFlag()
+{
+    const QList<SteamCMDState> running = {
+        SteamCMDState::downloading("x"),      SteamCMDState::downloadingPatch(0.5),
+        SteamCMDState::downloadingSteamCMD(), SteamCMDState::authenticating(),
+        SteamCMDState::validating(),          SteamCMDState::unpackingPatch()};
+    const QList<SteamCMDState> resting = {
+        SteamCMDState::failed("x"), SteamCMDState::idle(), SteamCMDState::waitingForCredentials(),
+        SteamCMDState::waitingSteamGuard(), SteamCMDState::completed()};
+    for (const SteamCMDState &s : running)
+        QVERIFY2(s.isRunning(), qPrintable(s.statusText()));
+    for (const SteamCMDState &s : resting)
+        QVERIFY2(!s.isRunning(), qPrintable(s.statusText()));
+}
+
+void TestSteamCMDState::equality()
+{
+    QCOMPARE(SteamCMDState::failed("a"), SteamCMDState::failed("a"));
+    QVERIFY(SteamCMDState::failed("a") != SteamCMDState::failed("b"));
+    // Same text, different kind.
+    QVERIFY(SteamCMDState::downloading("a") != SteamCMDState::failed("a"));
+    QVERIFY(SteamCMDState::idle() != SteamCMDState::completed());
+    QCOMPARE(SteamCMDState::downloadingPatch(0.25), SteamCMDState::downloadingPatch(0.25));
+    QVERIFY(SteamCMDState::downloadingPatch(0.25) != SteamCMDState::downloadingPatch(0.5));
+    const SteamCMDState nan = SteamCMDState::downloadingPatch(std::nan(""));
+    QVERIFY(!(nan == nan));
+    QCOMPARE(SteamCMDState(), SteamCMDState::idle());
+}
+
+void TestSteamCMDState::newManagerStartsIdle()
+{
+    TestHome home;
+    SteamCMDManager manager;
+    QCOMPARE(manager.state(), SteamCMDState::idle());
+    QCOMPARE(manager.statusText(), QStringLiteral("READY"));
+    QVERIFY(!manager.isRunning());
+    QVERIFY(manager.consoleLog().isEmpty());
+    QVERIFY(manager.steamGuardCode().isEmpty());
+    QVERIFY(!manager.showPurchaseAlert());
+    QVERIFY(manager.lastUsername().isEmpty());
+    QCOMPARE(SteamCMDManager::appID(), QStringLiteral("4187530"));
+    QVERIFY(SteamCMDManager::storeURL().endsWith(QStringLiteral("/app/4187530")));
+}
+
+void TestSteamCMDState::failSetsStateThenConsoleLine()
+{
+    SteamCMDManager manager;
+    manager.setEchoToStandardOutput(false);
+    QList<QPair<QString, QString>> events; // (what, value) in order of arrival
+    connect(&manager, &SteamCMDManager::stateChanged, this, [&] {
+        events.append({"state", manager.statusText()});
+    });
+    connect(&manager, &SteamCMDManager::consoleLogChanged, this, [&] {
+        events.append({"console", manager.consoleLog()});
+    });
+
+    manager.fail("boom");
+    // Nothing happens synchronously: both effects are posted.
+    QVERIFY(events.isEmpty());
+    QCOMPARE(manager.state(), SteamCMDState::idle());
+
+    QTRY_COMPARE(events.size(), 2);
+    QCOMPARE(events[0], qMakePair(QString("state"), QString("ERROR: boom")));
+    QCOMPARE(events[1], qMakePair(QString("console"), QString("\n[✗] boom\n")));
+
+    // A later failure replaces the message; both stay in the console.
+    manager.fail("second");
+    QTRY_VERIFY(manager.consoleLog().endsWith("\n[✗] second\n"));
+    QCOMPARE(manager.state(), SteamCMDState::failed("second"));
+    QCOMPARE(manager.consoleLog(), QStringLiteral("\n[✗] boom\n\n[✗] second\n"));
+}
+
+void TestSteamCMDState::appendLogKeepsTextAndEchoesIt()
+{
+    QTemporaryFile capture;
+    QVERIFY(capture.open());
+    std::fflush(stdout);
+    const int savedStdout = dup(STDOUT_FILENO);
+    QVERIFY(savedStdout >= 0);
+    QVERIFY(dup2(capture.handle(), STDOUT_FILENO) >= 0);
+
+    SteamCMDManager manager;
+    manager.appendLog("partial line, ");
+    manager.appendLog("rest ✓ of it\n");
+
+    std::fflush(stdout);
+    dup2(savedStdout, STDOUT_FILENO);
+    close(savedStdout);
+
+    // Standard output got the bytes at once, before the event loop ran.
+    capture.seek(0);
+    QCOMPARE(QString::fromUtf8(capture.readAll()), QStringLiteral("partial line, rest ✓ of it\n"));
+    QVERIFY(manager.consoleLog().isEmpty());
+    QTRY_COMPARE(manager.consoleLog(), QStringLiteral("partial line, rest ✓ of it\n"));
+}
+
+void TestSteamCMDState::stateNotifiesOnlyOnChange()
+{
+    SteamCMDManager manager;
+    QSignalSpy guard(&manager, &SteamCMDManager::steamGuardCodeChanged);
+    manager.setSteamGuardCode("123");
+    manager.setSteamGuardCode("123");
+    QCOMPARE(guard.count(), 1);
+
+    QSignalSpy alert(&manager, &SteamCMDManager::showPurchaseAlertChanged);
+    manager.setShowPurchaseAlert(false);
+    QCOMPARE(alert.count(), 0);
+    manager.setShowPurchaseAlert(true);
+    QCOMPARE(alert.count(), 1);
+}
+
+QTEST_GUILESS_MAIN(TestSteamCMDState)
+#include "tst_steamcmdstate.moc"
