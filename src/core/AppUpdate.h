@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QByteArray>
+#include <QJsonObject>
+#include <QMetaType>
+#include <QObject>
+#include <QString>
+
+#include <optional>
+
+// One decoded update manifest: the newest published launcher.
+class AppUpdate
+{
+    Q_GADGET
+    Q_PROPERTY(QString version MEMBER version CONSTANT)
+    Q_PROPERTY(qint64 build MEMBER build CONSTANT)
+    Q_PROPERTY(QString downloadURL MEMBER downloadURL CONSTANT)
+    Q_PROPERTY(QString releaseNotes MEMBER releaseNotes CONSTANT)
+    Q_PROPERTY(QString releaseDate MEMBER releaseDate CONSTANT)
+    Q_PROPERTY(QString minOSVersion MEMBER minOSVersion CONSTANT)
+
+public:
+    QString version;
+    qint64 build = 0;
+    QString downloadURL;
+    QString releaseNotes;
+    QString releaseDate;
+    QString minOSVersion;
+
+    // Strict decoding of a manifest body; nothing when any rule is broken.
+    static std::optional<AppUpdate> decode(const QByteArray &json);
+    QJsonObject toJson() const;
+
+    friend bool operator==(const AppUpdate &, const AppUpdate &) = default;
+};
+
+Q_DECLARE_METATYPE(AppUpdate)

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QString>
+
+#include <optional>
+
+// Where Steam credentials live between runs: one password per account of the
+// launcher's service. Implementations swallow their errors: a store that
+// cannot be reached simply remembers nothing.
+class CredentialStore
+{
+public:
+    virtual ~CredentialStore() = default;
+
+    virtual void save(const QString &account, const QString &password) = 0;
+    virtual void remove(const QString &account) = 0;
+    virtual std::optional<QString> load(const QString &account) = 0;
+    // The account name of some stored item of the service, found without knowing it.
+    virtual std::optional<QString> anyAccount() = 0;
+};

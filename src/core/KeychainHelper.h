@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QString>
+
+#include <memory>
+#include <optional>
+
+class CredentialStore;
+
+// The Steam user name and password across launches, in the system's secret
+// store. Stateless: four static operations; every store error is swallowed.
+class KeychainHelper
+{
+public:
+    KeychainHelper() = delete;
+
+    // Replaces any stored password of the account (delete, then add).
+    static void save(const QString &account, const QString &password);
+    // Removes the account's item; harmless when there is none.
+    static void deleteItem(const QString &account);
+    static std::optional<QString> load(const QString &account);
+    // The account name of a stored item of the launcher, without knowing it.
+    static std::optional<QString> savedUsername();
+
+    // The store behind the four operations: the platform's by default; tests
+    // put their own in place. Passing nullptr goes back to the platform's.
+    static void setStore(std::shared_ptr<CredentialStore> store);
+    static std::shared_ptr<CredentialStore> store();
+};
