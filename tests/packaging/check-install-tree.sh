@@ -14,6 +14,10 @@ isolate_home "$scratch/user"
 "$CMAKE" --install "$BUILD_DIR" --prefix "$scratch/prefix" >/dev/null
 check_tree "$scratch/prefix"
 check_runs "$scratch/prefix/bin/vantor-launcher"
+# The manifest lists everything installed (the link too), so it can be uninstalled.
+[ "$(LC_ALL=C sort "$BUILD_DIR/install_manifest.txt")" = \
+  "$(find "$scratch/prefix" ! -type d | LC_ALL=C sort)" ] ||
+    fail "install_manifest.txt does not list exactly the installed files"
 
 # 2. Staged under DESTDIR, as packagers do (cpack too): everything must land below the
 #    stage. The prefix lies in the scratch folder as well, so a rule that ignores DESTDIR
