@@ -179,8 +179,11 @@ void UpdateChecker::finishCheck(QNetworkReply *reply)
     }
 
     std::optional<AppUpdate> update;
-    if (deliveredBody(reply))
-        update = AppUpdate::decode(reply->readAll());
+    if (deliveredBody(reply)) {
+        const QByteArray body = reply->read(maxManifestSize + 1);
+        if (body.size() <= maxManifestSize)
+            update = AppUpdate::decode(body);
+    }
     const bool manifestRead = update.has_value();
     qCDebug(lcUpdate) << "check finished:" << reply->error() << "manifest read:" << manifestRead;
     // Newer when the version is newer, or else when the build number is
