@@ -41,5 +41,5 @@ until dbus-send --session --print-reply --dest=org.freedesktop.DBus /org/freedes
 done
 
 status=0
-"$@" || status=$?
+VANTOR_PRIVATE_KEYRING=1 "$@" || status=$?
 exit "$status"
