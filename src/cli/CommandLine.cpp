@@ -1,6 +1,7 @@
 #include "CommandLine.h"
 
 #include "BuildConfig.h"
+#include "GameCommands.h"
 
 #include <QCoreApplication>
 #include <QTextStream>
@@ -21,7 +22,14 @@ struct CommandEntry
 
 const std::map<QString, CommandEntry> &commands()
 {
-    static const std::map<QString, CommandEntry> table = {};
+    static const std::map<QString, CommandEntry> table = {
+        {QStringLiteral("validate"),
+         {GameCommands::validate, "check that DIR holds both game versions"}},
+        {QStringLiteral("launch"),
+         {GameCommands::launch, "start the game [--source steam|local] [--path DIR]"}},
+        {QStringLiteral("status"),
+         {GameCommands::status, "show SteamCMD, assets, local folder, user and version"}},
+    };
     return table;
 }
 
