@@ -19,7 +19,7 @@ const char *const kInvalidFolder =
 
 QString absolute(const QString &path)
 {
-    return QDir::isRelativePath(path) ? QFileInfo(path).absoluteFilePath() : path;
+    return QDir::isRelativePath(path) ? QDir::cleanPath(QFileInfo(path).absoluteFilePath()) : path;
 }
 
 int usageError(const QString &message, const char *usage)

@@ -34,7 +34,7 @@ QStringList allNames(const QString &folder)
 // ones are kept exactly as they are.
 QString absolutePath(const QString &path)
 {
-    return QDir::isRelativePath(path) ? QFileInfo(path).absoluteFilePath() : path;
+    return QDir::isRelativePath(path) ? QDir::cleanPath(QFileInfo(path).absoluteFilePath()) : path;
 }
 
 } // namespace
