@@ -136,9 +136,12 @@ void TestGameFolder::layouts_data()
         << QStringList{"A/.ini.big", "A/.inidl.big"} << false;
     QTest::newRow("only the base game") << QStringList{"A/ini.big", "B/ini.big"} << false;
     QTest::newRow("only the expansion") << QStringList{"A/inidl.big"} << false;
-    QTest::newRow("near misses") << QStringList{"A/ini.big.bak", "A/inidl.big ", "B/ ini.big",
-                                                "B/ini.bigx", "C/inidl"}
-                                 << false;
+    QTest::newRow("base-game near misses")
+        << QStringList{"A/ini.big.bak", "B/ ini.big", "B/ini.bigx", "C/ini", "D/inidl.big"}
+        << false;
+    QTest::newRow("expansion near misses")
+        << QStringList{"A/ini.big", "B/inidl.big.bak", "B/inidl.big ", "C/INIDL", "D/xinidl.big"}
+        << false;
 }
 
 void TestGameFolder::layouts()
