@@ -5,8 +5,9 @@
 
 // A stand-in for the game engine: a shell script that writes down how it was
 // started (argument count, working folder, VANTOR_INSTALL_PATH and how often
-// it occurs, its process id) and then stays alive for half a minute, so a
-// test can see it outlive the launcher. The destructor ends it.
+// it occurs, its process id) and then stays alive for ten seconds, so a
+// test can see it outlive the launcher. The destructor ends it once it has
+// written its record; one that never got that far ends by itself.
 class FakeEngine
 {
 public:
