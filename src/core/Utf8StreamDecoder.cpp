@@ -62,7 +62,8 @@ QString Utf8StreamDecoder::finish()
 {
     if (m_pending.isEmpty())
         return QString();
-    const QString rest = QString::fromUtf8(m_pending);
+    // What is held back is always the valid beginning of one character, so
+    // it stands for exactly one replacement character.
     m_pending.clear();
-    return rest;
+    return QString(QChar::ReplacementCharacter);
 }
