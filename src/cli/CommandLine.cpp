@@ -1,6 +1,7 @@
 #include "CommandLine.h"
 
 #include "BuildConfig.h"
+#include "DownloadCommand.h"
 
 #include <QCoreApplication>
 #include <QTextStream>
@@ -21,7 +22,9 @@ struct CommandEntry
 
 const std::map<QString, CommandEntry> &commands()
 {
-    static const std::map<QString, CommandEntry> table = {};
+    static const std::map<QString, CommandEntry> table = {
+        {QStringLiteral("download"), {&DownloadCommand::run, DownloadCommand::summary()}},
+    };
     return table;
 }
 
