@@ -728,6 +728,8 @@ void SteamCMDManager::downloadCommunityPatch()
 
 void SteamCMDManager::patchDataArrived(PatchDownload &download)
 {
+    if (!download.reply->isOpen())
+        return;
     const QByteArray data = download.reply->readAll();
     if (data.isEmpty() || !download.writeError.isEmpty())
         return;
@@ -762,6 +764,10 @@ void SteamCMDManager::patchFinished(const std::shared_ptr<PatchDownload> &downlo
 
     if (!download->writeError.isEmpty()) {
         fail(QStringLiteral("Failed to download patch: ") + download->writeError);
+    } else if (error == QNetworkReply::OperationCanceledError) {
+        // Only the inactivity timeout cancels a download of the current run.
+        fail(QStringLiteral("Failed to download patch: no data received for %1 seconds")
+                 .arg(kFetchInactivityTimeoutMs / 1000));
     } else if (error != QNetworkReply::NoError && !(answered && httpStatusError)) {
         fail(QStringLiteral("Failed to download patch: ") + reply->errorString());
     } else if (!download->file->flush()) {
