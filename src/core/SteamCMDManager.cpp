@@ -2,6 +2,7 @@
 
 #include "Endpoints.h"
 #include "LogCategories.h"
+#include "TextCase.h"
 #include "Utf8StreamDecoder.h"
 
 #include <QDir>
@@ -553,7 +554,7 @@ void SteamCMDManager::processOutput(const QString &chunk)
 {
     appendLog(chunk);
 
-    const QString lower = chunk.toLower();
+    const QString lower = TextCase::toLower(chunk);
     const auto has = [&lower](QLatin1StringView phrase) {
         return lower.contains(phrase);
     };
@@ -565,11 +566,7 @@ void SteamCMDManager::processOutput(const QString &chunk)
         QMetaObject::invokeMethod(
             this, [this] { setShowPurchaseAlert(true); }, Qt::QueuedConnection);
     } else if (has("update state"_L1)) {
-        const QStringList pieces = chunk.split(QLatin1Char('\n'));
-        for (const QString &piece : pieces) {
-            if (piece.toLower().contains("update state"_L1))
-                postState(SteamCMDState::downloading(piece.trimmed()));
-        }
+        postProgressLines(chunk, lower);
     } else if (has("validating"_L1)) {
         postState(SteamCMDState::validating());
     } else if (has("login failure"_L1) || has("invalid password"_L1)) {
@@ -577,6 +574,37 @@ void SteamCMDManager::processOutput(const QString &chunk)
         // Only a child that was really started can be asked to stop.
         if (m_process && m_process->state() != QProcess::NotRunning)
             m_process->terminate();
+    }
+}
+
+void SteamCMDManager::postProgressLines(const QString &chunk, const QString &lower)
+{
+    const auto phrase = "update state"_L1;
+    if (lower.size() != chunk.size()) {
+        // Lower-casing changed the length (a letter with a longer lower-case
+        // form): positions in the two texts differ, so go line by line.
+        const QStringList pieces = chunk.split(QLatin1Char('\n'));
+        for (const QString &piece : pieces) {
+            if (TextCase::toLower(piece).contains(phrase))
+                postState(SteamCMDState::downloading(piece.trimmed()));
+        }
+        return;
+    }
+    // Same length, same positions: find the phrase in the lower-cased text
+    // and cut its line from the original, without splitting the whole chunk
+    // (a chunk can hold hundreds of lines).
+    qsizetype from = 0;
+    for (;;) {
+        const qsizetype at = lower.indexOf(phrase, from);
+        if (at < 0)
+            return;
+        const qsizetype start = lower.lastIndexOf(QLatin1Char('\n'), at) + 1;
+        qsizetype end = lower.indexOf(QLatin1Char('\n'), at);
+        if (end < 0)
+            end = lower.size();
+        postState(SteamCMDState::downloading(
+            QStringView(chunk).mid(start, end - start).trimmed().toString()));
+        from = end;
     }
 }
 

@@ -132,6 +132,7 @@ private:
     void childFinished(QProcess *child, int status, quint64 generation, const QString &username,
                        const QString &password);
     void processOutput(const QString &chunk);
+    void postProgressLines(const QString &chunk, const QString &lower);
     void writeToProcess(const QString &text);
 
     void reorganizeAssets();
