@@ -129,6 +129,9 @@ Timing logThroughManager(SteamCMDManager &manager, qint64 logBytes)
     return t;
 }
 
+int runLogPart(SteamCMDManager &manager, QTemporaryDir &work, int lines, int rounds);
+int runPatchPart(SteamCMDManager &manager, QTemporaryDir &work, int patchMiB, int rounds);
+
 int serve(const QString &file)
 {
     LoopbackHttpServer server;
@@ -159,17 +162,41 @@ int main(int argc, char **argv)
     const int patchMiB = option("--patch-mib", 512);
     const int rounds = std::max(1, option("--rounds", 3));
 
+    // Each part runs in a fresh process of its own, so that the memory the
+    // first one leaves behind does not blur the second one's figures.
+    const bool logPart = args.contains(QLatin1String("--log-part"));
+    const bool patchPart = args.contains(QLatin1String("--patch-part"));
+    if (!logPart && !patchPart) {
+        for (const char *part : {"--log-part", "--patch-part"}) {
+            QProcess child;
+            child.setProcessChannelMode(QProcess::ForwardedChannels);
+            child.start(QCoreApplication::applicationFilePath(), args.mid(1)
+                                                                     << QString::fromLatin1(part));
+            if (!child.waitForFinished(-1) || child.exitCode() != 0)
+                return 1;
+        }
+        return 0;
+    }
+
     TestHome home;
     if (!home.isValid())
         return 1;
     QTemporaryDir work;
+    SteamCMDManager manager;
+    manager.setEchoToStandardOutput(false);
+    if (logPart)
+        return runLogPart(manager, work, lines, rounds);
+    return runPatchPart(manager, work, patchMiB, rounds);
+}
 
+namespace {
+
+int runLogPart(SteamCMDManager &manager, QTemporaryDir &work, int lines, int rounds)
+{
     // ---- 1. SteamCMD output ---------------------------------------------
     const QByteArray log = makeLog(lines);
     const QString logPath = work.filePath(QStringLiteral("steamcmd.log"));
     writeFile(logPath, log);
-    SteamCMDManager manager;
-    manager.setEchoToStandardOutput(false);
     writeScript(manager.steamCMDBinary(),
                 "#!/bin/sh\n/bin/cat '" + logPath.toUtf8() + "'\nexit 1\n");
 
@@ -201,7 +228,11 @@ int main(int argc, char **argv)
                .arg(logPeakKiB * 1024.0 / double(log.size()), 0, 'f', 2);
     out.flush();
     QFile::remove(logPath);
+    return 0;
+}
 
+int runPatchPart(SteamCMDManager &manager, QTemporaryDir &work, int patchMiB, int rounds)
+{
     // ---- 2. community patch ---------------------------------------------
     const QString body = work.filePath(QStringLiteral("patch.bin"));
     {
@@ -245,11 +276,14 @@ int main(int argc, char **argv)
         QElapsedTimer download;
         bool started = false;
         double seconds = 0;
+        double lastFraction = 0;
         auto connection = QObject::connect(&manager, &SteamCMDManager::stateChanged, [&] {
             const auto kind = manager.state().kind();
             if (kind == SteamCMDState::Kind::DownloadingPatch && !started) {
                 started = true;
                 download.start();
+            } else if (kind == SteamCMDState::Kind::DownloadingPatch) {
+                lastFraction = manager.state().progress();
             } else if (kind == SteamCMDState::Kind::UnpackingPatch && started) {
                 seconds = download.nsecsElapsed() / 1e9;
             }
@@ -266,8 +300,9 @@ int main(int argc, char **argv)
         if (measured)
             patchPeakKiB = std::max(patchPeakKiB, statusKiB("VmHWM") - before);
         patchTimes.push_back(seconds);
-        if (seconds <= 0)
-            out << "  (manager: " << manager.statusText() << ")\n";
+        if (seconds <= 0 || lastFraction != 1.0)
+            out << "  (manager: " << manager.statusText() << ", last fraction " << lastFraction
+                << ")\n";
     }
     server.kill();
     server.waitForFinished();
@@ -288,3 +323,5 @@ int main(int argc, char **argv)
     out.flush();
     return 0;
 }
+
+} // namespace
