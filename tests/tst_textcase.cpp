@@ -20,8 +20,9 @@ void TestTextCase::samples_data()
                            << "update state (0x61) @[]`{}";
     QTest::newRow("latin") << "ÄÖÜ Größe ÉCOLE"
                            << "äöü größe école";
-    QTest::newRow("greek and cyrillic") << "ΣΤΕΑΜ Гвард"
-                                        << "\u03C3\u03C4\u03B5\u03B1\u03BC \u0433\u0432\u0430\u0440\u0434";
+    QTest::newRow("greek and cyrillic")
+        << "ΣΤΕΑΜ Гвард"
+        << "\u03C3\u03C4\u03B5\u03B1\u03BC \u0433\u0432\u0430\u0440\u0434";
     QTest::newRow("supplementary") << QString::fromUcs4(U"\U00010400x") // Deseret capital
                                    << QString::fromUcs4(U"\U00010428x");
     QTest::newRow("dotted capital I grows") << "LOGİN" << QString("logi\u0307n");
