@@ -330,19 +330,28 @@ void SteamCMDManager::bootstrapFinish(std::function<void(bool)> completion)
 #ifdef Q_OS_MACOS
     // Downloaded files carry a quarantine attribute that would stop SteamCMD
     // from starting; its exit status does not matter.
-    {
-        QProcess xattr;
-        xattr.start(QStringLiteral("/usr/bin/xattr"), {QStringLiteral("-cr"), steamCMDDir()});
-        if (!xattr.waitForStarted()) {
-            fail(QStringLiteral("Installation error: ") + xattr.errorString());
-            completion(false);
-            return;
-        }
-        xattr.waitForFinished(-1);
-    }
-#endif
+    auto *xattr = new QProcess(this);
+    connect(xattr, &QProcess::errorOccurred, this,
+            [this, xattr, completion](QProcess::ProcessError e) {
+                if (e != QProcess::FailedToStart)
+                    return;
+                xattr->deleteLater();
+                fail(QStringLiteral("Installation error: ") + xattr->errorString());
+                completion(false);
+            });
+    connect(xattr, &QProcess::finished, this, [this, xattr, completion] {
+        xattr->deleteLater();
+        bootstrapPermissions(completion);
+    });
+    xattr->start(QStringLiteral("/usr/bin/xattr"), {QStringLiteral("-cr"), steamCMDDir()});
+#else
     // Nothing to clear on Linux: no quarantine attributes exist there.
+    bootstrapPermissions(completion);
+#endif
+}
 
+void SteamCMDManager::bootstrapPermissions(std::function<void(bool)> completion)
+{
     std::error_code error;
     std::filesystem::permissions(steamCMDBinary().toStdString(), std::filesystem::perms(0755),
                                  std::filesystem::perm_options::replace, error);

@@ -120,6 +120,7 @@ private:
     void bootstrapFetch(std::function<void(bool)> completion);
     void bootstrapExtract(const QByteArray &body, std::function<void(bool)> completion);
     void bootstrapFinish(std::function<void(bool)> completion);
+    void bootstrapPermissions(std::function<void(bool)> completion);
 
     QNetworkAccessManager *network();
 
