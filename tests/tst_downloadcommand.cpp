@@ -3,7 +3,6 @@
 #include "SteamCMDManager.h"
 #include "TestHome.h"
 
-#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
@@ -23,8 +22,8 @@ private Q_SLOTS:
     void cleanup();
 
     void completesWithSteamGuard();
+    void failureEndsWithErrorLine_data();
     void failureEndsWithErrorLine();
-    void endOfInputAtCodePromptCancels();
     void signalStopsChildAndExits130_data();
     void signalStopsChildAndExits130();
     void usageProblems_data();
@@ -32,8 +31,18 @@ private Q_SLOTS:
     void keyringRemembersCredentials();
 
 private:
-    void writeFake(const QByteArray &body);
     QString fake(const QString &name) const { return m_home->filePath("fake/" + name); }
+    void writeFake(const QByteArray &body)
+    {
+        QVERIFY(writeFakeSteamCMD(SteamCMDManager().steamCMDBinary(), fake(""), body));
+    }
+    // The n-th SteamCMD run's argument (0: its working folder), or "<none>".
+    QString argument(int run, int index) const
+    {
+        const QByteArray argv = readFile(fake(QString("argv-%1").arg(run)));
+        return argv.isEmpty() ? "<none>" : QString::fromUtf8(argv).split('\n').value(index);
+    }
+    qint64 fakePid() const { return readFile(fake("pid-1")).toLongLong(); }
     // Waits for the launcher's exit while this process keeps serving (the
     // loopback server runs on this event loop, so no blocking waits).
     static bool waitForExit(QProcess &launcher, int timeoutMs);
@@ -49,20 +58,9 @@ namespace {
 
 const QString kPatchPath = QStringLiteral("/releases/latest/download/VO_Mac_Patch.zip");
 
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 bool privateKeyring()
 {
     return qEnvironmentVariableIsSet("VANTOR_PRIVATE_KEYRING");
-}
-
-bool processAlive(qint64 pid)
-{
-    return pid > 0 && ::kill(pid_t(pid), 0) == 0;
 }
 
 } // namespace
@@ -71,7 +69,6 @@ void TestDownloadCommand::init()
 {
     m_home = std::make_unique<TestHome>();
     QVERIFY(m_home->isValid());
-    QVERIFY(QDir().mkpath(fake(".")));
     m_server = std::make_unique<LoopbackHttpServer>();
     QVERIFY(m_server->listen());
     // The launcher inherits this environment: the temporary home and the
@@ -101,21 +98,6 @@ void TestDownloadCommand::cleanup()
     m_home.reset();
 }
 
-void TestDownloadCommand::writeFake(const QByteArray &body)
-{
-    SteamCMDManager paths;
-    QByteArray script = "#!/bin/sh\n"
-                        "F='" +
-                        fake("").toUtf8() +
-                        "'\n"
-                        "echo $$ > \"$F/pid\"\n"
-                        "printf '%s' \"$6\" > \"$F/user\"\n"
-                        "printf '%s' \"$7\" > \"$F/password\"\n"
-                        "[ $# -eq 11 ] || exit 99\n";
-    script += body;
-    QVERIFY(writeScript(paths.steamCMDBinary(), script));
-}
-
 bool TestDownloadCommand::waitForExit(QProcess &launcher, int timeoutMs)
 {
     QElapsedTimer clock;
@@ -139,14 +121,8 @@ void TestDownloadCommand::start(QProcess &launcher, const QStringList &arguments
 
 void TestDownloadCommand::completesWithSteamGuard()
 {
-    QTemporaryDir staging;
-    QVERIFY(writeFile(staging.filePath("patch.ini"), "patched\n"));
-    QProcess zip;
-    zip.setWorkingDirectory(staging.path());
-    zip.start("/usr/bin/zip", {"-q", "-", "patch.ini"});
-    QVERIFY(zip.waitForFinished(30000));
     LoopbackHttpServer::Response patch;
-    patch.body = zip.readAllStandardOutput();
+    patch.body = makeZip({{"patch.ini", "patched\n"}});
     m_server->setRoute(kPatchPath, patch);
 
     writeFake("A=\"$4\"\n"
@@ -169,7 +145,7 @@ void TestDownloadCommand::completesWithSteamGuard()
     QCOMPARE(launcher.exitStatus(), QProcess::NormalExit);
     QVERIFY2(launcher.exitCode() == 0, qPrintable(err));
 
-    QCOMPARE(readAll(fake("password")), QByteArray("pass word"));
+    QCOMPARE(argument(1, 7), QString("pass word"));
     QVERIFY(err.contains("Steam Guard code: "));
     QVERIFY(!err.contains("pass word") && !out.contains("pass word"));
     QVERIFY(!out.contains("4242"));
@@ -187,45 +163,41 @@ void TestDownloadCommand::completesWithSteamGuard()
 
     SteamCMDManager manager;
     QVERIFY(manager.areAssetsValid());
-    QCOMPARE(readAll(manager.installDir() + "/patch.ini"), QByteArray("patched\n"));
+    QCOMPARE(readFile(manager.installDir() + "/patch.ini"), QByteArray("patched\n"));
     QVERIFY(!QFile::exists(manager.installDir() + "/temp_patch.zip"));
+}
+
+void TestDownloadCommand::failureEndsWithErrorLine_data()
+{
+    QTest::addColumn<QByteArray>("fake");
+    QTest::addColumn<QString>("out");
+    QTest::addColumn<QString>("error");
+    const QByteArray invalid = "Logging in user 'u' to Steam Public...FAILED (Invalid Password)";
+    // The child would sleep on: the command stops it before returning.
+    QTest::newRow("authentication failed") << "echo \"" + invalid + "\"\nexec sleep 60\n"
+                                           << QString(invalid) + "\n"
+                                           << "Authentication failed — check credentials";
+    // Standard input ends where the code would be read: that cancels.
+    QTest::newRow("no code to read") << QByteArray("printf 'Steam Guard code:'\nexec sleep 60\n")
+                                     << "Steam Guard code:\n--- CANCELLED ---\n"
+                                     << "SteamCMD exited with code 15";
 }
 
 void TestDownloadCommand::failureEndsWithErrorLine()
 {
-    writeFake("echo \"Logging in user 'u' to Steam Public...FAILED (Invalid Password)\"\n"
-              "exec sleep 60\n");
+    QFETCH(QByteArray, fake);
+    QFETCH(QString, out);
+    QFETCH(QString, error);
+    writeFake(fake);
     QProcess launcher;
-    QElapsedTimer clock;
-    clock.start();
-    start(launcher, {"download", "--username=u", "--password-stdin"}, "wrong\n");
-    QVERIFY(waitForExit(launcher, 30000));
-    QVERIFY(clock.elapsed() < 30000);
-    QCOMPARE(launcher.exitCode(), 1);
-    const QString out = QString::fromUtf8(launcher.readAllStandardOutput());
-    const QString err = QString::fromUtf8(launcher.readAllStandardError());
-    QCOMPARE(out, QStringLiteral("[*] Launching SteamCMD...\n"
-                                 "Logging in user 'u' to Steam Public...FAILED (Invalid Password)\n"
-                                 "\n[✗] Authentication failed — check credentials\n"));
-    QVERIFY2(err.endsWith("ERROR: Authentication failed — check credentials\n"), qPrintable(err));
-    // The child was stopped before the command returned.
-    QVERIFY(!processAlive(readAll(fake("pid")).trimmed().toLongLong()));
-}
-
-void TestDownloadCommand::endOfInputAtCodePromptCancels()
-{
-    writeFake("printf 'Steam Guard code:'\nexec sleep 60\n");
-    QProcess launcher;
-    start(launcher, {"download", "--username", "u", "--password-stdin"}, "pw\n");
+    start(launcher, {"download", "--username=u", "--password-stdin"}, "pw\n");
     QVERIFY(waitForExit(launcher, 30000));
     QCOMPARE(launcher.exitCode(), 1);
-    const QString out = QString::fromUtf8(launcher.readAllStandardOutput());
+    QCOMPARE(QString::fromUtf8(launcher.readAllStandardOutput()),
+             "[*] Launching SteamCMD...\n" + out + "\n[✗] " + error + "\n");
     const QString err = QString::fromUtf8(launcher.readAllStandardError());
-    QCOMPARE(out, QStringLiteral("[*] Launching SteamCMD...\n"
-                                 "Steam Guard code:\n--- CANCELLED ---\n"
-                                 "\n[✗] SteamCMD exited with code 15\n"));
-    QVERIFY2(err.endsWith("ERROR: SteamCMD exited with code 15\n"), qPrintable(err));
-    QVERIFY(!processAlive(readAll(fake("pid")).trimmed().toLongLong()));
+    QVERIFY2(err.endsWith("ERROR: " + error + "\n"), qPrintable(err));
+    QVERIFY(!processAlive(fakePid()));
 }
 
 void TestDownloadCommand::signalStopsChildAndExits130_data()
@@ -244,8 +216,8 @@ void TestDownloadCommand::signalStopsChildAndExits130()
               "while :; do sleep 0.1; done\n");
     QProcess launcher;
     start(launcher, {"download", "--username", "u", "--password-stdin"}, "pw\n");
-    QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(fake("pid")), 10000);
-    const qint64 child = readAll(fake("pid")).trimmed().toLongLong();
+    QTRY_VERIFY_WITH_TIMEOUT(fakePid() > 0, 10000);
+    const qint64 child = fakePid();
     QByteArray out;
     QTRY_VERIFY_WITH_TIMEOUT((out += launcher.readAllStandardOutput()).contains("started"), 10000);
 
@@ -290,7 +262,7 @@ void TestDownloadCommand::usageProblems()
     const QString err = QString::fromUtf8(launcher.readAllStandardError());
     QVERIFY2(err.contains(message), qPrintable(err));
     QCOMPARE(launcher.readAllStandardOutput(), QByteArray());
-    QVERIFY(!QFile::exists(fake("pid"))); // SteamCMD never started
+    QVERIFY(!QFile::exists(fake("runs"))); // SteamCMD never started
 }
 
 void TestDownloadCommand::keyringRemembersCredentials()
@@ -308,22 +280,19 @@ void TestDownloadCommand::keyringRemembersCredentials()
     QCOMPARE(KeychainHelper::load(" saved user"), std::optional<QString>("secret pw "));
 
     // Without options the saved account and its password serve.
-    QFile::remove(fake("user"));
-    QFile::remove(fake("password"));
     QProcess second;
     start(second, {"download"}, "");
     QVERIFY(waitForExit(second, 30000));
     QCOMPARE(second.exitCode(), 1);
-    QCOMPARE(readAll(fake("user")), QByteArray(" saved user"));
-    QCOMPARE(readAll(fake("password")), QByteArray("secret pw "));
+    QCOMPARE(argument(2, 6), QString(" saved user"));
+    QCOMPARE(argument(2, 7), QString("secret pw "));
 
     // Another account given without a password does not borrow the saved one.
-    QFile::remove(fake("user"));
     QProcess third;
     start(third, {"download", "--username", "other"}, "");
     QVERIFY(waitForExit(third, 30000));
     QCOMPARE(third.exitCode(), 2);
-    QVERIFY(!QFile::exists(fake("user")));
+    QCOMPARE(argument(3, 0), QString("<none>"));
     QCOMPARE(KeychainHelper::load("other"), std::nullopt);
 }
 

@@ -4,7 +4,6 @@
 #include "TestHome.h"
 #include "UpdateChecker.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -56,15 +55,16 @@ private:
     Outcome run(const QStringList &args, const QProcessEnvironment &env,
                 const QString &program = QStringLiteral(VANTOR_LAUNCHER_EXE),
                 const QString &workingDir = QString());
-    QString makeLocalFolder(const QString &relative);
+    QString makeLocalFolder(const QString &relative)
+    {
+        return makeGameFolder(m_home->filePath(relative));
+    }
 
     std::unique_ptr<TestHome> m_home;
 };
 
 void TestGameCommands::initTestCase()
 {
-    QCoreApplication::setOrganizationName(QStringLiteral("Vantor Online"));
-    QCoreApplication::setApplicationName(QStringLiteral("Vantor Online"));
     QVERIFY(QFile::exists(QStringLiteral(VANTOR_LAUNCHER_EXE)));
 }
 
@@ -72,7 +72,7 @@ void TestGameCommands::init()
 {
     m_home = std::make_unique<TestHome>();
     QVERIFY(m_home->isValid());
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_home->filePath(".config"));
+    m_home->useForSettings();
 }
 
 void TestGameCommands::cleanup()
@@ -85,14 +85,12 @@ void TestGameCommands::cleanup()
 QProcessEnvironment TestGameCommands::environment() const
 {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.remove(QStringLiteral("VANTOR_ENGINE_PATH"));
-    env.remove(QStringLiteral("VANTOR_INSTALL_PATH"));
-    env.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), QStringLiteral("disabled:"));
-    env.insert(QStringLiteral("VANTOR_UPDATE_URL"),
-               LoopbackHttpServer::closedPortUrl(QStringLiteral("/api/update.json")));
-    env.insert(QStringLiteral("VANTOR_STEAMCMD_URL"),
-               LoopbackHttpServer::closedPortUrl(QStringLiteral("/steamcmd.tar.gz")));
-    env.insert(QStringLiteral("QT_LOGGING_RULES"), QStringLiteral("vantor.*.info=false"));
+    env.remove("VANTOR_ENGINE_PATH");
+    env.remove("VANTOR_INSTALL_PATH");
+    env.insert("DBUS_SESSION_BUS_ADDRESS", "disabled:");
+    env.insert("VANTOR_UPDATE_URL", LoopbackHttpServer::closedPortUrl("/api/update.json"));
+    env.insert("VANTOR_STEAMCMD_URL", LoopbackHttpServer::closedPortUrl("/steamcmd.tar.gz"));
+    env.insert("QT_LOGGING_RULES", "vantor.*.info=false");
     return env;
 }
 
@@ -119,14 +117,6 @@ Outcome TestGameCommands::run(const QStringList &args, const QProcessEnvironment
     outcome.out = QString::fromUtf8(process.readAllStandardOutput());
     outcome.err = QString::fromUtf8(process.readAllStandardError());
     return outcome;
-}
-
-QString TestGameCommands::makeLocalFolder(const QString &relative)
-{
-    const QString folder = m_home->filePath(relative);
-    if (!writeFile(folder + "/Base/ini.big", "x") || !writeFile(folder + "/DL/inidl.big", "x"))
-        return QString();
-    return folder;
 }
 
 void TestGameCommands::validate_data()
@@ -279,8 +269,7 @@ void TestGameCommands::status()
     QString local = QStringLiteral("- (unset)");
     if (setup == QLatin1String("ready")) {
         QVERIFY(writeScript(layout.steamCMDBinary(), "#!/bin/sh\n"));
-        QVERIFY(writeFile(layout.assetsDir() + "/inidl.big", "x"));
-        QVERIFY(writeFile(layout.assetsDir() + "/ini.big", "x"));
+        QVERIFY(makeSteamAssets());
         const QString folder = makeLocalFolder("Local Game");
         QSettings().setValue("VANTOR_INSTALL_PATH", folder);
         local = folder + " (valid)";

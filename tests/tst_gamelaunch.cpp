@@ -9,8 +9,6 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
-#include <QFile>
-#include <QSettings>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -30,22 +28,6 @@ public:
         return {true, 4242, {}};
     }
     int calls = 0;
-};
-
-// Restores the working folder when a test changes it.
-class CurrentDir
-{
-public:
-    explicit CurrentDir(const QString &path) : m_previous(QDir::currentPath())
-    {
-        m_ok = QDir().mkpath(path) && QDir::setCurrent(path);
-    }
-    ~CurrentDir() { QDir::setCurrent(m_previous); }
-    bool ok() const { return m_ok; }
-
-private:
-    QString m_previous;
-    bool m_ok = false;
 };
 
 } // namespace
@@ -70,16 +52,15 @@ private Q_SLOTS:
     void engineThatCannotStart();
 
 private:
-    QString makeLocalFolder();
-    void makeSteamAssets();
+    QString localFolder() const { return m_home->filePath("Games/Vantor Online (Windows)"); }
+    // A model on the local tab with a valid folder, not polling for updates.
+    std::unique_ptr<LauncherViewModel> localModel();
 
     std::unique_ptr<TestHome> m_home;
 };
 
 void TestGameLaunch::initTestCase()
 {
-    QCoreApplication::setOrganizationName(QStringLiteral("Vantor Online"));
-    QCoreApplication::setApplicationName(QStringLiteral("Vantor Online"));
     qputenv("VANTOR_UPDATE_URL", LoopbackHttpServer::closedPortUrl("/api/update.json").toUtf8());
 }
 
@@ -87,7 +68,7 @@ void TestGameLaunch::init()
 {
     m_home = std::make_unique<TestHome>();
     QVERIFY(m_home->isValid());
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_home->filePath(".config"));
+    m_home->useForSettings();
     KeychainHelper::setStore(std::make_shared<MemoryCredentialStore>());
 }
 
@@ -99,20 +80,12 @@ void TestGameLaunch::cleanup()
     m_home.reset();
 }
 
-QString TestGameLaunch::makeLocalFolder()
+std::unique_ptr<LauncherViewModel> TestGameLaunch::localModel()
 {
-    const QString folder = m_home->filePath("Games/Vantor Online (Windows)");
-    if (!writeFile(folder + "/Base/INI.big", "x") ||
-        !writeFile(folder + "/Expansion/INIDL.big", "x"))
-        return QString();
-    return folder;
-}
-
-void TestGameLaunch::makeSteamAssets()
-{
-    SteamCMDManager layout;
-    QVERIFY(writeFile(layout.assetsDir() + "/inidl.big", "x"));
-    QVERIFY(writeFile(layout.baseGameDir() + "/ini.big", "x"));
+    auto model = std::make_unique<LauncherViewModel>(LauncherViewModel::UpdateChecks::DontStart);
+    model->setActiveTab(Tab::Local);
+    model->setInstallPath(makeGameFolder(localFolder()));
+    return model;
 }
 
 void TestGameLaunch::startsEngineAndQuitsLater_data()
@@ -130,19 +103,17 @@ void TestGameLaunch::startsEngineAndQuitsLater()
     QVERIFY(engine.isValid());
     qputenv("VANTOR_ENGINE_PATH", engine.path().toUtf8());
     qputenv("VANTOR_INSTALL_PATH", "/inherited/from/the/desktop");
-
-    const QString local = makeLocalFolder();
-    QVERIFY(!local.isEmpty());
-    makeSteamAssets();
+    QVERIFY(!makeGameFolder(localFolder()).isEmpty());
+    QVERIFY(makeSteamAssets());
     // Started from somewhere else entirely: the engine still runs in its own folder.
     CurrentDir elsewhere(m_home->filePath("Elsewhere"));
     QVERIFY(elsewhere.ok());
 
     LauncherViewModel model;
     model.setActiveTab(tab);
-    model.setInstallPath(local);
+    model.setInstallPath(localFolder());
     const QString expectedFolder =
-        tab == Tab::Local ? local : m_home->filePath("Documents/Vantor Online");
+        tab == Tab::Local ? localFolder() : m_home->filePath("Documents/Vantor Online");
     QCOMPARE(model.effectiveInstallPath(), expectedFolder);
     QVERIFY(model.canLaunch());
 
@@ -153,7 +124,6 @@ void TestGameLaunch::startsEngineAndQuitsLater()
     QVERIFY(model.isLaunching());
     QVERIFY(!model.hasAlert());
     QCOMPARE(quit.count(), 0);
-
     QVERIFY(quit.wait(5000));
     const qint64 elapsed = clock.elapsed();
     QVERIFY2(elapsed >= 450 && elapsed < 3000, QByteArray::number(elapsed));
@@ -165,8 +135,7 @@ void TestGameLaunch::startsEngineAndQuitsLater()
     QCOMPARE(record.value("cwd"), QDir(engineDir).canonicalPath());
     QCOMPARE(record.value("install"), expectedFolder);
     QCOMPARE(record.value("copies"), QStringLiteral("1"));
-    // Still alive once the launcher has been told to go.
-    QVERIFY(engine.isRunning());
+    QVERIFY(engine.isRunning()); // alive once the launcher has been told to go
     // The launcher's own environment is left as it was.
     QCOMPARE(qgetenv("VANTOR_INSTALL_PATH"), QByteArray("/inherited/from/the/desktop"));
 }
@@ -176,7 +145,7 @@ void TestGameLaunch::relativeFolderIsHandedOnAbsolute()
     FakeEngine engine(m_home->filePath("Engine/VantorOnlineDL"));
     QVERIFY(engine.isValid());
     qputenv("VANTOR_ENGINE_PATH", engine.path().toUtf8());
-    QVERIFY(!makeLocalFolder().isEmpty());
+    QVERIFY(!makeGameFolder(localFolder()).isEmpty());
     CurrentDir games(m_home->filePath("Games"));
     QVERIFY(games.ok());
 
@@ -187,7 +156,7 @@ void TestGameLaunch::relativeFolderIsHandedOnAbsolute()
     model.launchGame();
     QVERIFY(!model.hasAlert());
     QVERIFY(engine.waitForRecord());
-    QCOMPARE(engine.record().value("install"), m_home->filePath("Games/Vantor Online (Windows)"));
+    QCOMPARE(engine.record().value("install"), localFolder());
 }
 
 void TestGameLaunch::nothingHappensWhenLaunchIsNotAllowed_data()
@@ -213,11 +182,9 @@ void TestGameLaunch::nothingHappensWhenLaunchIsNotAllowed()
     }
     QSignalSpy launching(&model, &LauncherViewModel::isLaunchingChanged);
     QSignalSpy quit(&model, &LauncherViewModel::quitRequested);
-
     model.launchGame();
     QCOMPARE(starter->calls, 0);
     QCOMPARE(launching.count(), 0);
-    QVERIFY(!model.isLaunching());
     QVERIFY(!model.hasAlert());
     QVERIFY(!quit.wait(700));
 }
@@ -225,19 +192,15 @@ void TestGameLaunch::nothingHappensWhenLaunchIsNotAllowed()
 void TestGameLaunch::missingEngine_data()
 {
     QTest::addColumn<QString>("variable");
-    QTest::addColumn<QString>("expectedPath");
-    QTest::newRow("beside the executable")
-        << "" << QCoreApplication::applicationDirPath() + "/VantorOnlineDL";
-    QTest::newRow("named by the variable") << "Missing/VantorOnlineDL"
-                                           << "";
-    QTest::newRow("dangling link") << "Dangling/VantorOnlineDL"
-                                   << "";
+    QTest::newRow("beside the executable") << "";
+    QTest::newRow("named by the variable") << "Missing/VantorOnlineDL";
+    QTest::newRow("dangling link") << "Dangling/VantorOnlineDL";
 }
 
 void TestGameLaunch::missingEngine()
 {
     QFETCH(QString, variable);
-    QFETCH(QString, expectedPath);
+    QString expectedPath = QCoreApplication::applicationDirPath() + "/VantorOnlineDL";
     if (!variable.isEmpty()) {
         expectedPath = m_home->filePath(variable);
         if (variable.startsWith("Dangling")) {
@@ -248,23 +211,28 @@ void TestGameLaunch::missingEngine()
     }
     QVERIFY(!QFile::exists(expectedPath));
 
-    LauncherViewModel model(LauncherViewModel::UpdateChecks::DontStart);
-    model.setActiveTab(Tab::Local);
-    model.setInstallPath(makeLocalFolder());
-    QSignalSpy launching(&model, &LauncherViewModel::isLaunchingChanged);
-    QSignalSpy quit(&model, &LauncherViewModel::quitRequested);
-    model.launchGame();
-
-    QCOMPARE(model.alertMessage(),
-             std::optional<QString>(QStringLiteral("Engine binary not found at ") + expectedPath));
-    QVERIFY(!model.isLaunching());
+    auto model = localModel();
+    QSignalSpy launching(model.get(), &LauncherViewModel::isLaunchingChanged);
+    QSignalSpy alert(model.get(), &LauncherViewModel::alertMessageChanged);
+    QSignalSpy quit(model.get(), &LauncherViewModel::quitRequested);
+    model->launchGame();
+    QCOMPARE(model->property("alertMessage").toString(),
+             "Engine binary not found at " + expectedPath);
+    QVERIFY(!model->isLaunching());
     QCOMPARE(launching.count(), 2); // on, then off again
+    QCOMPARE(alert.count(), 1);
     QVERIFY(!quit.wait(700));
+
+    model->dismissAlert();
+    QVERIFY(!model->alertMessage());
+    QVERIFY(!model->property("hasAlert").toBool());
+    model->dismissAlert();
+    QCOMPARE(alert.count(), 2);
 }
 
 void TestGameLaunch::engineThatCannotStart_data()
 {
-    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QByteArray>("content"); // empty: a folder
     QTest::addColumn<bool>("executable");
     QTest::addColumn<QString>("expected");
     QTest::newRow("not executable")
@@ -294,20 +262,16 @@ void TestGameLaunch::engineThatCannotStart()
     }
     qputenv("VANTOR_ENGINE_PATH", engine.toUtf8());
 
-    LauncherViewModel model(LauncherViewModel::UpdateChecks::DontStart);
-    model.setActiveTab(Tab::Local);
-    model.setInstallPath(makeLocalFolder());
-    QSignalSpy quit(&model, &LauncherViewModel::quitRequested);
-    model.launchGame();
-
-    QCOMPARE(model.alertMessage(), std::optional<QString>(expected));
-    QVERIFY(!model.isLaunching());
+    auto model = localModel();
+    QSignalSpy quit(model.get(), &LauncherViewModel::quitRequested);
+    model->launchGame();
+    QCOMPARE(model->alertMessage(), std::optional<QString>(expected));
+    QVERIFY(!model->isLaunching());
     QVERIFY(!quit.wait(700));
-
     // After dismissing, the same request can be made again.
-    model.dismissAlert();
-    model.launchGame();
-    QCOMPARE(model.alertMessage(), std::optional<QString>(expected));
+    model->dismissAlert();
+    model->launchGame();
+    QCOMPARE(model->alertMessage(), std::optional<QString>(expected));
 }
 
 QTEST_GUILESS_MAIN(TestGameLaunch)

@@ -138,7 +138,8 @@ void LoopbackHttpServer::respond(QTcpSocket *socket, const QString &path)
     }
 
     if (response.chunkSize <= 0) {
-        socket->write(response.body);
+        socket->write(response.cutAfter < 0 ? response.body
+                                            : response.body.left(response.cutAfter));
         socket->disconnectFromHost();
         return;
     }

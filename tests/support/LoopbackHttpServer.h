@@ -27,6 +27,8 @@ public:
         int chunkIntervalMs = 0;
         // Read the request and never answer.
         bool hang = false;
+        // Announce the whole body but close after this many bytes of it.
+        qint64 cutAfter = -1;
     };
 
     explicit LoopbackHttpServer(QObject *parent = nullptr);
