@@ -15,26 +15,18 @@ namespace {
 
 const QString manifestPath = QStringLiteral("/api/update.json");
 
-QByteArray manifest(const QString &version, qint64 build,
-                    const QString &notes = QStringLiteral("notes"))
+QByteArray manifest(const QString &version, qint64 build, const QString &notes = "notes")
 {
-    const AppUpdate update{version,
-                           build,
-                           QStringLiteral("https://vantor-online.org/dl"),
-                           notes,
-                           QStringLiteral("2024-05-01"),
-                           QStringLiteral("12")};
+    const AppUpdate update{version, build,        "https://vantor-online.org/dl",
+                           notes,   "2024-05-01", "12"};
     return QJsonDocument(update.toJson()).toJson();
 }
 
 // A version lower than the running one ("-1" beats nothing) and a higher one.
-QString lowerVersion()
+const QString lower = QStringLiteral("-1");
+QString higher(const QString &suffix = QString())
 {
-    return QStringLiteral("-1");
-}
-QString higherVersion()
-{
-    return UpdateChecker::currentVersion() + QStringLiteral(".1");
+    return UpdateChecker::currentVersion() + ".1" + suffix;
 }
 
 LoopbackHttpServer::Response answer(const QByteArray &body, int status = 200)
@@ -58,27 +50,20 @@ private Q_SLOTS:
 
     void publishesOnlyNewerManifests_data();
     void publishesOnlyNewerManifests();
-    void laterOlderManifestKeepsEarlierUpdate();
-    void sameManifestAgainIsNoChange();
-    void errorPagesAreReadButPublishNothing();
-    void statusIsNotLookedAt();
-    void undecodableManifestPublishesNothing();
+    void laterManifestsReplaceOnlyWhenNewer();
+    void failedChecksPublishNothing_data();
+    void failedChecksPublishNothing();
     void silentServerTimesOut();
-    void closedPortEndsTheCheck();
-    void oversizedBodyIsRefused();
+    void oversizedBodyIsCutOff();
     void twoQuickChecksSendOneRequest();
     void periodicChecksStartAtOnceAndRepeat();
     void destroyedWhileCheckingIsQuiet();
-
-    void commandReportsUpdate();
-    void commandReportsNoUpdate();
-    void commandFailsWhenManifestUnreadable();
-    void versionOptionPrintsVersionAndBuild();
+    void commands_data();
+    void commands();
 
 private:
     // Runs one check and waits for its end; false when it never ended.
     bool checkOnce(UpdateChecker &checker, int timeoutMs = 10000);
-    QProcess *runLauncher(const QStringList &arguments);
 
     std::unique_ptr<LoopbackHttpServer> m_server;
 };
@@ -115,9 +100,9 @@ void TestUpdateChecker::publishesOnlyNewerManifests_data()
     const qint64 build = UpdateChecker::currentBuild();
     QTest::newRow("equal version, equal build") << current << build << false;
     QTest::newRow("equal version, build higher") << current << build + 1 << true;
-    QTest::newRow("version lower, build higher") << lowerVersion() << build + 1 << true;
-    QTest::newRow("version higher, build lower") << higherVersion() << build - 1 << true;
-    QTest::newRow("version lower, equal build") << lowerVersion() << build << false;
+    QTest::newRow("version lower, build higher") << lower << build + 1 << true;
+    QTest::newRow("version higher, build lower") << higher() << build - 1 << true;
+    QTest::newRow("version lower, equal build") << lower << build << false;
     QTest::newRow("equal version, build lower") << current << build - 1 << false;
 }
 
@@ -141,79 +126,62 @@ void TestUpdateChecker::publishesOnlyNewerManifests()
     }
 }
 
-void TestUpdateChecker::laterOlderManifestKeepsEarlierUpdate()
+void TestUpdateChecker::laterManifestsReplaceOnlyWhenNewer()
 {
     UpdateChecker checker;
-    m_server->setRoute(manifestPath, answer(manifest(higherVersion(), 0, QStringLiteral("first"))));
-    QVERIFY(checkOnce(checker));
-    QVERIFY(checker.hasUpdate());
-
-    m_server->setRoute(manifestPath, answer(manifest(lowerVersion(), 0, QStringLiteral("older"))));
     QSignalSpy changed(&checker, &UpdateChecker::availableUpdateChanged);
+    m_server->setRoute(manifestPath, answer(manifest(higher(), 0, "first")));
+    QVERIFY(checkOnce(checker));
+    QVERIFY(checkOnce(checker)); // the same again is no change
+    QCOMPARE(changed.count(), 1);
+
+    m_server->setRoute(manifestPath, answer(manifest(lower, 0, "older")));
     const QDateTime firstCheck = checker.lastCheckDate();
     QTest::qWait(5);
     QVERIFY(checkOnce(checker));
     QCOMPARE(checker.availableUpdate()->releaseNotes, QStringLiteral("first"));
-    QCOMPARE(changed.count(), 0);
+    QCOMPARE(changed.count(), 1);
     QVERIFY(checker.lastCheckDate() > firstCheck);
 
-    // A newer one replaces it.
-    m_server->setRoute(manifestPath,
-                       answer(manifest(higherVersion() + ".1", 0, QStringLiteral("second"))));
+    // Any body that decodes is used, whatever the status says.
+    m_server->setRoute(manifestPath, answer(manifest(higher(".1"), 0, "second"), 500));
     QVERIFY(checkOnce(checker));
     QCOMPARE(checker.availableUpdate()->releaseNotes, QStringLiteral("second"));
-    QCOMPARE(changed.count(), 1);
-    QCOMPARE(m_server->requestCount(manifestPath), 3);
+    QCOMPARE(changed.count(), 2);
+    QCOMPARE(m_server->requestCount(manifestPath), 4);
 }
 
-void TestUpdateChecker::sameManifestAgainIsNoChange()
+void TestUpdateChecker::failedChecksPublishNothing_data()
 {
-    m_server->setRoute(manifestPath, answer(manifest(higherVersion(), 0)));
-    UpdateChecker checker;
-    QSignalSpy changed(&checker, &UpdateChecker::availableUpdateChanged);
-    QVERIFY(checkOnce(checker));
-    QVERIFY(checkOnce(checker));
-    QCOMPARE(changed.count(), 1);
-    QCOMPARE(m_server->requestCount(manifestPath), 2);
+    QTest::addColumn<QString>("serve");
+    QTest::newRow("error page") << "page";
+    QTest::newRow("nothing listens") << "closed";
+    QTest::newRow("minOSVersion missing") << "undecodable";
+    // A valid, newer manifest behind two megabytes of white space.
+    QTest::newRow("oversized") << "oversized";
 }
 
-void TestUpdateChecker::errorPagesAreReadButPublishNothing()
+void TestUpdateChecker::failedChecksPublishNothing()
 {
-    // No route: the server answers 404 with an HTML page.
+    QFETCH(QString, serve);
+    if (serve == "closed") {
+        qputenv("VANTOR_UPDATE_URL", LoopbackHttpServer::closedPortUrl(manifestPath).toUtf8());
+    } else if (serve == "undecodable") {
+        QJsonObject object = AppUpdate{higher(), 999, "u", "n", "d", "m"}.toJson();
+        object.remove(QStringLiteral("minOSVersion"));
+        m_server->setRoute(manifestPath, answer(QJsonDocument(object).toJson()));
+    } else if (serve == "oversized") {
+        const QByteArray body = QByteArray(2 * 1024 * 1024, ' ') + manifest(higher(), 0);
+        QVERIFY(AppUpdate::decode(body).has_value());
+        m_server->setRoute(manifestPath, answer(body));
+    }
     UpdateChecker checker;
     QSignalSpy finished(&checker, &UpdateChecker::checkFinished);
-    QSignalSpy dateChanged(&checker, &UpdateChecker::lastCheckDateChanged);
-    QVERIFY(checkOnce(checker));
-    QCOMPARE(m_server->requestCount(manifestPath), 1);
-    QVERIFY(!checker.hasUpdate());
-    QCOMPARE(dateChanged.count(), 1);
-    QCOMPARE(finished.count(), 1);
-    QCOMPARE(finished.first().first().toBool(), false);
-}
-
-void TestUpdateChecker::statusIsNotLookedAt()
-{
-    // Any body that decodes is used, whatever the status says.
-    m_server->setRoute(manifestPath, answer(manifest(higherVersion(), 0), 404));
-    UpdateChecker checker;
-    QVERIFY(checkOnce(checker));
-    QVERIFY(checker.hasUpdate());
-
-    m_server->setRoute(manifestPath, answer(manifest(higherVersion() + ".5", 0), 500));
-    QVERIFY(checkOnce(checker));
-    QCOMPARE(checker.availableUpdate()->version, higherVersion() + ".5");
-}
-
-void TestUpdateChecker::undecodableManifestPublishesNothing()
-{
-    // Newer in every respect, but "minOSVersion" is missing.
-    QJsonObject object = AppUpdate{higherVersion(), 999, "u", "n", "d", "m"}.toJson();
-    object.remove(QStringLiteral("minOSVersion"));
-    m_server->setRoute(manifestPath, answer(QJsonDocument(object).toJson()));
-    UpdateChecker checker;
     QVERIFY(checkOnce(checker));
     QVERIFY(!checker.hasUpdate());
     QVERIFY(checker.lastCheckDate().isValid());
+    QCOMPARE(finished.count(), 1);
+    QCOMPARE(finished.first().first().toBool(), false);
 }
 
 void TestUpdateChecker::silentServerTimesOut()
@@ -231,36 +199,19 @@ void TestUpdateChecker::silentServerTimesOut()
     QVERIFY(checker.lastCheckDate().isValid());
 
     // The next check goes out again.
-    m_server->setRoute(manifestPath, answer(manifest(higherVersion(), 0)));
+    m_server->setRoute(manifestPath, answer(manifest(higher(), 0)));
     QVERIFY(checkOnce(checker));
     QVERIFY(checker.hasUpdate());
 }
 
-void TestUpdateChecker::closedPortEndsTheCheck()
+void TestUpdateChecker::oversizedBodyIsCutOff()
 {
-    qputenv("VANTOR_UPDATE_URL", LoopbackHttpServer::closedPortUrl(manifestPath).toUtf8());
-    UpdateChecker checker;
-    QSignalSpy finished(&checker, &UpdateChecker::checkFinished);
-    QVERIFY(checkOnce(checker));
-    QVERIFY(!checker.hasUpdate());
-    QCOMPARE(finished.first().first().toBool(), false);
-}
-
-void TestUpdateChecker::oversizedBodyIsRefused()
-{
-    // A valid, newer manifest behind two megabytes of white space.
-    const QByteArray body = QByteArray(2 * 1024 * 1024, ' ') + manifest(higherVersion(), 0);
-    QVERIFY(AppUpdate::decode(body).has_value());
-    m_server->setRoute(manifestPath, answer(body));
-    UpdateChecker checker;
-    QVERIFY(checkOnce(checker));
-    QVERIFY(!checker.hasUpdate());
-
-    // Sent slowly, the body is cut off as soon as it passes the limit.
-    auto slow = answer(body);
+    // Sent slowly, the body is given up on as soon as it passes the limit.
+    auto slow = answer(QByteArray(2 * 1024 * 1024, ' ') + manifest(higher(), 0));
     slow.chunkSize = 64 * 1024;
     slow.chunkIntervalMs = 20;
     m_server->setRoute(manifestPath, slow);
+    UpdateChecker checker;
     QElapsedTimer timer;
     timer.start();
     QVERIFY(checkOnce(checker));
@@ -270,7 +221,7 @@ void TestUpdateChecker::oversizedBodyIsRefused()
 
 void TestUpdateChecker::twoQuickChecksSendOneRequest()
 {
-    m_server->setRoute(manifestPath, answer(manifest(higherVersion(), 0)));
+    m_server->setRoute(manifestPath, answer(manifest(higher(), 0)));
     UpdateChecker checker;
     QSignalSpy finished(&checker, &UpdateChecker::checkFinished);
     QSignalSpy checking(&checker, &UpdateChecker::isCheckingChanged);
@@ -286,7 +237,7 @@ void TestUpdateChecker::twoQuickChecksSendOneRequest()
 
 void TestUpdateChecker::periodicChecksStartAtOnceAndRepeat()
 {
-    m_server->setRoute(manifestPath, answer(manifest(lowerVersion(), 0)));
+    m_server->setRoute(manifestPath, answer(manifest(lower, 0)));
     UpdateChecker checker;
     checker.setCheckInterval(150ms);
     checker.startPeriodicChecks();
@@ -314,56 +265,43 @@ void TestUpdateChecker::destroyedWhileCheckingIsQuiet()
     QCOMPARE(finished.count(), 0);
 }
 
-QProcess *TestUpdateChecker::runLauncher(const QStringList &arguments)
+void TestUpdateChecker::commands_data()
 {
-    auto *process = new QProcess(this);
-    process->start(QStringLiteral(VANTOR_LAUNCHER_PATH), arguments);
-    // The server lives in this process: keep its event loop turning.
-    QSignalSpy finished(process, &QProcess::finished);
-    if (!finished.wait(20000))
-        qWarning("launcher did not finish");
-    return process;
-}
-
-void TestUpdateChecker::commandReportsUpdate()
-{
-    m_server->setRoute(manifestPath,
-                       answer(manifest(higherVersion(), 0, QStringLiteral("Better things."))));
-    QProcess *launcher = runLauncher({QStringLiteral("check-update")});
-    QCOMPARE(launcher->exitCode(), 0);
-    QCOMPARE(QString::fromUtf8(launcher->readAllStandardOutput()),
-             QStringLiteral("UPDATE AVAILABLE: v%1\nBetter things.\nhttps://vantor-online.org/dl\n")
-                 .arg(higherVersion()));
-}
-
-void TestUpdateChecker::commandReportsNoUpdate()
-{
-    m_server->setRoute(manifestPath, answer(manifest(lowerVersion(), 0)));
-    QProcess *launcher = runLauncher({QStringLiteral("check-update")});
-    QCOMPARE(launcher->exitCode(), 0);
-    QCOMPARE(QString::fromUtf8(launcher->readAllStandardOutput()),
-             QStringLiteral("No update available (current %1 build %2)\n")
-                 .arg(UpdateChecker::currentVersion())
-                 .arg(UpdateChecker::currentBuild()));
-}
-
-void TestUpdateChecker::commandFailsWhenManifestUnreadable()
-{
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QString>("served"); // the manifest's version; empty: none served
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("out");
+    const QString version = UpdateChecker::currentVersion();
+    const QString build = QString::number(UpdateChecker::currentBuild());
+    QTest::newRow("update") << "check-update" << higher() << 0
+                            << "UPDATE AVAILABLE: v" + higher() +
+                                   "\nBetter things.\nhttps://vantor-online.org/dl\n";
+    QTest::newRow("no update") << "check-update" << lower << 0
+                               << "No update available (current " + version + " build " + build +
+                                      ")\n";
     // The 404 page: no manifest, which must not read as "no update".
-    QProcess *launcher = runLauncher({QStringLiteral("check-update")});
-    QCOMPARE(launcher->exitCode(), 1);
-    QCOMPARE(launcher->readAllStandardOutput(), QByteArray());
-    QVERIFY(launcher->readAllStandardError().contains(m_server->url(manifestPath).toUtf8()));
+    QTest::newRow("unreadable") << "check-update" << QString() << 1 << QString();
+    QTest::newRow("version") << "--version" << QString() << 0
+                             << "vantor-launcher " + version + " (build " + build + ")\n";
 }
 
-void TestUpdateChecker::versionOptionPrintsVersionAndBuild()
+void TestUpdateChecker::commands()
 {
-    QProcess *launcher = runLauncher({QStringLiteral("--version")});
-    QCOMPARE(launcher->exitCode(), 0);
-    QCOMPARE(QString::fromUtf8(launcher->readAllStandardOutput()),
-             QStringLiteral("vantor-launcher %1 (build %2)\n")
-                 .arg(UpdateChecker::currentVersion())
-                 .arg(UpdateChecker::currentBuild()));
+    QFETCH(QString, command);
+    QFETCH(QString, served);
+    QFETCH(int, exitCode);
+    QFETCH(QString, out);
+    if (!served.isEmpty())
+        m_server->setRoute(manifestPath, answer(manifest(served, 0, "Better things.")));
+    QProcess launcher;
+    launcher.start(QStringLiteral(VANTOR_LAUNCHER_PATH), {command});
+    // The server lives in this process: keep its event loop turning.
+    QSignalSpy finished(&launcher, &QProcess::finished);
+    QVERIFY(finished.wait(20000));
+    QCOMPARE(launcher.exitCode(), exitCode);
+    QCOMPARE(QString::fromUtf8(launcher.readAllStandardOutput()), out);
+    if (exitCode != 0)
+        QVERIFY(launcher.readAllStandardError().contains(m_server->url(manifestPath).toUtf8()));
 }
 
 QTEST_GUILESS_MAIN(TestUpdateChecker)
