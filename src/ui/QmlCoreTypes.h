@@ -1,0 +1,43 @@
+#pragma once
+
+// Makes the core's types known to QML under the VantorLauncher module, so
+// the window's files can name them (typed properties, enum values) while
+// the core itself stays free of QML.
+
+#include "AppUpdate.h"
+#include "SteamCMDManager.h"
+#include "SteamCMDState.h"
+#include "UpdateChecker.h"
+
+#include <QtQml/qqml.h>
+
+// The workflow's kinds, as SteamCMDState.Idle, SteamCMDState.Completed, ...
+namespace SteamCMDStateForeign {
+Q_NAMESPACE
+QML_FOREIGN_NAMESPACE(SteamCMDState)
+QML_NAMED_ELEMENT(SteamCMDState)
+} // namespace SteamCMDStateForeign
+
+struct SteamCMDManagerForeign
+{
+    Q_GADGET
+    QML_FOREIGN(SteamCMDManager)
+    QML_NAMED_ELEMENT(SteamCMDManager)
+    QML_UNCREATABLE("owned by the launcher's view model")
+};
+
+struct UpdateCheckerForeign
+{
+    Q_GADGET
+    QML_FOREIGN(UpdateChecker)
+    QML_NAMED_ELEMENT(UpdateChecker)
+    QML_UNCREATABLE("owned by the launcher's view model")
+};
+
+struct AppUpdateForeign
+{
+    Q_GADGET
+    QML_FOREIGN(AppUpdate)
+    QML_VALUE_TYPE(appUpdate)
+    QML_UNCREATABLE("made by the update checker")
+};

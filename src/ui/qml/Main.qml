@@ -1,0 +1,252 @@
+import QtQuick
+import QtQuick.Controls.Basic
+import QtQuick.Layouts
+import VantorLauncher
+
+// The launcher window: background, header, update banner, tab bar, the
+// active source's panel, the launch action and the footer, over one
+// LauncherViewModel.
+ApplicationWindow {
+    id: window
+    objectName: "launcherWindow"
+    required property LauncherViewModel viewModel
+    readonly property SteamCMDManager steamCMD: viewModel.steamCMD
+    readonly property UpdateChecker updateChecker: viewModel.updateChecker
+    readonly property bool isLocalTab: viewModel.activeTab === LauncherViewModel.Local
+    readonly property bool showsBanner: updateChecker.hasUpdate && !viewModel.isUpdateDismissed
+
+    title: "Vantor Online"
+    width: 860
+    height: 580
+    minimumWidth: 860
+    minimumHeight: 580
+    color: Theme.windowBackground
+    font.family: Theme.sans
+
+    function showAbout() {
+        AboutWindowController.show()
+    }
+
+    Shortcut {
+        objectName: "aboutShortcut"
+        sequences: [StandardKey.HelpContents]
+        context: Qt.ApplicationShortcut
+        onActivated: window.showAbout()
+    }
+
+    // Background picture, darkened; without it the window colour shows.
+    Loader {
+        objectName: "backgroundSlot"
+        anchors.fill: parent
+        readonly property url picture: Ui.picture("background")
+        active: picture.toString() !== ""
+        sourceComponent: Item {
+            objectName: "backgroundPicture"
+            clip: true
+            Image {
+                anchors.fill: parent
+                source: parent.parent.picture
+                fillMode: Image.PreserveAspectCrop
+                asynchronous: false
+                smooth: true
+            }
+            Rectangle {
+                anchors.fill: parent
+                color: Qt.rgba(0, 0, 0, 0.55)
+            }
+        }
+    }
+
+    ColumnLayout {
+        id: content
+        objectName: "contentColumn"
+        anchors.fill: parent
+        anchors.leftMargin: 20
+        anchors.rightMargin: 20
+        spacing: 0
+
+        Header {
+            objectName: "header"
+            Layout.alignment: Qt.AlignHCenter
+            Layout.topMargin: 30
+        }
+
+        Loader {
+            id: bannerSlot
+            objectName: "bannerSlot"
+            active: window.showsBanner
+            visible: active
+            Layout.fillWidth: true
+            Layout.leftMargin: 40
+            Layout.rightMargin: 40
+            Layout.topMargin: 12
+            sourceComponent: UpdateBanner {
+                objectName: "updateBanner"
+                version: window.updateChecker.availableUpdate.version
+                releaseNotes: window.updateChecker.availableUpdate.releaseNotes
+                downloadURL: window.updateChecker.availableUpdate.downloadURL
+                onDismissed: window.viewModel.isUpdateDismissed = true
+            }
+        }
+
+        TabBar {
+            objectName: "tabBar"
+            Layout.fillWidth: true
+            Layout.topMargin: 20
+            Layout.leftMargin: 40
+            Layout.rightMargin: 40
+            activeTab: window.viewModel.activeTab
+            tabs: [{
+                    "tab": LauncherViewModel.Steam,
+                    "icon": "arrow.down.circle.fill",
+                    "title": "STEAM (RECOMMENDED)",
+                    "objectName": "steamTabButton"
+                }, {
+                    "tab": LauncherViewModel.Local,
+                    "icon": "folder.fill",
+                    "title": "LOCAL ARCHIVE",
+                    "objectName": "localTabButton"
+                }]
+            onTabClicked: tab => window.viewModel.activeTab = tab
+        }
+
+        // The active source's panel; the incoming one fades in.
+        Item {
+            id: tabSlot
+            objectName: "tabSlot"
+            Layout.fillWidth: true
+            Layout.leftMargin: 40
+            Layout.rightMargin: 40
+            Layout.topMargin: 16
+            implicitHeight: window.isLocalTab ? localTab.implicitHeight : steamTab.implicitHeight
+
+            SteamTab {
+                id: steamTab
+                objectName: "steamTab"
+                width: parent.width
+                height: implicitHeight
+                viewModel: window.viewModel
+                visible: !window.isLocalTab
+                opacity: visible ? 1 : 0
+                Behavior on opacity {
+                    NumberAnimation {
+                        duration: 200
+                        easing.type: Easing.InOutQuad
+                    }
+                }
+            }
+            LocalTab {
+                id: localTab
+                objectName: "localTab"
+                width: parent.width
+                height: implicitHeight
+                visible: window.isLocalTab
+                opacity: visible ? 1 : 0
+                installPath: window.viewModel.installPath
+                // Asked only while this tab shows: the check lists folders.
+                isPathValid: visible && installPath !== "" && window.viewModel.isPathValid
+                onLocateClicked: window.viewModel.chooseFolder()
+                Behavior on opacity {
+                    NumberAnimation {
+                        duration: 200
+                        easing.type: Easing.InOutQuad
+                    }
+                }
+            }
+        }
+
+        Item {
+            Layout.fillHeight: true
+            Layout.minimumHeight: 12
+        }
+
+        Item {
+            objectName: "bottomAction"
+            Layout.fillWidth: true
+            Layout.bottomMargin: 12
+            implicitHeight: window.viewModel.canLaunch ? launchButton.implicitHeight
+                                                       : hint.implicitHeight
+
+            LaunchButton {
+                id: launchButton
+                objectName: "launchButton"
+                visible: window.viewModel.canLaunch
+                anchors.horizontalCenter: parent.horizontalCenter
+                launching: window.viewModel.isLaunching
+                onClicked: window.viewModel.launchGame()
+            }
+            TargetRequiredHint {
+                id: hint
+                objectName: "targetRequiredHint"
+                visible: !window.viewModel.canLaunch
+                anchors.horizontalCenter: parent.horizontalCenter
+                maximumWidth: parent.width - 80
+                localTab: window.isLocalTab
+                picture: Ui.picture("dir_image")
+            }
+        }
+
+        Footer {
+            objectName: "footer"
+            Layout.fillWidth: true
+            Layout.leftMargin: 20
+            Layout.rightMargin: 20
+            Layout.bottomMargin: 20
+            onAboutRequested: window.showAbout()
+        }
+    }
+
+    AlertDialog {
+        id: launchErrorAlert
+        objectName: "launchErrorAlert"
+        title: "Launch Error"
+        message: window.viewModel.alertMessage
+        acceptText: "OK"
+        onClosed: {
+            if (window.viewModel.hasAlert)
+                window.viewModel.dismissAlert()
+        }
+    }
+
+    AlertDialog {
+        id: purchaseAlert
+        objectName: "purchaseAlert"
+        title: "Game Not Found"
+        acceptText: "Open Steam Store"
+        rejectText: "Close"
+        onAcceptClicked: Ui.openLink(window.steamCMD.storeURL)
+        onClosed: window.steamCMD.showPurchaseAlert = false
+    }
+
+    function purchaseMessage(account) {
+        return "The account \"" + account + "\" does not own Ardenfall\u2122 Vantor \u2014 Duskline.\n\n"
+                + "Purchase the game on Steam, then press \"Download Assets\" again."
+    }
+
+    function syncAlerts() {
+        if (viewModel.hasAlert && !launchErrorAlert.visible)
+            launchErrorAlert.open()
+        else if (!viewModel.hasAlert && launchErrorAlert.visible)
+            launchErrorAlert.close()
+        if (steamCMD.showPurchaseAlert && !purchaseAlert.visible) {
+            purchaseAlert.message = purchaseMessage(steamCMD.lastUsername)
+            purchaseAlert.open()
+        } else if (!steamCMD.showPurchaseAlert && purchaseAlert.visible) {
+            purchaseAlert.close()
+        }
+    }
+
+    Connections {
+        target: window.viewModel
+        function onAlertMessageChanged() {
+            window.syncAlerts()
+        }
+    }
+    Connections {
+        target: window.steamCMD
+        function onShowPurchaseAlertChanged() {
+            window.syncAlerts()
+        }
+    }
+    Component.onCompleted: syncAlerts()
+}
