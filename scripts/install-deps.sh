@@ -18,6 +18,8 @@ packages=(
   # tools the launcher runs, and the ones its tests use
   tar gzip unzip zip curl xvfb xauth libgl1-mesa-dri fonts-dejavu-core
   desktop-file-utils appstream dpkg-dev file time
+  # renders the application icon from its SVG source
+  librsvg2-bin
 )
 
 SUDO=""

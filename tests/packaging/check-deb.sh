@@ -1,0 +1,69 @@
+#!/usr/bin/env bash
+# Builds the .deb with cpack from the existing build (nothing is recompiled), checks its
+# control fields, unpacks it into a scratch root with dpkg -x and runs the launcher there.
+# Usage: check-deb.sh <cpack> <build dir> <version> <build number>
+set -euo pipefail
+CPACK=$1 BUILD_DIR=$2 VERSION=$3 BUILD_NUMBER=$4
+source "$(dirname "$0")/tree-checks.sh"
+
+scratch=$(mktemp -d)
+trap 'rm -rf "$scratch"' EXIT
+isolate_home "$scratch/user"
+
+(cd "$BUILD_DIR" && "$CPACK" -G DEB -B "$scratch/out" --config CPackConfig.cmake >"$scratch/cpack.log" 2>&1) ||
+    { cat "$scratch/cpack.log" >&2; fail "cpack failed"; }
+
+arch=$(dpkg --print-architecture)
+deb="$scratch/out/vantor-launcher_${VERSION}_${arch}.deb"
+[ -f "$deb" ] || fail "expected $deb, cpack made: $(ls "$scratch/out")"
+
+field() { dpkg-deb -f "$deb" "$1"; }
+[ "$(field Package)" = "vantor-launcher" ] || fail "Package is '$(field Package)'"
+[ "$(field Version)" = "$VERSION" ] || fail "Version is '$(field Version)', expected $VERSION"
+[ "$(field Section)" = "games" ] || fail "Section is '$(field Section)'"
+[ "$(field Architecture)" = "$arch" ] || fail "Architecture is '$(field Architecture)'"
+grep -qE '^.+ <[^@ ]+@[^> ]+>$' <<<"$(field Maintainer)" || fail "Maintainer '$(field Maintainer)' is not 'Name <address>'"
+[ -n "$(field Description)" ] || fail "no Description"
+
+# What the launcher loads or runs without linking to it: shlibdeps cannot find these.
+depends=$(field Depends)
+for needed in libqt6quick6 libqt6widgets6 libqt6svg6 \
+    qml6-module-qtquick qml6-module-qtquick-window qml6-module-qtquick-controls \
+    qml6-module-qtquick-layouts qml6-module-qtquick-templates \
+    qml6-module-qtqml-workerscript qml6-module-qt5compat-graphicaleffects \
+    qml6-module-qtquick-shapes libsecret-1-0 tar unzip; do
+    grep -qE "(^|, )$needed( \(|,|$)" <<<"$depends" || fail "Depends lacks $needed: $depends"
+done
+# The linked libraries come from dpkg-shlibdeps.
+grep -qE '(^|, )libc6 \(>= ' <<<"$depends" || fail "Depends has no libc6 from dpkg-shlibdeps: $depends"
+
+# Every dependency must name a real package that this Debian machine satisfies, so a
+# typo or an impossible version shows up here rather than on a player's apt install.
+IFS=',' read -ra items <<<"$depends"
+for item in "${items[@]}"; do
+    satisfied=no
+    IFS='|' read -ra alternatives <<<"$item"
+    for alt in "${alternatives[@]}"; do
+        read -r name op ver <<<"$(sed -E 's/^ *([^ (]+) *(\(([<>=]+) *([^)]+)\))? *$/\1 \3 \4/' <<<"$alt")"
+        installed=$(dpkg-query -W -f='${Status}|${Version}' "$name" 2>/dev/null || true)
+        [ "${installed%%|*}" = "install ok installed" ] || continue
+        if [ -z "${op:-}" ] || dpkg --compare-versions "${installed#*|}" "$op" "$ver"; then
+            satisfied=yes
+        fi
+    done
+    [ "$satisfied" = yes ] || fail "dependency '$item' is not satisfied on this Debian system"
+done
+if [ "$arch" = amd64 ]; then
+    grep -qE '(^|, )lib32gcc-s1(,|$)' <<<"$(field Recommends)" ||
+        fail "amd64 package does not recommend lib32gcc-s1 for SteamCMD"
+fi
+
+dpkg-deb -c "$deb" | awk '{print $6}' | grep -vE '^\./(usr/|$)' && fail "files outside /usr"
+root="$scratch/root"
+dpkg -x "$deb" "$root"
+check_tree "$root/usr"
+file -b "$root/usr/lib/vantor-online/vantor-launcher" | grep -q ', stripped' ||
+    fail "the packaged executable still carries its debug information"
+check_runs "$root/usr/bin/vantor-launcher"
+
+echo "deb: ok ($(basename "$deb"), $(stat -c %s "$deb") bytes)"
