@@ -21,13 +21,15 @@ QStringList &searchPath()
 }
 } // namespace
 
-UiSupport::UiSupport(QObject *parent) : QObject(parent) {}
+UiSupport::UiSupport(QQmlEngine *engine, QObject *parent) : QObject(parent)
+{
+    if (engine && !engine->imageProvider(QLatin1String(IconProvider::providerId)))
+        engine->addImageProvider(QLatin1String(IconProvider::providerId), new IconProvider);
+}
 
 UiSupport *UiSupport::create(QQmlEngine *qmlEngine, QJSEngine *)
 {
-    if (qmlEngine && !qmlEngine->imageProvider(QLatin1String(IconProvider::providerId)))
-        qmlEngine->addImageProvider(QLatin1String(IconProvider::providerId), new IconProvider);
-    return new UiSupport;
+    return new UiSupport(qmlEngine);
 }
 
 QString UiSupport::sansFamily()

@@ -29,9 +29,10 @@ class UiSupport : public QObject
     Q_PROPERTY(bool effectsEnabled READ effectsEnabled CONSTANT)
 
 public:
-    explicit UiSupport(QObject *parent = nullptr);
+    // Installs the symbol image provider into engine (when given).
+    explicit UiSupport(QQmlEngine *engine, QObject *parent = nullptr);
 
-    // Called by the QML engine; also installs the symbol image provider.
+    // Called by the QML engine.
     static UiSupport *create(QQmlEngine *qmlEngine, QJSEngine *jsEngine);
 
     static QString sansFamily();

@@ -100,7 +100,7 @@ void TestUiSupport::openHandsOnlyWebAddresses()
 void TestUiSupport::uiOpenLinkGoesThroughTheSameCheck()
 {
     UrlRecorder recorder;
-    UiSupport ui;
+    UiSupport ui(nullptr);
     QVERIFY(!ui.openLink("file:///tmp"));
     QVERIFY(ui.openLink(ui.websiteURL()));
     QVERIFY(ui.openLink(ui.telegramURL()));
@@ -124,7 +124,7 @@ void TestUiSupport::picturesFromTheLauncher()
 {
     QFETCH(QString, name);
     QFETCH(bool, present);
-    UiSupport ui;
+    UiSupport ui(nullptr);
     const QUrl url = ui.picture(name);
     QCOMPARE(!url.isEmpty(), present);
     if (present) {
@@ -143,7 +143,7 @@ void TestUiSupport::pictureSearchFollowsThePath()
     QVERIFY(red.save(QDir(first.path()).filePath("AppIcon.png")));
 
     UiSupport::setPictureSearchPath({first.path(), second.path()});
-    UiSupport ui;
+    UiSupport ui(nullptr);
     QCOMPARE(ui.picture("background"),
              QUrl::fromLocalFile(QDir(second.path()).filePath("background.png")));
     QCOMPARE(ui.picture("AppIcon"),
@@ -165,7 +165,7 @@ void TestUiSupport::unreadablePictureCountsAsMissing()
     QVERIFY(QDir(dir.path()).mkdir("author_logo.png")); // a folder, not a file
 
     UiSupport::setPictureSearchPath({dir.path()});
-    UiSupport ui;
+    UiSupport ui(nullptr);
     QVERIFY(ui.picture("background").isEmpty());
     QVERIFY(ui.picture("author_logo").isEmpty());
 }
@@ -178,7 +178,7 @@ void TestUiSupport::pictureNamesCannotLeaveTheFolder()
     QVERIFY(QDir(dir.path()).mkdir("inner"));
     QVERIFY(img.save(QDir(dir.path()).filePath("outside.png")));
     UiSupport::setPictureSearchPath({QDir(dir.path()).filePath("inner")});
-    UiSupport ui;
+    UiSupport ui(nullptr);
     QVERIFY(ui.picture("../outside").isEmpty());
     QVERIFY(ui.picture("").isEmpty());
 }
@@ -230,7 +230,7 @@ void TestUiSupport::unknownOrHostileIconNamesDrawNothing()
 
 void TestUiSupport::iconSourceEncodesTheColour()
 {
-    UiSupport ui;
+    UiSupport ui(nullptr);
     const QUrl url = ui.iconSource("xmark", QColor::fromRgbF(1, 1, 1, 0.5));
     QCOMPARE(url.scheme(), QStringLiteral("image"));
     QCOMPARE(url.host(), QStringLiteral("vantoricon"));

@@ -2,6 +2,7 @@ import QtQuick
 import QtQuick.Layouts
 import QtQuick.Window
 import Qt5Compat.GraphicalEffects
+import VantorLauncher
 
 // The launcher's own About window: icon, name and version, credits, the
 // project's pages and the legal notice. Fixed size; closing only hides it.

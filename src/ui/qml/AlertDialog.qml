@@ -1,6 +1,7 @@
 import QtQuick
 import QtQuick.Controls.Basic
 import QtQuick.Layouts
+import VantorLauncher
 
 // A modal message in the launcher's theme with one or two buttons. Closing
 // it by any means (a button, Escape) emits closed(); the owner clears the

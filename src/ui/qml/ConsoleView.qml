@@ -1,5 +1,6 @@
 import QtQuick
 import QtQuick.Controls.Basic
+import VantorLauncher
 
 // SteamCMD's output. The log only grows during a run (a validation writes
 // tens of thousands of lines), so only the new tail is appended to the

@@ -1,6 +1,7 @@
 import QtQuick
 import QtQuick.Layouts
 import Qt5Compat.GraphicalEffects
+import VantorLauncher
 
 // Who made the port, where to find the project, and the About button.
 RowLayout {

@@ -1,5 +1,6 @@
 import QtQuick
 import Qt5Compat.GraphicalEffects
+import VantorLauncher
 
 // A soft shadow around an item, used as a layer effect. Shader effects need
 // a hardware scene graph; under the software renderer the owner keeps its

@@ -1,4 +1,5 @@
 import QtQuick
+import VantorLauncher
 
 // The window's title block: the glowing game name and the port's subtitle.
 Column {

@@ -1,4 +1,5 @@
 import QtQuick
+import VantorLauncher
 
 // One of the launcher's symbols, painted in a single colour.
 Image {

@@ -1,5 +1,6 @@
 import QtQuick
 import QtQuick.Controls.Basic
+import VantorLauncher
 
 // The big LAUNCH button; while the engine starts it shows a spinner and
 // ignores clicks.

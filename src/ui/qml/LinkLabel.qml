@@ -1,4 +1,5 @@
 import QtQuick
+import VantorLauncher
 
 // An underlined text that opens a web address in the default browser.
 Text {

@@ -1,5 +1,6 @@
 import QtQuick
 import QtQuick.Layouts
+import VantorLauncher
 
 // The local source: the chosen game folder, LOCATE, and a warning when the
 // folder lacks the game's archives.

@@ -1,5 +1,6 @@
 import QtQuick
 import QtQuick.Controls.Basic
+import VantorLauncher
 
 // The launcher's text field: monospaced white text on a dark, outlined box.
 TextField {

@@ -1,5 +1,6 @@
 import QtQuick
 import QtQuick.Controls.Basic
+import VantorLauncher
 
 // A flat button with an optional symbol, a rounded fill and an outline: the
 // shape of every button in the launcher.
@@ -15,13 +16,9 @@ Button {
     property color strokeColor: "transparent"
     property real strokeWidth: 1
     property real cornerRadius: 4
-    property real horizontalPadding: 20
-    property real verticalPadding: 8
 
-    leftPadding: horizontalPadding
-    rightPadding: horizontalPadding
-    topPadding: verticalPadding
-    bottomPadding: verticalPadding
+    horizontalPadding: 20
+    verticalPadding: 8
     focusPolicy: Qt.TabFocus
 
     contentItem: Row {

@@ -1,5 +1,6 @@
 import QtQuick
 import Qt5Compat.GraphicalEffects
+import VantorLauncher
 
 // A picture clipped to a rounded rectangle (or a circle with radius = size/2).
 Item {

@@ -1,5 +1,6 @@
 import QtQuick
 import QtQuick.Layouts
+import VantorLauncher
 
 // The workflow's one-line status with its coloured lamp.
 RowLayout {

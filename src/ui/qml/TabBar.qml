@@ -1,5 +1,6 @@
 import QtQuick
 import QtQuick.Layouts
+import VantorLauncher
 
 // The two data sources side by side; the selection slides between them.
 Rectangle {

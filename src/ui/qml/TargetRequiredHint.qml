@@ -1,4 +1,5 @@
 import QtQuick
+import VantorLauncher
 
 // What is still missing before LAUNCH can be offered, with a picture of the
 // expected folder layout on the local tab.

@@ -1,5 +1,6 @@
 pragma Singleton
 import QtQuick
+import VantorLauncher
 
 // The launcher's palette and type: a dark console with neon accents.
 QtObject {

@@ -1,5 +1,6 @@
 import QtQuick
 import QtQuick.Layouts
+import VantorLauncher
 
 // A newer launcher is published: its version, the start of its notes, and
 // ways to get it. Closing it is for the rest of this run.
