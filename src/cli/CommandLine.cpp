@@ -1,6 +1,7 @@
 #include "CommandLine.h"
 
-#include "BuildConfig.h"
+#include "CheckUpdateCommand.h"
+#include "UpdateChecker.h"
 
 #include <QCoreApplication>
 #include <QTextStream>
@@ -21,14 +22,18 @@ struct CommandEntry
 
 const std::map<QString, CommandEntry> &commands()
 {
-    static const std::map<QString, CommandEntry> table = {};
+    static const std::map<QString, CommandEntry> table = {
+        {QStringLiteral("check-update"),
+         {CheckUpdateCommand::run, "check once whether a newer launcher is published"}},
+    };
     return table;
 }
 
 int printVersion()
 {
-    QTextStream(stdout) << "vantor-launcher " << BuildConfig::version << " (build "
-                        << BuildConfig::buildNumber << ")\n";
+    // The same values the update check compares.
+    QTextStream(stdout) << "vantor-launcher " << UpdateChecker::currentVersion() << " (build "
+                        << UpdateChecker::currentBuild() << ")\n";
     return 0;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QJsonObject>
 #include <QMetaType>
 #include <QObject>
@@ -30,6 +31,10 @@ public:
     // Strict decoding of a manifest body; nothing when any rule is broken.
     static std::optional<AppUpdate> decode(const QByteArray &json);
     QJsonObject toJson() const;
+
+    // The exact value of a JSON number token when it is an integer of the
+    // signed 64-bit range (42, -7, 4.2e1, 42.0); nothing otherwise.
+    static std::optional<qint64> integerFromJsonNumber(QByteArrayView token);
 
     friend bool operator==(const AppUpdate &, const AppUpdate &) = default;
 };

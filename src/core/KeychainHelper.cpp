@@ -2,6 +2,10 @@
 
 #include "CredentialStore.h"
 
+#if defined(VANTOR_HAVE_LIBSECRET)
+#include "SecretServiceStore.h"
+#endif
+
 namespace {
 
 // Remembers nothing: the answer of a system without a usable secret store.
@@ -14,9 +18,19 @@ public:
     std::optional<QString> anyAccount() override { return std::nullopt; }
 };
 
+// There is no plaintext fallback: without the platform's secret store the
+// credentials are simply not remembered.
 std::shared_ptr<CredentialStore> platformStore()
 {
+#if defined(Q_OS_MACOS)
+    // The macOS Keychain (generic-password items of the same service and
+    // account) belongs here once a macOS build exists.
     return std::make_shared<NullCredentialStore>();
+#elif defined(VANTOR_HAVE_LIBSECRET)
+    return std::make_shared<SecretServiceStore>();
+#else
+    return std::make_shared<NullCredentialStore>();
+#endif
 }
 
 std::shared_ptr<CredentialStore> &currentStore()

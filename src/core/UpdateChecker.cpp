@@ -1,29 +1,198 @@
 #include "UpdateChecker.h"
 
 #include "BuildConfig.h"
+#include "Endpoints.h"
+#include "LogCategories.h"
 
-// Placeholder until the checker lands: knows its version, checks nothing.
-UpdateChecker::UpdateChecker(QObject *parent) : QObject(parent) {}
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
+#include <QNetworkRequest>
+#include <QTimer>
+#include <QUrl>
+
+#include <limits>
+
+namespace {
+
+// Whether the reply carries a body the server meant to send. The HTTP status
+// is not looked at: an error page is read like any other answer (and fails to
+// decode), but a connection that broke, timed out or was aborted is not.
+bool deliveredBody(const QNetworkReply *reply)
+{
+    const QNetworkReply::NetworkError error = reply->error();
+    if (error == QNetworkReply::NoError)
+        return true;
+    const bool statusError =
+        (error >= QNetworkReply::ContentAccessDenied &&
+         error <= QNetworkReply::UnknownContentError) ||
+        (error >= QNetworkReply::InternalServerError && error <= QNetworkReply::UnknownServerError);
+    return statusError && reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).isValid();
+}
+
+} // namespace
+
+UpdateChecker::UpdateChecker(QObject *parent)
+    : QObject(parent), m_network(new QNetworkAccessManager(this))
+{}
 
 UpdateChecker::~UpdateChecker() = default;
 
+std::optional<qint64> UpdateChecker::parseDecimal(QStringView text)
+{
+    qsizetype i = 0;
+    bool negative = false;
+    if (i < text.size() && (text[i] == u'+' || text[i] == u'-'))
+        negative = text[i++] == u'-';
+    if (i == text.size())
+        return std::nullopt;
+    // Accumulate towards the sign so that the most negative value fits too.
+    qint64 value = 0;
+    constexpr qint64 min = std::numeric_limits<qint64>::min();
+    constexpr qint64 max = std::numeric_limits<qint64>::max();
+    for (; i < text.size(); ++i) {
+        const char16_t c = text[i].unicode();
+        if (c < u'0' || c > u'9')
+            return std::nullopt;
+        const int digit = c - u'0';
+        if (negative) {
+            if (value < (min + digit) / 10)
+                return std::nullopt;
+            value = value * 10 - digit;
+        } else {
+            if (value > (max - digit) / 10)
+                return std::nullopt;
+            value = value * 10 + digit;
+        }
+    }
+    return value;
+}
+
+QString UpdateChecker::currentVersionFrom(const QString &configured)
+{
+    return configured.isEmpty() ? QStringLiteral("0.0.0") : configured;
+}
+
+qint64 UpdateChecker::currentBuildFrom(const QString &configured)
+{
+    return parseDecimal(configured).value_or(0);
+}
+
 QString UpdateChecker::currentVersion()
 {
-    return QString::fromLatin1(BuildConfig::version);
+    return currentVersionFrom(QString::fromUtf8(BuildConfig::version));
 }
 
 qint64 UpdateChecker::currentBuild()
 {
-    return QByteArray(BuildConfig::buildNumber).toLongLong();
+    return currentBuildFrom(QString::fromUtf8(BuildConfig::buildNumber));
 }
 
-bool UpdateChecker::isNewerVersion(const QString &, const QString &)
+bool UpdateChecker::isNewerVersion(const QString &candidate, const QString &current)
 {
+    // Pieces that are not numbers are dropped (not counted as 0): the next
+    // piece moves up into their position.
+    const auto numbers = [](const QString &version) {
+        QList<qint64> list;
+        for (const QStringView piece : QStringView(version).split(u'.', Qt::SkipEmptyParts)) {
+            if (const auto number = parseDecimal(piece))
+                list.append(*number);
+        }
+        return list;
+    };
+    const QList<qint64> a = numbers(candidate);
+    const QList<qint64> b = numbers(current);
+    for (qsizetype i = 0; i < qMax(a.size(), b.size()); ++i) {
+        const qint64 x = a.value(i, 0);
+        const qint64 y = b.value(i, 0);
+        if (y < x)
+            return true;
+        if (x < y)
+            return false;
+    }
     return false;
 }
 
-void UpdateChecker::startPeriodicChecks() {}
+void UpdateChecker::setCheckInterval(std::chrono::milliseconds interval)
+{
+    m_checkInterval = interval;
+    if (m_timer)
+        m_timer->setInterval(interval);
+}
 
-void UpdateChecker::stopPeriodicChecks() {}
+void UpdateChecker::setTransferTimeout(std::chrono::milliseconds timeout)
+{
+    m_transferTimeout = timeout;
+}
 
-void UpdateChecker::checkForUpdate() {}
+void UpdateChecker::startPeriodicChecks()
+{
+    checkForUpdate();
+    // A second start replaces the first timer rather than adding a second one.
+    delete m_timer;
+    m_timer = new QTimer(this);
+    m_timer->setInterval(m_checkInterval);
+    connect(m_timer, &QTimer::timeout, this, &UpdateChecker::checkForUpdate);
+    m_timer->start();
+}
+
+void UpdateChecker::stopPeriodicChecks()
+{
+    delete m_timer;
+    m_timer = nullptr;
+}
+
+void UpdateChecker::checkForUpdate()
+{
+    if (m_isChecking)
+        return;
+    m_isChecking = true;
+    Q_EMIT isCheckingChanged();
+
+    QNetworkRequest request{QUrl(Endpoints::updateManifest())};
+    // Always the server's current manifest: no cached copy read or kept.
+    request.setAttribute(QNetworkRequest::CacheLoadControlAttribute,
+                         QNetworkRequest::AlwaysNetwork);
+    request.setAttribute(QNetworkRequest::CacheSaveControlAttribute, false);
+    request.setTransferTimeout(int(m_transferTimeout.count()));
+    qCDebug(lcUpdate) << "checking" << request.url().toDisplayString();
+
+    m_reply = m_network->get(request);
+    connect(m_reply, &QNetworkReply::downloadProgress, this, [this](qint64 received, qint64) {
+        if (received > maxManifestSize && m_reply)
+            m_reply->abort();
+    });
+    connect(m_reply, &QNetworkReply::finished, this,
+            [this, reply = m_reply] { finishCheck(reply); });
+}
+
+void UpdateChecker::finishCheck(QNetworkReply *reply)
+{
+    reply->deleteLater();
+    m_reply = nullptr;
+
+    m_isChecking = false;
+    Q_EMIT isCheckingChanged();
+    const QDateTime now = QDateTime::currentDateTime();
+    if (now != m_lastCheckDate) {
+        m_lastCheckDate = now;
+        Q_EMIT lastCheckDateChanged();
+    }
+
+    std::optional<AppUpdate> update;
+    if (deliveredBody(reply)) {
+        const QByteArray body = reply->read(maxManifestSize + 1);
+        if (body.size() <= maxManifestSize)
+            update = AppUpdate::decode(body);
+    }
+    const bool manifestRead = update.has_value();
+    qCDebug(lcUpdate) << "check finished:" << reply->error() << "manifest read:" << manifestRead;
+    // Newer when the version is newer, or else when the build number is
+    // greater, whatever the versions say.
+    const bool newer = manifestRead && (isNewerVersion(update->version, currentVersion()) ||
+                                        update->build > currentBuild());
+    if (newer && update != m_availableUpdate) {
+        m_availableUpdate = std::move(update);
+        Q_EMIT availableUpdateChanged();
+    }
+    Q_EMIT checkFinished(manifestRead);
+}

@@ -5,9 +5,11 @@
 #include <QDateTime>
 #include <QObject>
 
+#include <chrono>
 #include <optional>
 
 class QNetworkAccessManager;
+class QNetworkReply;
 class QTimer;
 
 // Polls the update manifest while the launcher runs and publishes an update
@@ -33,6 +35,11 @@ public:
     // The running launcher's version and build ("0.0.0" and 0 when unknown).
     static QString currentVersion();
     static qint64 currentBuild();
+    // The rules behind the two, applied to the values fixed by the build.
+    static QString currentVersionFrom(const QString &configured);
+    static qint64 currentBuildFrom(const QString &configured);
+    // A signed 64-bit decimal: an optional sign and ASCII digits, nothing else.
+    static std::optional<qint64> parseDecimal(QStringView text);
     // True when candidate is strictly newer than current (dot-separated numbers).
     static bool isNewerVersion(const QString &candidate, const QString &current);
 
@@ -42,15 +49,31 @@ public:
     // Starts one check unless one is in flight.
     Q_INVOKABLE void checkForUpdate();
 
+    // 300 s and 10 s unless changed (tests shorten them).
+    static constexpr std::chrono::milliseconds defaultCheckInterval{300000};
+    static constexpr std::chrono::milliseconds defaultTransferTimeout{10000};
+    void setCheckInterval(std::chrono::milliseconds interval);
+    void setTransferTimeout(std::chrono::milliseconds timeout);
+    // A manifest is a few hundred bytes; a body beyond this ends the check.
+    static constexpr qint64 maxManifestSize = 1024 * 1024;
+
 Q_SIGNALS:
     void availableUpdateChanged();
     void isCheckingChanged();
     void lastCheckDateChanged();
+    // After every check, once the properties are updated: whether a manifest
+    // was fetched and decoded (newer or not).
+    void checkFinished(bool manifestRead);
 
 private:
+    void finishCheck(QNetworkReply *reply);
+
     std::optional<AppUpdate> m_availableUpdate;
     bool m_isChecking = false;
     QDateTime m_lastCheckDate;
     QTimer *m_timer = nullptr;
     QNetworkAccessManager *m_network = nullptr;
+    QNetworkReply *m_reply = nullptr;
+    std::chrono::milliseconds m_checkInterval = defaultCheckInterval;
+    std::chrono::milliseconds m_transferTimeout = defaultTransferTimeout;
 };

@@ -1,0 +1,49 @@
+#include "CheckUpdateCommand.h"
+
+#include "Endpoints.h"
+#include "UpdateChecker.h"
+
+#include <QEventLoop>
+#include <QTextStream>
+
+namespace CheckUpdateCommand {
+
+int run(const QStringList &args)
+{
+    if (!args.isEmpty()) {
+        QTextStream(stderr) << "vantor-launcher check-update: unexpected argument '" << args.first()
+                            << "'\n";
+        return 2;
+    }
+
+    UpdateChecker checker;
+    QEventLoop loop;
+    bool manifestRead = false;
+    QObject::connect(&checker, &UpdateChecker::checkFinished, &loop, [&](bool read) {
+        manifestRead = read;
+        loop.quit();
+    });
+    checker.checkForUpdate();
+    loop.exec();
+
+    QTextStream out(stdout);
+    if (const auto update = checker.availableUpdate()) {
+        out << "UPDATE AVAILABLE: v" << update->version << "\n"
+            << update->releaseNotes << "\n"
+            << update->downloadURL << "\n";
+        return 0;
+    }
+    // The window stays silent about a failed check; a command must not
+    // pass it off as "no update".
+    if (!manifestRead) {
+        QTextStream(stderr)
+            << "vantor-launcher check-update: could not fetch or read the update manifest at "
+            << Endpoints::updateManifest() << "\n";
+        return 1;
+    }
+    out << "No update available (current " << UpdateChecker::currentVersion() << " build "
+        << UpdateChecker::currentBuild() << ")\n";
+    return 0;
+}
+
+} // namespace CheckUpdateCommand

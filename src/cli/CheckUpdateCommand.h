@@ -1,0 +1,10 @@
+#pragma once
+
+#include <QStringList>
+
+// `vantor-launcher check-update`: one check against the update manifest.
+namespace CheckUpdateCommand {
+
+int run(const QStringList &args);
+
+} // namespace CheckUpdateCommand

@@ -1,0 +1,318 @@
+// Runs against a real Secret Service: CTest starts it through
+// tests/run-with-keyring.sh (a private D-Bus session with its own GNOME
+// Keyring and a temporary HOME). The unavailable-store cases start this same
+// binary again in "probe" mode with a broken session environment.
+
+// glib's headers first: Qt defines `signals` as a macro.
+#include <libsecret/secret.h>
+
+#include "KeychainHelper.h"
+#include "SecretServiceStore.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <cstdio>
+
+namespace {
+
+// Every item carrying the launcher's service attribute, whatever its schema:
+// the test counts what really is in the keyring, not what the store reports.
+int itemsOfService(const QString &account = {})
+{
+    static const SecretSchema anySchema = [] {
+        SecretSchema s{};
+        s.name = "org.vantoronline.Launcher";
+        s.flags = SECRET_SCHEMA_DONT_MATCH_NAME;
+        s.attributes[0] = {"service", SECRET_SCHEMA_ATTRIBUTE_STRING};
+        s.attributes[1] = {"account", SECRET_SCHEMA_ATTRIBUTE_STRING};
+        return s;
+    }();
+    GHashTable *attributes = g_hash_table_new(g_str_hash, g_str_equal);
+    const QByteArray service = SecretServiceStore::serviceId().toUtf8();
+    const QByteArray name = account.toUtf8();
+    g_hash_table_insert(attributes, const_cast<char *>("service"),
+                        const_cast<char *>(service.constData()));
+    if (!account.isEmpty())
+        g_hash_table_insert(attributes, const_cast<char *>("account"),
+                            const_cast<char *>(name.constData()));
+    GError *error = nullptr;
+    GList *items =
+        secret_password_searchv_sync(&anySchema, attributes, SECRET_SEARCH_ALL, nullptr, &error);
+    g_hash_table_unref(attributes);
+    if (error) {
+        qWarning("search failed: %s", error->message);
+        g_error_free(error);
+        return -1;
+    }
+    const int count = int(g_list_length(items));
+    g_list_free_full(items, g_object_unref);
+    return count;
+}
+
+const QStringList usedAccounts{QStringLiteral("alice"), QStringLiteral("bob"),
+                               QStringLiteral("jörg müller"), QStringLiteral("  spaced  ")};
+
+QString describe(const std::optional<QString> &value)
+{
+    return value ? QStringLiteral("[%1]").arg(*value) : QStringLiteral("none");
+}
+
+// Probe mode: what the launcher's default store answers in this process's
+// environment, and how long it took. One line on standard output.
+int probe(const QString &mode)
+{
+    if (mode == QLatin1String("--probe-silent")) {
+        // Own the Secret Service name on our bus, but never answer: method
+        // calls wait for the default main context, which nothing runs while
+        // the store waits on its own.
+        GError *error = nullptr;
+        GDBusConnection *connection = g_dbus_connection_new_for_address_sync(
+            qgetenv("DBUS_SESSION_BUS_ADDRESS").constData(),
+            GDBusConnectionFlags(G_DBUS_CONNECTION_FLAGS_AUTHENTICATION_CLIENT |
+                                 G_DBUS_CONNECTION_FLAGS_MESSAGE_BUS_CONNECTION),
+            nullptr, nullptr, &error);
+        if (!connection) {
+            std::printf("setup failed: %s\n", error->message);
+            return 1;
+        }
+        // The interface is described exactly (the bus library checks calls
+        // against it) but its handlers run only on the default context.
+        static const char *const introspection = R"(<node>
+  <interface name="org.freedesktop.Secret.Service">
+    <method name="OpenSession"><arg type="s" direction="in"/><arg type="v" direction="in"/>
+      <arg type="v" direction="out"/><arg type="o" direction="out"/></method>
+    <method name="SearchItems"><arg type="a{ss}" direction="in"/>
+      <arg type="ao" direction="out"/><arg type="ao" direction="out"/></method>
+    <method name="Unlock"><arg type="ao" direction="in"/>
+      <arg type="ao" direction="out"/><arg type="o" direction="out"/></method>
+    <method name="GetSecrets"><arg type="ao" direction="in"/><arg type="o" direction="in"/>
+      <arg type="a{o(oayays)}" direction="out"/></method>
+    <method name="ReadAlias"><arg type="s" direction="in"/><arg type="o" direction="out"/></method>
+    <property name="Collections" type="ao" access="read"/>
+  </interface>
+</node>)";
+        GDBusNodeInfo *node = g_dbus_node_info_new_for_xml(introspection, &error);
+        if (!node) {
+            std::printf("setup failed: %s\n", error->message);
+            return 1;
+        }
+        static const GDBusInterfaceVTable vtable = {
+            [](GDBusConnection *, const char *, const char *, const char *, const char *,
+               GVariant *, GDBusMethodInvocation *, gpointer) { /* never answers */ },
+            nullptr,
+            nullptr,
+            {}};
+        if (!g_dbus_connection_register_object(connection, "/org/freedesktop/secrets",
+                                               node->interfaces[0], &vtable, nullptr, nullptr,
+                                               &error)) {
+            std::printf("setup failed: %s\n", error->message);
+            return 1;
+        }
+        GVariant *reply = g_dbus_connection_call_sync(
+            connection, "org.freedesktop.DBus", "/org/freedesktop/DBus", "org.freedesktop.DBus",
+            "RequestName", g_variant_new("(su)", "org.freedesktop.secrets", 4u), nullptr,
+            G_DBUS_CALL_FLAGS_NONE, 5000, nullptr, &error);
+        if (!reply) {
+            std::printf("setup failed: %s\n", error->message);
+            return 1;
+        }
+        g_variant_unref(reply);
+        KeychainHelper::setStore(
+            std::make_shared<SecretServiceStore>(std::chrono::milliseconds(400)));
+    }
+
+    QElapsedTimer timer;
+    timer.start();
+    KeychainHelper::save(QStringLiteral("alice"), QStringLiteral("secret"));
+    const auto password = KeychainHelper::load(QStringLiteral("alice"));
+    const auto account = KeychainHelper::savedUsername();
+    std::printf("load=%s account=%s ms=%lld\n", qPrintable(describe(password)),
+                qPrintable(describe(account)), static_cast<long long>(timer.elapsed()));
+    return 0;
+}
+
+} // namespace
+
+class TestKeychain : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void cleanup();
+
+    void emptyKeyringAnswersNothing();
+    void savingTwiceKeepsOneItemWithTheSecondPassword();
+    void secondAccountLeavesTheFirstInPlace();
+    void missingAccountGivesNothing();
+    void passwordsComeBackExactly_data();
+    void passwordsComeBackExactly();
+    void deletingRemovesOnlyThatAccount();
+
+    void unavailableStoreAnswersNothingQuickly_data();
+    void unavailableStoreAnswersNothingQuickly();
+    void silentServiceIsGivenUpOn();
+};
+
+void TestKeychain::initTestCase()
+{
+    // Never against the user's own keyring: only inside the wrapper's session.
+    if (qEnvironmentVariable("VANTOR_PRIVATE_KEYRING") != QLatin1String("1"))
+        QSKIP("needs the private keyring session of tests/run-with-keyring.sh");
+    QCOMPARE(itemsOfService(), 0);
+}
+
+void TestKeychain::cleanup()
+{
+    for (const QString &account : usedAccounts)
+        KeychainHelper::deleteItem(account);
+    QCOMPARE(itemsOfService(), 0);
+}
+
+void TestKeychain::emptyKeyringAnswersNothing()
+{
+    QCOMPARE(KeychainHelper::savedUsername(), std::nullopt);
+    QCOMPARE(KeychainHelper::load(QStringLiteral("alice")), std::nullopt);
+}
+
+void TestKeychain::savingTwiceKeepsOneItemWithTheSecondPassword()
+{
+    KeychainHelper::save(QStringLiteral("alice"), QStringLiteral("first"));
+    KeychainHelper::save(QStringLiteral("alice"), QStringLiteral("second"));
+    QCOMPARE(itemsOfService(QStringLiteral("alice")), 1);
+    QCOMPARE(KeychainHelper::load(QStringLiteral("alice")), QStringLiteral("second"));
+    QCOMPARE(KeychainHelper::savedUsername(), QStringLiteral("alice"));
+}
+
+void TestKeychain::secondAccountLeavesTheFirstInPlace()
+{
+    KeychainHelper::save(QStringLiteral("alice"), QStringLiteral("pw-a"));
+    KeychainHelper::save(QStringLiteral("bob"), QStringLiteral("pw-b"));
+    QCOMPARE(itemsOfService(), 2);
+    QCOMPARE(KeychainHelper::load(QStringLiteral("alice")), QStringLiteral("pw-a"));
+    QCOMPARE(KeychainHelper::load(QStringLiteral("bob")), QStringLiteral("pw-b"));
+    const auto found = KeychainHelper::savedUsername();
+    QVERIFY(found == QStringLiteral("alice") || found == QStringLiteral("bob"));
+}
+
+void TestKeychain::missingAccountGivesNothing()
+{
+    KeychainHelper::save(QStringLiteral("alice"), QStringLiteral("pw-a"));
+    QCOMPARE(KeychainHelper::load(QStringLiteral("bob")), std::nullopt);
+    // Account names are compared exactly, not case-folded.
+    QCOMPARE(KeychainHelper::load(QStringLiteral("Alice")), std::nullopt);
+}
+
+void TestKeychain::passwordsComeBackExactly_data()
+{
+    QTest::addColumn<QString>("account");
+    QTest::addColumn<QString>("password");
+    QTest::newRow("spaces") << "alice"
+                            << "  correct horse battery staple  ";
+    QTest::newRow("non-ASCII") << "alice" << QStringLiteral("pässwörd ✓ 鍵 🔑");
+    QTest::newRow("quotes and backslashes") << "alice"
+                                            << "a\"b'c\\d;e$f";
+    QTest::newRow("non-ASCII account") << "jörg müller"
+                                       << "pw";
+    QTest::newRow("account with spaces") << "  spaced  "
+                                         << "pw";
+    QTest::newRow("long") << "bob" << QString(4096, QLatin1Char('x'));
+}
+
+void TestKeychain::passwordsComeBackExactly()
+{
+    QFETCH(QString, account);
+    QFETCH(QString, password);
+    KeychainHelper::save(account, password);
+    QCOMPARE(KeychainHelper::load(account), password);
+    QCOMPARE(KeychainHelper::savedUsername(), account);
+}
+
+void TestKeychain::deletingRemovesOnlyThatAccount()
+{
+    KeychainHelper::save(QStringLiteral("alice"), QStringLiteral("pw-a"));
+    KeychainHelper::save(QStringLiteral("bob"), QStringLiteral("pw-b"));
+    KeychainHelper::deleteItem(QStringLiteral("alice"));
+    KeychainHelper::deleteItem(QStringLiteral("nobody")); // harmless
+    QCOMPARE(KeychainHelper::load(QStringLiteral("alice")), std::nullopt);
+    QCOMPARE(KeychainHelper::load(QStringLiteral("bob")), QStringLiteral("pw-b"));
+    QCOMPARE(KeychainHelper::savedUsername(), QStringLiteral("bob"));
+}
+
+void TestKeychain::unavailableStoreAnswersNothingQuickly_data()
+{
+    QTest::addColumn<QString>("setup");
+    QTest::newRow("bus address of a dead socket") << "dead-socket";
+    QTest::newRow("no session bus at all") << "no-bus";
+    QTest::newRow("bus without a secret service") << "empty-bus";
+}
+
+void TestKeychain::unavailableStoreAnswersNothingQuickly()
+{
+    QFETCH(QString, setup);
+    QTemporaryDir scratch;
+    QVERIFY(scratch.isValid());
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.remove(QStringLiteral("DISPLAY"));
+    env.insert(QStringLiteral("XDG_RUNTIME_DIR"), scratch.path());
+    env.insert(QStringLiteral("XDG_DATA_DIRS"), scratch.path()); // nothing to activate
+    QString program = QCoreApplication::applicationFilePath();
+    QStringList arguments{QStringLiteral("--probe")};
+    if (setup == QLatin1String("dead-socket")) {
+        env.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"),
+                   QStringLiteral("unix:path=%1/no-such-socket").arg(scratch.path()));
+    } else if (setup == QLatin1String("no-bus")) {
+        env.remove(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"));
+    } else {
+        env.remove(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"));
+        arguments.prepend(program);
+        arguments.prepend(QStringLiteral("--"));
+        program = QStringLiteral("dbus-run-session");
+    }
+
+    QProcess child;
+    child.setProcessEnvironment(env);
+    child.start(program, arguments);
+    QVERIFY2(child.waitForFinished(15000), "the store hung");
+    const QString line = QString::fromUtf8(child.readAllStandardOutput()).trimmed();
+    QCOMPARE(child.exitCode(), 0);
+    QVERIFY2(line.startsWith(QLatin1String("load=none account=none ms=")), qPrintable(line));
+    const int ms = line.section(QLatin1String("ms="), 1).toInt();
+    QVERIFY2(ms < 3000, qPrintable(line));
+}
+
+void TestKeychain::silentServiceIsGivenUpOn()
+{
+    QTemporaryDir scratch;
+    QVERIFY(scratch.isValid());
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.remove(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"));
+    env.insert(QStringLiteral("XDG_DATA_DIRS"), scratch.path());
+    QProcess child;
+    child.setProcessEnvironment(env);
+    child.start(QStringLiteral("dbus-run-session"),
+                {QStringLiteral("--"), QCoreApplication::applicationFilePath(),
+                 QStringLiteral("--probe-silent")});
+    QVERIFY2(child.waitForFinished(20000), "the store hung");
+    const QString line = QString::fromUtf8(child.readAllStandardOutput()).trimmed();
+    QVERIFY2(line.startsWith(QLatin1String("load=none account=none ms=")), qPrintable(line));
+    // Four calls (save is a removal and an addition), each given up on after
+    // its 400 ms deadline.
+    const int ms = line.section(QLatin1String("ms="), 1).toInt();
+    QVERIFY2(ms >= 4 * 400 && ms < 8000, qPrintable(line));
+}
+
+int main(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    if (argc > 1 && QByteArray(argv[1]).startsWith("--probe"))
+        return probe(QString::fromLatin1(argv[1]));
+    TestKeychain test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_keychain.moc"
