@@ -20,6 +20,7 @@ private Q_SLOTS:
     void consoleStartsAfreshWhenTheLogIsReplaced();
     void consoleFollowsTheEndEvenWhenScrolledUp();
     void consoleTextCanBeCopied();
+    void hiddenConsoleCatchesUpWhenShown();
     void consoleShowsMarkupAsText();
 
     void bannerTitleAndNotes();
@@ -171,6 +172,25 @@ void TestUiComponents::consoleTextCanBeCopied()
     QTest::keyClick(w, Qt::Key_X);
     QTest::keyClick(w, Qt::Key_Backspace);
     QCOMPARE(text->property("text").toString(), QStringLiteral("[✗] Download failed\n"));
+}
+
+void TestUiComponents::hiddenConsoleCatchesUpWhenShown()
+{
+    QQuickWindow *w = show(kConsole);
+    QVERIFY(w);
+    QQuickItem *console = QmlHarness::item(w, "console");
+    QQuickItem *text = QmlHarness::item(w, "consoleText");
+    w->setProperty("log", "one\n");
+    console->setVisible(false);
+    w->setProperty("log", "one\ntwo\n");
+    w->setProperty("log", "one\ntwo\nthree\n");
+    console->setVisible(true);
+    QCOMPARE(text->property("text").toString(), QStringLiteral("one\ntwo\nthree\n"));
+    // Replaced while hidden: shown afresh.
+    console->setVisible(false);
+    w->setProperty("log", "new run\n");
+    console->setVisible(true);
+    QCOMPARE(text->property("text").toString(), QStringLiteral("new run\n"));
 }
 
 void TestUiComponents::consoleShowsMarkupAsText()

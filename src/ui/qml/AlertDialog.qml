@@ -14,6 +14,7 @@ Dialog {
     signal acceptClicked
 
     modal: true
+    focus: true
     closePolicy: Popup.CloseOnEscape
     anchors.centerIn: Overlay.overlay
     width: Math.min(440, (parent ? parent.width : 440) - 80)

@@ -7,6 +7,8 @@ import VantorLauncher
 // document: re-setting the whole text would lay out everything on every
 // chunk. A log that shrinks or was replaced is shown afresh. The view
 // follows the end on every change, also when the user had scrolled up.
+// While hidden (the other tab is shown) it does no work and catches up
+// when shown again.
 Rectangle {
     id: console
     property string log
@@ -27,11 +29,20 @@ Rectangle {
     border.width: 1
     clip: true
 
-    onLogChanged: sync()
+    onLogChanged: {
+        if (visible)
+            sync()
+    }
+    onVisibleChanged: {
+        if (visible)
+            sync()
+    }
     Component.onCompleted: sync()
 
     function sync() {
         const n = log.length
+        if (n === shownLength && n === edit.length && log.endsWith(shownTail))
+            return
         const probe = Math.min(tailProbe, shownLength)
         if (n < shownLength || log.substring(shownLength - probe, shownLength) !== shownTail) {
             edit.clear()
