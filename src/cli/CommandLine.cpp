@@ -1,6 +1,7 @@
 #include "CommandLine.h"
 
 #include "CheckUpdateCommand.h"
+#include "GameCommands.h"
 #include "UpdateChecker.h"
 
 #include <QCoreApplication>
@@ -25,6 +26,12 @@ const std::map<QString, CommandEntry> &commands()
     static const std::map<QString, CommandEntry> table = {
         {QStringLiteral("check-update"),
          {CheckUpdateCommand::run, "check once whether a newer launcher is published"}},
+        {QStringLiteral("validate"),
+         {GameCommands::validate, "check that DIR holds both game versions"}},
+        {QStringLiteral("launch"),
+         {GameCommands::launch, "start the game [--source steam|local] [--path DIR]"}},
+        {QStringLiteral("status"),
+         {GameCommands::status, "show SteamCMD, assets, local folder, user and version"}},
     };
     return table;
 }

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QProcessEnvironment>
+#include <QString>
+
+// Starts the game engine as a process of its own: the launcher neither waits
+// for it nor reaps it, and it keeps running after the launcher has quit.
+class EngineStarter
+{
+public:
+    struct Result
+    {
+        bool started = false;
+        qint64 pid = 0;
+        // The system's short description of why the start failed
+        // ("Permission denied"); empty on success.
+        QString errorDescription;
+    };
+
+    virtual ~EngineStarter() = default;
+
+    // Runs program with no arguments in workingDirectory with exactly the
+    // given environment; standard input, output and error are inherited.
+    virtual Result start(const QString &program, const QString &workingDirectory,
+                         const QProcessEnvironment &environment) = 0;
+};

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "CredentialStore.h"
+
+#include <QList>
+#include <QMap>
+#include <QPair>
+
+// A credential store in memory, for tests: remembers what was saved, and can
+// be told to hold an account whose password cannot be read back.
+class MemoryCredentialStore final : public CredentialStore
+{
+public:
+    void save(const QString &account, const QString &password) override;
+    void remove(const QString &account) override;
+    std::optional<QString> load(const QString &account) override;
+    std::optional<QString> anyAccount() override;
+
+    // An item whose name is known but whose secret cannot be loaded.
+    void addAccountWithoutPassword(const QString &account);
+
+    // Every save() in order, as (account, password).
+    QList<QPair<QString, QString>> saves() const { return m_saves; }
+
+private:
+    QMap<QString, std::optional<QString>> m_items;
+    QList<QPair<QString, QString>> m_saves;
+};

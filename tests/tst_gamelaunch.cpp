@@ -1,0 +1,314 @@
+#include "FakeEngine.h"
+#include "KeychainHelper.h"
+#include "LauncherViewModel.h"
+#include "LoopbackHttpServer.h"
+#include "MemoryCredentialStore.h"
+#include "TestHome.h"
+#include "platform/EngineStarter.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QSettings>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <memory>
+
+using Tab = LauncherViewModel::Tab;
+
+namespace {
+
+// Counts start requests and starts nothing.
+class CountingStarter final : public EngineStarter
+{
+public:
+    Result start(const QString &, const QString &, const QProcessEnvironment &) override
+    {
+        ++calls;
+        return {true, 4242, {}};
+    }
+    int calls = 0;
+};
+
+// Restores the working folder when a test changes it.
+class CurrentDir
+{
+public:
+    explicit CurrentDir(const QString &path) : m_previous(QDir::currentPath())
+    {
+        m_ok = QDir().mkpath(path) && QDir::setCurrent(path);
+    }
+    ~CurrentDir() { QDir::setCurrent(m_previous); }
+    bool ok() const { return m_ok; }
+
+private:
+    QString m_previous;
+    bool m_ok = false;
+};
+
+} // namespace
+
+class TestGameLaunch : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void startsEngineAndQuitsLater_data();
+    void startsEngineAndQuitsLater();
+    void relativeFolderIsHandedOnAbsolute();
+    void nothingHappensWhenLaunchIsNotAllowed_data();
+    void nothingHappensWhenLaunchIsNotAllowed();
+    void missingEngine_data();
+    void missingEngine();
+    void engineThatCannotStart_data();
+    void engineThatCannotStart();
+
+private:
+    QString makeLocalFolder();
+    void makeSteamAssets();
+
+    std::unique_ptr<TestHome> m_home;
+};
+
+void TestGameLaunch::initTestCase()
+{
+    QCoreApplication::setOrganizationName(QStringLiteral("Vantor Online"));
+    QCoreApplication::setApplicationName(QStringLiteral("Vantor Online"));
+    qputenv("VANTOR_UPDATE_URL", LoopbackHttpServer::closedPortUrl("/api/update.json").toUtf8());
+}
+
+void TestGameLaunch::init()
+{
+    m_home = std::make_unique<TestHome>();
+    QVERIFY(m_home->isValid());
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_home->filePath(".config"));
+    KeychainHelper::setStore(std::make_shared<MemoryCredentialStore>());
+}
+
+void TestGameLaunch::cleanup()
+{
+    qunsetenv("VANTOR_ENGINE_PATH");
+    qunsetenv("VANTOR_INSTALL_PATH");
+    KeychainHelper::setStore(nullptr);
+    m_home.reset();
+}
+
+QString TestGameLaunch::makeLocalFolder()
+{
+    const QString folder = m_home->filePath("Games/Vantor Online (Windows)");
+    if (!writeFile(folder + "/Base/INI.big", "x") ||
+        !writeFile(folder + "/Expansion/INIDL.big", "x"))
+        return QString();
+    return folder;
+}
+
+void TestGameLaunch::makeSteamAssets()
+{
+    SteamCMDManager layout;
+    QVERIFY(writeFile(layout.assetsDir() + "/inidl.big", "x"));
+    QVERIFY(writeFile(layout.baseGameDir() + "/ini.big", "x"));
+}
+
+void TestGameLaunch::startsEngineAndQuitsLater_data()
+{
+    QTest::addColumn<Tab>("tab");
+    QTest::newRow("local archive") << Tab::Local;
+    QTest::newRow("steam") << Tab::Steam;
+}
+
+void TestGameLaunch::startsEngineAndQuitsLater()
+{
+    QFETCH(Tab, tab);
+    const QString engineDir = m_home->filePath("Engine Dir");
+    FakeEngine engine(engineDir + "/VantorOnlineDL");
+    QVERIFY(engine.isValid());
+    qputenv("VANTOR_ENGINE_PATH", engine.path().toUtf8());
+    qputenv("VANTOR_INSTALL_PATH", "/inherited/from/the/desktop");
+
+    const QString local = makeLocalFolder();
+    QVERIFY(!local.isEmpty());
+    makeSteamAssets();
+    // Started from somewhere else entirely: the engine still runs in its own folder.
+    CurrentDir elsewhere(m_home->filePath("Elsewhere"));
+    QVERIFY(elsewhere.ok());
+
+    LauncherViewModel model;
+    model.setActiveTab(tab);
+    model.setInstallPath(local);
+    const QString expectedFolder =
+        tab == Tab::Local ? local : m_home->filePath("Documents/Vantor Online");
+    QCOMPARE(model.effectiveInstallPath(), expectedFolder);
+    QVERIFY(model.canLaunch());
+
+    QSignalSpy quit(&model, &LauncherViewModel::quitRequested);
+    QElapsedTimer clock;
+    clock.start();
+    model.launchGame();
+    QVERIFY(model.isLaunching());
+    QVERIFY(!model.hasAlert());
+    QCOMPARE(quit.count(), 0);
+
+    QVERIFY(quit.wait(5000));
+    const qint64 elapsed = clock.elapsed();
+    QVERIFY2(elapsed >= 450 && elapsed < 3000, QByteArray::number(elapsed));
+    QVERIFY(model.isLaunching()); // success never goes back to idle
+
+    QVERIFY(engine.waitForRecord());
+    const QMap<QString, QString> record = engine.record();
+    QCOMPARE(record.value("argc"), QStringLiteral("0"));
+    QCOMPARE(record.value("cwd"), QDir(engineDir).canonicalPath());
+    QCOMPARE(record.value("install"), expectedFolder);
+    QCOMPARE(record.value("copies"), QStringLiteral("1"));
+    // Still alive once the launcher has been told to go.
+    QVERIFY(engine.isRunning());
+    // The launcher's own environment is left as it was.
+    QCOMPARE(qgetenv("VANTOR_INSTALL_PATH"), QByteArray("/inherited/from/the/desktop"));
+}
+
+void TestGameLaunch::relativeFolderIsHandedOnAbsolute()
+{
+    FakeEngine engine(m_home->filePath("Engine/VantorOnlineDL"));
+    QVERIFY(engine.isValid());
+    qputenv("VANTOR_ENGINE_PATH", engine.path().toUtf8());
+    QVERIFY(!makeLocalFolder().isEmpty());
+    CurrentDir games(m_home->filePath("Games"));
+    QVERIFY(games.ok());
+
+    LauncherViewModel model(LauncherViewModel::UpdateChecks::DontStart);
+    model.setActiveTab(Tab::Local);
+    model.setInstallPath(QStringLiteral("Vantor Online (Windows)"));
+    QVERIFY(model.canLaunch());
+    model.launchGame();
+    QVERIFY(!model.hasAlert());
+    QVERIFY(engine.waitForRecord());
+    QCOMPARE(engine.record().value("install"), m_home->filePath("Games/Vantor Online (Windows)"));
+}
+
+void TestGameLaunch::nothingHappensWhenLaunchIsNotAllowed_data()
+{
+    QTest::addColumn<Tab>("tab");
+    QTest::addColumn<QString>("folder");
+    QTest::newRow("local, no folder") << Tab::Local << "";
+    QTest::newRow("local, invalid folder") << Tab::Local << "Invalid";
+    QTest::newRow("steam, no assets") << Tab::Steam << "";
+}
+
+void TestGameLaunch::nothingHappensWhenLaunchIsNotAllowed()
+{
+    QFETCH(Tab, tab);
+    QFETCH(QString, folder);
+    LauncherViewModel model(LauncherViewModel::UpdateChecks::DontStart);
+    auto starter = std::make_shared<CountingStarter>();
+    model.setEngineStarter(starter);
+    model.setActiveTab(tab);
+    if (!folder.isEmpty()) {
+        QVERIFY(writeFile(m_home->filePath(folder + "/A/ini.big"), "x"));
+        model.setInstallPath(m_home->filePath(folder));
+    }
+    QSignalSpy launching(&model, &LauncherViewModel::isLaunchingChanged);
+    QSignalSpy quit(&model, &LauncherViewModel::quitRequested);
+
+    model.launchGame();
+    QCOMPARE(starter->calls, 0);
+    QCOMPARE(launching.count(), 0);
+    QVERIFY(!model.isLaunching());
+    QVERIFY(!model.hasAlert());
+    QVERIFY(!quit.wait(700));
+}
+
+void TestGameLaunch::missingEngine_data()
+{
+    QTest::addColumn<QString>("variable");
+    QTest::addColumn<QString>("expectedPath");
+    QTest::newRow("beside the executable")
+        << "" << QCoreApplication::applicationDirPath() + "/VantorOnlineDL";
+    QTest::newRow("named by the variable") << "Missing/VantorOnlineDL"
+                                           << "";
+    QTest::newRow("dangling link") << "Dangling/VantorOnlineDL"
+                                   << "";
+}
+
+void TestGameLaunch::missingEngine()
+{
+    QFETCH(QString, variable);
+    QFETCH(QString, expectedPath);
+    if (!variable.isEmpty()) {
+        expectedPath = m_home->filePath(variable);
+        if (variable.startsWith("Dangling")) {
+            QVERIFY(QDir().mkpath(m_home->filePath("Dangling")));
+            QVERIFY(QFile::link(m_home->filePath("nowhere"), expectedPath));
+        }
+        qputenv("VANTOR_ENGINE_PATH", expectedPath.toUtf8());
+    }
+    QVERIFY(!QFile::exists(expectedPath));
+
+    LauncherViewModel model(LauncherViewModel::UpdateChecks::DontStart);
+    model.setActiveTab(Tab::Local);
+    model.setInstallPath(makeLocalFolder());
+    QSignalSpy launching(&model, &LauncherViewModel::isLaunchingChanged);
+    QSignalSpy quit(&model, &LauncherViewModel::quitRequested);
+    model.launchGame();
+
+    QCOMPARE(model.alertMessage(),
+             std::optional<QString>(QStringLiteral("Engine binary not found at ") + expectedPath));
+    QVERIFY(!model.isLaunching());
+    QCOMPARE(launching.count(), 2); // on, then off again
+    QVERIFY(!quit.wait(700));
+}
+
+void TestGameLaunch::engineThatCannotStart_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<bool>("executable");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("not executable")
+        << QByteArray("#!/bin/sh\nexit 0\n") << false << "Failed to launch game: Permission denied";
+    QTest::newRow("a folder") << QByteArray() << false
+                              << "Failed to launch game: Permission denied";
+    QTest::newRow("not a program") << QByteArray("\x7f"
+                                                 "ELF garbage")
+                                   << true << "Failed to launch game: Exec format error";
+    QTest::newRow("missing interpreter") << QByteArray("#!/nonexistent/interpreter\n") << true
+                                         << "Failed to launch game: No such file or directory";
+}
+
+void TestGameLaunch::engineThatCannotStart()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(bool, executable);
+    QFETCH(QString, expected);
+    const QString engine = m_home->filePath("Engine/VantorOnlineDL");
+    if (content.isEmpty()) {
+        QVERIFY(QDir().mkpath(engine));
+    } else if (executable) {
+        QVERIFY(writeScript(engine, content));
+    } else {
+        QVERIFY(writeFile(engine, content));
+        QVERIFY(QFile::setPermissions(engine, QFile::ReadOwner | QFile::WriteOwner));
+    }
+    qputenv("VANTOR_ENGINE_PATH", engine.toUtf8());
+
+    LauncherViewModel model(LauncherViewModel::UpdateChecks::DontStart);
+    model.setActiveTab(Tab::Local);
+    model.setInstallPath(makeLocalFolder());
+    QSignalSpy quit(&model, &LauncherViewModel::quitRequested);
+    model.launchGame();
+
+    QCOMPARE(model.alertMessage(), std::optional<QString>(expected));
+    QVERIFY(!model.isLaunching());
+    QVERIFY(!quit.wait(700));
+
+    // After dismissing, the same request can be made again.
+    model.dismissAlert();
+    model.launchGame();
+    QCOMPARE(model.alertMessage(), std::optional<QString>(expected));
+}
+
+QTEST_GUILESS_MAIN(TestGameLaunch)
+#include "tst_gamelaunch.moc"
