@@ -28,8 +28,8 @@ QQuickWindow *create(QQmlEngine &engine, LauncherViewModel *viewModel)
         {{QStringLiteral("viewModel"), QVariant::fromValue(viewModel)}});
     auto *window = qobject_cast<QQuickWindow *>(object);
     if (!window) {
-        qCCritical(lcUi).noquote() << "cannot build the launcher window:"
-                                   << component.errorString();
+        qCCritical(lcUi).noquote()
+            << "cannot build the launcher window:" << component.errorString();
         delete object;
         return nullptr;
     }

@@ -5,6 +5,7 @@
 // the core itself stays free of QML.
 
 #include "AppUpdate.h"
+#include "LauncherViewModel.h"
 #include "SteamCMDManager.h"
 #include "SteamCMDState.h"
 #include "UpdateChecker.h"
@@ -17,6 +18,15 @@ Q_NAMESPACE
 QML_FOREIGN_NAMESPACE(SteamCMDState)
 QML_NAMED_ELEMENT(SteamCMDState)
 } // namespace SteamCMDStateForeign
+
+// The window's state object, with its tabs as LauncherViewModel.Steam / .Local.
+struct LauncherViewModelForeign
+{
+    Q_GADGET
+    QML_FOREIGN(LauncherViewModel)
+    QML_NAMED_ELEMENT(LauncherViewModel)
+    QML_UNCREATABLE("one per window, made by the launcher")
+};
 
 struct SteamCMDManagerForeign
 {

@@ -66,15 +66,37 @@ QQuickWindow *QmlHarness::showLauncher(QObject *viewModel)
     return finish(m_root.get(), component, m_lastError);
 }
 
+namespace {
+// Items made by a Repeater or a Loader are not always QObject children of
+// what they are shown in: search the visual tree as well.
+QQuickItem *findVisual(QQuickItem *item, const QString &objectName)
+{
+    if (!item)
+        return nullptr;
+    if (item->objectName() == objectName)
+        return item;
+    const QList<QQuickItem *> children = item->childItems();
+    for (QQuickItem *child : children) {
+        if (QQuickItem *found = findVisual(child, objectName))
+            return found;
+    }
+    return nullptr;
+}
+} // namespace
+
 QQuickItem *QmlHarness::item(QObject *root, const QString &objectName)
 {
     if (!root)
         return nullptr;
     if (auto *window = qobject_cast<QQuickWindow *>(root)) {
-        if (window->objectName() != objectName) {
-            if (auto *found = window->contentItem()->findChild<QQuickItem *>(objectName))
-                return found;
-        }
+        if (QQuickItem *found = findVisual(window->contentItem(), objectName))
+            return found;
+        // Popups live in the window's overlay.
+        return window->findChild<QQuickItem *>(objectName);
+    }
+    if (auto *rootItem = qobject_cast<QQuickItem *>(root)) {
+        if (QQuickItem *found = findVisual(rootItem, objectName))
+            return found;
     }
     return root->findChild<QQuickItem *>(objectName);
 }

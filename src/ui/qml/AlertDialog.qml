@@ -1,6 +1,7 @@
 import QtQuick
 import QtQuick.Controls.Basic
 import QtQuick.Layouts
+import QtQuick.Templates as T
 import VantorLauncher
 
 // A modal message in the launcher's theme with one or two buttons. Closing
@@ -16,12 +17,12 @@ Dialog {
     modal: true
     focus: true
     closePolicy: Popup.CloseOnEscape
-    anchors.centerIn: Overlay.overlay
+    anchors.centerIn: T.Overlay.overlay
     width: Math.min(440, (parent ? parent.width : 440) - 80)
     padding: 20
     topPadding: 16
 
-    Overlay.modal: Rectangle {
+    T.Overlay.modal: Rectangle {
         color: Qt.rgba(0, 0, 0, 0.55)
     }
 
