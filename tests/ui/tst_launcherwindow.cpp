@@ -287,6 +287,14 @@ void TestLauncherWindow::bannerShowsAPublishedUpdateUntilDismissed()
     QQuickItem *banner = find("bannerSlot");
     QVERIFY(banner->y() > find("header")->y());
     QVERIFY(find("tabBar")->y() > banner->y() + banner->height());
+    // At the smallest size the column no longer fits: it scrolls instead of
+    // pushing the footer out of reach.
+    QQuickItem *scroller = find("contentScroller");
+    QQuickItem *footer = find("footer");
+    QTRY_VERIFY(footer->y() + footer->height() + 20 <=
+                scroller->property("contentHeight").toReal() + 0.5);
+    QVERIFY(scroller->property("contentHeight").toReal() > m_window->height());
+    QVERIFY(scroller->property("interactive").toBool());
 
     {
         UrlRecorder recorder;

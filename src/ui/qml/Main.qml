@@ -57,142 +57,160 @@ ApplicationWindow {
         }
     }
 
-    ColumnLayout {
-        id: content
-        objectName: "contentColumn"
+    // The content column. When it needs more height than the window has (the
+    // update banner over the Steam tab at the smallest size), it scrolls
+    // rather than being cut off; otherwise the flexible space absorbs the rest.
+    Flickable {
+        id: scroller
+        objectName: "contentScroller"
         anchors.fill: parent
-        anchors.leftMargin: 20
-        anchors.rightMargin: 20
-        spacing: 0
+        contentWidth: width
+        contentHeight: Math.max(height, content.implicitHeight)
+        interactive: contentHeight > height
+        boundsBehavior: Flickable.StopAtBounds
+        clip: true
 
-        Header {
-            objectName: "header"
-            Layout.alignment: Qt.AlignHCenter
-            Layout.topMargin: 30
+        ScrollBar.vertical: ScrollBar {
+            policy: scroller.interactive ? ScrollBar.AlwaysOn : ScrollBar.AlwaysOff
         }
 
-        Loader {
-            id: bannerSlot
-            objectName: "bannerSlot"
-            active: window.showsBanner
-            visible: active
-            Layout.fillWidth: true
-            Layout.leftMargin: 40
-            Layout.rightMargin: 40
-            Layout.topMargin: 12
-            sourceComponent: UpdateBanner {
-                objectName: "updateBanner"
-                version: window.updateChecker.availableUpdate.version
-                releaseNotes: window.updateChecker.availableUpdate.releaseNotes
-                downloadURL: window.updateChecker.availableUpdate.downloadURL
-                onDismissed: window.viewModel.isUpdateDismissed = true
+        ColumnLayout {
+            id: content
+            objectName: "contentColumn"
+            x: 20
+            width: scroller.width - 40
+            height: scroller.contentHeight
+            spacing: 0
+
+            Header {
+                objectName: "header"
+                Layout.alignment: Qt.AlignHCenter
+                Layout.topMargin: 30
             }
-        }
 
-        TabBar {
-            objectName: "tabBar"
-            Layout.fillWidth: true
-            Layout.topMargin: 20
-            Layout.leftMargin: 40
-            Layout.rightMargin: 40
-            activeTab: window.viewModel.activeTab
-            tabs: [{
-                    "tab": LauncherViewModel.Steam,
-                    "icon": "arrow.down.circle.fill",
-                    "title": "STEAM (RECOMMENDED)",
-                    "objectName": "steamTabButton"
-                }, {
-                    "tab": LauncherViewModel.Local,
-                    "icon": "folder.fill",
-                    "title": "LOCAL ARCHIVE",
-                    "objectName": "localTabButton"
-                }]
-            onTabClicked: tab => window.viewModel.activeTab = tab
-        }
+            Loader {
+                id: bannerSlot
+                objectName: "bannerSlot"
+                active: window.showsBanner
+                visible: active
+                Layout.fillWidth: true
+                Layout.leftMargin: 40
+                Layout.rightMargin: 40
+                Layout.topMargin: 12
+                sourceComponent: UpdateBanner {
+                    objectName: "updateBanner"
+                    version: window.updateChecker.availableUpdate.version
+                    releaseNotes: window.updateChecker.availableUpdate.releaseNotes
+                    downloadURL: window.updateChecker.availableUpdate.downloadURL
+                    onDismissed: window.viewModel.isUpdateDismissed = true
+                }
+            }
 
-        // The active source's panel; the incoming one fades in.
-        Item {
-            id: tabSlot
-            objectName: "tabSlot"
-            Layout.fillWidth: true
-            Layout.leftMargin: 40
-            Layout.rightMargin: 40
-            Layout.topMargin: 16
-            implicitHeight: window.isLocalTab ? localTab.implicitHeight : steamTab.implicitHeight
+            TabBar {
+                objectName: "tabBar"
+                Layout.fillWidth: true
+                Layout.topMargin: 20
+                Layout.leftMargin: 40
+                Layout.rightMargin: 40
+                activeTab: window.viewModel.activeTab
+                tabs: [{
+                        "tab": LauncherViewModel.Steam,
+                        "icon": "arrow.down.circle.fill",
+                        "title": "STEAM (RECOMMENDED)",
+                        "objectName": "steamTabButton"
+                    }, {
+                        "tab": LauncherViewModel.Local,
+                        "icon": "folder.fill",
+                        "title": "LOCAL ARCHIVE",
+                        "objectName": "localTabButton"
+                    }]
+                onTabClicked: tab => window.viewModel.activeTab = tab
+            }
 
-            SteamTab {
-                id: steamTab
-                objectName: "steamTab"
-                width: parent.width
-                height: implicitHeight
-                viewModel: window.viewModel
-                visible: !window.isLocalTab
-                opacity: visible ? 1 : 0
-                Behavior on opacity {
-                    NumberAnimation {
-                        duration: 200
-                        easing.type: Easing.InOutQuad
+            // The active source's panel; the incoming one fades in.
+            Item {
+                id: tabSlot
+                objectName: "tabSlot"
+                Layout.fillWidth: true
+                Layout.leftMargin: 40
+                Layout.rightMargin: 40
+                Layout.topMargin: 16
+                implicitHeight: window.isLocalTab ? localTab.implicitHeight : steamTab.implicitHeight
+
+                SteamTab {
+                    id: steamTab
+                    objectName: "steamTab"
+                    width: parent.width
+                    height: implicitHeight
+                    viewModel: window.viewModel
+                    visible: !window.isLocalTab
+                    opacity: visible ? 1 : 0
+                    Behavior on opacity {
+                        NumberAnimation {
+                            duration: 200
+                            easing.type: Easing.InOutQuad
+                        }
+                    }
+                }
+                LocalTab {
+                    id: localTab
+                    objectName: "localTab"
+                    width: parent.width
+                    height: implicitHeight
+                    visible: window.isLocalTab
+                    opacity: visible ? 1 : 0
+                    installPath: window.viewModel.installPath
+                    // Asked only while this tab shows: the check lists folders.
+                    isPathValid: visible && installPath !== "" && window.viewModel.isPathValid
+                    onLocateClicked: window.viewModel.chooseFolder()
+                    Behavior on opacity {
+                        NumberAnimation {
+                            duration: 200
+                            easing.type: Easing.InOutQuad
+                        }
                     }
                 }
             }
-            LocalTab {
-                id: localTab
-                objectName: "localTab"
-                width: parent.width
-                height: implicitHeight
-                visible: window.isLocalTab
-                opacity: visible ? 1 : 0
-                installPath: window.viewModel.installPath
-                // Asked only while this tab shows: the check lists folders.
-                isPathValid: visible && installPath !== "" && window.viewModel.isPathValid
-                onLocateClicked: window.viewModel.chooseFolder()
-                Behavior on opacity {
-                    NumberAnimation {
-                        duration: 200
-                        easing.type: Easing.InOutQuad
-                    }
+
+            Item {
+                Layout.fillHeight: true
+                Layout.minimumHeight: 12
+            }
+
+            Item {
+                objectName: "bottomAction"
+                Layout.fillWidth: true
+                Layout.bottomMargin: 12
+                implicitHeight: window.viewModel.canLaunch ? launchButton.implicitHeight
+                                                           : hint.implicitHeight
+
+                LaunchButton {
+                    id: launchButton
+                    objectName: "launchButton"
+                    visible: window.viewModel.canLaunch
+                    anchors.horizontalCenter: parent.horizontalCenter
+                    launching: window.viewModel.isLaunching
+                    onClicked: window.viewModel.launchGame()
+                }
+                TargetRequiredHint {
+                    id: hint
+                    objectName: "targetRequiredHint"
+                    visible: !window.viewModel.canLaunch
+                    anchors.horizontalCenter: parent.horizontalCenter
+                    maximumWidth: parent.width - 80
+                    localTab: window.isLocalTab
+                    picture: Ui.picture("dir_image")
                 }
             }
-        }
 
-        Item {
-            Layout.fillHeight: true
-            Layout.minimumHeight: 12
-        }
-
-        Item {
-            objectName: "bottomAction"
-            Layout.fillWidth: true
-            Layout.bottomMargin: 12
-            implicitHeight: window.viewModel.canLaunch ? launchButton.implicitHeight
-                                                       : hint.implicitHeight
-
-            LaunchButton {
-                id: launchButton
-                objectName: "launchButton"
-                visible: window.viewModel.canLaunch
-                anchors.horizontalCenter: parent.horizontalCenter
-                launching: window.viewModel.isLaunching
-                onClicked: window.viewModel.launchGame()
+            Footer {
+                objectName: "footer"
+                Layout.fillWidth: true
+                Layout.leftMargin: 20
+                Layout.rightMargin: 20
+                Layout.bottomMargin: 20
+                onAboutRequested: window.showAbout()
             }
-            TargetRequiredHint {
-                id: hint
-                objectName: "targetRequiredHint"
-                visible: !window.viewModel.canLaunch
-                anchors.horizontalCenter: parent.horizontalCenter
-                maximumWidth: parent.width - 80
-                localTab: window.isLocalTab
-                picture: Ui.picture("dir_image")
-            }
-        }
-
-        Footer {
-            objectName: "footer"
-            Layout.fillWidth: true
-            Layout.leftMargin: 20
-            Layout.rightMargin: 20
-            Layout.bottomMargin: 20
-            onAboutRequested: window.showAbout()
         }
     }
 
