@@ -1,6 +1,7 @@
 #include "CommandLine.h"
 
 #include "CheckUpdateCommand.h"
+#include "DownloadCommand.h"
 #include "GameCommands.h"
 #include "UpdateChecker.h"
 
@@ -32,6 +33,7 @@ const std::map<QString, CommandEntry> &commands()
          {GameCommands::launch, "start the game [--source steam|local] [--path DIR]"}},
         {QStringLiteral("status"),
          {GameCommands::status, "show SteamCMD, assets, local folder, user and version"}},
+        {QStringLiteral("download"), {&DownloadCommand::run, DownloadCommand::summary()}},
     };
     return table;
 }

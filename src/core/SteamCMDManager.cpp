@@ -2,6 +2,8 @@
 
 #include "Endpoints.h"
 #include "LogCategories.h"
+#include "TextCase.h"
+#include "Utf8StreamDecoder.h"
 
 #include <QDir>
 #include <QFile>
@@ -10,16 +12,27 @@
 #include <QNetworkReply>
 #include <QProcess>
 #include <QStandardPaths>
+#include <QTemporaryFile>
 #include <QUrl>
 
 #include <cstdio>
 #include <filesystem>
 #include <system_error>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 // A stalled tarball fetch gives up after this long without a byte.
 constexpr int kFetchInactivityTimeoutMs = 60'000;
+// How much of the patch download may wait in memory before it is written to
+// disk; the socket is throttled beyond that.
+constexpr qint64 kPatchReadBufferBytes = 1024 * 1024;
+// SteamCMD's status when it has updated itself and wants to be started again.
+constexpr int kSelfUpdateStatus = 42;
+
+const char *const kRNPatchFiles[] = {"PatchData.big", "PatchINI.big", "PatchWindow.big",
+                                     "PatchDL.big"};
 
 QString joinPath(const QString &dir, const QString &name)
 {
@@ -51,7 +64,17 @@ SteamCMDManager::SteamCMDManager(QObject *parent) : QObject(parent)
     qRegisterMetaType<SteamCMDState>();
 }
 
-SteamCMDManager::~SteamCMDManager() = default;
+SteamCMDManager::~SteamCMDManager()
+{
+    // Children still running are killed when their QProcess goes away with
+    // the manager; their last signals must not reach a half-destroyed object.
+    for (QProcess *child : std::as_const(m_children))
+        child->disconnect(this);
+    if (m_unzip)
+        m_unzip->disconnect(this);
+    if (m_patchReply)
+        m_patchReply->disconnect(this);
+}
 
 QString SteamCMDManager::appID()
 {
@@ -77,6 +100,14 @@ void SteamCMDManager::setShowPurchaseAlert(bool show)
         return;
     m_showPurchaseAlert = show;
     Q_EMIT showPurchaseAlertChanged();
+}
+
+void SteamCMDManager::setLastUsername(const QString &username)
+{
+    if (m_lastUsername == username)
+        return;
+    m_lastUsername = username;
+    Q_EMIT lastUsernameChanged();
 }
 
 void SteamCMDManager::setState(const SteamCMDState &state)
@@ -165,8 +196,17 @@ void SteamCMDManager::appendLog(const QString &text)
         std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout);
         std::fflush(stdout);
     }
+    // Appended in place: the console holds everything SteamCMD says during a
+    // run, and copying it whole for every chunk would grow quadratically.
     QMetaObject::invokeMethod(
-        this, [this, text] { setConsoleLog(m_consoleLog + text); }, Qt::QueuedConnection);
+        this,
+        [this, text] {
+            if (text.isEmpty())
+                return;
+            m_consoleLog += text;
+            Q_EMIT consoleLogChanged();
+        },
+        Qt::QueuedConnection);
 }
 
 void SteamCMDManager::fail(const QString &message)
@@ -290,19 +330,28 @@ void SteamCMDManager::bootstrapFinish(std::function<void(bool)> completion)
 #ifdef Q_OS_MACOS
     // Downloaded files carry a quarantine attribute that would stop SteamCMD
     // from starting; its exit status does not matter.
-    {
-        QProcess xattr;
-        xattr.start(QStringLiteral("/usr/bin/xattr"), {QStringLiteral("-cr"), steamCMDDir()});
-        if (!xattr.waitForStarted()) {
-            fail(QStringLiteral("Installation error: ") + xattr.errorString());
-            completion(false);
-            return;
-        }
-        xattr.waitForFinished(-1);
-    }
-#endif
+    auto *xattr = new QProcess(this);
+    connect(xattr, &QProcess::errorOccurred, this,
+            [this, xattr, completion](QProcess::ProcessError e) {
+                if (e != QProcess::FailedToStart)
+                    return;
+                xattr->deleteLater();
+                fail(QStringLiteral("Installation error: ") + xattr->errorString());
+                completion(false);
+            });
+    connect(xattr, &QProcess::finished, this, [this, xattr, completion] {
+        xattr->deleteLater();
+        bootstrapPermissions(completion);
+    });
+    xattr->start(QStringLiteral("/usr/bin/xattr"), {QStringLiteral("-cr"), steamCMDDir()});
+#else
     // Nothing to clear on Linux: no quarantine attributes exist there.
+    bootstrapPermissions(completion);
+#endif
+}
 
+void SteamCMDManager::bootstrapPermissions(std::function<void(bool)> completion)
+{
     std::error_code error;
     std::filesystem::permissions(steamCMDBinary().toStdString(), std::filesystem::perms(0755),
                                  std::filesystem::perm_options::replace, error);
@@ -314,4 +363,529 @@ void SteamCMDManager::bootstrapFinish(std::function<void(bool)> completion)
 
     appendLog(QStringLiteral("[✓] SteamCMD installed successfully\n\n"));
     completion(true);
+}
+
+// ---- download run ---------------------------------------------------------
+
+bool SteamCMDManager::hasActiveWork() const
+{
+    return m_activeWork;
+}
+
+void SteamCMDManager::updateActiveWork()
+{
+    const bool active =
+        !m_children.isEmpty() || m_installing || m_patchReply || m_patchReadyToApply || m_unzip;
+    const bool child = !m_children.isEmpty();
+    if (active == m_activeWork && child == m_hadSteamCMDChild)
+        return;
+    m_activeWork = active;
+    m_hadSteamCMDChild = child;
+    Q_EMIT activeWorkChanged();
+}
+
+void SteamCMDManager::startDownload(const QString &username, const QString &password)
+{
+    if (m_state.isRunning())
+        return;
+
+    supersedePreviousRun();
+    setConsoleLog(QString());
+    setLastUsername(username);
+
+    if (isSteamCMDInstalled()) {
+        runSteamCMD(username, password);
+        return;
+    }
+
+    m_pendingUsername = username;
+    m_pendingPassword = password;
+    if (m_installing) {
+        // A cancelled run's install is still under way: wait for it instead of
+        // unpacking a second copy over the same folder at the same time.
+        postState(SteamCMDState::downloadingSteamCMD());
+        return;
+    }
+    m_installing = true;
+    updateActiveWork();
+    installSteamCMD([this](bool ok) { launchAfterInstall(ok); });
+}
+
+void SteamCMDManager::launchAfterInstall(bool ok)
+{
+    m_installing = false;
+    const QString username = std::exchange(m_pendingUsername, QString());
+    const QString password = std::exchange(m_pendingPassword, QString());
+    // On failure the install has reported it already. A cancel during the
+    // install does not stop the launch: the run goes on with SteamCMD ready.
+    if (ok)
+        runSteamCMD(username, password);
+    updateActiveWork();
+}
+
+void SteamCMDManager::supersedePreviousRun()
+{
+    ++m_generation;
+    // A child waiting for its Steam Guard code, or one that reported a
+    // failure and has not ended yet, would otherwise keep running beside the
+    // new one.
+    if (m_process && m_process->state() != QProcess::NotRunning) {
+        qCInfo(lcSteamCmd) << "stopping the SteamCMD child of the previous run";
+        m_process->terminate();
+    }
+    m_process = nullptr;
+    // Only a cancelled run can still be downloading the patch here; its
+    // result must not land in the new run.
+    if (m_patchReply)
+        m_patchReply->abort();
+}
+
+void SteamCMDManager::runSteamCMD(const QString &username, const QString &password)
+{
+    postState(SteamCMDState::authenticating());
+    appendLog(QStringLiteral("[*] Launching SteamCMD...\n"));
+
+    std::error_code error;
+    std::filesystem::create_directories(assetsDir().toStdString(), error);
+    if (error) {
+        fail(QStringLiteral("Cannot create assets directory: ") + describe(error));
+        return;
+    }
+
+    auto *child = new QProcess(this);
+    child->setProgram(steamCMDBinary());
+    // One list element each: the user name and password reach SteamCMD
+    // exactly as typed, whatever blanks or quotes they hold.
+    child->setArguments({QStringLiteral("+@sSteamCmdForcePlatformType"), QStringLiteral("windows"),
+                         QStringLiteral("+force_install_dir"), assetsDir(),
+                         QStringLiteral("+login"), username, password,
+                         QStringLiteral("+app_update"), appID(), QStringLiteral("validate"),
+                         QStringLiteral("+quit")});
+    child->setWorkingDirectory(steamCMDDir());
+    child->setProcessChannelMode(QProcess::SeparateChannels);
+
+    m_process = child;
+    const quint64 generation = m_generation;
+
+    // One decoder per pipe: each stream may split a character between reads.
+    auto outDecoder = std::make_shared<Utf8StreamDecoder>();
+    auto errDecoder = std::make_shared<Utf8StreamDecoder>();
+    connect(child, &QProcess::readyReadStandardOutput, this,
+            [=, this] { readChild(child, false, outDecoder.get(), generation); });
+    connect(child, &QProcess::readyReadStandardError, this,
+            [=, this] { readChild(child, true, errDecoder.get(), generation); });
+
+    connect(child, &QProcess::errorOccurred, this, [=, this](QProcess::ProcessError e) {
+        if (e != QProcess::FailedToStart)
+            return;
+        m_children.removeOne(child);
+        child->deleteLater();
+        if (generation == m_generation)
+            fail(QStringLiteral("Failed to launch SteamCMD: ") + child->errorString());
+        updateActiveWork();
+    });
+
+    connect(child, &QProcess::finished, this, [=, this](int exitCode, QProcess::ExitStatus) {
+        // QProcess has read both pipes to their end before it reports the
+        // exit; a character cut off by the end of a stream shows as U+FFFD.
+        const QString outRest = outDecoder->finish();
+        const QString errRest = errDecoder->finish();
+        if (generation == m_generation) {
+            if (!outRest.isEmpty())
+                processOutput(outRest);
+            if (!errRest.isEmpty())
+                processOutput(errRest);
+        }
+        // Posted, so that the state changes the output has posted (a failure
+        // reported by SteamCMD's last words) are in place when the exit is judged.
+        // For a child killed by a signal QProcess gives the signal number
+        // as exit code: SIGTERM ends a run with status 15.
+        QMetaObject::invokeMethod(
+            this, [=, this] { childFinished(child, exitCode, generation, username, password); },
+            Qt::QueuedConnection);
+    });
+
+    m_children.append(child);
+    updateActiveWork();
+    qCInfo(lcSteamCmd) << "launching" << child->program();
+    child->start(QIODevice::ReadWrite);
+}
+
+void SteamCMDManager::readChild(QProcess *child, bool standardError, Utf8StreamDecoder *decoder,
+                                quint64 generation)
+{
+    // Always drained, even for a superseded child, so it never blocks on a
+    // full pipe.
+    const QByteArray bytes =
+        standardError ? child->readAllStandardError() : child->readAllStandardOutput();
+    if (bytes.isEmpty())
+        return;
+    const QString text = decoder->decode(bytes);
+    if (text.isEmpty() || generation != m_generation)
+        return;
+    processOutput(text);
+}
+
+void SteamCMDManager::childFinished(QProcess *child, int status, quint64 generation,
+                                    const QString &username, const QString &password)
+{
+    child->deleteLater();
+    if (generation != m_generation) {
+        qCInfo(lcSteamCmd) << "a SteamCMD child of an earlier run ended with status" << status;
+        m_children.removeOne(child);
+        updateActiveWork();
+        return;
+    }
+    if (m_process == child)
+        m_process = nullptr;
+
+    if (status == 0) {
+        // Also after a failure reported from the output: SteamCMD's own
+        // verdict on the download is its exit status.
+        appendLog(QStringLiteral("\n[✓] Vanilla download completed successfully!\n"));
+        reorganizeAssets();
+        cleanRNPatchFiles();
+        downloadCommunityPatch();
+    } else if (status == kSelfUpdateStatus) {
+        appendLog(QStringLiteral("\n[*] SteamCMD updated itself. Restarting process...\n"));
+        runSteamCMD(username, password);
+    } else if (m_state.kind() != SteamCMDState::Kind::Failed) {
+        fail(QStringLiteral("SteamCMD exited with code ") + QString::number(status));
+    }
+
+    // Only now: the next stage (patch download, restarted child) already
+    // counts as work, so observers never see a gap between the two.
+    m_children.removeOne(child);
+    updateActiveWork();
+}
+
+void SteamCMDManager::processOutput(const QString &chunk)
+{
+    appendLog(chunk);
+
+    const QString lower = TextCase::toLower(chunk);
+    const auto has = [&lower](QLatin1StringView phrase) {
+        return lower.contains(phrase);
+    };
+
+    if (has("steam guard"_L1) || has("two-factor"_L1) || has("enter the current code"_L1)) {
+        postState(SteamCMDState::waitingSteamGuard());
+    } else if (has("no subscription"_L1) || has("no license"_L1)) {
+        fail(QStringLiteral("Game not owned — purchase required"));
+        QMetaObject::invokeMethod(
+            this, [this] { setShowPurchaseAlert(true); }, Qt::QueuedConnection);
+    } else if (has("update state"_L1)) {
+        postProgressLines(chunk, lower);
+    } else if (has("validating"_L1)) {
+        postState(SteamCMDState::validating());
+    } else if (has("login failure"_L1) || has("invalid password"_L1)) {
+        fail(QStringLiteral("Authentication failed — check credentials"));
+        // Only a child that was really started can be asked to stop.
+        if (m_process && m_process->state() != QProcess::NotRunning)
+            m_process->terminate();
+    }
+}
+
+void SteamCMDManager::postProgressLines(const QString &chunk, const QString &lower)
+{
+    const auto phrase = "update state"_L1;
+    if (lower.size() != chunk.size()) {
+        // Lower-casing changed the length (a letter with a longer lower-case
+        // form): positions in the two texts differ, so go line by line.
+        const QStringList pieces = chunk.split(QLatin1Char('\n'));
+        for (const QString &piece : pieces) {
+            if (TextCase::toLower(piece).contains(phrase))
+                postState(SteamCMDState::downloading(piece.trimmed()));
+        }
+        return;
+    }
+    // Same length, same positions: find the phrase in the lower-cased text
+    // and cut its line from the original, without splitting the whole chunk
+    // (a chunk can hold hundreds of lines).
+    qsizetype from = 0;
+    for (;;) {
+        const qsizetype at = lower.indexOf(phrase, from);
+        if (at < 0)
+            return;
+        const qsizetype start = lower.lastIndexOf(QLatin1Char('\n'), at) + 1;
+        qsizetype end = lower.indexOf(QLatin1Char('\n'), at);
+        if (end < 0)
+            end = lower.size();
+        postState(SteamCMDState::downloading(
+            QStringView(chunk).mid(start, end - start).trimmed().toString()));
+        from = end;
+    }
+}
+
+void SteamCMDManager::submitSteamGuard()
+{
+    if (m_state.kind() != SteamCMDState::Kind::WaitingSteamGuard)
+        return;
+    if (m_steamGuardCode.isEmpty())
+        return;
+    const QString code = m_steamGuardCode.trimmed();
+    appendLog(QStringLiteral("> Steam Guard code submitted\n"));
+    writeToProcess(code + QLatin1Char('\n'));
+    setSteamGuardCode(QString());
+    postState(SteamCMDState::authenticating());
+}
+
+void SteamCMDManager::writeToProcess(const QString &text)
+{
+    const QByteArray bytes = text.toUtf8();
+    // Nothing to write to: the code is lost, as the console line says nothing
+    // about delivery.
+    if (!m_process || m_process->state() == QProcess::NotRunning)
+        return;
+    m_process->write(bytes);
+}
+
+void SteamCMDManager::cancel()
+{
+    if (m_process && m_process->state() != QProcess::NotRunning)
+        m_process->terminate();
+    m_process = nullptr;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            setState(SteamCMDState::idle());
+            appendLog(QStringLiteral("\n--- CANCELLED ---\n"));
+        },
+        Qt::QueuedConnection);
+}
+
+// ---- post-download fix-up -------------------------------------------------
+
+void SteamCMDManager::reorganizeAssets()
+{
+    const QString source = joinPath(assetsDir(), QStringLiteral("DL_Vantor"));
+    const QString destination = baseGameDir();
+    if (!QFileInfo::exists(source)) {
+        appendLog(QStringLiteral("[*] DL_Vantor already in correct location\n"));
+        return;
+    }
+    std::error_code error;
+    if (QFileInfo::exists(destination) || QFileInfo(destination).isSymLink())
+        std::filesystem::remove_all(destination.toStdString(), error); // failure ignored
+    error.clear();
+    std::filesystem::rename(source.toStdString(), destination.toStdString(), error);
+    if (error) {
+        appendLog(QStringLiteral("[!] Failed to move DL_Vantor: ") + describe(error) +
+                  QStringLiteral("\n"));
+        return;
+    }
+    appendLog(QStringLiteral("[✓] Moved DL_Vantor/ alongside Assets/\n"));
+}
+
+void SteamCMDManager::cleanRNPatchFiles()
+{
+    const QString assets = assetsDir();
+    const QString root = installDir();
+    for (const char *file : kRNPatchFiles) {
+        const QString name = QString::fromLatin1(file);
+        std::error_code ignored;
+        const QString inAssets = joinPath(assets, name);
+        if (QFileInfo::exists(inAssets)) {
+            std::filesystem::remove_all(inAssets.toStdString(), ignored);
+            appendLog(QStringLiteral("[*] Removed RN modern patch file: ") + name +
+                      QStringLiteral("\n"));
+        }
+        const QString inRoot = joinPath(root, name);
+        if (QFileInfo::exists(inRoot)) {
+            std::filesystem::remove_all(inRoot.toStdString(), ignored);
+            appendLog(QStringLiteral("[*] Removed RN modern patch file from root: ") + name +
+                      QStringLiteral("\n"));
+        }
+    }
+}
+
+// ---- community patch ------------------------------------------------------
+
+struct SteamCMDManager::PatchDownload
+{
+    QNetworkReply *reply = nullptr;
+    // Streamed to disk as it arrives, beside its final place so that putting
+    // it there is a rename; removed with this object unless it got there.
+    std::unique_ptr<QTemporaryFile> file;
+    QString writeError;
+    quint64 generation = 0;
+};
+
+void SteamCMDManager::downloadCommunityPatch()
+{
+    const quint64 generation = m_generation;
+    m_patchGeneration = generation;
+    QMetaObject::invokeMethod(
+        this,
+        [this, generation] {
+            if (generation != m_generation)
+                return;
+            setState(SteamCMDState::downloadingPatch(0.0));
+            appendLog(QStringLiteral("\n[⭳] Downloading Community Patch & Maps...\n"));
+        },
+        Qt::QueuedConnection);
+
+    const QUrl url(Endpoints::communityPatch(), QUrl::StrictMode);
+    if (!url.isValid() || url.isRelative()) {
+        fail(QStringLiteral("Invalid patch URL."));
+        return;
+    }
+
+    auto download = std::make_shared<PatchDownload>();
+    download->generation = generation;
+    download->file = std::make_unique<QTemporaryFile>(
+        joinPath(installDir(), QStringLiteral(".temp_patch-XXXXXX.part")));
+    if (!download->file->open()) {
+        fail(QStringLiteral("Failed to prepare patch file: ") + download->file->errorString());
+        return;
+    }
+
+    QNetworkRequest request(url);
+    request.setTransferTimeout(kFetchInactivityTimeoutMs);
+    QNetworkReply *reply = network()->get(request);
+    reply->setReadBufferSize(kPatchReadBufferBytes);
+    download->reply = reply;
+    if (m_patchReply)
+        m_patchReply->abort();
+    m_patchReply = reply;
+    qCInfo(lcPatch) << "downloading the community patch from" << url.toString();
+
+    connect(reply, &QNetworkReply::readyRead, this,
+            [this, download] { patchDataArrived(*download); });
+    connect(reply, &QNetworkReply::downloadProgress, this,
+            [this, generation](qint64 received, qint64 total) {
+                // Without a known size there is no fraction to show.
+                if (generation != m_generation || total <= 0)
+                    return;
+                postState(SteamCMDState::downloadingPatch(double(received) / double(total)));
+            });
+    connect(reply, &QNetworkReply::finished, this, [this, download] { patchFinished(download); });
+    updateActiveWork();
+}
+
+void SteamCMDManager::patchDataArrived(PatchDownload &download)
+{
+    if (!download.reply->isOpen())
+        return;
+    const QByteArray data = download.reply->readAll();
+    if (data.isEmpty() || !download.writeError.isEmpty())
+        return;
+    if (download.file->write(data) != data.size()) {
+        download.writeError = download.file->errorString();
+        download.reply->abort();
+    }
+}
+
+void SteamCMDManager::patchFinished(const std::shared_ptr<PatchDownload> &download)
+{
+    QNetworkReply *reply = download->reply;
+    reply->deleteLater();
+    if (m_patchReply == reply)
+        m_patchReply = nullptr;
+    if (download->generation != m_generation) {
+        download->file.reset();
+        updateActiveWork();
+        return;
+    }
+    patchDataArrived(*download);
+
+    // An HTTP answer, even an error page, is a body that arrived and is
+    // handed to unzip like any other; transport failures and a body cut short
+    // are download failures.
+    const QNetworkReply::NetworkError error = reply->error();
+    const bool answered = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).isValid();
+    const bool httpStatusError =
+        (error >= QNetworkReply::ContentAccessDenied &&
+         error <= QNetworkReply::UnknownContentError) ||
+        (error >= QNetworkReply::InternalServerError && error <= QNetworkReply::UnknownServerError);
+
+    if (!download->writeError.isEmpty()) {
+        fail(QStringLiteral("Failed to download patch: ") + download->writeError);
+    } else if (error == QNetworkReply::OperationCanceledError) {
+        // Only the inactivity timeout cancels a download of the current run.
+        fail(QStringLiteral("Failed to download patch: no data received for %1 seconds")
+                 .arg(kFetchInactivityTimeoutMs / 1000));
+    } else if (error != QNetworkReply::NoError && !(answered && httpStatusError)) {
+        fail(QStringLiteral("Failed to download patch: ") + reply->errorString());
+    } else if (!download->file->flush()) {
+        fail(QStringLiteral("Failed to prepare patch file: ") + download->file->errorString());
+    } else {
+        const QString zip = joinPath(installDir(), QStringLiteral("temp_patch.zip"));
+        std::error_code ignored;
+        std::filesystem::remove_all(zip.toStdString(), ignored);
+        QTemporaryFile &file = *download->file;
+        const QString partial = file.fileName();
+        file.setAutoRemove(false);
+        if (!file.rename(zip)) {
+            const QString why = file.errorString();
+            QFile::remove(partial);
+            fail(QStringLiteral("Failed to prepare patch file: ") + why);
+        } else {
+            m_patchReadyToApply = true;
+            const quint64 generation = download->generation;
+            QMetaObject::invokeMethod(
+                this,
+                [this, zip, generation] {
+                    m_patchReadyToApply = false;
+                    if (generation == m_generation)
+                        applyPatch(zip);
+                    updateActiveWork();
+                },
+                Qt::QueuedConnection);
+        }
+    }
+    download->file.reset();
+    updateActiveWork();
+}
+
+void SteamCMDManager::applyPatch(const QString &zip)
+{
+    setState(SteamCMDState::unpackingPatch());
+    appendLog(QStringLiteral("[*] Unpacking patch...\n"));
+
+    auto *unzip = new QProcess(this);
+    unzip->setProgram(QStringLiteral("/usr/bin/unzip"));
+    unzip->setArguments({QStringLiteral("-o"), zip, QStringLiteral("-d"), installDir()});
+    // unzip's own report goes to the launcher's output, not the console. It
+    // gets no input: a question from it must not wait on a pipe nobody feeds.
+    unzip->setProcessChannelMode(QProcess::ForwardedChannels);
+    unzip->setStandardInputFile(QProcess::nullDevice());
+
+    const quint64 generation = m_generation;
+    connect(unzip, &QProcess::errorOccurred, this, [=, this](QProcess::ProcessError e) {
+        if (e != QProcess::FailedToStart)
+            return;
+        unzip->deleteLater();
+        if (m_unzip == unzip)
+            m_unzip = nullptr;
+        // The archive stays; the next patch download replaces it.
+        if (generation == m_generation)
+            fail(QStringLiteral("Failed to execute unzip: ") + unzip->errorString());
+        updateActiveWork();
+    });
+    connect(unzip, &QProcess::finished, this, [=, this](int exitCode, QProcess::ExitStatus) {
+        QMetaObject::invokeMethod(
+            this,
+            [=, this] {
+                unzip->deleteLater();
+                if (generation == m_patchGeneration)
+                    QFile::remove(zip);
+                if (generation == m_generation) {
+                    if (exitCode != 0) {
+                        fail(QStringLiteral("Failed to unpack patch (unzip exited with code ") +
+                             QString::number(exitCode) + QStringLiteral(")"));
+                    } else {
+                        appendLog(QStringLiteral("[✓] Community Patch successfully applied!\n"));
+                        setState(SteamCMDState::completed());
+                    }
+                }
+                if (m_unzip == unzip)
+                    m_unzip = nullptr;
+                updateActiveWork();
+            },
+            Qt::QueuedConnection);
+    });
+    m_unzip = unzip;
+    updateActiveWork();
+    unzip->start();
 }

@@ -7,9 +7,13 @@
 #include <QString>
 
 #include <functional>
+#include <memory>
 
 class QNetworkAccessManager;
+class QNetworkReply;
 class QProcess;
+class QTemporaryFile;
+class Utf8StreamDecoder;
 
 // Acquires the game's data through SteamCMD: installs SteamCMD, runs the
 // download, fixes the depot up and applies the community patch. Every
@@ -31,6 +35,10 @@ class SteamCMDManager : public QObject
     Q_PROPERTY(QString lastUsername READ lastUsername NOTIFY lastUsernameChanged)
     Q_PROPERTY(QString storeURL READ storeURL CONSTANT)
     Q_PROPERTY(QString installDir READ installDir CONSTANT)
+    // Whether a SteamCMD child, the SteamCMD install, a patch download or unzip
+    // is still under way. A failed state can still move on while this is true
+    // (an exit 0 after a reported failure runs the success path).
+    Q_PROPERTY(bool hasActiveWork READ hasActiveWork NOTIFY activeWorkChanged)
 
 public:
     explicit SteamCMDManager(QObject *parent = nullptr);
@@ -75,6 +83,22 @@ public:
     // failure has been reported. Used by startDownload(); public for tests.
     void installSteamCMD(std::function<void(bool)> completion);
 
+    // Starts a download run with the account's credentials, unless a workflow
+    // is busy. A SteamCMD child still alive from an earlier run (waiting for a
+    // Steam Guard code, or failed but not yet ended) is stopped first, and
+    // nothing of that earlier run touches the new one afterwards.
+    Q_INVOKABLE void startDownload(const QString &username, const QString &password);
+    // Sends the typed Steam Guard code to the waiting SteamCMD.
+    Q_INVOKABLE void submitSteamGuard();
+    // Stops the current SteamCMD child and returns to idle. A patch download
+    // or unzip under way goes on.
+    Q_INVOKABLE void cancel();
+
+    bool hasActiveWork() const;
+    // Whether a SteamCMD child of any run is still alive (including one that
+    // was asked to stop and has not ended yet).
+    bool hasSteamCMDChild() const { return !m_children.isEmpty(); }
+
     // Whether console text is echoed to standard output (on by default; the
     // console is the launcher's log). Tests that pipe megabytes turn it off.
     void setEchoToStandardOutput(bool echo) { m_echoToStdout = echo; }
@@ -85,6 +109,8 @@ Q_SIGNALS:
     void steamGuardCodeChanged();
     void showPurchaseAlertChanged();
     void lastUsernameChanged();
+    // hasActiveWork() or hasSteamCMDChild() changed.
+    void activeWorkChanged();
 
 private:
     void setState(const SteamCMDState &state);
@@ -94,8 +120,31 @@ private:
     void bootstrapFetch(std::function<void(bool)> completion);
     void bootstrapExtract(const QByteArray &body, std::function<void(bool)> completion);
     void bootstrapFinish(std::function<void(bool)> completion);
+    void bootstrapPermissions(std::function<void(bool)> completion);
 
     QNetworkAccessManager *network();
+
+    void setLastUsername(const QString &username);
+    void supersedePreviousRun();
+    void launchAfterInstall(bool ok);
+    void runSteamCMD(const QString &username, const QString &password);
+    void readChild(QProcess *child, bool standardError, Utf8StreamDecoder *decoder,
+                   quint64 generation);
+    void childFinished(QProcess *child, int status, quint64 generation, const QString &username,
+                       const QString &password);
+    void processOutput(const QString &chunk);
+    void postProgressLines(const QString &chunk, const QString &lower);
+    void writeToProcess(const QString &text);
+
+    void reorganizeAssets();
+    void cleanRNPatchFiles();
+    void downloadCommunityPatch();
+    struct PatchDownload;
+    void patchDataArrived(PatchDownload &download);
+    void patchFinished(const std::shared_ptr<PatchDownload> &download);
+    void applyPatch(const QString &zip);
+
+    void updateActiveWork();
 
     SteamCMDState m_state;
     QString m_consoleLog;
@@ -104,4 +153,28 @@ private:
     QString m_lastUsername;
     bool m_echoToStdout = true;
     QNetworkAccessManager *m_network = nullptr;
+
+    // Every startDownload begins a new run; handlers of children, downloads
+    // and unzips started for an older run see a different number and leave
+    // the state, the console and the current child alone.
+    quint64 m_generation = 0;
+    // The SteamCMD child of the latest launch, cleared by its own termination
+    // or by cancel(). Its standard input is the pipe Steam Guard codes go to.
+    QPointer<QProcess> m_process;
+    // Every SteamCMD child that has not ended yet, whichever run it belongs to.
+    QList<QProcess *> m_children;
+    // SteamCMD is being installed; the credentials of the run waiting for it.
+    bool m_installing = false;
+    QString m_pendingUsername;
+    QString m_pendingPassword;
+    // The patch download under way (what keeps its progress observed).
+    QPointer<QNetworkReply> m_patchReply;
+    // The download is in place and unzip is about to start.
+    bool m_patchReadyToApply = false;
+    // The run whose patch stage started last: an unzip of an older run leaves
+    // the temporary archive to the newer one.
+    quint64 m_patchGeneration = 0;
+    QPointer<QProcess> m_unzip;
+    bool m_activeWork = false;
+    bool m_hadSteamCMDChild = false;
 };

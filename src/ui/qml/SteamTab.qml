@@ -78,6 +78,8 @@ Rectangle {
                     objectName: "guardCodeField"
                     visible: panel.waitingForGuard
                     Layout.preferredWidth: 110
+                    Layout.minimumWidth: 110
+                    Layout.maximumWidth: 110
                     placeholderText: "Guard Code"
                     text: panel.steamCMD.steamGuardCode
                     onTextEdited: panel.steamCMD.steamGuardCode = text

@@ -1,0 +1,277 @@
+#include "DownloadCommand.h"
+
+#include "LauncherViewModel.h"
+#include "StdinLineReader.h"
+#include "SteamCMDManager.h"
+#include "TerminationSignals.h"
+
+#include <QCoreApplication>
+#include <QTimer>
+
+#include <csignal>
+#include <cstdio>
+#include <optional>
+#include <termios.h>
+#include <unistd.h>
+
+namespace {
+
+constexpr int kStatusCompleted = 0;
+constexpr int kStatusFailed = 1;
+constexpr int kStatusUsage = 2;
+constexpr int kStatusInterrupted = 130;
+
+void say(const QString &text)
+{
+    const QByteArray bytes = text.toUtf8();
+    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stderr);
+    std::fflush(stderr);
+}
+
+const char *const kUsage =
+    "Usage: vantor-launcher download [--username NAME] [--password-stdin]\n"
+    "  --username NAME   the Steam account (default: the one saved in the keyring)\n"
+    "  --password-stdin  read the password from the first line of standard"
+    " input\n"
+    "Without --password-stdin the keyring's password for the account is used,\n"
+    "or asked for on the terminal. Given credentials are saved in the keyring.\n";
+
+// The terminal settings to put back if the password prompt is interrupted.
+struct termios g_savedTerminal;
+
+extern "C" void restoreTerminalAndDie(int number)
+{
+    ::tcsetattr(STDIN_FILENO, TCSANOW, &g_savedTerminal);
+    ::signal(number, SIG_DFL);
+    ::raise(number);
+}
+
+// Asks for the password on standard error with the terminal's echo off.
+std::optional<QByteArray> promptPassword(StdinLineReader &input)
+{
+    say(QStringLiteral("Steam password: "));
+    const bool haveSettings = ::tcgetattr(STDIN_FILENO, &g_savedTerminal) == 0;
+    struct sigaction restore = {};
+    struct sigaction previousInt;
+    struct sigaction previousTerm;
+    if (haveSettings) {
+        restore.sa_handler = restoreTerminalAndDie;
+        sigemptyset(&restore.sa_mask);
+        ::sigaction(SIGINT, &restore, &previousInt);
+        ::sigaction(SIGTERM, &restore, &previousTerm);
+        struct termios quiet = g_savedTerminal;
+        quiet.c_lflag &= ~tcflag_t(ECHO);
+        ::tcsetattr(STDIN_FILENO, TCSAFLUSH, &quiet);
+    }
+    std::optional<QByteArray> line = input.readLineBlocking();
+    if (haveSettings) {
+        ::tcsetattr(STDIN_FILENO, TCSANOW, &g_savedTerminal);
+        ::sigaction(SIGINT, &previousInt, nullptr);
+        ::sigaction(SIGTERM, &previousTerm, nullptr);
+    }
+    say(QStringLiteral("\n"));
+    return line;
+}
+
+} // namespace
+
+const char *DownloadCommand::summary()
+{
+    return "download the game's data through SteamCMD ([--username NAME] [--password-stdin])";
+}
+
+int DownloadCommand::run(const QStringList &arguments)
+{
+    QString username;
+    bool haveUsername = false;
+    bool passwordFromStdin = false;
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        const QString &arg = arguments.at(i);
+        if (arg == QLatin1String("--username")) {
+            if (i + 1 >= arguments.size()) {
+                say(QStringLiteral("vantor-launcher download: --username needs a value\n"));
+                return kStatusUsage;
+            }
+            username = arguments.at(++i);
+            haveUsername = true;
+        } else if (arg.startsWith(QLatin1String("--username="))) {
+            username = arg.mid(int(qstrlen("--username=")));
+            haveUsername = true;
+        } else if (arg == QLatin1String("--password-stdin")) {
+            passwordFromStdin = true;
+        } else if (arg == QLatin1String("--help") || arg == QLatin1String("-h")) {
+            std::fputs(kUsage, stdout);
+            return 0;
+        } else {
+            say(QStringLiteral("vantor-launcher download: unknown option '%1'\n").arg(arg));
+            say(QString::fromLatin1(kUsage));
+            return kStatusUsage;
+        }
+    }
+
+    // The same state object as the window: it comes up with the account and
+    // password remembered in the keyring, like the window's fields at start.
+    LauncherViewModel model(LauncherViewModel::UpdateChecks::DontStart);
+    if (haveUsername && username != model.steamUsername()) {
+        model.setSteamUsername(username);
+        model.setSteamPassword(QString()); // the stored password belongs to another account
+    }
+    if (model.steamUsername().isEmpty()) {
+        say(QStringLiteral("vantor-launcher download: --username NAME is required (no Steam "
+                           "account is saved in the keyring)\n"));
+        say(QString::fromLatin1(kUsage));
+        return kStatusUsage;
+    }
+
+    StdinLineReader input;
+    std::optional<QByteArray> password;
+    if (passwordFromStdin) {
+        password = input.readLineBlocking();
+        if (!password) {
+            say(QStringLiteral("vantor-launcher download: standard input ended before the "
+                               "password line\n"));
+            return kStatusUsage;
+        }
+    } else if (!model.steamPassword().isEmpty()) {
+        password = model.steamPassword().toUtf8();
+    } else if (StdinLineReader::isTerminal()) {
+        password = promptPassword(input);
+        if (!password) {
+            say(QStringLiteral("vantor-launcher download: no password entered\n"));
+            return kStatusUsage;
+        }
+    } else {
+        say(QStringLiteral("vantor-launcher download: no password: standard input is not a "
+                           "terminal; give --password-stdin and write the password as the first "
+                           "line of standard input\n"));
+        return kStatusUsage;
+    }
+    model.setSteamPassword(QString::fromUtf8(*password));
+
+    // As the window's button does: remember the credentials, then start.
+    model.saveCredentials();
+    DownloadCommand command(*model.steamCMD(), input);
+    return command.exec(model.steamUsername(), model.steamPassword());
+}
+
+DownloadCommand::DownloadCommand(SteamCMDManager &manager, StdinLineReader &input)
+    : m_manager(manager), m_input(input)
+{}
+
+int DownloadCommand::exec(const QString &username, const QString &password)
+{
+    TerminationSignals termination;
+    if (!termination.isValid())
+        say(QStringLiteral("vantor-launcher download: cannot watch for SIGINT/SIGTERM\n"));
+    connect(&termination, &TerminationSignals::received, this,
+            &DownloadCommand::onTerminationSignal);
+    connect(&m_manager, &SteamCMDManager::stateChanged, this, &DownloadCommand::onStateChanged);
+    connect(&m_manager, &SteamCMDManager::activeWorkChanged, this, &DownloadCommand::checkRest);
+    connect(&m_input, &StdinLineReader::lineRead, this, &DownloadCommand::onCodeLine);
+    connect(&m_input, &StdinLineReader::endOfInput, this, &DownloadCommand::onEndOfInput);
+
+    QTimer::singleShot(0, this, [this, username, password] {
+        m_manager.startDownload(username, password);
+        checkRest();
+    });
+    return QCoreApplication::exec();
+}
+
+void DownloadCommand::onStateChanged()
+{
+    if (m_manager.state().kind() == SteamCMDState::Kind::WaitingSteamGuard && !m_prompting &&
+        !m_interrupted && !m_cancelledByInput)
+        promptForCode();
+    checkRest();
+}
+
+void DownloadCommand::promptForCode()
+{
+    m_prompting = true;
+    say(QStringLiteral("Steam Guard code: "));
+    m_input.requestLine();
+}
+
+void DownloadCommand::onCodeLine(const QByteArray &line)
+{
+    m_prompting = false;
+    // SteamCMD may have moved on (or ended) while the user was typing.
+    if (m_manager.state().kind() != SteamCMDState::Kind::WaitingSteamGuard || m_interrupted)
+        return;
+    const QString code = QString::fromUtf8(line);
+    if (code.isEmpty()) {
+        promptForCode();
+        return;
+    }
+    m_manager.setSteamGuardCode(code);
+    m_manager.submitSteamGuard();
+}
+
+void DownloadCommand::onEndOfInput()
+{
+    m_prompting = false;
+    if (m_interrupted || m_cancelledByInput)
+        return;
+    say(QStringLiteral("\nvantor-launcher download: no Steam Guard code (end of input), "
+                       "cancelling\n"));
+    m_cancelledByInput = true;
+    m_manager.cancel();
+    checkRest();
+}
+
+void DownloadCommand::onTerminationSignal()
+{
+    if (m_interrupted)
+        return;
+    m_interrupted = true;
+    say(QStringLiteral("\nvantor-launcher download: interrupted, stopping SteamCMD\n"));
+    m_manager.cancel();
+    checkRest();
+}
+
+int DownloadCommand::restStatus() const
+{
+    if (m_interrupted)
+        return m_manager.hasSteamCMDChild() ? -1 : kStatusInterrupted;
+    if (m_manager.hasActiveWork())
+        return -1;
+    switch (m_manager.state().kind()) {
+    case SteamCMDState::Kind::Completed:
+        return kStatusCompleted;
+    case SteamCMDState::Kind::Failed:
+        return kStatusFailed;
+    case SteamCMDState::Kind::Idle:
+        return m_cancelledByInput ? kStatusFailed : -1;
+    default:
+        return -1;
+    }
+}
+
+void DownloadCommand::checkRest()
+{
+    if (m_finished || m_restCheckPosted || restStatus() < 0)
+        return;
+    // Work already posted (a failure line, a state change) lands first; the
+    // verdict stands only if it still holds afterwards.
+    m_restCheckPosted = true;
+    QTimer::singleShot(0, this, [this] {
+        m_restCheckPosted = false;
+        const int status = restStatus();
+        if (status >= 0)
+            finish(status);
+    });
+}
+
+void DownloadCommand::finish(int status)
+{
+    if (m_finished)
+        return;
+    m_finished = true;
+    if (status == kStatusFailed) {
+        if (m_manager.state().kind() == SteamCMDState::Kind::Failed)
+            say(m_manager.statusText() + QLatin1Char('\n'));
+        else
+            say(QStringLiteral("vantor-launcher download: cancelled\n"));
+    }
+    QCoreApplication::exit(status);
+}

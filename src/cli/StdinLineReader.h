@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QByteArray>
+#include <QObject>
+
+#include <optional>
+
+class QSocketNotifier;
+
+// Reads lines from standard input. The first line can be read before the
+// event loop runs (a password given on standard input); later lines arrive
+// through the event loop without ever blocking it. Bytes read beyond a line
+// are kept for the next one, so input written all at once is not lost.
+class StdinLineReader : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit StdinLineReader(QObject *parent = nullptr);
+    ~StdinLineReader() override;
+
+    // Blocks until a whole line (or the end of input) is there. The line
+    // comes without its line end; nullopt at the end of input with nothing
+    // read. Only for use before the event loop runs.
+    std::optional<QByteArray> readLineBlocking();
+
+    // Asks for the next line: lineRead() or endOfInput() follows, from the
+    // event loop.
+    void requestLine();
+    bool isWaiting() const { return m_waiting; }
+
+    static bool isTerminal();
+
+Q_SIGNALS:
+    void lineRead(const QByteArray &line);
+    void endOfInput();
+
+private:
+    // Reads once from the descriptor; false at the end of input or on an error.
+    bool fill();
+    std::optional<QByteArray> takeLine();
+    void deliver();
+
+    QByteArray m_buffer;
+    bool m_atEnd = false;
+    bool m_waiting = false;
+    QSocketNotifier *m_notifier = nullptr;
+};

@@ -1,0 +1,331 @@
+#include "KeychainHelper.h"
+#include "LoopbackHttpServer.h"
+#include "SteamCMDManager.h"
+#include "TestHome.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
+#include <QTest>
+
+#include <csignal>
+#include <memory>
+
+// Runs the built launcher's `download` command end to end against a fake
+// SteamCMD and a loopback patch server, in a temporary home.
+class TestDownloadCommand : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void cleanup();
+
+    void completesWithSteamGuard();
+    void failureEndsWithErrorLine();
+    void endOfInputAtCodePromptCancels();
+    void signalStopsChildAndExits130_data();
+    void signalStopsChildAndExits130();
+    void usageProblems_data();
+    void usageProblems();
+    void keyringRemembersCredentials();
+
+private:
+    void writeFake(const QByteArray &body);
+    QString fake(const QString &name) const { return m_home->filePath("fake/" + name); }
+    // Waits for the launcher's exit while this process keeps serving (the
+    // loopback server runs on this event loop, so no blocking waits).
+    static bool waitForExit(QProcess &launcher, int timeoutMs);
+    // Starts the launcher; returns once it has been started.
+    void start(QProcess &launcher, const QStringList &arguments, const QByteArray &input,
+               bool closeInput = true);
+
+    std::unique_ptr<TestHome> m_home;
+    std::unique_ptr<LoopbackHttpServer> m_server;
+};
+
+namespace {
+
+const QString kPatchPath = QStringLiteral("/releases/latest/download/VO_Mac_Patch.zip");
+
+QByteArray readAll(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+bool privateKeyring()
+{
+    return qEnvironmentVariableIsSet("VANTOR_PRIVATE_KEYRING");
+}
+
+bool processAlive(qint64 pid)
+{
+    return pid > 0 && ::kill(pid_t(pid), 0) == 0;
+}
+
+} // namespace
+
+void TestDownloadCommand::init()
+{
+    m_home = std::make_unique<TestHome>();
+    QVERIFY(m_home->isValid());
+    QVERIFY(QDir().mkpath(fake(".")));
+    m_server = std::make_unique<LoopbackHttpServer>();
+    QVERIFY(m_server->listen());
+    // The launcher inherits this environment: the temporary home and the
+    // loopback server.
+    qputenv("VANTOR_PATCH_URL", m_server->url(kPatchPath).toUtf8());
+    qputenv("VANTOR_STEAMCMD_URL", LoopbackHttpServer::closedPortUrl("/steamcmd.tar.gz").toUtf8());
+    // The launcher saves credentials in the keyring: only ever the private
+    // one of the test wrapper, never the session's own.
+    if (!privateKeyring())
+        qputenv("DBUS_SESSION_BUS_ADDRESS", "disabled:");
+}
+
+void TestDownloadCommand::cleanup()
+{
+    // Each case starts with an empty keyring.
+    if (privateKeyring()) {
+        for (int i = 0; i < 10; ++i) {
+            const std::optional<QString> account = KeychainHelper::savedUsername();
+            if (!account)
+                break;
+            KeychainHelper::deleteItem(*account);
+        }
+    }
+    qunsetenv("VANTOR_PATCH_URL");
+    qunsetenv("VANTOR_STEAMCMD_URL");
+    m_server.reset();
+    m_home.reset();
+}
+
+void TestDownloadCommand::writeFake(const QByteArray &body)
+{
+    SteamCMDManager paths;
+    QByteArray script = "#!/bin/sh\n"
+                        "F='" +
+                        fake("").toUtf8() +
+                        "'\n"
+                        "echo $$ > \"$F/pid\"\n"
+                        "printf '%s' \"$6\" > \"$F/user\"\n"
+                        "printf '%s' \"$7\" > \"$F/password\"\n"
+                        "[ $# -eq 11 ] || exit 99\n";
+    script += body;
+    QVERIFY(writeScript(paths.steamCMDBinary(), script));
+}
+
+bool TestDownloadCommand::waitForExit(QProcess &launcher, int timeoutMs)
+{
+    QElapsedTimer clock;
+    clock.start();
+    while (launcher.state() != QProcess::NotRunning && clock.elapsed() < timeoutMs)
+        QTest::qWait(20);
+    return launcher.state() == QProcess::NotRunning;
+}
+
+void TestDownloadCommand::start(QProcess &launcher, const QStringList &arguments,
+                                const QByteArray &input, bool closeInput)
+{
+    launcher.setProgram(QStringLiteral(VANTOR_LAUNCHER_PATH));
+    launcher.setArguments(arguments);
+    launcher.start();
+    QVERIFY(launcher.waitForStarted(10000));
+    launcher.write(input);
+    if (closeInput)
+        launcher.closeWriteChannel();
+}
+
+void TestDownloadCommand::completesWithSteamGuard()
+{
+    QTemporaryDir staging;
+    QVERIFY(writeFile(staging.filePath("patch.ini"), "patched\n"));
+    QProcess zip;
+    zip.setWorkingDirectory(staging.path());
+    zip.start("/usr/bin/zip", {"-q", "-", "patch.ini"});
+    QVERIFY(zip.waitForFinished(30000));
+    LoopbackHttpServer::Response patch;
+    patch.body = zip.readAllStandardOutput();
+    m_server->setRoute(kPatchPath, patch);
+
+    writeFake("A=\"$4\"\n"
+              "printf 'Steam Guard code:'\n"
+              "IFS= read -r code\n"
+              "[ \"$code\" = 4242 ] || { echo \"wrong code '$code'\"; exit 5; }\n"
+              "echo ' Update state (0x61) downloading, progress: 50.00 (1 / 2)'\n"
+              "mkdir -p \"$A/DL_Vantor\"\n"
+              "echo x > \"$A/inidl.big\"; echo x > \"$A/DL_Vantor/ini.big\"\n"
+              "exit 0\n");
+
+    QProcess launcher;
+    // Password and code written at once: the code must not be swallowed
+    // while the password is read.
+    start(launcher, {"download", "--username", "player one", "--password-stdin"},
+          "pass word\n4242\n", false);
+    QVERIFY(waitForExit(launcher, 60000));
+    const QString out = QString::fromUtf8(launcher.readAllStandardOutput());
+    const QString err = QString::fromUtf8(launcher.readAllStandardError());
+    QCOMPARE(launcher.exitStatus(), QProcess::NormalExit);
+    QVERIFY2(launcher.exitCode() == 0, qPrintable(err));
+
+    QCOMPARE(readAll(fake("password")), QByteArray("pass word"));
+    QVERIFY(err.contains("Steam Guard code: "));
+    QVERIFY(!err.contains("pass word") && !out.contains("pass word"));
+    QVERIFY(!out.contains("4242"));
+    // Standard output is the console, with unzip's own report where it ran.
+    const QString head = "[*] Launching SteamCMD...\n"
+                         "Steam Guard code:> Steam Guard code submitted\n"
+                         " Update state (0x61) downloading, progress: 50.00 (1 / 2)\n"
+                         "\n[✓] Vanilla download completed successfully!\n"
+                         "[✓] Moved DL_Vantor/ alongside Assets/\n"
+                         "\n[⭳] Downloading Community Patch & Maps...\n"
+                         "[*] Unpacking patch...\n";
+    QVERIFY2(out.startsWith(head), qPrintable(out));
+    QVERIFY2(out.mid(head.size()).contains("inflating: "), qPrintable(out));
+    QVERIFY(out.endsWith("[✓] Community Patch successfully applied!\n"));
+
+    SteamCMDManager manager;
+    QVERIFY(manager.areAssetsValid());
+    QCOMPARE(readAll(manager.installDir() + "/patch.ini"), QByteArray("patched\n"));
+    QVERIFY(!QFile::exists(manager.installDir() + "/temp_patch.zip"));
+}
+
+void TestDownloadCommand::failureEndsWithErrorLine()
+{
+    writeFake("echo \"Logging in user 'u' to Steam Public...FAILED (Invalid Password)\"\n"
+              "exec sleep 60\n");
+    QProcess launcher;
+    QElapsedTimer clock;
+    clock.start();
+    start(launcher, {"download", "--username=u", "--password-stdin"}, "wrong\n");
+    QVERIFY(waitForExit(launcher, 30000));
+    QVERIFY(clock.elapsed() < 30000);
+    QCOMPARE(launcher.exitCode(), 1);
+    const QString out = QString::fromUtf8(launcher.readAllStandardOutput());
+    const QString err = QString::fromUtf8(launcher.readAllStandardError());
+    QCOMPARE(out, QStringLiteral("[*] Launching SteamCMD...\n"
+                                 "Logging in user 'u' to Steam Public...FAILED (Invalid Password)\n"
+                                 "\n[✗] Authentication failed — check credentials\n"));
+    QVERIFY2(err.endsWith("ERROR: Authentication failed — check credentials\n"), qPrintable(err));
+    // The child was stopped before the command returned.
+    QVERIFY(!processAlive(readAll(fake("pid")).trimmed().toLongLong()));
+}
+
+void TestDownloadCommand::endOfInputAtCodePromptCancels()
+{
+    writeFake("printf 'Steam Guard code:'\nexec sleep 60\n");
+    QProcess launcher;
+    start(launcher, {"download", "--username", "u", "--password-stdin"}, "pw\n");
+    QVERIFY(waitForExit(launcher, 30000));
+    QCOMPARE(launcher.exitCode(), 1);
+    const QString out = QString::fromUtf8(launcher.readAllStandardOutput());
+    const QString err = QString::fromUtf8(launcher.readAllStandardError());
+    QCOMPARE(out, QStringLiteral("[*] Launching SteamCMD...\n"
+                                 "Steam Guard code:\n--- CANCELLED ---\n"
+                                 "\n[✗] SteamCMD exited with code 15\n"));
+    QVERIFY2(err.endsWith("ERROR: SteamCMD exited with code 15\n"), qPrintable(err));
+    QVERIFY(!processAlive(readAll(fake("pid")).trimmed().toLongLong()));
+}
+
+void TestDownloadCommand::signalStopsChildAndExits130_data()
+{
+    QTest::addColumn<int>("signalNumber");
+    QTest::newRow("SIGINT") << SIGINT;
+    QTest::newRow("SIGTERM") << SIGTERM;
+}
+
+void TestDownloadCommand::signalStopsChildAndExits130()
+{
+    QFETCH(int, signalNumber);
+    // The fake ignores nothing but takes a moment to die: it traps TERM.
+    writeFake("trap 'echo stopping; sleep 0.3; exit 143' TERM\n"
+              "echo started\n"
+              "while :; do sleep 0.1; done\n");
+    QProcess launcher;
+    start(launcher, {"download", "--username", "u", "--password-stdin"}, "pw\n");
+    QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(fake("pid")), 10000);
+    const qint64 child = readAll(fake("pid")).trimmed().toLongLong();
+    QByteArray out;
+    QTRY_VERIFY_WITH_TIMEOUT((out += launcher.readAllStandardOutput()).contains("started"), 10000);
+
+    QCOMPARE(::kill(pid_t(launcher.processId()), signalNumber), 0);
+    QVERIFY(waitForExit(launcher, 30000));
+    // No orphan: the child had ended when the command returned.
+    QVERIFY(!processAlive(child));
+    QCOMPARE(launcher.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(launcher.exitCode(), 130);
+    out += launcher.readAllStandardOutput();
+    QVERIFY2(out.contains("\n--- CANCELLED ---\n"), out.constData());
+    QVERIFY(out.contains("stopping"));
+}
+
+void TestDownloadCommand::usageProblems_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QByteArray>("input");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("no user name") << QStringList{"download", "--password-stdin"}
+                                  << QByteArray("pw\n") << "--username NAME is required";
+    QTest::newRow("user name without value")
+        << QStringList{"download", "--username"} << QByteArray() << "--username needs a value";
+    QTest::newRow("not a terminal") << QStringList{"download", "--username", "u"}
+                                    << QByteArray("pw\n") << "standard input is not a terminal";
+    QTest::newRow("empty input") << QStringList{"download", "--username", "u", "--password-stdin"}
+                                 << QByteArray() << "ended before the password line";
+    QTest::newRow("unknown option") << QStringList{"download", "--username", "u", "--verbose"}
+                                    << QByteArray() << "unknown option '--verbose'";
+}
+
+void TestDownloadCommand::usageProblems()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QByteArray, input);
+    QFETCH(QString, message);
+    writeFake("exit 0\n");
+    QProcess launcher;
+    start(launcher, arguments, input);
+    QVERIFY(waitForExit(launcher, 30000));
+    QCOMPARE(launcher.exitCode(), 2);
+    const QString err = QString::fromUtf8(launcher.readAllStandardError());
+    QVERIFY2(err.contains(message), qPrintable(err));
+    QCOMPARE(launcher.readAllStandardOutput(), QByteArray());
+    QVERIFY(!QFile::exists(fake("pid"))); // SteamCMD never started
+}
+
+void TestDownloadCommand::keyringRemembersCredentials()
+{
+    if (!privateKeyring())
+        QSKIP("needs the private keyring of tests/run-with-keyring.sh");
+    writeFake("exit 8\n");
+
+    // Given credentials are saved, exactly as typed.
+    QProcess first;
+    start(first, {"download", "--username", " saved user", "--password-stdin"}, "secret pw \n");
+    QVERIFY(waitForExit(first, 30000));
+    QCOMPARE(first.exitCode(), 1); // SteamCMD exited with 8
+    QCOMPARE(KeychainHelper::savedUsername(), std::optional<QString>(" saved user"));
+    QCOMPARE(KeychainHelper::load(" saved user"), std::optional<QString>("secret pw "));
+
+    // Without options the saved account and its password serve.
+    QFile::remove(fake("user"));
+    QFile::remove(fake("password"));
+    QProcess second;
+    start(second, {"download"}, "");
+    QVERIFY(waitForExit(second, 30000));
+    QCOMPARE(second.exitCode(), 1);
+    QCOMPARE(readAll(fake("user")), QByteArray(" saved user"));
+    QCOMPARE(readAll(fake("password")), QByteArray("secret pw "));
+
+    // Another account given without a password does not borrow the saved one.
+    QFile::remove(fake("user"));
+    QProcess third;
+    start(third, {"download", "--username", "other"}, "");
+    QVERIFY(waitForExit(third, 30000));
+    QCOMPARE(third.exitCode(), 2);
+    QVERIFY(!QFile::exists(fake("user")));
+    QCOMPARE(KeychainHelper::load("other"), std::nullopt);
+}
+
+QTEST_GUILESS_MAIN(TestDownloadCommand)
+#include "tst_downloadcommand.moc"
