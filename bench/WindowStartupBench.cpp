@@ -66,19 +66,34 @@ int runMinimal(int argc, char **argv)
     return app.exec();
 }
 
+// With VANTOR_BENCH_PHASES set, the child prints when each start-up step ended.
+void phase(const char *name)
+{
+    static QElapsedTimer clock;
+    if (!clock.isValid())
+        clock.start();
+    if (qEnvironmentVariableIsSet("VANTOR_BENCH_PHASES"))
+        std::fprintf(stderr, "%8.1f ms  %s\n", clock.nsecsElapsed() / 1e6, name);
+}
+
 int runLauncher(int argc, char **argv)
 {
+    phase("main");
     // As the executable starts it (QApplication, one view model), but with
     // an in-memory keyring and no network, so only the window is measured.
     QApplication app(argc, argv);
+    phase("application");
     KeychainHelper::setStore(std::make_shared<MemoryCredentialStore>());
     LauncherViewModel viewModel;
     viewModel.steamCMD()->setEchoToStandardOutput(false);
+    phase("view model");
     QQmlEngine engine;
     QQuickWindow *window = LauncherWindow::create(engine, &viewModel);
     if (!window)
         return 1;
+    phase("window created");
     reportFirstFrame(window);
+    QObject::connect(window, &QQuickWindow::frameSwapped, window, [] { phase("frame"); });
     const int status = app.exec();
     delete window;
     return status;

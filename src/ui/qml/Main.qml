@@ -15,6 +15,30 @@ ApplicationWindow {
     readonly property bool isLocalTab: viewModel.activeTab === LauncherViewModel.Local
     readonly property bool showsBanner: updateChecker.hasUpdate && !viewModel.isUpdateDismissed
 
+    // Parts that are not on screen at start are made when first shown, and
+    // kept from then on.
+    property bool steamTabUsed: false
+    property bool localTabUsed: false
+    property bool launchButtonUsed: false
+    property bool hintUsed: false
+    function markShownParts() {
+        if (isLocalTab)
+            localTabUsed = true
+        else
+            steamTabUsed = true
+        if (viewModel.canLaunch)
+            launchButtonUsed = true
+        else
+            hintUsed = true
+    }
+    onIsLocalTabChanged: markShownParts()
+    Connections {
+        target: window.viewModel
+        function onChanged() {
+            window.markShownParts()
+        }
+    }
+
     title: "Vantor Online"
     width: 860
     height: 580
@@ -127,7 +151,8 @@ ApplicationWindow {
                 onTabClicked: tab => window.viewModel.activeTab = tab
             }
 
-            // The active source's panel; the incoming one fades in.
+            // The active source's panel; the incoming one fades in. Each panel
+            // is made the first time its tab is shown and then kept.
             Item {
                 id: tabSlot
                 objectName: "tabSlot"
@@ -135,14 +160,13 @@ ApplicationWindow {
                 Layout.leftMargin: 40
                 Layout.rightMargin: 40
                 Layout.topMargin: 16
-                implicitHeight: window.isLocalTab ? localTab.implicitHeight : steamTab.implicitHeight
+                implicitHeight: window.isLocalTab ? localSlot.implicitHeight
+                                                  : steamSlot.implicitHeight
 
-                SteamTab {
-                    id: steamTab
-                    objectName: "steamTab"
+                Loader {
+                    id: steamSlot
                     width: parent.width
-                    height: implicitHeight
-                    viewModel: window.viewModel
+                    active: window.steamTabUsed
                     visible: !window.isLocalTab
                     opacity: visible ? 1 : 0
                     Behavior on opacity {
@@ -151,23 +175,32 @@ ApplicationWindow {
                             easing.type: Easing.InOutQuad
                         }
                     }
+                    sourceComponent: SteamTab {
+                        objectName: "steamTab"
+                        width: steamSlot.width
+                        viewModel: window.viewModel
+                    }
                 }
-                LocalTab {
-                    id: localTab
-                    objectName: "localTab"
+                Loader {
+                    id: localSlot
                     width: parent.width
-                    height: implicitHeight
+                    active: window.localTabUsed
                     visible: window.isLocalTab
                     opacity: visible ? 1 : 0
-                    installPath: window.viewModel.installPath
-                    // Asked only while this tab shows: the check lists folders.
-                    isPathValid: visible && installPath !== "" && window.viewModel.isPathValid
-                    onLocateClicked: window.viewModel.chooseFolder()
                     Behavior on opacity {
                         NumberAnimation {
                             duration: 200
                             easing.type: Easing.InOutQuad
                         }
+                    }
+                    sourceComponent: LocalTab {
+                        objectName: "localTab"
+                        width: localSlot.width
+                        installPath: window.viewModel.installPath
+                        // Asked only while this tab shows: the check lists folders.
+                        isPathValid: localSlot.visible && installPath !== ""
+                                     && window.viewModel.isPathValid
+                        onLocateClicked: window.viewModel.chooseFolder()
                     }
                 }
             }
@@ -177,29 +210,37 @@ ApplicationWindow {
                 Layout.minimumHeight: 12
             }
 
+            // LAUNCH while the source is ready, else what is missing; each made
+            // when first needed.
             Item {
                 objectName: "bottomAction"
                 Layout.fillWidth: true
                 Layout.bottomMargin: 12
-                implicitHeight: window.viewModel.canLaunch ? launchButton.implicitHeight
-                                                           : hint.implicitHeight
+                implicitHeight: window.viewModel.canLaunch ? launchSlot.implicitHeight
+                                                           : hintSlot.implicitHeight
 
-                LaunchButton {
-                    id: launchButton
-                    objectName: "launchButton"
+                Loader {
+                    id: launchSlot
+                    anchors.horizontalCenter: parent.horizontalCenter
+                    active: window.launchButtonUsed
                     visible: window.viewModel.canLaunch
-                    anchors.horizontalCenter: parent.horizontalCenter
-                    launching: window.viewModel.isLaunching
-                    onClicked: window.viewModel.launchGame()
+                    sourceComponent: LaunchButton {
+                        objectName: "launchButton"
+                        launching: window.viewModel.isLaunching
+                        onClicked: window.viewModel.launchGame()
+                    }
                 }
-                TargetRequiredHint {
-                    id: hint
-                    objectName: "targetRequiredHint"
-                    visible: !window.viewModel.canLaunch
+                Loader {
+                    id: hintSlot
                     anchors.horizontalCenter: parent.horizontalCenter
-                    maximumWidth: parent.width - 80
-                    localTab: window.isLocalTab
-                    picture: Ui.picture("dir_image")
+                    active: window.hintUsed
+                    visible: !window.viewModel.canLaunch
+                    sourceComponent: TargetRequiredHint {
+                        objectName: "targetRequiredHint"
+                        maximumWidth: tabSlot.width
+                        localTab: window.isLocalTab
+                        picture: Ui.picture("dir_image")
+                    }
                 }
             }
 
@@ -214,26 +255,34 @@ ApplicationWindow {
         }
     }
 
-    AlertDialog {
-        id: launchErrorAlert
-        objectName: "launchErrorAlert"
-        title: "Launch Error"
-        message: window.viewModel.alertMessage
-        acceptText: "OK"
-        onClosed: {
-            if (window.viewModel.hasAlert)
-                window.viewModel.dismissAlert()
+    // The two alerts are made on first use.
+    property AlertDialog launchErrorAlert: null
+    property AlertDialog purchaseAlert: null
+
+    Component {
+        id: launchErrorAlertComponent
+        AlertDialog {
+            objectName: "launchErrorAlert"
+            title: "Launch Error"
+            message: window.viewModel.alertMessage
+            acceptText: "OK"
+            onClosed: {
+                if (window.viewModel.hasAlert)
+                    window.viewModel.dismissAlert()
+            }
         }
     }
 
-    AlertDialog {
-        id: purchaseAlert
-        objectName: "purchaseAlert"
-        title: "Game Not Found"
-        acceptText: "Open Steam Store"
-        rejectText: "Close"
-        onAcceptClicked: Ui.openLink(window.steamCMD.storeURL)
-        onClosed: window.steamCMD.showPurchaseAlert = false
+    Component {
+        id: purchaseAlertComponent
+        AlertDialog {
+            objectName: "purchaseAlert"
+            title: "Game Not Found"
+            acceptText: "Open Steam Store"
+            rejectText: "Close"
+            onAcceptClicked: Ui.openLink(window.steamCMD.storeURL)
+            onClosed: window.steamCMD.showPurchaseAlert = false
+        }
     }
 
     function purchaseMessage(account) {
@@ -242,14 +291,22 @@ ApplicationWindow {
     }
 
     function syncAlerts() {
-        if (viewModel.hasAlert && !launchErrorAlert.visible)
-            launchErrorAlert.open()
-        else if (!viewModel.hasAlert && launchErrorAlert.visible)
+        if (viewModel.hasAlert) {
+            if (!launchErrorAlert)
+                launchErrorAlert = launchErrorAlertComponent.createObject(window.contentItem)
+            if (!launchErrorAlert.visible)
+                launchErrorAlert.open()
+        } else if (launchErrorAlert && launchErrorAlert.visible) {
             launchErrorAlert.close()
-        if (steamCMD.showPurchaseAlert && !purchaseAlert.visible) {
-            purchaseAlert.message = purchaseMessage(steamCMD.lastUsername)
-            purchaseAlert.open()
-        } else if (!steamCMD.showPurchaseAlert && purchaseAlert.visible) {
+        }
+        if (steamCMD.showPurchaseAlert) {
+            if (!purchaseAlert)
+                purchaseAlert = purchaseAlertComponent.createObject(window.contentItem)
+            if (!purchaseAlert.visible) {
+                purchaseAlert.message = purchaseMessage(steamCMD.lastUsername)
+                purchaseAlert.open()
+            }
+        } else if (purchaseAlert && purchaseAlert.visible) {
             purchaseAlert.close()
         }
     }
@@ -266,5 +323,8 @@ ApplicationWindow {
             window.syncAlerts()
         }
     }
-    Component.onCompleted: syncAlerts()
+    Component.onCompleted: {
+        markShownParts()
+        syncAlerts()
+    }
 }
