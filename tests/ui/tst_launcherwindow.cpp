@@ -276,7 +276,7 @@ void TestLauncherWindow::bannerAbsentWithoutAnUpdate()
     // The tab bar follows the header directly, 20 points below it.
     QQuickItem *header = find("header");
     QQuickItem *tabBar = find("tabBar");
-    QCOMPARE(tabBar->y() - (header->y() + header->height()), 20.0);
+    QTRY_COMPARE(tabBar->y() - (header->y() + header->height()), 20.0);
 }
 
 void TestLauncherWindow::bannerShowsAPublishedUpdateUntilDismissed()
@@ -294,8 +294,9 @@ void TestLauncherWindow::bannerShowsAPublishedUpdateUntilDismissed()
     QVERIFY(find("bannerNotes")->property("truncated").toBool());
     // The banner sits between header and tab bar.
     QQuickItem *banner = find("bannerSlot");
-    QVERIFY(banner->y() > find("header")->y());
-    QVERIFY(find("tabBar")->y() > banner->y() + banner->height());
+    // (Once the column has been laid out again.)
+    QTRY_VERIFY(banner->y() > find("header")->y() + find("header")->height());
+    QTRY_VERIFY(find("tabBar")->y() > banner->y() + banner->height());
     // At the smallest size the column no longer fits: it scrolls instead of
     // pushing the footer out of reach.
     QQuickItem *scroller = find("contentScroller");
@@ -654,10 +655,12 @@ void TestLauncherWindow::steamGuardSubmitAndCancelThroughTheWindow()
     QVERIFY(!shown("submitGuardButton"));
     QVERIFY(shown("cancelButton"));
     QVERIFY(!find("downloadButton")->isEnabled());
-    QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(codeFile), 10000);
-    QFile received(codeFile);
-    QVERIFY(received.open(QIODevice::ReadOnly));
-    QCOMPARE(received.readAll(), QByteArray("ab12c"));
+    // The fake writes the file as it reads the line: wait for the whole code.
+    auto receivedCode = [&codeFile] {
+        QFile file(codeFile);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    };
+    QTRY_COMPARE_WITH_TIMEOUT(receivedCode(), QByteArray("ab12c"), 10000);
 
     // CANCEL: idle at once (gray, CANCEL gone, DOWNLOAD back), then the
     // stopped child's exit is reported as a failure.
