@@ -1,20 +1,53 @@
+#include "BuildConfig.h"
 #include "CommandLine.h"
+#include "FileDialogFolderPicker.h"
+#include "LauncherViewModel.h"
+#include "LauncherWindow.h"
 
+#include <QApplication>
 #include <QCoreApplication>
-#include <QTextStream>
+#include <QFile>
+#include <QIcon>
+#include <QQmlEngine>
+#include <QQuickWindow>
+#include <QtQml/QQmlExtensionPlugin>
+
+#include <memory>
+
+Q_IMPORT_QML_PLUGIN(VantorLauncherPlugin)
 
 int main(int argc, char **argv)
 {
     QCoreApplication::setOrganizationName(QStringLiteral("Vantor Online"));
     QCoreApplication::setApplicationName(QStringLiteral("Vantor Online"));
+    QCoreApplication::setApplicationVersion(QString::fromLatin1(BuildConfig::version));
 
     if (CommandLine::wantsCommand(argc, argv)) {
         QCoreApplication app(argc, argv);
         return CommandLine::run(app.arguments());
     }
 
-    // The window is not built yet: show what the launcher can do headless.
-    QCoreApplication app(argc, argv);
-    QTextStream(stdout) << CommandLine::usage();
-    return 0;
+    // Qt Widgets only for the desktop's folder dialog; the window is Qt Quick.
+    QApplication app(argc, argv);
+    const QString icon = QStringLiteral(":/VantorLauncher/images/AppIcon.png");
+    if (QFile::exists(icon))
+        QApplication::setWindowIcon(QIcon(icon));
+    // Task switchers and the desktop entry find the window by this name.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.vantoronline.Launcher"));
+
+    LauncherViewModel viewModel;
+    viewModel.setFolderPicker(std::make_shared<FileDialogFolderPicker>());
+    QObject::connect(&viewModel, &LauncherViewModel::quitRequested, &app, &QCoreApplication::quit,
+                     Qt::QueuedConnection);
+
+    QQmlEngine engine;
+    std::unique_ptr<QQuickWindow> window(LauncherWindow::create(engine, &viewModel));
+    if (!window)
+        return 1;
+    // Closing the launcher window ends the launcher, also with the About window open.
+    QObject::connect(window.get(), &QWindow::visibleChanged, &app, [&window](bool visible) {
+        if (!visible)
+            QCoreApplication::quit();
+    });
+    return app.exec();
 }

@@ -1,0 +1,13 @@
+#!/usr/bin/env bash
+# Renders the launcher window to docs/screenshots/*.png under Xvfb with
+# OpenGL (so the glows show). Usage: scripts/screenshots.sh [vantor-screenshots binary]
+# or: cmake --build build --target screenshots
+set -euo pipefail
+cd "$(dirname "$0")/.."
+tool="${1:-build/tests/vantor-screenshots}"
+if [ ! -x "$tool" ]; then
+  cmake --build build --target vantor-screenshots
+fi
+mkdir -p docs/screenshots
+QSG_RENDER_LOOP=basic QT_QPA_PLATFORM=xcb \
+  xvfb-run -a -s "-screen 0 1280x800x24" "$tool" docs/screenshots

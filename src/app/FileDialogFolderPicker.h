@@ -1,0 +1,11 @@
+#pragma once
+
+#include "platform/FolderPicker.h"
+
+// The desktop's own folder dialog (through Qt Widgets), folders only,
+// starting in the home folder.
+class FileDialogFolderPicker : public FolderPicker
+{
+public:
+    std::optional<QString> pickFolder(const QString &message) override;
+};

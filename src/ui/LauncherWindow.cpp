@@ -1,0 +1,41 @@
+#include "LauncherWindow.h"
+
+#include "LauncherViewModel.h"
+#include "LogCategories.h"
+
+#include <QQmlComponent>
+#include <QQmlEngine>
+#include <QQuickWindow>
+
+namespace LauncherWindow {
+
+void prepareEngine(QQmlEngine &engine)
+{
+    // Qt 6.4 does not look in the resource root by itself.
+    if (!engine.importPathList().contains(QStringLiteral("qrc:/")))
+        engine.addImportPath(QStringLiteral("qrc:/"));
+}
+
+QQuickWindow *create(QQmlEngine &engine, LauncherViewModel *viewModel)
+{
+    prepareEngine(engine);
+    QQmlComponent component(&engine, QUrl(QStringLiteral("qrc:/VantorLauncher/Main.qml")));
+    if (!component.isReady()) {
+        qCCritical(lcUi).noquote() << "cannot load the launcher window:" << component.errorString();
+        return nullptr;
+    }
+    QObject *object = component.createWithInitialProperties(
+        {{QStringLiteral("viewModel"), QVariant::fromValue(viewModel)}});
+    auto *window = qobject_cast<QQuickWindow *>(object);
+    if (!window) {
+        qCCritical(lcUi).noquote()
+            << "cannot build the launcher window:" << component.errorString();
+        delete object;
+        return nullptr;
+    }
+    QQmlEngine::setObjectOwnership(window, QQmlEngine::CppOwnership);
+    window->show();
+    return window;
+}
+
+} // namespace LauncherWindow

@@ -1,0 +1,117 @@
+#include "UiSupport.h"
+
+#include "IconProvider.h"
+#include "LinkOpener.h"
+
+#include <QColor>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QFontDatabase>
+#include <QGuiApplication>
+#include <QImageReader>
+#include <QQmlEngine>
+#include <QQuickWindow>
+
+namespace {
+QStringList &searchPath()
+{
+    static QStringList folders = UiSupport::defaultPictureSearchPath();
+    return folders;
+}
+} // namespace
+
+UiSupport::UiSupport(QQmlEngine *engine, QObject *parent) : QObject(parent)
+{
+    if (engine && !engine->imageProvider(QLatin1String(IconProvider::providerId)))
+        engine->addImageProvider(QLatin1String(IconProvider::providerId), new IconProvider);
+}
+
+UiSupport *UiSupport::create(QQmlEngine *qmlEngine, QJSEngine *)
+{
+    return new UiSupport(qmlEngine);
+}
+
+QString UiSupport::sansFamily()
+{
+    return QGuiApplication::font().family();
+}
+
+QString UiSupport::monoFamily()
+{
+    return QFontDatabase::systemFont(QFontDatabase::FixedFont).family();
+}
+
+QString UiSupport::version()
+{
+    const QString v = QCoreApplication::applicationVersion();
+    return v.isEmpty() ? QStringLiteral("1.0") : v;
+}
+
+QString UiSupport::websiteURL()
+{
+    return QStringLiteral("https://vantor-online.org");
+}
+
+QString UiSupport::telegramURL()
+{
+    return QStringLiteral("https://t.me/vantoronline");
+}
+
+QString UiSupport::githubURL()
+{
+    return QStringLiteral("https://github.com/vantor-online/vantor-engine");
+}
+
+bool UiSupport::effectsEnabled()
+{
+    return QQuickWindow::graphicsApi() != QSGRendererInterface::Software;
+}
+
+QStringList UiSupport::defaultPictureSearchPath()
+{
+    return {QStringLiteral(":/VantorLauncher/images")};
+}
+
+QStringList UiSupport::pictureSearchPath()
+{
+    return searchPath();
+}
+
+void UiSupport::setPictureSearchPath(const QStringList &folders)
+{
+    searchPath() = folders;
+}
+
+QUrl UiSupport::picture(const QString &name) const
+{
+    if (name.isEmpty() || name.contains(QLatin1Char('/')))
+        return {};
+    for (const QString &folder : searchPath()) {
+        const QString path = QDir(folder).filePath(name + QStringLiteral(".png"));
+        if (!QFileInfo(path).isFile())
+            continue;
+        // Present but unreadable counts as missing.
+        QImageReader reader(path);
+        if (!reader.canRead())
+            continue;
+        if (path.startsWith(QLatin1String(":/")))
+            return QUrl(QStringLiteral("qrc") + path);
+        return QUrl::fromLocalFile(path);
+    }
+    return {};
+}
+
+QUrl UiSupport::iconSource(const QString &name, const QColor &color) const
+{
+    const QColor c = color.isValid() ? color : QColor(Qt::white);
+    // HexArgb keeps the opacity; drop the leading '#', which would start a fragment.
+    const QString hex = c.name(QColor::HexArgb).mid(1);
+    return QUrl(
+        QStringLiteral("image://%1/%2/%3").arg(QLatin1String(IconProvider::providerId), name, hex));
+}
+
+bool UiSupport::openLink(const QString &address) const
+{
+    return LinkOpener::open(address);
+}

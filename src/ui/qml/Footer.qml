@@ -1,0 +1,99 @@
+import QtQuick
+import QtQuick.Layouts
+import Qt5Compat.GraphicalEffects
+import VantorLauncher
+
+// Who made the port, where to find the project, and the About button.
+RowLayout {
+    id: footer
+    signal aboutRequested
+
+    readonly property url authorPicture: Ui.picture("author_logo")
+    spacing: 12
+
+    Loader {
+        objectName: "footerAuthorSlot"
+        active: footer.authorPicture.toString() !== ""
+        visible: active
+        Layout.preferredWidth: 36
+        Layout.preferredHeight: 36
+        sourceComponent: Item {
+            objectName: "footerAuthorPicture"
+            width: 36
+            height: 36
+            RoundedImage {
+                anchors.fill: parent
+                source: footer.authorPicture
+                cornerRadius: 18
+            }
+            Rectangle {
+                anchors.fill: parent
+                radius: 18
+                color: "transparent"
+                border.color: Qt.rgba(1, 1, 1, 0.2)
+                border.width: 1
+            }
+            layer.enabled: Ui.effectsEnabled
+            layer.effect: Glow {
+                glowColor: "black"
+                glowRadius: 2
+            }
+        }
+    }
+
+    ColumnLayout {
+        spacing: 3
+        Text {
+            objectName: "footerCredit"
+            text: "PORTED BY THE VANTOR ONLINE COMMUNITY"
+            color: Qt.rgba(1, 1, 1, 0.75)
+            font.family: Theme.mono
+            font.pixelSize: 12
+            font.bold: true
+            layer.enabled: Ui.effectsEnabled
+            layer.effect: Glow {
+                glowColor: "black"
+                glowRadius: 1
+                offsetX: 1
+                offsetY: 1
+            }
+        }
+        Row {
+            spacing: 8
+            LinkLabel {
+                objectName: "footerWebsiteLink"
+                text: "Website"
+                address: Ui.websiteURL
+                font.pixelSize: 10
+            }
+            Text {
+                text: "|"
+                color: Qt.rgba(1, 1, 1, 0.3)
+                font.pixelSize: 10
+            }
+            LinkLabel {
+                objectName: "footerTelegramLink"
+                text: "Telegram"
+                address: Ui.telegramURL
+                font.pixelSize: 10
+            }
+        }
+    }
+
+    Item {
+        Layout.fillWidth: true
+    }
+
+    Icon {
+        objectName: "infoButton"
+        name: "info.circle"
+        size: 18
+        color: Qt.rgba(1, 1, 1, 0.6)
+        MouseArea {
+            anchors.fill: parent
+            anchors.margins: -4
+            cursorShape: Qt.PointingHandCursor
+            onClicked: footer.aboutRequested()
+        }
+    }
+}

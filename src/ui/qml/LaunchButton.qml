@@ -1,0 +1,70 @@
+import QtQuick
+import QtQuick.Controls.Basic
+import VantorLauncher
+
+// The big LAUNCH button; while the engine starts it shows a spinner and
+// ignores clicks.
+Button {
+    id: control
+    property bool launching: false
+
+    enabled: !launching
+    text: launching ? "INITIALIZING..." : "LAUNCH"
+    leftPadding: 50
+    rightPadding: 50
+    topPadding: 14
+    bottomPadding: 14
+    focusPolicy: Qt.TabFocus
+
+    contentItem: Row {
+        spacing: 10
+        Icon {
+            objectName: "launchIcon"
+            visible: !control.launching
+            anchors.verticalCenter: parent.verticalCenter
+            name: "play.fill"
+            size: 24
+        }
+        BusyIndicator {
+            objectName: "launchSpinner"
+            visible: control.launching
+            running: control.launching
+            anchors.verticalCenter: parent.verticalCenter
+            width: 32
+            height: 32
+            scale: 0.7
+            palette.dark: "white"
+        }
+        Text {
+            objectName: "launchLabel"
+            anchors.verticalCenter: parent.verticalCenter
+            text: control.text
+            color: "white"
+            font.family: Theme.mono
+            font.pixelSize: 24
+            font.bold: true
+        }
+    }
+
+    background: Rectangle {
+        radius: 8
+        border.color: Theme.neonBlue
+        border.width: 2
+        gradient: Gradient {
+            orientation: Gradient.Horizontal
+            GradientStop {
+                position: 0
+                color: Theme.alpha(Theme.neonBlue, 0.3)
+            }
+            GradientStop {
+                position: 1
+                color: Theme.alpha(Theme.neonBlue, 0.15)
+            }
+        }
+        layer.enabled: Ui.effectsEnabled
+        layer.effect: Glow {
+            glowColor: Theme.alpha(Theme.neonBlue, 0.5)
+            glowRadius: 12
+        }
+    }
+}

@@ -1,0 +1,330 @@
+import QtQuick
+import QtQuick.Controls.Basic
+import QtQuick.Layouts
+import VantorLauncher
+
+// The launcher window: background, header, update banner, tab bar, the
+// active source's panel, the launch action and the footer, over one
+// LauncherViewModel.
+ApplicationWindow {
+    id: window
+    objectName: "launcherWindow"
+    required property LauncherViewModel viewModel
+    readonly property SteamCMDManager steamCMD: viewModel.steamCMD
+    readonly property UpdateChecker updateChecker: viewModel.updateChecker
+    readonly property bool isLocalTab: viewModel.activeTab === LauncherViewModel.Local
+    readonly property bool showsBanner: updateChecker.hasUpdate && !viewModel.isUpdateDismissed
+
+    // Parts that are not on screen at start are made when first shown, and
+    // kept from then on.
+    property bool steamTabUsed: false
+    property bool localTabUsed: false
+    property bool launchButtonUsed: false
+    property bool hintUsed: false
+    function markShownParts() {
+        if (isLocalTab)
+            localTabUsed = true
+        else
+            steamTabUsed = true
+        if (viewModel.canLaunch)
+            launchButtonUsed = true
+        else
+            hintUsed = true
+    }
+    onIsLocalTabChanged: markShownParts()
+    Connections {
+        target: window.viewModel
+        function onChanged() {
+            window.markShownParts()
+        }
+    }
+
+    title: "Vantor Online"
+    width: 860
+    height: 580
+    minimumWidth: 860
+    minimumHeight: 580
+    color: Theme.windowBackground
+    font.family: Theme.sans
+
+    function showAbout() {
+        AboutWindowController.show()
+    }
+
+    Shortcut {
+        objectName: "aboutShortcut"
+        sequences: [StandardKey.HelpContents]
+        context: Qt.ApplicationShortcut
+        onActivated: window.showAbout()
+    }
+
+    // Background picture, darkened; without it the window colour shows.
+    Loader {
+        objectName: "backgroundSlot"
+        anchors.fill: parent
+        readonly property url picture: Ui.picture("background")
+        active: picture.toString() !== ""
+        sourceComponent: Item {
+            objectName: "backgroundPicture"
+            clip: true
+            Image {
+                anchors.fill: parent
+                source: parent.parent.picture
+                fillMode: Image.PreserveAspectCrop
+                asynchronous: false
+                smooth: true
+            }
+            Rectangle {
+                anchors.fill: parent
+                color: Qt.rgba(0, 0, 0, 0.55)
+            }
+        }
+    }
+
+    // The content column. When it needs more height than the window has (the
+    // update banner over the Steam tab at the smallest size), it scrolls
+    // rather than being cut off; otherwise the flexible space absorbs the rest.
+    Flickable {
+        id: scroller
+        objectName: "contentScroller"
+        anchors.fill: parent
+        contentWidth: width
+        contentHeight: Math.max(height, content.implicitHeight)
+        interactive: contentHeight > height
+        boundsBehavior: Flickable.StopAtBounds
+        clip: true
+
+        ScrollBar.vertical: ScrollBar {
+            policy: scroller.interactive ? ScrollBar.AlwaysOn : ScrollBar.AlwaysOff
+        }
+
+        ColumnLayout {
+            id: content
+            objectName: "contentColumn"
+            x: 20
+            width: scroller.width - 40
+            height: scroller.contentHeight
+            spacing: 0
+
+            Header {
+                objectName: "header"
+                Layout.alignment: Qt.AlignHCenter
+                Layout.topMargin: 30
+            }
+
+            Loader {
+                id: bannerSlot
+                objectName: "bannerSlot"
+                active: window.showsBanner
+                visible: active
+                Layout.fillWidth: true
+                Layout.leftMargin: 40
+                Layout.rightMargin: 40
+                Layout.topMargin: 12
+                sourceComponent: UpdateBanner {
+                    objectName: "updateBanner"
+                    version: window.updateChecker.availableUpdate.version
+                    releaseNotes: window.updateChecker.availableUpdate.releaseNotes
+                    downloadURL: window.updateChecker.availableUpdate.downloadURL
+                    onDismissed: window.viewModel.isUpdateDismissed = true
+                }
+            }
+
+            TabBar {
+                objectName: "tabBar"
+                Layout.fillWidth: true
+                Layout.topMargin: 20
+                Layout.leftMargin: 40
+                Layout.rightMargin: 40
+                activeTab: window.viewModel.activeTab
+                tabs: [{
+                        "tab": LauncherViewModel.Steam,
+                        "icon": "arrow.down.circle.fill",
+                        "title": "STEAM (RECOMMENDED)",
+                        "objectName": "steamTabButton"
+                    }, {
+                        "tab": LauncherViewModel.Local,
+                        "icon": "folder.fill",
+                        "title": "LOCAL ARCHIVE",
+                        "objectName": "localTabButton"
+                    }]
+                onTabClicked: tab => window.viewModel.activeTab = tab
+            }
+
+            // The active source's panel; the incoming one fades in. Each panel
+            // is made the first time its tab is shown and then kept.
+            Item {
+                id: tabSlot
+                objectName: "tabSlot"
+                Layout.fillWidth: true
+                Layout.leftMargin: 40
+                Layout.rightMargin: 40
+                Layout.topMargin: 16
+                implicitHeight: window.isLocalTab ? localSlot.implicitHeight
+                                                  : steamSlot.implicitHeight
+
+                Loader {
+                    id: steamSlot
+                    width: parent.width
+                    active: window.steamTabUsed
+                    visible: !window.isLocalTab
+                    opacity: visible ? 1 : 0
+                    Behavior on opacity {
+                        NumberAnimation {
+                            duration: 200
+                            easing.type: Easing.InOutQuad
+                        }
+                    }
+                    sourceComponent: SteamTab {
+                        objectName: "steamTab"
+                        width: steamSlot.width
+                        viewModel: window.viewModel
+                    }
+                }
+                Loader {
+                    id: localSlot
+                    width: parent.width
+                    active: window.localTabUsed
+                    visible: window.isLocalTab
+                    opacity: visible ? 1 : 0
+                    Behavior on opacity {
+                        NumberAnimation {
+                            duration: 200
+                            easing.type: Easing.InOutQuad
+                        }
+                    }
+                    sourceComponent: LocalTab {
+                        objectName: "localTab"
+                        width: localSlot.width
+                        installPath: window.viewModel.installPath
+                        // Asked only while this tab shows: the check lists folders.
+                        isPathValid: localSlot.visible && installPath !== ""
+                                     && window.viewModel.isPathValid
+                        onLocateClicked: window.viewModel.chooseFolder()
+                    }
+                }
+            }
+
+            Item {
+                Layout.fillHeight: true
+                Layout.minimumHeight: 12
+            }
+
+            // LAUNCH while the source is ready, else what is missing; each made
+            // when first needed.
+            Item {
+                objectName: "bottomAction"
+                Layout.fillWidth: true
+                Layout.bottomMargin: 12
+                implicitHeight: window.viewModel.canLaunch ? launchSlot.implicitHeight
+                                                           : hintSlot.implicitHeight
+
+                Loader {
+                    id: launchSlot
+                    anchors.horizontalCenter: parent.horizontalCenter
+                    active: window.launchButtonUsed
+                    visible: window.viewModel.canLaunch
+                    sourceComponent: LaunchButton {
+                        objectName: "launchButton"
+                        launching: window.viewModel.isLaunching
+                        onClicked: window.viewModel.launchGame()
+                    }
+                }
+                Loader {
+                    id: hintSlot
+                    anchors.horizontalCenter: parent.horizontalCenter
+                    active: window.hintUsed
+                    visible: !window.viewModel.canLaunch
+                    sourceComponent: TargetRequiredHint {
+                        objectName: "targetRequiredHint"
+                        maximumWidth: tabSlot.width
+                        localTab: window.isLocalTab
+                        picture: Ui.picture("dir_image")
+                    }
+                }
+            }
+
+            Footer {
+                objectName: "footer"
+                Layout.fillWidth: true
+                Layout.leftMargin: 20
+                Layout.rightMargin: 20
+                Layout.bottomMargin: 20
+                onAboutRequested: window.showAbout()
+            }
+        }
+    }
+
+    // The two alerts are made on first use.
+    property AlertDialog launchErrorAlert: null
+    property AlertDialog purchaseAlert: null
+
+    Component {
+        id: launchErrorAlertComponent
+        AlertDialog {
+            objectName: "launchErrorAlert"
+            title: "Launch Error"
+            message: window.viewModel.alertMessage
+            acceptText: "OK"
+            onClosed: {
+                if (window.viewModel.hasAlert)
+                    window.viewModel.dismissAlert()
+            }
+        }
+    }
+
+    Component {
+        id: purchaseAlertComponent
+        AlertDialog {
+            objectName: "purchaseAlert"
+            title: "Game Not Found"
+            acceptText: "Open Steam Store"
+            rejectText: "Close"
+            onAcceptClicked: Ui.openLink(window.steamCMD.storeURL)
+            onClosed: window.steamCMD.showPurchaseAlert = false
+        }
+    }
+
+    function purchaseMessage(account) {
+        return "The account \"" + account + "\" does not own Ardenfall\u2122 Vantor \u2014 Duskline.\n\n"
+                + "Purchase the game on Steam, then press \"Download Assets\" again."
+    }
+
+    function syncAlerts() {
+        if (viewModel.hasAlert) {
+            if (!launchErrorAlert)
+                launchErrorAlert = launchErrorAlertComponent.createObject(window.contentItem)
+            if (!launchErrorAlert.visible)
+                launchErrorAlert.open()
+        } else if (launchErrorAlert && launchErrorAlert.visible) {
+            launchErrorAlert.close()
+        }
+        if (steamCMD.showPurchaseAlert) {
+            if (!purchaseAlert)
+                purchaseAlert = purchaseAlertComponent.createObject(window.contentItem)
+            if (!purchaseAlert.visible) {
+                purchaseAlert.message = purchaseMessage(steamCMD.lastUsername)
+                purchaseAlert.open()
+            }
+        } else if (purchaseAlert && purchaseAlert.visible) {
+            purchaseAlert.close()
+        }
+    }
+
+    Connections {
+        target: window.viewModel
+        function onAlertMessageChanged() {
+            window.syncAlerts()
+        }
+    }
+    Connections {
+        target: window.steamCMD
+        function onShowPurchaseAlertChanged() {
+            window.syncAlerts()
+        }
+    }
+    Component.onCompleted: {
+        markShownParts()
+        syncAlerts()
+    }
+}

@@ -1,0 +1,151 @@
+import QtQuick
+import QtQuick.Layouts
+import VantorLauncher
+
+// The Steam source: credentials, the Steam Guard code when asked for,
+// download and cancel, SteamCMD's console and the workflow's status.
+Rectangle {
+    id: panel
+    required property LauncherViewModel viewModel
+    readonly property SteamCMDManager steamCMD: viewModel.steamCMD
+    readonly property int kind: steamCMD.stateKind
+    readonly property bool waitingForGuard: kind === SteamCMDState.WaitingSteamGuard
+    readonly property bool canStartDownload: viewModel.steamUsername !== ""
+                                             && viewModel.steamPassword !== ""
+                                             && !steamCMD.isRunning
+
+    function statusColor(k) {
+        switch (k) {
+        case SteamCMDState.Idle:
+        case SteamCMDState.WaitingForCredentials:
+            return Theme.gray
+        case SteamCMDState.Completed:
+            return Theme.neonGreen
+        case SteamCMDState.Failed:
+            return Theme.red
+        default:
+            return Theme.orange
+        }
+    }
+
+    implicitHeight: column.implicitHeight + 40
+    radius: 8
+    color: Qt.rgba(0, 0, 0, 0.4)
+    border.color: Theme.alpha(Theme.neonBlue, 0.2)
+    border.width: 1
+
+    ColumnLayout {
+        id: column
+        anchors.fill: parent
+        anchors.margins: 20
+        spacing: 14
+
+        ColumnLayout {
+            Layout.fillWidth: true
+            spacing: 10
+
+            Text {
+                text: "STEAM CREDENTIALS"
+                color: Qt.rgba(1, 1, 1, 0.6)
+                font.family: Theme.mono
+                font.pixelSize: 12
+                font.bold: true
+            }
+
+            RowLayout {
+                Layout.fillWidth: true
+                spacing: 12
+
+                NeonTextField {
+                    objectName: "usernameField"
+                    Layout.fillWidth: true
+                    Layout.preferredWidth: 1
+                    placeholderText: "Username"
+                    text: panel.viewModel.steamUsername
+                    onTextEdited: panel.viewModel.steamUsername = text
+                }
+                NeonTextField {
+                    objectName: "passwordField"
+                    Layout.fillWidth: true
+                    Layout.preferredWidth: 1
+                    placeholderText: "Password"
+                    echoMode: TextInput.Password
+                    passwordCharacter: "\u2022"
+                    text: panel.viewModel.steamPassword
+                    onTextEdited: panel.viewModel.steamPassword = text
+                }
+                NeonTextField {
+                    objectName: "guardCodeField"
+                    visible: panel.waitingForGuard
+                    Layout.preferredWidth: 110
+                    Layout.minimumWidth: 110
+                    Layout.maximumWidth: 110
+                    placeholderText: "Guard Code"
+                    text: panel.steamCMD.steamGuardCode
+                    onTextEdited: panel.steamCMD.steamGuardCode = text
+                    onAccepted: panel.steamCMD.submitSteamGuard()
+                }
+                PanelButton {
+                    objectName: "submitGuardButton"
+                    visible: panel.waitingForGuard
+                    text: "SUBMIT"
+                    fontSize: 11
+                    horizontalPadding: 12
+                    verticalPadding: 8
+                    fillColor: Theme.alpha(Theme.neonGreen, 0.3)
+                    strokeColor: Theme.neonGreen
+                    onClicked: panel.steamCMD.submitSteamGuard()
+                }
+            }
+
+            RowLayout {
+                spacing: 12
+
+                PanelButton {
+                    objectName: "downloadButton"
+                    enabled: panel.canStartDownload
+                    text: "DOWNLOAD ASSETS"
+                    iconName: "arrow.down.circle.fill"
+                    iconSize: 13
+                    fontSize: 12
+                    horizontalPadding: 20
+                    verticalPadding: 8
+                    labelColor: enabled ? "white" : Qt.rgba(1, 1, 1, 0.3)
+                    fillColor: enabled ? Theme.alpha(Theme.neonBlue, 0.25) : Qt.rgba(1, 1, 1, 0.05)
+                    strokeColor: enabled ? Theme.neonBlue : Qt.rgba(1, 1, 1, 0.1)
+                    onClicked: {
+                        panel.viewModel.saveCredentials()
+                        panel.steamCMD.startDownload(panel.viewModel.steamUsername,
+                                                     panel.viewModel.steamPassword)
+                    }
+                }
+                PanelButton {
+                    objectName: "cancelButton"
+                    visible: panel.steamCMD.isRunning
+                    text: "CANCEL"
+                    fontSize: 11
+                    horizontalPadding: 16
+                    verticalPadding: 8
+                    labelColor: Theme.red
+                    fillColor: Theme.alpha(Theme.red, 0.1)
+                    strokeColor: Theme.alpha(Theme.red, 0.5)
+                    onClicked: panel.steamCMD.cancel()
+                }
+            }
+        }
+
+        ConsoleView {
+            objectName: "console"
+            Layout.fillWidth: true
+            Layout.preferredHeight: 120
+            log: panel.steamCMD.consoleLog
+        }
+
+        StatusLine {
+            objectName: "statusLine"
+            Layout.fillWidth: true
+            lampColor: panel.statusColor(panel.kind)
+            text: panel.steamCMD.statusText
+        }
+    }
+}

@@ -1,0 +1,167 @@
+// Renders the launcher window in its main states to PNG files:
+//   vantor-screenshots <output folder>
+// Run it under Xvfb with OpenGL so the glows show (scripts/screenshots.sh).
+// Everything happens in a temporary home with loopback addresses only.
+
+#include "AboutWindowController.h"
+#include "KeychainHelper.h"
+#include "LauncherViewModel.h"
+#include "LauncherWindow.h"
+#include "LoopbackHttpServer.h"
+#include "MemoryCredentialStore.h"
+#include "TestHome.h"
+
+#include <QDir>
+#include <QGuiApplication>
+#include <QJsonDocument>
+#include <QQmlEngine>
+#include <QQuickItem>
+#include <QQuickWindow>
+#include <QTest>
+#include <QTextStream>
+#include <QtQml/QQmlExtensionPlugin>
+
+#include <functional>
+#include <memory>
+
+Q_IMPORT_QML_PLUGIN(VantorLauncherPlugin)
+
+namespace {
+
+QByteArray manifest(const QString &version, qint64 build, const QString &notes)
+{
+    const AppUpdate update{version,
+                           build,
+                           QStringLiteral("https://vantor-online.org/download/latest"),
+                           notes,
+                           QStringLiteral("2026-12-01"),
+                           QStringLiteral("12")};
+    return QJsonDocument(update.toJson()).toJson();
+}
+
+struct Scene
+{
+    QString file;
+    bool publishUpdate = false;
+    std::function<void(LauncherViewModel &)> prepare;
+    bool about = false;
+};
+
+bool save(QQuickWindow *window, const QString &path)
+{
+    QTest::qWait(700); // animations and the first update check settle
+    const QImage image = window->grabWindow();
+    if (image.isNull() || !image.save(path)) {
+        QTextStream(stderr) << "could not write " << path << "\n";
+        return false;
+    }
+    QTextStream(stdout) << "wrote " << path << "\n";
+    return true;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    TestHome home;
+    QGuiApplication app(argc, argv);
+    QCoreApplication::setOrganizationName(QStringLiteral("Vantor Online"));
+    QCoreApplication::setApplicationName(QStringLiteral("Vantor Online"));
+    QCoreApplication::setApplicationVersion(QStringLiteral("1.0.0"));
+    if (argc != 2) {
+        QTextStream(stderr) << "usage: vantor-screenshots <output folder>\n";
+        return 2;
+    }
+    const QDir out(QString::fromLocal8Bit(argv[1]));
+    QDir().mkpath(out.path());
+    KeychainHelper::setStore(std::make_shared<MemoryCredentialStore>());
+
+    LoopbackHttpServer server;
+    if (!server.listen())
+        return 1;
+    LoopbackHttpServer::Response hang;
+    hang.hang = true;
+    server.setRoute(QStringLiteral("/steamcmd.tar.gz"), hang);
+    qputenv("VANTOR_STEAMCMD_URL", server.url(QStringLiteral("/steamcmd.tar.gz")).toUtf8());
+    qputenv("VANTOR_UPDATE_URL", server.url(QStringLiteral("/api/update.json")).toUtf8());
+
+    const QString games = home.filePath(QStringLiteral("Games/Vantor Online (Windows)"));
+    writeFile(games + QStringLiteral("/Vantor/ini.big"), "x");
+    writeFile(games + QStringLiteral("/Vantor Duskline/inidl.big"), "x");
+    const QString notAGame = home.filePath(QStringLiteral("Downloads"));
+    QDir().mkpath(notAGame);
+
+    const QList<Scene> scenes = {
+        {QStringLiteral("steam.png"), false,
+         [](LauncherViewModel &vm) {
+             vm.setSteamUsername(QStringLiteral("player_one"));
+             vm.setSteamPassword(QStringLiteral("correct horse"));
+             vm.steamCMD()->appendLog(
+                 QStringLiteral("[*] Installing SteamCMD...\n[*] Downloading SteamCMD from "
+                                "steamcdn-a.akamaihd.net\n"));
+             vm.steamCMD()->installSteamCMD([](bool) {});
+         }},
+        {QStringLiteral("steam-failed.png"), false,
+         [](LauncherViewModel &vm) {
+             vm.setSteamUsername(QStringLiteral("player_one"));
+             vm.setSteamPassword(QStringLiteral("correct horse"));
+             vm.steamCMD()->appendLog(QStringLiteral(
+                 "Logging in user 'player_one' [U:1:0] to Steam Public...FAILED (Invalid "
+                 "Password)\n"));
+             vm.steamCMD()->fail(QStringLiteral("Steam login failed: invalid password"));
+         }},
+        {QStringLiteral("local-empty.png"), false,
+         [](LauncherViewModel &vm) {
+             vm.setActiveTab(LauncherViewModel::Tab::Local);
+         }},
+        {QStringLiteral("local-invalid.png"), false,
+         [notAGame](LauncherViewModel &vm) {
+             vm.setActiveTab(LauncherViewModel::Tab::Local);
+             vm.setInstallPath(notAGame);
+         }},
+        {QStringLiteral("local-ready.png"), false,
+         [games](LauncherViewModel &vm) {
+             vm.setActiveTab(LauncherViewModel::Tab::Local);
+             vm.setInstallPath(games);
+         }},
+        {QStringLiteral("banner.png"), true,
+         [](LauncherViewModel &) {
+         }},
+        {QStringLiteral("about.png"), false, [](LauncherViewModel &) {}, true},
+    };
+
+    bool ok = true;
+    for (const Scene &scene : scenes) {
+        LoopbackHttpServer::Response update;
+        update.contentType = "application/json";
+        update.body = scene.publishUpdate
+                          ? manifest(QStringLiteral("2.1.0"), 210,
+                                     QStringLiteral("Faster Steam downloads with resumable "
+                                                    "transfers.\nSteam Guard codes from the "
+                                                    "mobile app are relayed at once.\nThe console "
+                                                    "keeps up with very long validations.\n"
+                                                    "Many smaller fixes."))
+                          : manifest(QStringLiteral("0.0.1"), 0, QString());
+        server.setRoute(QStringLiteral("/api/update.json"), update);
+
+        LauncherViewModel viewModel;
+        viewModel.steamCMD()->setEchoToStandardOutput(false);
+        scene.prepare(viewModel);
+        QQmlEngine engine;
+        std::unique_ptr<QQuickWindow> window(LauncherWindow::create(engine, &viewModel));
+        if (!window || !QTest::qWaitForWindowExposed(window.get()))
+            return 1;
+        if (scene.about) {
+            const int id = qmlTypeId("VantorLauncher", 1, 0, "AboutWindowController");
+            auto *controller = engine.singletonInstance<AboutWindowController *>(id);
+            controller->show();
+            QQuickWindow *about = controller->window();
+            if (!about || !QTest::qWaitForWindowExposed(about))
+                return 1;
+            ok = save(about, out.filePath(scene.file)) && ok;
+        } else {
+            ok = save(window.get(), out.filePath(scene.file)) && ok;
+        }
+    }
+    return ok ? 0 : 1;
+}

@@ -1,0 +1,828 @@
+#include "AboutWindowController.h"
+#include "KeychainHelper.h"
+#include "LauncherViewModel.h"
+#include "LoopbackHttpServer.h"
+#include "MemoryCredentialStore.h"
+#include "QmlHarness.h"
+#include "TestHome.h"
+#include "UiSupport.h"
+#include "UrlRecorder.h"
+#include "platform/EngineStarter.h"
+#include "platform/FolderPicker.h"
+
+#include <QColor>
+#include <QDir>
+#include <QFile>
+#include <QJsonDocument>
+#include <QQuickItem>
+#include <QQuickWindow>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <memory>
+
+namespace {
+
+const QString kManifestPath = QStringLiteral("/api/update.json");
+
+QByteArray manifest(const QString &version, const QString &notes, const QString &downloadURL,
+                    qint64 build = 999999)
+{
+    const AppUpdate update{
+        version, build, downloadURL, notes, QStringLiteral("2026-12-01"), QStringLiteral("12")};
+    return QJsonDocument(update.toJson()).toJson();
+}
+
+LoopbackHttpServer::Response json(const QByteArray &body)
+{
+    LoopbackHttpServer::Response response;
+    response.body = body;
+    response.contentType = "application/json";
+    return response;
+}
+
+// Answers the folder dialog with a fixed folder (or a cancel).
+class FixedFolderPicker : public FolderPicker
+{
+public:
+    explicit FixedFolderPicker(std::optional<QString> answer) : m_answer(std::move(answer)) {}
+    std::optional<QString> pickFolder(const QString &message) override
+    {
+        messages.append(message);
+        return m_answer;
+    }
+    QStringList messages;
+
+private:
+    std::optional<QString> m_answer;
+};
+
+// Starts nothing; reports success or a failure as asked.
+class FakeEngineStarter : public EngineStarter
+{
+public:
+    explicit FakeEngineStarter(bool succeed) : m_succeed(succeed) {}
+    Result start(const QString &program, const QString &, const QProcessEnvironment &env) override
+    {
+        programs.append(program);
+        installPaths.append(env.value(QStringLiteral("VANTOR_INSTALL_PATH")));
+        Result result;
+        result.started = m_succeed;
+        result.pid = m_succeed ? 4242 : 0;
+        result.errorDescription = m_succeed ? QString() : QStringLiteral("Permission denied");
+        return result;
+    }
+    QStringList programs;
+    QStringList installPaths;
+
+private:
+    bool m_succeed;
+};
+
+bool makeGameFolder(const QString &root)
+{
+    return writeFile(root + "/Vantor/INI.big", "base") &&
+           writeFile(root + "/Vantor Duskline/inidl.big", "expansion");
+}
+
+QColor colorOf(QQuickItem *item)
+{
+    return item ? item->property("color").value<QColor>() : QColor();
+}
+
+} // namespace
+
+// The launcher window loaded from its real QML over a real view model, with
+// a temporary home, an in-memory keyring and loopback addresses only.
+class TestLauncherWindow : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void cleanup();
+
+    void windowSizeAndTitle();
+    void tabButtonsChangeOnlyTheActiveTab();
+    void bannerAbsentWithoutAnUpdate();
+    void bannerShowsAPublishedUpdateUntilDismissed();
+    void aboutWindowIsMadeOnceAndReused();
+    void picturesPresent();
+    void missingPicturesFallBack();
+
+    void launchErrorAlertClearsTheMessage_data();
+    void launchErrorAlertClearsTheMessage();
+    void purchaseAlertNamesTheAccountAndClears_data();
+    void purchaseAlertNamesTheAccountAndClears();
+
+    void typingUpdatesTheViewModelAtOnce();
+    void downloadButtonFollowsTheCredentials();
+    void downloadButtonStoresCredentialsAndStarts();
+    void steamTabWhileSteamCMDInstalls();
+    void steamTabAfterAFailure();
+    void steamGuardSubmitAndCancelThroughTheWindow();
+    void consoleShowsTheManagersLog();
+
+    void localTabPathStates();
+    void locateUsesTheFolderPicker();
+    void steamHintWhileAssetsAreValidButBusy();
+    void launchButtonLaunchesAndQuits();
+    void failedLaunchShowsTheAlertAndLaunchAgain();
+
+private:
+    QQuickWindow *open();
+    AboutWindowController *aboutController()
+    {
+        const int id = qmlTypeId("VantorLauncher", 1, 0, "AboutWindowController");
+        return m_qml->engine().singletonInstance<AboutWindowController *>(id);
+    }
+    // What the console holds (its line model's text).
+    QString consoleText()
+    {
+        QQuickItem *console = find("console");
+        QObject *lines = console ? console->findChild<QObject *>("consoleLines") : nullptr;
+        return lines ? lines->property("text").toString() : QString();
+    }
+    QQuickItem *find(const QString &name) { return QmlHarness::item(m_window, name); }
+    bool shown(const QString &name) { return QmlHarness::isShown(m_window, name); }
+    bool click(const QString &name) { return QmlHarness::click(m_window, find(name)); }
+
+    std::unique_ptr<TestHome> m_home;
+    std::unique_ptr<LoopbackHttpServer> m_server;
+    std::shared_ptr<MemoryCredentialStore> m_store;
+    std::unique_ptr<LauncherViewModel> m_viewModel;
+    std::unique_ptr<QmlHarness> m_qml;
+    QQuickWindow *m_window = nullptr;
+};
+
+void TestLauncherWindow::init()
+{
+    QCoreApplication::setOrganizationName("Vantor Online");
+    QCoreApplication::setApplicationName("Vantor Online");
+    m_home = std::make_unique<TestHome>();
+    QVERIFY(m_home->isValid());
+    m_server = std::make_unique<LoopbackHttpServer>();
+    QVERIFY(m_server->listen());
+    // No update unless a test publishes one; nothing reaches the internet.
+    m_server->setRoute(kManifestPath, json(manifest("0.0.1", "old", "https://example.org/", 0)));
+    qputenv("VANTOR_UPDATE_URL", m_server->url(kManifestPath).toUtf8());
+    qputenv("VANTOR_STEAMCMD_URL", m_server->url("/steamcmd.tar.gz").toUtf8());
+    qputenv("VANTOR_PATCH_URL", m_server->url("/patch.zip").toUtf8());
+    qputenv("VANTOR_STORE_URL", "https://store.example.org/app/4187530");
+    qputenv("VANTOR_ENGINE_PATH", m_home->filePath("engine/VantorOnlineDL").toUtf8());
+    m_store = std::make_shared<MemoryCredentialStore>();
+    KeychainHelper::setStore(m_store);
+    UiSupport::setPictureSearchPath(UiSupport::defaultPictureSearchPath());
+    m_qml = std::make_unique<QmlHarness>();
+}
+
+void TestLauncherWindow::cleanup()
+{
+    m_window = nullptr;
+    m_qml.reset();
+    m_viewModel.reset();
+    KeychainHelper::setStore(nullptr);
+    m_store.reset();
+    m_server.reset();
+    for (const char *name : {"VANTOR_UPDATE_URL", "VANTOR_STEAMCMD_URL", "VANTOR_PATCH_URL",
+                             "VANTOR_STORE_URL", "VANTOR_ENGINE_PATH"})
+        qunsetenv(name);
+    UiSupport::setPictureSearchPath(UiSupport::defaultPictureSearchPath());
+    m_home.reset();
+}
+
+QQuickWindow *TestLauncherWindow::open()
+{
+    if (!m_viewModel) {
+        m_viewModel = std::make_unique<LauncherViewModel>();
+        m_viewModel->steamCMD()->setEchoToStandardOutput(false);
+    }
+    m_window = m_qml->showLauncher(m_viewModel.get());
+    if (!m_window)
+        qWarning().noquote() << m_qml->lastError();
+    return m_window;
+}
+
+void TestLauncherWindow::windowSizeAndTitle()
+{
+    QVERIFY(open());
+    QCOMPARE(m_window->title(), QStringLiteral("Vantor Online"));
+    QCOMPARE(m_window->size(), QSize(860, 580));
+    QCOMPARE(m_window->minimumSize(), QSize(860, 580));
+    // No upper bound: the window can be enlarged.
+    QVERIFY(m_window->maximumWidth() > 4000);
+    QVERIFY(m_window->maximumHeight() > 4000);
+    m_window->resize(1200, 800);
+    QTRY_COMPARE(m_window->size(), QSize(1200, 800));
+    // The content column follows the window.
+    QTRY_COMPARE(find("contentColumn")->width(), 1200.0 - 40.0);
+}
+
+void TestLauncherWindow::tabButtonsChangeOnlyTheActiveTab()
+{
+    const QString folder = m_home->filePath("games");
+    m_viewModel = std::make_unique<LauncherViewModel>();
+    m_viewModel->steamCMD()->setEchoToStandardOutput(false);
+    m_viewModel->setInstallPath(folder);
+    m_viewModel->setSteamUsername("player");
+    m_viewModel->setSteamPassword("secret");
+    QVERIFY(open());
+    QCOMPARE(m_viewModel->activeTab(), LauncherViewModel::Tab::Steam);
+    QVERIFY(shown("steamTab"));
+    QVERIFY(!shown("localTab"));
+
+    QSignalSpy tabSpy(m_viewModel.get(), &LauncherViewModel::activeTabChanged);
+    QSignalSpy pathSpy(m_viewModel.get(), &LauncherViewModel::installPathChanged);
+    QSignalSpy userSpy(m_viewModel.get(), &LauncherViewModel::steamUsernameChanged);
+    QSignalSpy passwordSpy(m_viewModel.get(), &LauncherViewModel::steamPasswordChanged);
+    QSignalSpy stateSpy(m_viewModel->steamCMD(), &SteamCMDManager::stateChanged);
+
+    QVERIFY(click("localTabButton"));
+    QCOMPARE(m_viewModel->activeTab(), LauncherViewModel::Tab::Local);
+    QCOMPARE(tabSpy.count(), 1);
+    QVERIFY(shown("localTab"));
+    QVERIFY(!shown("steamTab"));
+
+    // Pressing the selected tab again changes nothing.
+    QVERIFY(click("localTabButton"));
+    QCOMPARE(tabSpy.count(), 1);
+
+    QVERIFY(click("steamTabButton"));
+    QCOMPARE(m_viewModel->activeTab(), LauncherViewModel::Tab::Steam);
+    QCOMPARE(tabSpy.count(), 2);
+    QVERIFY(shown("steamTab"));
+
+    QCOMPARE(pathSpy.count(), 0);
+    QCOMPARE(userSpy.count(), 0);
+    QCOMPARE(passwordSpy.count(), 0);
+    QCOMPARE(stateSpy.count(), 0);
+    QCOMPARE(m_viewModel->installPath(), folder);
+    QCOMPARE(m_viewModel->steamUsername(), QStringLiteral("player"));
+    QCOMPARE(m_viewModel->steamPassword(), QStringLiteral("secret"));
+    // The selection slides under the chosen button.
+    QQuickItem *selection = find("tabSelection");
+    QTRY_COMPARE(selection->x(), 0.0);
+}
+
+void TestLauncherWindow::bannerAbsentWithoutAnUpdate()
+{
+    QVERIFY(open());
+    QSignalSpy finished(m_viewModel->updateChecker(), &UpdateChecker::checkFinished);
+    QVERIFY(finished.count() > 0 || finished.wait(5000));
+    QCOMPARE(finished.first().first().toBool(), true); // a manifest was read: just not newer
+    QVERIFY(!m_viewModel->updateChecker()->hasUpdate());
+    QVERIFY(!shown("bannerSlot"));
+    QVERIFY(!find("updateBanner"));
+    // The tab bar follows the header directly, 20 points below it.
+    QQuickItem *header = find("header");
+    QQuickItem *tabBar = find("tabBar");
+    QTRY_COMPARE(tabBar->y() - (header->y() + header->height()), 20.0);
+}
+
+void TestLauncherWindow::bannerShowsAPublishedUpdateUntilDismissed()
+{
+    const QString notes = QStringLiteral("Line one of the notes\nLine two\nLine three\nLine four\n"
+                                         "Line five");
+    m_server->setRoute(kManifestPath,
+                       json(manifest("2.1.0", notes, "https://vantor-online.org/download")));
+    QVERIFY(open());
+    QTRY_VERIFY_WITH_TIMEOUT(m_viewModel->updateChecker()->hasUpdate(), 5000);
+    QTRY_VERIFY(shown("updateBanner"));
+    QCOMPARE(find("bannerTitle")->property("text").toString(),
+             QStringLiteral("UPDATE AVAILABLE: v2.1.0"));
+    QCOMPARE(find("bannerNotes")->property("lineCount").toInt(), 3);
+    QVERIFY(find("bannerNotes")->property("truncated").toBool());
+    // The banner sits between header and tab bar.
+    QQuickItem *banner = find("bannerSlot");
+    // (Once the column has been laid out again.)
+    QTRY_VERIFY(banner->y() > find("header")->y() + find("header")->height());
+    QTRY_VERIFY(find("tabBar")->y() > banner->y() + banner->height());
+    // At the smallest size the column no longer fits: it scrolls instead of
+    // pushing the footer out of reach.
+    QQuickItem *scroller = find("contentScroller");
+    QQuickItem *footer = find("footer");
+    QTRY_VERIFY(footer->y() + footer->height() + 20 <=
+                scroller->property("contentHeight").toReal() + 0.5);
+    QVERIFY(scroller->property("contentHeight").toReal() > m_window->height());
+    QVERIFY(scroller->property("interactive").toBool());
+
+    {
+        UrlRecorder recorder;
+        QVERIFY(click("downloadUpdateButton"));
+        QCOMPARE(recorder.opened, QList<QUrl>{QUrl("https://vantor-online.org/download")});
+    }
+
+    // A newer manifest replaces the contents while shown.
+    m_server->setRoute(kManifestPath,
+                       json(manifest("2.2.0", "Short", "https://vantor-online.org/download")));
+    m_viewModel->updateChecker()->checkForUpdate();
+    QTRY_COMPARE_WITH_TIMEOUT(find("bannerTitle")->property("text").toString(),
+                              QStringLiteral("UPDATE AVAILABLE: v2.2.0"), 5000);
+
+    QVERIFY(click("bannerCloseButton"));
+    QVERIFY(m_viewModel->isUpdateDismissed());
+    QVERIFY(!shown("bannerSlot"));
+    QVERIFY(!find("updateBanner"));
+
+    // Dismissed for the rest of the run, even when a newer one is published.
+    m_server->setRoute(kManifestPath,
+                       json(manifest("3.0.0", "Later", "https://vantor-online.org/download")));
+    QSignalSpy changed(m_viewModel->updateChecker(), &UpdateChecker::availableUpdateChanged);
+    m_viewModel->updateChecker()->checkForUpdate();
+    QVERIFY(changed.wait(5000));
+    QCOMPARE(m_viewModel->updateChecker()->availableUpdateOrEmpty().version,
+             QStringLiteral("3.0.0"));
+    QVERIFY(!find("updateBanner"));
+}
+
+void TestLauncherWindow::aboutWindowIsMadeOnceAndReused()
+{
+    QCoreApplication::setApplicationVersion("2.1");
+    QVERIFY(open());
+    auto *controller = aboutController();
+    QVERIFY(controller);
+    QVERIFY(!controller->window());
+
+    QVERIFY(click("infoButton"));
+    QQuickWindow *about = controller->window();
+    QVERIFY(about);
+    QVERIFY(QTest::qWaitForWindowExposed(about));
+    QCOMPARE(about->title(), QStringLiteral("About Vantor Online"));
+    QCOMPARE(about->size(), QSize(420, 480));
+    QCOMPARE(about->minimumSize(), QSize(420, 480));
+    QCOMPARE(about->maximumSize(), QSize(420, 480));
+    QVERIFY(!(about->flags() & Qt::WindowMinimizeButtonHint));
+    QVERIFY(!(about->flags() & Qt::WindowMaximizeButtonHint));
+    QCOMPARE(QmlHarness::item(about, "aboutVersion")->property("text").toString(),
+             QStringLiteral("Version 2.1"));
+
+    // Closing only hides it; the shortcut and the button bring the same one back.
+    about->close();
+    QTRY_VERIFY(!about->isVisible());
+    m_window->requestActivate();
+    QTest::keyClick(m_window, Qt::Key_F1);
+    QTRY_VERIFY(about->isVisible());
+    QCOMPARE(controller->window(), about);
+    QVERIFY(click("infoButton"));
+    QCOMPARE(controller->window(), about);
+    QCOMPARE(controller->createdCount(), 1);
+    QCoreApplication::setApplicationVersion(QString());
+}
+
+void TestLauncherWindow::picturesPresent()
+{
+    m_viewModel = std::make_unique<LauncherViewModel>();
+    m_viewModel->steamCMD()->setEchoToStandardOutput(false);
+    m_viewModel->setActiveTab(LauncherViewModel::Tab::Local);
+    QVERIFY(open());
+    QVERIFY(shown("backgroundPicture"));
+    QVERIFY(shown("footerAuthorPicture"));
+    QVERIFY(shown("hintPicture"));
+    QVERIFY(click("infoButton"));
+    auto *controller = aboutController();
+    QQuickWindow *about = controller->window();
+    QVERIFY(about);
+    // The launcher's icon is among the resources: it is shown, not the symbol.
+    QVERIFY(QmlHarness::isShown(about, "aboutAppIcon"));
+    QVERIFY(!QmlHarness::isShown(about, "aboutFallbackLogo"));
+    QVERIFY(QmlHarness::isShown(about, "aboutAuthorPicture"));
+}
+
+void TestLauncherWindow::missingPicturesFallBack()
+{
+    UiSupport::setPictureSearchPath({m_home->filePath("no-pictures")});
+    m_viewModel = std::make_unique<LauncherViewModel>();
+    m_viewModel->steamCMD()->setEchoToStandardOutput(false);
+    m_viewModel->setActiveTab(LauncherViewModel::Tab::Local);
+    QVERIFY(open());
+    QVERIFY(!find("backgroundPicture"));
+    QVERIFY(!find("footerAuthorPicture"));
+    QVERIFY(!find("hintPicture"));
+    // The hint keeps its text, the footer its credit and links.
+    QVERIFY(shown("hintText"));
+    QVERIFY(shown("footerCredit"));
+    QVERIFY(shown("footerWebsiteLink"));
+
+    QVERIFY(click("infoButton"));
+    auto *controller = aboutController();
+    QQuickWindow *about = controller->window();
+    QVERIFY(about);
+    QVERIFY(!QmlHarness::item(about, "aboutAppIcon"));
+    QVERIFY(QmlHarness::isShown(about, "aboutFallbackLogo"));
+    QCOMPARE(QmlHarness::item(about, "aboutFallbackLogo")->property("name").toString(),
+             QStringLiteral("gamecontroller.fill"));
+    QCOMPARE(colorOf(QmlHarness::item(about, "aboutFallbackLogo")),
+             QColor::fromRgbF(0.1f, 0.5f, 1.0f));
+    QVERIFY(!QmlHarness::item(about, "aboutAuthorPicture"));
+}
+
+void TestLauncherWindow::launchErrorAlertClearsTheMessage_data()
+{
+    QTest::addColumn<bool>("byKeyboard");
+    QTest::newRow("OK button") << false;
+    QTest::newRow("Escape") << true;
+}
+
+void TestLauncherWindow::launchErrorAlertClearsTheMessage()
+{
+    QFETCH(bool, byKeyboard);
+    const QString folder = m_home->filePath("games");
+    QVERIFY(makeGameFolder(folder));
+    m_viewModel = std::make_unique<LauncherViewModel>();
+    m_viewModel->steamCMD()->setEchoToStandardOutput(false);
+    m_viewModel->setActiveTab(LauncherViewModel::Tab::Local);
+    m_viewModel->setInstallPath(folder);
+    QVERIFY(open());
+    // No engine at VANTOR_ENGINE_PATH: the launch fails with an alert.
+    QVERIFY(click("launchButton"));
+    QVERIFY(m_viewModel->hasAlert());
+    QObject *dialog = m_window->findChild<QObject *>("launchErrorAlert");
+    QVERIFY(dialog);
+    QTRY_VERIFY(dialog->property("opened").toBool());
+    QCOMPARE(dialog->property("title").toString(), QStringLiteral("Launch Error"));
+    QCOMPARE(dialog->property("message").toString(), m_viewModel->alertMessageOrEmpty());
+    QVERIFY(m_viewModel->alertMessageOrEmpty().startsWith("Engine binary not found at "));
+
+    if (byKeyboard) {
+        QTest::keyClick(m_window, Qt::Key_Escape);
+    } else {
+        auto *ok = qobject_cast<QQuickItem *>(dialog->findChild<QObject *>("alertAcceptButton"));
+        QVERIFY(ok);
+        QCOMPARE(ok->property("text").toString(), QStringLiteral("OK"));
+        QVERIFY(QmlHarness::click(m_window, ok));
+    }
+    QTRY_VERIFY(!dialog->property("visible").toBool());
+    QVERIFY(!m_viewModel->hasAlert());
+    QVERIFY(!m_viewModel->isLaunching());
+}
+
+void TestLauncherWindow::purchaseAlertNamesTheAccountAndClears_data()
+{
+    QTest::addColumn<QString>("button"); // empty: Escape
+    QTest::addColumn<bool>("opensStore");
+    QTest::newRow("Open Steam Store") << "alertAcceptButton" << true;
+    QTest::newRow("Close") << "alertRejectButton" << false;
+    QTest::newRow("Escape") << "" << false;
+}
+
+void TestLauncherWindow::purchaseAlertNamesTheAccountAndClears()
+{
+    QFETCH(QString, button);
+    QFETCH(bool, opensStore);
+    UrlRecorder recorder;
+    QVERIFY(open());
+    SteamCMDManager *manager = m_viewModel->steamCMD();
+    QObject *dialog = m_window->findChild<QObject *>("purchaseAlert");
+    QVERIFY(!dialog || !dialog->property("visible").toBool());
+
+    manager->setShowPurchaseAlert(true);
+    dialog = m_window->findChild<QObject *>("purchaseAlert");
+    QVERIFY(dialog);
+    QTRY_VERIFY(dialog->property("opened").toBool());
+    QCOMPARE(dialog->property("title").toString(), QStringLiteral("Game Not Found"));
+    const QString expected = QStringLiteral("The account \"") + manager->lastUsername() +
+                             QStringLiteral("\" does not own Ardenfall™ Vantor — Duskline.\n\n"
+                                            "Purchase the game on Steam, then press \"Download "
+                                            "Assets\" again.");
+    QCOMPARE(dialog->property("message").toString(), expected);
+
+    if (button.isEmpty()) {
+        QTest::keyClick(m_window, Qt::Key_Escape);
+    } else {
+        auto *item = qobject_cast<QQuickItem *>(dialog->findChild<QObject *>(button));
+        QVERIFY(item);
+        QCOMPARE(item->property("text").toString(),
+                 opensStore ? QStringLiteral("Open Steam Store") : QStringLiteral("Close"));
+        QVERIFY(QmlHarness::click(m_window, item));
+    }
+    QTRY_VERIFY(!dialog->property("visible").toBool());
+    QVERIFY(!manager->showPurchaseAlert());
+    if (opensStore)
+        QCOMPARE(recorder.opened, QList<QUrl>{QUrl("https://store.example.org/app/4187530")});
+    else
+        QVERIFY(recorder.opened.isEmpty());
+}
+
+void TestLauncherWindow::typingUpdatesTheViewModelAtOnce()
+{
+    QVERIFY(open());
+    QSignalSpy userSpy(m_viewModel.get(), &LauncherViewModel::steamUsernameChanged);
+    QVERIFY(click("usernameField"));
+    QTest::keyClick(m_window, Qt::Key_A);
+    QCOMPARE(m_viewModel->steamUsername(), QStringLiteral("a"));
+    QTest::keyClick(m_window, Qt::Key_B);
+    QCOMPARE(m_viewModel->steamUsername(), QStringLiteral("ab"));
+    QCOMPARE(userSpy.count(), 2);
+
+    QVERIFY(click("passwordField"));
+    QTest::keyClick(m_window, Qt::Key_X);
+    QTest::keyClick(m_window, Qt::Key_Space);
+    QCOMPARE(m_viewModel->steamPassword(), QStringLiteral("x "));
+    QCOMPARE(find("passwordField")->property("echoMode").toInt(), 2 /* TextInput.Password */);
+    QTest::keyClick(m_window, Qt::Key_Backspace);
+    QCOMPARE(m_viewModel->steamPassword(), QStringLiteral("x"));
+
+    // And the other way: the view model's value appears in the field.
+    m_viewModel->setSteamUsername("someone");
+    QCOMPARE(find("usernameField")->property("text").toString(), QStringLiteral("someone"));
+}
+
+void TestLauncherWindow::downloadButtonFollowsTheCredentials()
+{
+    QVERIFY(open());
+    QQuickItem *download = find("downloadButton");
+    QVERIFY(!download->isEnabled());
+    m_viewModel->setSteamUsername("player");
+    QVERIFY(!download->isEnabled());
+    m_viewModel->setSteamPassword("secret");
+    QVERIFY(download->isEnabled());
+    m_viewModel->setSteamUsername(QString());
+    QVERIFY(!download->isEnabled());
+    // Idle: no guard row, no CANCEL, gray lamp.
+    QVERIFY(!shown("guardCodeField"));
+    QVERIFY(!shown("submitGuardButton"));
+    QVERIFY(!shown("cancelButton"));
+    QCOMPARE(colorOf(find("statusLamp")), QColor("#8e8e93"));
+    QCOMPARE(find("statusText")->property("text").toString(),
+             m_viewModel->steamCMD()->statusText());
+}
+
+void TestLauncherWindow::downloadButtonStoresCredentialsAndStarts()
+{
+    // SteamCMD's tarball address answers nothing: the run fails right after
+    // it starts, which is all this test needs.
+    qputenv("VANTOR_STEAMCMD_URL", LoopbackHttpServer::closedPortUrl("/steamcmd.tar.gz").toUtf8());
+    QVERIFY(open());
+    m_viewModel->setSteamUsername(" player ");
+    m_viewModel->setSteamPassword("pa ss");
+    QSignalSpy stateSpy(m_viewModel->steamCMD(), &SteamCMDManager::stateChanged);
+    QVERIFY(click("downloadButton"));
+    QCOMPARE(m_store->saves().size(), 1);
+    QCOMPARE(m_store->saves().first(),
+             qMakePair(QStringLiteral(" player "), QStringLiteral("pa ss")));
+    QTRY_VERIFY(stateSpy.count() > 0);
+    QTRY_COMPARE_WITH_TIMEOUT(m_viewModel->steamCMD()->stateKind(), SteamCMDState::Kind::Failed,
+                              10000);
+}
+
+void TestLauncherWindow::steamTabWhileSteamCMDInstalls()
+{
+    LoopbackHttpServer::Response hang;
+    hang.hang = true;
+    m_server->setRoute("/steamcmd.tar.gz", hang);
+    QVERIFY(open());
+    m_viewModel->setSteamUsername("player");
+    m_viewModel->setSteamPassword("secret");
+    SteamCMDManager *manager = m_viewModel->steamCMD();
+    manager->installSteamCMD([](bool) {});
+    QTRY_COMPARE(manager->stateKind(), SteamCMDState::Kind::DownloadingSteamCMD);
+
+    QVERIFY(!find("downloadButton")->isEnabled());
+    QVERIFY(shown("cancelButton"));
+    QVERIFY(!shown("guardCodeField"));
+    QCOMPARE(colorOf(find("statusLamp")), QColor("#ff9500"));
+    QCOMPARE(find("statusText")->property("text").toString(), manager->statusText());
+    // The fields stay editable during a download.
+    QVERIFY(find("usernameField")->isEnabled());
+    QVERIFY(!find("usernameField")->property("readOnly").toBool());
+    QVERIFY(find("passwordField")->isEnabled());
+}
+
+void TestLauncherWindow::steamTabAfterAFailure()
+{
+    QVERIFY(open());
+    m_viewModel->setSteamUsername("player");
+    m_viewModel->setSteamPassword("secret");
+    const QString message = QStringLiteral("SteamCMD exited with code 5. A very long explanation "
+                                           "that cannot fit on the status line of the window, "
+                                           "whatever its width, so it has to be cut short.");
+    m_viewModel->steamCMD()->fail(message);
+    QTRY_COMPARE(m_viewModel->steamCMD()->stateKind(), SteamCMDState::Kind::Failed);
+    QCOMPARE(colorOf(find("statusLamp")), QColor("#ff3b30"));
+    QVERIFY(find("downloadButton")->isEnabled());
+    QVERIFY(!shown("cancelButton"));
+    QQuickItem *status = find("statusText");
+    QCOMPARE(status->property("text").toString(), QStringLiteral("ERROR: ") + message);
+    QCOMPARE(status->property("lineCount").toInt(), 1);
+    QVERIFY(status->property("truncated").toBool());
+    // The full text stays in the console.
+    QTRY_VERIFY(consoleText().contains(message));
+}
+
+void TestLauncherWindow::steamGuardSubmitAndCancelThroughTheWindow()
+{
+    // A SteamCMD that asks for a code, records what it reads, then works on.
+    const QString codeFile = m_home->filePath("received-code");
+    m_viewModel = std::make_unique<LauncherViewModel>();
+    SteamCMDManager *manager = m_viewModel->steamCMD();
+    manager->setEchoToStandardOutput(false);
+    QVERIFY(writeScript(manager->steamCMDBinary(),
+                        "#!/bin/sh\n"
+                        "printf 'This computer has not been authenticated for your account using "
+                        "Steam Guard.\\nSteam Guard code:'\n"
+                        "IFS= read -r code\n"
+                        "printf '%s' \"$code\" > '" +
+                            codeFile.toUtf8() +
+                            "'\n"
+                            "echo 'Logging in user ...'\n"
+                            "sleep 30\n"));
+    QVERIFY(manager->isSteamCMDInstalled());
+    m_viewModel->setSteamUsername("player");
+    m_viewModel->setSteamPassword("secret");
+    QVERIFY(open());
+    QVERIFY(!shown("guardCodeField"));
+
+    QVERIFY(click("downloadButton"));
+    QTRY_COMPARE_WITH_TIMEOUT(manager->stateKind(), SteamCMDState::Kind::WaitingSteamGuard, 10000);
+    // Waiting for the code: the row grows the code field and SUBMIT; the
+    // workflow is not busy, so DOWNLOAD stays enabled and CANCEL hidden.
+    QVERIFY(shown("guardCodeField"));
+    QVERIFY(shown("submitGuardButton"));
+    QTRY_COMPARE(find("guardCodeField")->width(), 110.0);
+    QVERIFY(find("downloadButton")->isEnabled());
+    QVERIFY(!shown("cancelButton"));
+    QCOMPARE(colorOf(find("statusLamp")), QColor("#ff9500"));
+    QCOMPARE(find("statusText")->property("text").toString(), manager->statusText());
+
+    QVERIFY(click("guardCodeField"));
+    for (Qt::Key key : {Qt::Key_A, Qt::Key_B, Qt::Key_1, Qt::Key_2, Qt::Key_C})
+        QTest::keyClick(m_window, key);
+    QCOMPARE(manager->steamGuardCode(), QStringLiteral("ab12c"));
+
+    QVERIFY(click("submitGuardButton"));
+    QTRY_COMPARE(manager->stateKind(), SteamCMDState::Kind::Authenticating);
+    QVERIFY(!shown("guardCodeField"));
+    QVERIFY(!shown("submitGuardButton"));
+    QVERIFY(shown("cancelButton"));
+    QVERIFY(!find("downloadButton")->isEnabled());
+    // The fake writes the file as it reads the line: wait for the whole code.
+    auto receivedCode = [&codeFile] {
+        QFile file(codeFile);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    };
+    QTRY_COMPARE_WITH_TIMEOUT(receivedCode(), QByteArray("ab12c"), 10000);
+
+    // CANCEL: idle at once (gray, CANCEL gone, DOWNLOAD back), then the
+    // stopped child's exit is reported as a failure.
+    QVERIFY(click("cancelButton"));
+    QCOMPARE(manager->stateKind(), SteamCMDState::Kind::Idle);
+    QVERIFY(!shown("cancelButton"));
+    QVERIFY(find("downloadButton")->isEnabled());
+    QCOMPARE(colorOf(find("statusLamp")), QColor("#8e8e93"));
+    QTRY_COMPARE_WITH_TIMEOUT(manager->stateKind(), SteamCMDState::Kind::Failed, 10000);
+    QCOMPARE(colorOf(find("statusLamp")), QColor("#ff3b30"));
+}
+
+void TestLauncherWindow::consoleShowsTheManagersLog()
+{
+    QVERIFY(open());
+    QVERIFY(shown("consolePlaceholder"));
+    SteamCMDManager *manager = m_viewModel->steamCMD();
+    manager->appendLog("[*] first line\n");
+    QTRY_VERIFY(!shown("consolePlaceholder"));
+    QString expected = QStringLiteral("[*] first line\n");
+    for (int i = 0; i < 300; ++i) {
+        const QString line =
+            QStringLiteral(" Update state (0x61) downloading, progress: %1\n").arg(i);
+        manager->appendLog(line);
+        expected += line;
+    }
+    QTRY_COMPARE(consoleText(), expected);
+    QCOMPARE(find("consoleList")->property("count").toInt(), 301);
+    QTRY_VERIFY(find("consoleList")->property("atYEnd").toBool());
+}
+
+void TestLauncherWindow::localTabPathStates()
+{
+    const QString invalid = m_home->filePath("empty-folder");
+    QVERIFY(QDir().mkpath(invalid));
+    const QString valid = m_home->filePath("games");
+    QVERIFY(makeGameFolder(valid));
+    const QString hint =
+        QStringLiteral("SELECT THE PARENT DIRECTORY CONTAINING BOTH GAME VERSIONS");
+
+    m_viewModel = std::make_unique<LauncherViewModel>();
+    m_viewModel->steamCMD()->setEchoToStandardOutput(false);
+    m_viewModel->setActiveTab(LauncherViewModel::Tab::Local);
+    QVERIFY(open());
+
+    // Empty: the placeholder, no warning, the hint with its picture.
+    QCOMPARE(find("pathText")->property("text").toString(),
+             QStringLiteral("NO SIGNAL — AWAITING FOLDER TARGET"));
+    QVERIFY(!shown("validationWarning"));
+    QVERIFY(shown("targetRequiredHint"));
+    QVERIFY(!shown("launchButton"));
+    QCOMPARE(find("hintText")->property("text").toString(), hint);
+    QVERIFY(shown("hintPicture"));
+
+    // A folder without the archives: the path, the warning, the same hint.
+    m_viewModel->setInstallPath(invalid);
+    QCOMPARE(find("pathText")->property("text").toString(), invalid);
+    QVERIFY(shown("validationWarning"));
+    QVERIFY(shown("targetRequiredHint"));
+    QCOMPARE(find("hintText")->property("text").toString(), hint);
+
+    // A game folder: no warning, LAUNCH instead of the hint.
+    m_viewModel->setInstallPath(valid);
+    QVERIFY(!shown("validationWarning"));
+    QVERIFY(!shown("targetRequiredHint"));
+    QVERIFY(shown("launchButton"));
+    QCOMPARE(find("launchLabel")->property("text").toString(), QStringLiteral("LAUNCH"));
+
+    // The Steam tab has its own hint and never a picture.
+    QVERIFY(click("steamTabButton"));
+    QVERIFY(shown("targetRequiredHint"));
+    QCOMPARE(find("hintText")->property("text").toString(),
+             QStringLiteral("DOWNLOAD GAME ASSETS VIA STEAM TO ENABLE LAUNCH"));
+    QVERIFY(!shown("hintPicture"));
+}
+
+void TestLauncherWindow::locateUsesTheFolderPicker()
+{
+    const QString valid = m_home->filePath("games");
+    QVERIFY(makeGameFolder(valid));
+    auto picker = std::make_shared<FixedFolderPicker>(valid);
+    m_viewModel = std::make_unique<LauncherViewModel>();
+    m_viewModel->steamCMD()->setEchoToStandardOutput(false);
+    m_viewModel->setFolderPicker(picker);
+    m_viewModel->setActiveTab(LauncherViewModel::Tab::Local);
+    QVERIFY(open());
+    QVERIFY(click("locateButton"));
+    QCOMPARE(picker->messages,
+             QStringList{QStringLiteral("Select the Windows Game Folder (containing .big files)")});
+    QTRY_COMPARE(find("pathText")->property("text").toString(), valid);
+    QTRY_VERIFY(shown("launchButton"));
+    QVERIFY(!shown("validationWarning"));
+}
+
+void TestLauncherWindow::steamHintWhileAssetsAreValidButBusy()
+{
+    LoopbackHttpServer::Response hang;
+    hang.hang = true;
+    m_server->setRoute("/steamcmd.tar.gz", hang);
+    m_viewModel = std::make_unique<LauncherViewModel>();
+    SteamCMDManager *manager = m_viewModel->steamCMD();
+    manager->setEchoToStandardOutput(false);
+    QVERIFY(writeFile(manager->assetsDir() + "/INIDL.big", "x"));
+    QVERIFY(writeFile(manager->baseGameDir() + "/ini.big", "x"));
+    QVERIFY(manager->areAssetsValid());
+    QVERIFY(open());
+    QVERIFY(shown("launchButton"));
+
+    manager->installSteamCMD([](bool) {});
+    QTRY_VERIFY(manager->isRunning());
+    QVERIFY(!shown("launchButton"));
+    QVERIFY(shown("targetRequiredHint"));
+    QCOMPARE(find("hintText")->property("text").toString(),
+             QStringLiteral("DOWNLOAD GAME ASSETS VIA STEAM TO ENABLE LAUNCH"));
+}
+
+void TestLauncherWindow::launchButtonLaunchesAndQuits()
+{
+    const QString folder = m_home->filePath("games");
+    QVERIFY(makeGameFolder(folder));
+    QVERIFY(writeScript(m_home->filePath("engine/VantorOnlineDL"), "#!/bin/sh\nexit 0\n"));
+    auto starter = std::make_shared<FakeEngineStarter>(true);
+    m_viewModel = std::make_unique<LauncherViewModel>();
+    m_viewModel->steamCMD()->setEchoToStandardOutput(false);
+    m_viewModel->setEngineStarter(starter);
+    m_viewModel->setActiveTab(LauncherViewModel::Tab::Local);
+    m_viewModel->setInstallPath(folder);
+    QVERIFY(open());
+    QSignalSpy quit(m_viewModel.get(), &LauncherViewModel::quitRequested);
+
+    QVERIFY(click("launchButton"));
+    QCOMPARE(starter->installPaths, QStringList{folder});
+    QVERIFY(m_viewModel->isLaunching());
+    QCOMPARE(find("launchLabel")->property("text").toString(), QStringLiteral("INITIALIZING..."));
+    QVERIFY(shown("launchSpinner"));
+    QVERIFY(!find("launchButton")->isEnabled());
+    // A second press while launching does nothing.
+    QVERIFY(click("launchButton"));
+    QCOMPARE(starter->programs.size(), 1);
+    QVERIFY(quit.wait(3000));
+}
+
+void TestLauncherWindow::failedLaunchShowsTheAlertAndLaunchAgain()
+{
+    const QString folder = m_home->filePath("games");
+    QVERIFY(makeGameFolder(folder));
+    QVERIFY(writeScript(m_home->filePath("engine/VantorOnlineDL"), "#!/bin/sh\nexit 0\n"));
+    m_viewModel = std::make_unique<LauncherViewModel>();
+    m_viewModel->steamCMD()->setEchoToStandardOutput(false);
+    m_viewModel->setEngineStarter(std::make_shared<FakeEngineStarter>(false));
+    m_viewModel->setActiveTab(LauncherViewModel::Tab::Local);
+    m_viewModel->setInstallPath(folder);
+    QVERIFY(open());
+    QVERIFY(click("launchButton"));
+    QVERIFY(!m_viewModel->isLaunching());
+    QCOMPARE(find("launchLabel")->property("text").toString(), QStringLiteral("LAUNCH"));
+    QVERIFY(find("launchButton")->isEnabled());
+    QObject *dialog = m_window->findChild<QObject *>("launchErrorAlert");
+    QTRY_VERIFY(dialog->property("opened").toBool());
+    QCOMPARE(dialog->property("message").toString(),
+             QStringLiteral("Failed to launch game: Permission denied"));
+}
+
+QTEST_MAIN(TestLauncherWindow)
+#include "tst_launcherwindow.moc"
