@@ -96,9 +96,6 @@ int main(int argc, char **argv)
          [](LauncherViewModel &vm) {
              vm.setSteamUsername(QStringLiteral("player_one"));
              vm.setSteamPassword(QStringLiteral("correct horse"));
-             vm.steamCMD()->appendLog(
-                 QStringLiteral("[*] Installing SteamCMD...\n[*] Downloading SteamCMD from "
-                                "steamcdn-a.akamaihd.net\n"));
              vm.steamCMD()->installSteamCMD([](bool) {});
          }},
         {QStringLiteral("steam-failed.png"), false,
@@ -108,7 +105,7 @@ int main(int argc, char **argv)
              vm.steamCMD()->appendLog(QStringLiteral(
                  "Logging in user 'player_one' [U:1:0] to Steam Public...FAILED (Invalid "
                  "Password)\n"));
-             vm.steamCMD()->fail(QStringLiteral("Steam login failed: invalid password"));
+             vm.steamCMD()->fail(QStringLiteral("Authentication failed — check credentials"));
          }},
         {QStringLiteral("local-empty.png"), false,
          [](LauncherViewModel &vm) {
