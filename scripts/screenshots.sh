@@ -8,6 +8,7 @@ tool="${1:-build/tests/vantor-screenshots}"
 if [ ! -x "$tool" ]; then
   cmake --build build --target vantor-screenshots
 fi
-mkdir -p docs/screenshots
+out="${SCREENSHOTS_DIR:-docs/screenshots}"
+mkdir -p "$out"
 QSG_RENDER_LOOP=basic QT_QPA_PLATFORM=xcb \
-  xvfb-run -a -s "-screen 0 1280x800x24" "$tool" docs/screenshots
+  xvfb-run -a -s "-screen 0 1280x800x24" "$tool" "$out"
