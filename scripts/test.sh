@@ -4,4 +4,5 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/build.sh
 cd build
-ctest --output-on-failure -j2 "$@"
+ctest --output-on-failure -j2 "$@" 2>&1 | tee ctest.log
+exit "${PIPESTATUS[0]}"
