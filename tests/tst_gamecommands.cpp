@@ -53,7 +53,7 @@ private Q_SLOTS:
 private:
     QProcessEnvironment environment() const;
     Outcome run(const QStringList &args, const QProcessEnvironment &env,
-                const QString &program = QStringLiteral(VANTOR_LAUNCHER_EXE),
+                const QString &program = QStringLiteral(VANTOR_LAUNCHER_PATH),
                 const QString &workingDir = QString());
     QString makeLocalFolder(const QString &relative)
     {
@@ -65,7 +65,7 @@ private:
 
 void TestGameCommands::initTestCase()
 {
-    QVERIFY(QFile::exists(QStringLiteral(VANTOR_LAUNCHER_EXE)));
+    QVERIFY(QFile::exists(QStringLiteral(VANTOR_LAUNCHER_PATH)));
 }
 
 void TestGameCommands::init()
@@ -196,7 +196,7 @@ void TestGameCommands::launchesEngineBesideTheExecutable()
     const QString appDir = m_home->filePath("App Dir");
     QVERIFY(QDir().mkpath(appDir));
     const QString launcher = appDir + "/vantor-launcher";
-    QVERIFY(QFile::copy(QStringLiteral(VANTOR_LAUNCHER_EXE), launcher));
+    QVERIFY(QFile::copy(QStringLiteral(VANTOR_LAUNCHER_PATH), launcher));
     QVERIFY(
         QFile::setPermissions(launcher, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
     FakeEngine engine(appDir + "/VantorOnlineDL");

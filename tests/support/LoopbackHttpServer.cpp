@@ -117,8 +117,7 @@ void LoopbackHttpServer::respond(QTcpSocket *socket, const QString &path)
     if (file) {
         // Keep a bounded amount queued in the socket: never the whole file.
         constexpr qint64 kPiece = 256 * 1024;
-        auto pump = std::make_shared<std::function<void()>>();
-        *pump = [guard, file, pump] {
+        const auto pump = [guard, file] {
             if (!guard)
                 return;
             while (guard->bytesToWrite() < 4 * kPiece && !file->atEnd()) {
@@ -132,8 +131,8 @@ void LoopbackHttpServer::respond(QTcpSocket *socket, const QString &path)
                 guard->disconnectFromHost();
             }
         };
-        connect(socket, &QTcpSocket::bytesWritten, socket, [pump] { (*pump)(); });
-        (*pump)();
+        connect(socket, &QTcpSocket::bytesWritten, socket, pump);
+        pump();
         return;
     }
 
