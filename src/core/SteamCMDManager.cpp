@@ -4,6 +4,7 @@
 #include "LogCategories.h"
 #include "TextCase.h"
 #include "Utf8StreamDecoder.h"
+#include "platform/PseudoTerminal.h"
 
 #include <QDir>
 #include <QFile>
@@ -13,8 +14,10 @@
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryFile>
+#include <QTimer>
 #include <QUrl>
 
+#include <csignal>
 #include <cstdio>
 #include <filesystem>
 #include <system_error>
@@ -30,6 +33,12 @@ constexpr int kFetchInactivityTimeoutMs = 60'000;
 constexpr qint64 kPatchReadBufferBytes = 1024 * 1024;
 // SteamCMD's status when it has updated itself and wants to be started again.
 constexpr int kSelfUpdateStatus = 42;
+// Restarts in a row after a self-update before the run gives up: one is
+// normal, a SteamCMD that asks for ever would otherwise be restarted for ever.
+constexpr int kMaxSelfUpdateRestarts = 5;
+// Marks a child started as the leader of its own session (on a terminal):
+// stop requests go to its whole process group, SteamCMD's own children too.
+constexpr const char *kOwnSessionProperty = "vantorOwnSession";
 
 const char *const kRNPatchFiles[] = {"PatchData.big", "PatchINI.big", "PatchWindow.big",
                                      "PatchDL.big"};
@@ -431,9 +440,11 @@ void SteamCMDManager::supersedePreviousRun()
     // new one.
     if (m_process && m_process->state() != QProcess::NotRunning) {
         qCInfo(lcSteamCmd) << "stopping the SteamCMD child of the previous run";
-        m_process->terminate();
+        stopChild(m_process);
     }
     m_process = nullptr;
+    m_terminal = nullptr;
+    m_selfUpdateRestarts = 0;
     // Only a cancelled run can still be downloading the patch here; its
     // result must not land in the new run.
     if (m_patchReply)
@@ -462,18 +473,44 @@ void SteamCMDManager::runSteamCMD(const QString &username, const QString &passwo
                          QStringLiteral("+app_update"), appID(), QStringLiteral("validate"),
                          QStringLiteral("+quit")});
     child->setWorkingDirectory(steamCMDDir());
-    child->setProcessChannelMode(QProcess::SeparateChannels);
 
     m_process = child;
     const quint64 generation = m_generation;
 
-    // One decoder per pipe: each stream may split a character between reads.
+    // SteamCMD holds its output back while it does not write to a terminal,
+    // and its Steam Guard prompt with it: it runs on a terminal of its own.
+    // Three pipes are the fallback where no terminal can be had.
+    QString terminalError = QStringLiteral("switched off");
+    // Owned by the child's QProcess: it goes when the child's record goes.
+    PseudoTerminal *terminal = nullptr;
+    if (m_useTerminal) {
+        if (auto opened = PseudoTerminal::open(&terminalError)) {
+            terminal = opened.release();
+            terminal->setParent(child);
+        }
+    }
+    // One decoder per stream: each may split a character between reads.
     auto outDecoder = std::make_shared<Utf8StreamDecoder>();
     auto errDecoder = std::make_shared<Utf8StreamDecoder>();
-    connect(child, &QProcess::readyReadStandardOutput, this,
-            [=, this] { readChild(child, false, outDecoder.get(), generation); });
-    connect(child, &QProcess::readyReadStandardError, this,
-            [=, this] { readChild(child, true, errDecoder.get(), generation); });
+    if (terminal) {
+        terminal->attach(child);
+        child->setProperty(kOwnSessionProperty, true);
+        m_terminal = terminal;
+        connect(terminal, &PseudoTerminal::readyRead, this,
+                [=, this] { takeOutput(terminal->readAvailable(), outDecoder.get(), generation); });
+    } else {
+        qCWarning(lcSteamCmd) << "no pseudo-terminal for SteamCMD:" << terminalError;
+        appendLog(QStringLiteral("[!] No terminal for SteamCMD (") + terminalError +
+                  QStringLiteral("): its prompts may only show when it exits.\n"));
+        m_terminal = nullptr;
+        child->setProcessChannelMode(QProcess::SeparateChannels);
+        connect(child, &QProcess::readyReadStandardOutput, this, [=, this] {
+            takeOutput(child->readAllStandardOutput(), outDecoder.get(), generation);
+        });
+        connect(child, &QProcess::readyReadStandardError, this, [=, this] {
+            takeOutput(child->readAllStandardError(), errDecoder.get(), generation);
+        });
+    }
 
     connect(child, &QProcess::errorOccurred, this, [=, this](QProcess::ProcessError e) {
         if (e != QProcess::FailedToStart)
@@ -487,7 +524,10 @@ void SteamCMDManager::runSteamCMD(const QString &username, const QString &passwo
 
     connect(child, &QProcess::finished, this, [=, this](int exitCode, QProcess::ExitStatus) {
         // QProcess has read both pipes to their end before it reports the
-        // exit; a character cut off by the end of a stream shows as U+FFFD.
+        // exit; the terminal is read here for what its child wrote last. A
+        // character cut off by the end of a stream shows as U+FFFD.
+        if (terminal)
+            takeOutput(terminal->readRest(), outDecoder.get(), generation);
         const QString outRest = outDecoder->finish();
         const QString errRest = errDecoder->finish();
         if (generation == m_generation) {
@@ -507,17 +547,18 @@ void SteamCMDManager::runSteamCMD(const QString &username, const QString &passwo
 
     m_children.append(child);
     updateActiveWork();
-    qCInfo(lcSteamCmd) << "launching" << child->program();
+    qCInfo(lcSteamCmd) << "launching" << child->program()
+                       << (terminal ? "on a terminal" : "with pipes");
     child->start(QIODevice::ReadWrite);
+    if (terminal)
+        terminal->childStarted();
 }
 
-void SteamCMDManager::readChild(QProcess *child, bool standardError, Utf8StreamDecoder *decoder,
-                                quint64 generation)
+void SteamCMDManager::takeOutput(const QByteArray &bytes, Utf8StreamDecoder *decoder,
+                                 quint64 generation)
 {
     // Always drained, even for a superseded child, so it never blocks on a
-    // full pipe.
-    const QByteArray bytes =
-        standardError ? child->readAllStandardError() : child->readAllStandardOutput();
+    // full pipe or terminal.
     if (bytes.isEmpty())
         return;
     const QString text = decoder->decode(bytes);
@@ -536,8 +577,10 @@ void SteamCMDManager::childFinished(QProcess *child, int status, quint64 generat
         updateActiveWork();
         return;
     }
-    if (m_process == child)
+    if (m_process == child) {
         m_process = nullptr;
+        m_terminal = nullptr;
+    }
 
     if (status == 0) {
         // Also after a failure reported from the output: SteamCMD's own
@@ -546,9 +589,13 @@ void SteamCMDManager::childFinished(QProcess *child, int status, quint64 generat
         reorganizeAssets();
         cleanRNPatchFiles();
         downloadCommunityPatch();
-    } else if (status == kSelfUpdateStatus) {
+    } else if (status == kSelfUpdateStatus && m_selfUpdateRestarts < kMaxSelfUpdateRestarts) {
+        ++m_selfUpdateRestarts;
         appendLog(QStringLiteral("\n[*] SteamCMD updated itself. Restarting process...\n"));
         runSteamCMD(username, password);
+    } else if (status == kSelfUpdateStatus) {
+        fail(QStringLiteral("SteamCMD asked to be restarted %1 times in a row (exit code 42)")
+                 .arg(m_selfUpdateRestarts + 1));
     } else if (m_state.kind() != SteamCMDState::Kind::Failed) {
         fail(QStringLiteral("SteamCMD exited with code ") + QString::number(status));
     }
@@ -582,17 +629,21 @@ void SteamCMDManager::processOutput(const QString &chunk)
         fail(QStringLiteral("Authentication failed — check credentials"));
         // Only a child that was really started can be asked to stop.
         if (m_process && m_process->state() != QProcess::NotRunning)
-            m_process->terminate();
+            stopChild(m_process);
     }
 }
 
 void SteamCMDManager::postProgressLines(const QString &chunk, const QString &lower)
 {
+    // On a terminal SteamCMD may end a progress line with a carriage return
+    // and write the next one over it: both characters end a line here.
     const auto phrase = "update state"_L1;
     if (lower.size() != chunk.size()) {
         // Lower-casing changed the length (a letter with a longer lower-case
         // form): positions in the two texts differ, so go line by line.
-        const QStringList pieces = chunk.split(QLatin1Char('\n'));
+        QString lines = chunk;
+        lines.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+        const QStringList pieces = lines.split(QLatin1Char('\n'));
         for (const QString &piece : pieces) {
             if (TextCase::toLower(piece).contains(phrase))
                 postState(SteamCMDState::downloading(piece.trimmed()));
@@ -602,15 +653,21 @@ void SteamCMDManager::postProgressLines(const QString &chunk, const QString &low
     // Same length, same positions: find the phrase in the lower-cased text
     // and cut its line from the original, without splitting the whole chunk
     // (a chunk can hold hundreds of lines).
+    const auto isLineEnd = [](QChar c) {
+        return c == QLatin1Char('\n') || c == QLatin1Char('\r');
+    };
+    const QStringView text(lower);
     qsizetype from = 0;
     for (;;) {
         const qsizetype at = lower.indexOf(phrase, from);
         if (at < 0)
             return;
-        const qsizetype start = lower.lastIndexOf(QLatin1Char('\n'), at) + 1;
-        qsizetype end = lower.indexOf(QLatin1Char('\n'), at);
-        if (end < 0)
-            end = lower.size();
+        qsizetype start = at;
+        while (start > 0 && !isLineEnd(text[start - 1]))
+            --start;
+        qsizetype end = at + phrase.size();
+        while (end < text.size() && !isLineEnd(text[end]))
+            ++end;
         postState(SteamCMDState::downloading(
             QStringView(chunk).mid(start, end - start).trimmed().toString()));
         from = end;
@@ -637,14 +694,45 @@ void SteamCMDManager::writeToProcess(const QString &text)
     // about delivery.
     if (!m_process || m_process->state() == QProcess::NotRunning)
         return;
-    m_process->write(bytes);
+    if (m_terminal)
+        m_terminal->write(bytes);
+    else
+        m_process->write(bytes);
+}
+
+void SteamCMDManager::stopChild(QProcess *child)
+{
+    if (!child || child->state() == QProcess::NotRunning)
+        return;
+    const auto signalChild = [child](int signalNumber) {
+        const pid_t pid = pid_t(child->processId());
+        // A child on its own terminal leads its own process group: the
+        // request reaches what SteamCMD has started itself as well. Until
+        // the child has made its group, only the child can be reached.
+        if (child->property(kOwnSessionProperty).toBool() && pid > 0 &&
+            ::kill(-pid, signalNumber) == 0)
+            return;
+        if (signalNumber == SIGKILL)
+            child->kill();
+        else
+            child->terminate();
+    };
+    signalChild(SIGTERM);
+    // Timed on the child: the timer goes with it once it has ended.
+    QTimer::singleShot(m_stopGraceMs, child, [child, signalChild] {
+        if (child->state() == QProcess::NotRunning)
+            return;
+        qCWarning(lcSteamCmd) << "SteamCMD did not stop when asked; killing it";
+        signalChild(SIGKILL);
+    });
 }
 
 void SteamCMDManager::cancel()
 {
     if (m_process && m_process->state() != QProcess::NotRunning)
-        m_process->terminate();
+        stopChild(m_process);
     m_process = nullptr;
+    m_terminal = nullptr;
     QMetaObject::invokeMethod(
         this,
         [this] {

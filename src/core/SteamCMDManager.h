@@ -11,6 +11,7 @@
 
 class QNetworkAccessManager;
 class QNetworkReply;
+class PseudoTerminal;
 class QProcess;
 class QTemporaryFile;
 class Utf8StreamDecoder;
@@ -99,6 +100,12 @@ public:
     // was asked to stop and has not ended yet).
     bool hasSteamCMDChild() const { return !m_children.isEmpty(); }
 
+    // Whether SteamCMD runs on a pseudo-terminal (the default) or, as where
+    // none can be opened, with three pipes.
+    void setUsePseudoTerminal(bool use) { m_useTerminal = use; }
+    // How long a SteamCMD child asked to stop may take before it is killed.
+    void setStopGracePeriod(int milliseconds) { m_stopGraceMs = milliseconds; }
+
     // Whether console text is echoed to standard output (on by default; the
     // console is the launcher's log). Tests that pipe megabytes turn it off.
     void setEchoToStandardOutput(bool echo) { m_echoToStdout = echo; }
@@ -128,8 +135,10 @@ private:
     void supersedePreviousRun();
     void launchAfterInstall(bool ok);
     void runSteamCMD(const QString &username, const QString &password);
-    void readChild(QProcess *child, bool standardError, Utf8StreamDecoder *decoder,
-                   quint64 generation);
+    void takeOutput(const QByteArray &bytes, Utf8StreamDecoder *decoder, quint64 generation);
+    // Asks a SteamCMD child to stop; one that is still running after the
+    // grace period is killed.
+    void stopChild(QProcess *child);
     void childFinished(QProcess *child, int status, quint64 generation, const QString &username,
                        const QString &password);
     void processOutput(const QString &chunk);
@@ -161,6 +170,12 @@ private:
     // The SteamCMD child of the latest launch, cleared by its own termination
     // or by cancel(). Its standard input is the pipe Steam Guard codes go to.
     QPointer<QProcess> m_process;
+    // The terminal of that child, when it runs on one.
+    QPointer<PseudoTerminal> m_terminal;
+    bool m_useTerminal = true;
+    int m_stopGraceMs = 10'000;
+    // Self-update restarts in a row within the current run.
+    int m_selfUpdateRestarts = 0;
     // Every SteamCMD child that has not ended yet, whichever run it belongs to.
     QList<QProcess *> m_children;
     // SteamCMD is being installed; the credentials of the run waiting for it.
