@@ -17,6 +17,7 @@
 #include <QTimer>
 #include <QUrl>
 
+#include <algorithm>
 #include <csignal>
 #include <cstdio>
 #include <filesystem>
@@ -42,6 +43,21 @@ constexpr const char *kOwnSessionProperty = "vantorOwnSession";
 
 const char *const kRNPatchFiles[] = {"PatchData.big", "PatchINI.big", "PatchWindow.big",
                                      "PatchDL.big"};
+
+// How much of an unfinished line of SteamCMD output is kept for the next read.
+constexpr qsizetype kMaxPartialLine = 512;
+
+bool isLineEnd(QChar c)
+{
+    return c == QLatin1Char('\n') || c == QLatin1Char('\r');
+}
+
+// Where in carried-over text plus a new chunk a phrase must start to end
+// inside the new chunk.
+qsizetype firstNewMatch(qsizetype carried, QLatin1StringView phrase)
+{
+    return std::max<qsizetype>(0, carried - phrase.size() + 1);
+}
 
 QString joinPath(const QString &dir, const QString &name)
 {
@@ -476,6 +492,8 @@ void SteamCMDManager::runSteamCMD(const QString &username, const QString &passwo
 
     m_process = child;
     const quint64 generation = m_generation;
+    m_partialLine.clear();
+    m_partialLineLower.clear();
 
     // SteamCMD holds its output back while it does not write to a terminal,
     // and its Steam Guard prompt with it: it runs on a terminal of its own.
@@ -610,9 +628,16 @@ void SteamCMDManager::processOutput(const QString &chunk)
 {
     appendLog(chunk);
 
-    const QString lower = TextCase::toLower(chunk);
-    const auto has = [&lower](QLatin1StringView phrase) {
-        return lower.contains(phrase);
+    // Reads may cut a phrase in two ("Steam Gu" + "ard code:"), so the
+    // unfinished line before this chunk is looked at again. A phrase counts
+    // when it ends inside this chunk: one wholly in the earlier text has been
+    // acted on already.
+    const qsizetype carried = m_partialLineLower.size();
+    const QString text = m_partialLine + chunk;
+    const QString lower = m_partialLineLower + TextCase::toLower(chunk);
+    rememberPartialLine(text);
+    const auto has = [&lower, carried](QLatin1StringView phrase) {
+        return lower.indexOf(phrase, firstNewMatch(carried, phrase)) >= 0;
     };
 
     if (has("steam guard"_L1) || has("two-factor"_L1) || has("enter the current code"_L1)) {
@@ -622,7 +647,7 @@ void SteamCMDManager::processOutput(const QString &chunk)
         QMetaObject::invokeMethod(
             this, [this] { setShowPurchaseAlert(true); }, Qt::QueuedConnection);
     } else if (has("update state"_L1)) {
-        postProgressLines(chunk, lower);
+        postProgressLines(text, lower, carried);
     } else if (has("validating"_L1)) {
         postState(SteamCMDState::validating());
     } else if (has("login failure"_L1) || has("invalid password"_L1)) {
@@ -633,43 +658,57 @@ void SteamCMDManager::processOutput(const QString &chunk)
     }
 }
 
-void SteamCMDManager::postProgressLines(const QString &chunk, const QString &lower)
+void SteamCMDManager::rememberPartialLine(const QString &text)
+{
+    qsizetype start = text.size();
+    while (start > 0 && !isLineEnd(text[start - 1]))
+        --start;
+    // Enough to finish any phrase and most progress lines; a line without
+    // end (a megabyte of garbage) is not kept whole.
+    start = std::max(start, text.size() - kMaxPartialLine);
+    if (start > 0 && start < text.size() && text[start].isLowSurrogate())
+        ++start;
+    m_partialLine = text.mid(start);
+    m_partialLineLower = TextCase::toLower(m_partialLine);
+}
+
+void SteamCMDManager::postProgressLines(const QString &text, const QString &lower,
+                                        qsizetype carried)
 {
     // On a terminal SteamCMD may end a progress line with a carriage return
     // and write the next one over it: both characters end a line here.
     const auto phrase = "update state"_L1;
-    if (lower.size() != chunk.size()) {
+    if (lower.size() != text.size()) {
         // Lower-casing changed the length (a letter with a longer lower-case
-        // form): positions in the two texts differ, so go line by line.
-        QString lines = chunk;
+        // form): positions in the two texts differ, so go line by line. The
+        // first piece begins with the carried text, as its lower case does.
+        QString lines = text;
         lines.replace(QLatin1Char('\r'), QLatin1Char('\n'));
         const QStringList pieces = lines.split(QLatin1Char('\n'));
-        for (const QString &piece : pieces) {
-            if (TextCase::toLower(piece).contains(phrase))
-                postState(SteamCMDState::downloading(piece.trimmed()));
+        for (qsizetype i = 0; i < pieces.size(); ++i) {
+            const qsizetype from = i == 0 ? firstNewMatch(carried, phrase) : 0;
+            if (TextCase::toLower(pieces[i]).indexOf(phrase, from) >= 0)
+                postState(SteamCMDState::downloading(pieces[i].trimmed()));
         }
         return;
     }
     // Same length, same positions: find the phrase in the lower-cased text
     // and cut its line from the original, without splitting the whole chunk
     // (a chunk can hold hundreds of lines).
-    const auto isLineEnd = [](QChar c) {
-        return c == QLatin1Char('\n') || c == QLatin1Char('\r');
-    };
-    const QStringView text(lower);
-    qsizetype from = 0;
+    const QStringView view(lower);
+    qsizetype from = firstNewMatch(carried, phrase);
     for (;;) {
         const qsizetype at = lower.indexOf(phrase, from);
         if (at < 0)
             return;
         qsizetype start = at;
-        while (start > 0 && !isLineEnd(text[start - 1]))
+        while (start > 0 && !isLineEnd(view[start - 1]))
             --start;
         qsizetype end = at + phrase.size();
-        while (end < text.size() && !isLineEnd(text[end]))
+        while (end < view.size() && !isLineEnd(view[end]))
             ++end;
         postState(SteamCMDState::downloading(
-            QStringView(chunk).mid(start, end - start).trimmed().toString()));
+            QStringView(text).mid(start, end - start).trimmed().toString()));
         from = end;
     }
 }
@@ -694,6 +733,10 @@ void SteamCMDManager::writeToProcess(const QString &text)
     // about delivery.
     if (!m_process || m_process->state() == QProcess::NotRunning)
         return;
+    // The code's line end would have ended the prompt's line on a terminal
+    // that echoes: what the child writes next starts a line of its own.
+    m_partialLine.clear();
+    m_partialLineLower.clear();
     if (m_terminal)
         m_terminal->write(bytes);
     else

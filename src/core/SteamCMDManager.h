@@ -142,7 +142,8 @@ private:
     void childFinished(QProcess *child, int status, quint64 generation, const QString &username,
                        const QString &password);
     void processOutput(const QString &chunk);
-    void postProgressLines(const QString &chunk, const QString &lower);
+    void rememberPartialLine(const QString &text);
+    void postProgressLines(const QString &text, const QString &lower, qsizetype carried);
     void writeToProcess(const QString &text);
 
     void reorganizeAssets();
@@ -174,6 +175,10 @@ private:
     QPointer<PseudoTerminal> m_terminal;
     bool m_useTerminal = true;
     int m_stopGraceMs = 10'000;
+    // The unfinished last line of the current child's output (and its lower
+    // case), which the next read may complete.
+    QString m_partialLine;
+    QString m_partialLineLower;
     // Self-update restarts in a row within the current run.
     int m_selfUpdateRestarts = 0;
     // Every SteamCMD child that has not ended yet, whichever run it belongs to.

@@ -1,0 +1,318 @@
+// A SteamCMD that misbehaves: crashes, endless self-updates, garbage and
+// giant output, prompts cut by reads, a closed input, a deaf ear to stop
+// requests, and credentials no shell should ever see.
+#include "LoopbackHttpServer.h"
+#include "SteamCMDManager.h"
+#include "TestHome.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTest>
+
+#include <memory>
+
+using Kind = SteamCMDState::Kind;
+
+namespace {
+
+const QString kPatchPath = QStringLiteral("/releases/latest/download/VO_Mac_Patch.zip");
+const QString kLaunching = QStringLiteral("[*] Launching SteamCMD...\n");
+const QString kRestart = QStringLiteral("\n[*] SteamCMD updated itself. Restarting process...\n");
+
+// Every message the launcher logs while a test runs.
+QStringList g_messages;
+QtMessageHandler g_previousHandler = nullptr;
+
+void recordMessage(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    g_messages.append(message);
+    g_previousHandler(type, context, message);
+}
+
+// Highest resident memory of this process so far, in KiB.
+qint64 peakResidentKiB()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray &line : status.readAll().split('\n')) {
+        if (line.startsWith("VmHWM:"))
+            return line.mid(6).trimmed().split(' ').value(0).toLongLong();
+    }
+    return -1;
+}
+
+} // namespace
+
+class TestFaultSteamCMD : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void cleanupTestCase();
+    void init();
+    void cleanup();
+
+    void childEndsBadly_data();
+    void childEndsBadly();
+    void promptCutByReadsAndClosedInput_data();
+    void promptCutByReadsAndClosedInput();
+    void childIgnoringStopIsKilled_data();
+    void childIgnoringStopIsKilled();
+    void fiftyMegabyteLine();
+    void awkwardCredentials_data();
+    void awkwardCredentials();
+
+private:
+    QString fake(const QString &name) const { return m_home->filePath("fake/" + name); }
+    int runs() const { return readFile(fake("runs")).trimmed().toInt(); }
+    void writeFake(SteamCMDManager &manager, const QByteArray &body)
+    {
+        manager.setEchoToStandardOutput(false);
+        QVERIFY(writeFakeSteamCMD(manager.steamCMDBinary(), fake(""), body));
+    }
+    static void waitForEnd(SteamCMDManager &manager, int timeoutMs = 30000)
+    {
+        QTRY_VERIFY_WITH_TIMEOUT(!manager.hasActiveWork() &&
+                                     (manager.state().kind() == Kind::Completed ||
+                                      manager.state().kind() == Kind::Failed),
+                                 timeoutMs);
+        QTest::qWait(50); // the last console line follows the last state
+    }
+
+    std::unique_ptr<TestHome> m_home;
+    std::unique_ptr<LoopbackHttpServer> m_server;
+};
+
+void TestFaultSteamCMD::initTestCase()
+{
+    g_previousHandler = qInstallMessageHandler(recordMessage);
+}
+
+void TestFaultSteamCMD::cleanupTestCase()
+{
+    qInstallMessageHandler(g_previousHandler);
+}
+
+void TestFaultSteamCMD::init()
+{
+    g_messages.clear();
+    m_home = std::make_unique<TestHome>();
+    QVERIFY(m_home->isValid());
+    m_server = std::make_unique<LoopbackHttpServer>();
+    QVERIFY(m_server->listen());
+    LoopbackHttpServer::Response patch;
+    patch.body = makeZip({{"patch.ini", "patched\n"}});
+    m_server->setRoute(kPatchPath, patch);
+    qputenv("VANTOR_PATCH_URL", m_server->url(kPatchPath).toUtf8());
+}
+
+void TestFaultSteamCMD::cleanup()
+{
+    qunsetenv("VANTOR_PATCH_URL");
+    m_server.reset();
+    m_home.reset();
+}
+
+void TestFaultSteamCMD::childEndsBadly_data()
+{
+    QTest::addColumn<QByteArray>("body");
+    QTest::addColumn<QString>("failure"); // empty: the run completes
+    QTest::addColumn<int>("runs");
+    QTest::addColumn<QString>("console"); // expected somewhere in the console
+
+    QTest::newRow("killed by SIGKILL mid-download")
+        << QByteArray("printf ' Update state (0x61) downloading, progress: 30.72 (26785670 / "
+                      "87188267)\\n'\nsleep 0.2\nkill -KILL $$\nsleep 5\n")
+        << "SteamCMD exited with code 9" << 1
+        << "progress: 30.72 (26785670 / 87188267)\n\n[✗] SteamCMD exited with code 9\n";
+    QTest::newRow("self-update five times in a row, then done")
+        << QByteArray("echo \"run $n\"\n[ $n -le 5 ] && exit 42\nexit 0\n") << QString() << 6
+        << "run 5\n" + kRestart + kLaunching + "run 6\n\n[✓] Vanilla download completed";
+    // Restarting for ever would spin without end: the run gives up.
+    QTest::newRow("self-update for ever")
+        << QByteArray("echo \"run $n\"\nexit 42\n")
+        << "SteamCMD asked to be restarted 6 times in a row (exit code 42)" << 6
+        << "run 6\n\n[✗] SteamCMD asked to be restarted 6 times in a row (exit code 42)\n";
+    QTest::newRow("binary garbage and invalid UTF-8")
+        << QByteArray("printf 'a\\000b\\001\\377\\376\\300\\200c\\033[0m\\355\\240\\200d\\n'\n"
+                      "head -c 3000 /dev/urandom\nprintf '\\nafter\\n'\nexit 0\n")
+        << QString() << 1 << "\nafter\n\n[✓] Vanilla download completed";
+}
+
+void TestFaultSteamCMD::childEndsBadly()
+{
+    QFETCH(QByteArray, body);
+    QFETCH(QString, failure);
+    QFETCH(int, runs);
+    QFETCH(QString, console);
+
+    SteamCMDManager manager;
+    writeFake(manager, body);
+    manager.startDownload("u", "p");
+    waitForEnd(manager);
+
+    const QString log = manager.consoleLog();
+    QCOMPARE(this->runs(), runs);
+    QVERIFY2(log.contains(console), qPrintable(log.right(300)));
+    QCOMPARE(log.count(kRestart),
+             failure.startsWith("SteamCMD asked") || failure.isEmpty() ? runs - 1 : 0);
+    const QDir install(manager.installDir());
+    if (failure.isEmpty()) {
+        QCOMPARE(manager.state(), SteamCMDState::completed());
+        QCOMPARE(m_server->requestCount(kPatchPath), 1);
+        QVERIFY(install.exists("patch.ini"));
+    } else {
+        QCOMPARE(manager.state(), SteamCMDState::failed(failure));
+        // A failed run goes no further: no fix-up, no patch, nothing left over.
+        QCOMPARE(m_server->requestCount(kPatchPath), 0);
+        QCOMPARE(install.entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList{"Assets"});
+    }
+    QVERIFY(!manager.hasSteamCMDChild());
+}
+
+void TestFaultSteamCMD::promptCutByReadsAndClosedInput_data()
+{
+    QTest::addColumn<bool>("terminal");
+    QTest::addColumn<QByteArray>("body");
+    QTest::addColumn<QByteArray>("received"); // what the child read, "-" for nothing
+
+    const QByteArray cut = "printf 'Steam Gu'\nsleep 0.3\nprintf 'ard code:'\n"
+                           "IFS= read -r code\nprintf '%s' \"$code\" > \"$F/code\"\nexit 0\n";
+    // The child closes its input before asking; the code goes nowhere and
+    // the launcher neither stops nor hangs.
+    const QByteArray closed = "exec 0<&-\nprintf 'Two-factor code:'\nsleep 0.5\n"
+                              "echo '-' > \"$F/code\"\nexit 0\n";
+    QTest::newRow("cut prompt, terminal") << true << cut << QByteArray("246810");
+    QTest::newRow("cut prompt, pipes") << false << cut << QByteArray("246810");
+    QTest::newRow("closed input, terminal") << true << closed << QByteArray("-\n");
+    QTest::newRow("closed input, pipes") << false << closed << QByteArray("-\n");
+}
+
+void TestFaultSteamCMD::promptCutByReadsAndClosedInput()
+{
+    QFETCH(bool, terminal);
+    QFETCH(QByteArray, body);
+    QFETCH(QByteArray, received);
+
+    SteamCMDManager manager;
+    manager.setUsePseudoTerminal(terminal);
+    writeFake(manager, body);
+    manager.startDownload("u", "p");
+    QTRY_COMPARE_WITH_TIMEOUT(manager.state(), SteamCMDState::waitingSteamGuard(), 10000);
+    manager.setSteamGuardCode("246810");
+    manager.submitSteamGuard();
+    waitForEnd(manager);
+
+    QCOMPARE(manager.state(), SteamCMDState::completed());
+    QCOMPARE(readFile(fake("code")), received);
+    QVERIFY(manager.consoleLog().contains(" code:> Steam Guard code submitted\n"));
+    QVERIFY(!manager.consoleLog().contains("246810"));
+}
+
+void TestFaultSteamCMD::childIgnoringStopIsKilled_data()
+{
+    QTest::addColumn<bool>("terminal");
+    QTest::newRow("terminal") << true;
+    QTest::newRow("pipes") << false;
+}
+
+void TestFaultSteamCMD::childIgnoringStopIsKilled()
+{
+    QFETCH(bool, terminal);
+    SteamCMDManager manager;
+    manager.setUsePseudoTerminal(terminal);
+    manager.setStopGracePeriod(300);
+    writeFake(manager, "trap '' TERM\necho started\nwhile :; do sleep 0.1; done\n");
+    manager.startDownload("u", "p");
+    QTRY_VERIFY_WITH_TIMEOUT(manager.consoleLog().contains("started\n"), 10000);
+    const qint64 pid = readFile(fake("pid-1")).trimmed().toLongLong();
+    QVERIFY(processAlive(pid));
+
+    QElapsedTimer clock;
+    clock.start();
+    manager.cancel();
+    waitForEnd(manager);
+    QVERIFY(clock.elapsed() >= 300);
+    QCOMPARE(manager.state(), SteamCMDState::failed("SteamCMD exited with code 9"));
+    QVERIFY(manager.consoleLog().endsWith("started\n\n--- CANCELLED ---\n"
+                                          "\n[✗] SteamCMD exited with code 9\n"));
+    QVERIFY(!processAlive(pid));
+}
+
+void TestFaultSteamCMD::fiftyMegabyteLine()
+{
+    constexpr qint64 kLine = 50'000'000;
+    SteamCMDManager manager;
+    writeFake(manager, "head -c 50000000 /dev/zero | tr '\\000' x\n"
+                       "printf '\\n Update state (0x61) downloading, progress: 100.00 (1 / 1)\\n'\n"
+                       "exit 4\n");
+    QString lastProgress;
+    connect(&manager, &SteamCMDManager::stateChanged, this, [&] {
+        if (manager.state().kind() == Kind::Downloading)
+            lastProgress = manager.state().text();
+    });
+    const qint64 peakBefore = peakResidentKiB();
+    QElapsedTimer clock;
+    clock.start();
+    manager.startDownload("u", "p");
+    waitForEnd(manager, 100000);
+    const qint64 elapsed = clock.elapsed();
+
+    QCOMPARE(manager.state(), SteamCMDState::failed("SteamCMD exited with code 4"));
+    QCOMPARE(lastProgress, QString("Update state (0x61) downloading, progress: 100.00 (1 / 1)"));
+    const QString log = manager.consoleLog();
+    const QString tail = "\n Update state (0x61) downloading, progress: 100.00 (1 / 1)\n"
+                         "\n[✗] SteamCMD exited with code 4\n";
+    QCOMPARE(log.size(), kLaunching.size() + kLine + tail.size());
+    QVERIFY(log.endsWith(tail));
+    QVERIFY(QStringView(log).mid(kLaunching.size(), kLine) == QString(kLine, QLatin1Char('x')));
+    // The console holds the line (100 MB as UTF-16) once; the reads on the
+    // way must not multiply it.
+    const qint64 growthMiB = (peakResidentKiB() - peakBefore) / 1024;
+    qInfo("50 MB line: %lld ms, peak memory growth %lld MiB", elapsed, growthMiB);
+    QVERIFY2(growthMiB < 600, qPrintable(QString::number(growthMiB)));
+}
+
+void TestFaultSteamCMD::awkwardCredentials_data()
+{
+    QTest::addColumn<QString>("user");
+    QTest::addColumn<QString>("password");
+    QTest::newRow("spaces") << "first last"
+                            << " pass word ";
+    QTest::newRow("quotes") << "o'brien"
+                            << "\"double\" 'single' `back`";
+    QTest::newRow("leading dashes") << "-u"
+                                    << "--password=-x";
+    QTest::newRow("non-ASCII") << "Jürgen"
+                               << "пароль€😀";
+    QTest::newRow("shell syntax") << "a;touch pwned-user"
+                                  << "$(touch pwned)|touch pwned2&";
+}
+
+void TestFaultSteamCMD::awkwardCredentials()
+{
+    QFETCH(QString, user);
+    QFETCH(QString, password);
+    SteamCMDManager manager;
+    writeFake(manager, "echo running\nexit 5\n");
+    manager.startDownload(user, password);
+    waitForEnd(manager);
+
+    // One argument each, as typed: nothing went through a shell.
+    const QStringList argv = QString::fromUtf8(readFile(fake("argv-1"))).split('\n');
+    QCOMPARE(argv.mid(5, 3), (QStringList{"+login", user, password}));
+    QVERIFY(QDir(manager.steamCMDDir()).entryList({"pwned*"}).isEmpty());
+    QVERIFY(QDir(m_home->path()).entryList({"pwned*"}).isEmpty());
+    QVERIFY(QDir::current().entryList({"pwned*"}).isEmpty());
+    // The password shows nowhere: not in the console, not in the log.
+    QVERIFY(!manager.consoleLog().contains(password));
+    QVERIFY(!g_messages.isEmpty());
+    for (const QString &message : std::as_const(g_messages))
+        QVERIFY2(!message.contains(password), qPrintable(message));
+}
+
+QTEST_GUILESS_MAIN(TestFaultSteamCMD)
+#include "tst_fault_steamcmd.moc"
