@@ -29,6 +29,8 @@ private Q_SLOTS:
     void usageProblems_data();
     void usageProblems();
     void keyringRemembersCredentials();
+    void awkwardCredentialsStayUnchangedAndUnseen_data();
+    void awkwardCredentialsStayUnchangedAndUnseen();
 
 private:
     QString fake(const QString &name) const { return m_home->filePath("fake/" + name); }
@@ -294,6 +296,42 @@ void TestDownloadCommand::keyringRemembersCredentials()
     QCOMPARE(third.exitCode(), 2);
     QCOMPARE(argument(3, 0), QString("<none>"));
     QCOMPARE(KeychainHelper::load("other"), std::nullopt);
+}
+
+void TestDownloadCommand::awkwardCredentialsStayUnchangedAndUnseen_data()
+{
+    QTest::addColumn<QString>("user");
+    QTest::addColumn<QString>("password");
+    QTest::newRow("spaces and quotes") << "o'brien van \"x\""
+                                       << " it's \"a\" pass ";
+    QTest::newRow("leading dashes") << "--help"
+                                    << "-p --password-stdin";
+    QTest::newRow("non-ASCII and shell syntax") << "Jürgen;id"
+                                                << "$(id)`id`|пароль€";
+}
+
+void TestDownloadCommand::awkwardCredentialsStayUnchangedAndUnseen()
+{
+    QFETCH(QString, user);
+    QFETCH(QString, password);
+    writeFake("echo running\nexit 5\n");
+    // Every log line of the launcher switched on.
+    qputenv("QT_LOGGING_RULES", "vantor.*=true");
+    QProcess launcher;
+    start(launcher, {"download", "--username", user, "--password-stdin"},
+          (password + "\n").toUtf8());
+    const bool ended = waitForExit(launcher, 30000);
+    qunsetenv("QT_LOGGING_RULES");
+    QVERIFY(ended);
+    QCOMPARE(launcher.exitCode(), 1);
+    QCOMPARE(argument(1, 6), user);
+    QCOMPARE(argument(1, 7), password);
+    const QString output = QString::fromUtf8(launcher.readAllStandardOutput() + "\n" +
+                                             launcher.readAllStandardError());
+    QVERIFY2(output.contains("running\n"), qPrintable(output));
+    QVERIFY2(output.contains("vantor."), qPrintable(output)); // the log was on
+    QVERIFY2(!output.contains(password), qPrintable(output));
+    QVERIFY2(!output.contains(user), qPrintable(output));
 }
 
 QTEST_GUILESS_MAIN(TestDownloadCommand)
