@@ -118,7 +118,9 @@ void LoopbackHttpServer::respond(QTcpSocket *socket, const QString &path)
     QPointer<QTcpSocket> guard(socket);
     if (file) {
         // Keep a bounded amount queued in the socket: never the whole file.
-        constexpr qint64 kPiece = 256 * 1024;
+        // Big pieces: refills come tens of milliseconds apart, which with
+        // small ones caps a 2 GiB body at a crawl.
+        constexpr qint64 kPiece = 1024 * 1024;
         const auto pump = [guard, file] {
             if (!guard)
                 return;
