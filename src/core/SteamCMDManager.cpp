@@ -303,8 +303,16 @@ void SteamCMDManager::bootstrapExtract(const QByteArray &body, std::function<voi
     const QString tarball = joinPath(steamCMDDir(), QStringLiteral("steamcmd_linux.tar.gz"));
 #endif
     QFile file(tarball);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(body) != body.size() ||
-        !file.flush()) {
+    // Unbuffered and written until the system refuses: a full disk then
+    // shows in the error text with the system's words ("No space left on
+    // device"), not as a short write with no reason.
+    bool written = file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered);
+    for (qint64 done = 0; written && done < body.size();) {
+        const qint64 n = file.write(body.constData() + done, body.size() - done);
+        written = n > 0;
+        done += qMax<qint64>(n, 0);
+    }
+    if (!written) {
         const QString why = file.errorString();
         // Half a tarball is of no use to anyone and may be what filled the disk.
         file.close();
