@@ -53,8 +53,15 @@ bool directoryHasName(const QString &dir, const QString &lowerCaseName)
 // Whether the reply holds the whole body the server meant to send: no error,
 // or an HTTP error status whose page arrived complete. A connection that
 // broke, stalled or was aborted, before or after the headers, delivered none.
-bool deliveredWholeBody(const QNetworkReply *reply)
+bool deliveredWholeBody(const QNetworkReply *reply, qint64 received)
 {
+    // A connection reset in the middle of the body can end the reply without
+    // an error: fewer bytes than announced is a broken download all the same.
+    const QVariant announced = reply->header(QNetworkRequest::ContentLengthHeader);
+    // (Only for a plain body: a compressed one arrives unpacked.)
+    if (announced.isValid() && !reply->hasRawHeader("Content-Encoding") &&
+        received < announced.toLongLong())
+        return false;
     const QNetworkReply::NetworkError error = reply->error();
     if (error == QNetworkReply::NoError)
         return true;
@@ -285,13 +292,14 @@ void SteamCMDManager::bootstrapFetch(std::function<void(bool)> completion)
         // handed to tar like any other. A transport failure (no answer,
         // refused, timed out, or a body cut short after the headers) is a
         // failed download: half a tarball is not SteamCMD's to unpack.
-        if (!deliveredWholeBody(reply)) {
+        const QByteArray body = reply->readAll();
+        if (!deliveredWholeBody(reply, body.size())) {
             qCWarning(lcSteamCmd) << "SteamCMD fetch failed:" << reply->errorString();
             fail(QStringLiteral("Failed to download SteamCMD tarball"));
             completion(false);
             return;
         }
-        bootstrapExtract(reply->readAll(), completion);
+        bootstrapExtract(body, completion);
     });
 }
 
@@ -759,6 +767,7 @@ struct SteamCMDManager::PatchDownload
     // it there is a rename; removed with this object unless it got there.
     std::unique_ptr<QTemporaryFile> file;
     QString writeError;
+    qint64 received = 0;
     quint64 generation = 0;
 };
 
@@ -821,6 +830,7 @@ void SteamCMDManager::patchDataArrived(PatchDownload &download)
     const QByteArray data = download.reply->readAll();
     if (data.isEmpty() || !download.writeError.isEmpty())
         return;
+    download.received += data.size();
     if (download.file->write(data) != data.size()) {
         download.writeError = download.file->errorString();
         download.reply->abort();
@@ -851,8 +861,12 @@ void SteamCMDManager::patchFinished(const std::shared_ptr<PatchDownload> &downlo
         // Only the inactivity timeout cancels a download of the current run.
         fail(QStringLiteral("Failed to download patch: no data received for %1 seconds")
                  .arg(QString::number(double(m_transferTimeout.count()) / 1000.0)));
-    } else if (!deliveredWholeBody(reply)) {
-        fail(QStringLiteral("Failed to download patch: ") + reply->errorString());
+    } else if (!deliveredWholeBody(reply, download->received)) {
+        // Cut short without an error from the network layer: the connection
+        // closed early all the same.
+        fail(QStringLiteral("Failed to download patch: ") +
+             (error == QNetworkReply::NoError ? QStringLiteral("Connection closed")
+                                              : reply->errorString()));
     } else if (!download->file->flush()) {
         fail(QStringLiteral("Failed to prepare patch file: ") + download->file->errorString());
     } else {
