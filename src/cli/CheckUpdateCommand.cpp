@@ -28,9 +28,13 @@ int run(const QStringList &args)
 
     QTextStream out(stdout);
     if (const auto update = checker.availableUpdate()) {
-        out << "UPDATE AVAILABLE: v" << update->version << "\n"
-            << update->releaseNotes << "\n"
-            << update->downloadURL << "\n";
+        out << "UPDATE AVAILABLE: v" << update->version << "\n" << update->releaseNotes << "\n";
+        // A terminal may turn any address into a link: only web addresses
+        // are printed, as the window only opens those.
+        if (const std::optional<QUrl> url = update->webDownloadURL())
+            out << url->toString() << "\n";
+        else
+            out << "(the download address is not a web address and is not shown)\n";
         return 0;
     }
     // The window stays silent about a failed check; a command must not

@@ -1,5 +1,7 @@
 #include "AppUpdate.h"
 
+#include "WebAddress.h"
+
 #include <QByteArrayView>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -260,4 +262,9 @@ QJsonObject AppUpdate::toJson() const
         {downloadURLKey, downloadURL}, {releaseNotesKey, releaseNotes},
         {releaseDateKey, releaseDate}, {minOSVersionKey, minOSVersion},
     };
+}
+
+std::optional<QUrl> AppUpdate::webDownloadURL() const
+{
+    return WebAddress::fromText(downloadURL);
 }

@@ -6,6 +6,7 @@
 #include <QMetaType>
 #include <QObject>
 #include <QString>
+#include <QUrl>
 
 #include <optional>
 
@@ -31,6 +32,9 @@ public:
     // Strict decoding of a manifest body; nothing when any rule is broken.
     static std::optional<AppUpdate> decode(const QByteArray &json);
     QJsonObject toJson() const;
+    // downloadURL when it is a web address (http or https with a host); the
+    // only form in which it may be shown as a link or opened.
+    std::optional<QUrl> webDownloadURL() const;
 
     // The exact value of a JSON number token when it is an integer of the
     // signed 64-bit range (42, -7, 4.2e1, 42.0); nothing otherwise.

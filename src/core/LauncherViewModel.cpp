@@ -7,6 +7,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QMetaMethod>
 #include <QMetaProperty>
@@ -14,6 +15,10 @@
 #include <QSet>
 #include <QSettings>
 #include <QTimer>
+
+#include <dirent.h>
+#include <strings.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -24,10 +29,46 @@ const QString kEngineFileName = QStringLiteral("VantorOnlineDL");
 
 // Lists the names in a folder, hidden ones included, in the order the file
 // system gives them; an unreadable or missing folder lists as empty.
-QStringList allNames(const QString &folder)
+enum class Marker
 {
-    return QDir(folder).entryList(
-        QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Unsorted);
+    None,
+    Base,      // ini.big
+    Expansion, // inidl.big
+};
+
+// Which marker a file name is, compared in lower case.
+Marker markerOf(const char *name)
+{
+    // Nearly every name is plain ASCII: compare it as it is. Others take the
+    // full Unicode lower-casing, whatever letters it maps.
+    bool ascii = true;
+    for (const char *c = name; *c; ++c)
+        ascii = ascii && (static_cast<unsigned char>(*c) < 0x80);
+    if (ascii) {
+        if (::strcasecmp(name, "ini.big") == 0)
+            return Marker::Base;
+        if (::strcasecmp(name, "inidl.big") == 0)
+            return Marker::Expansion;
+        return Marker::None;
+    }
+    const QString lower = QFile::decodeName(name).toLower();
+    if (lower == QLatin1String("ini.big"))
+        return Marker::Base;
+    if (lower == QLatin1String("inidl.big"))
+        return Marker::Expansion;
+    return Marker::None;
+}
+
+// Whether a listed entry is a folder, links to folders included; only
+// entries whose type the listing does not give are looked up.
+bool isFolder(const QByteArray &path, unsigned char type)
+{
+    if (type == DT_DIR)
+        return true;
+    if (type != DT_LNK && type != DT_UNKNOWN)
+        return false;
+    struct stat status;
+    return ::stat(path.constData(), &status) == 0 && S_ISDIR(status.st_mode);
 }
 
 // Relative paths are resolved against the launcher's working folder; absolute
@@ -223,7 +264,23 @@ bool LauncherViewModel::isPathValid() const
 {
     if (m_installPath.isEmpty())
         return false;
-    return validateGameFolder(m_installPath);
+    // A usual game folder is checked in well under a millisecond and always
+    // afresh. Only a check that took long is reused for a while: a folder
+    // of thousands of subfolders would otherwise stall every redraw.
+    FolderCheck &check = m_folderCheck;
+    if (check.path == m_installPath && check.age.isValid() &&
+        check.age.elapsed() < folderCheckReuse.count())
+        return check.valid;
+    QElapsedTimer took;
+    took.start();
+    const bool valid = validateGameFolder(m_installPath);
+    check = {};
+    if (took.elapsed() >= slowFolderCheck.count()) {
+        check.path = m_installPath;
+        check.valid = valid;
+        check.age.start();
+    }
+    return valid;
 }
 
 bool LauncherViewModel::canLaunch() const
@@ -340,26 +397,44 @@ void LauncherViewModel::launchGame()
 
 bool LauncherViewModel::validateGameFolder(const QString &folder)
 {
-    // Top level: visible entries only (dot-names are hidden here). A folder
-    // that cannot be listed holds nothing, which makes it invalid.
-    const QFileInfoList entries =
-        QDir(folder).entryInfoList(QDir::AllEntries | QDir::NoDotAndDotDot, QDir::Unsorted);
+    // Read straight from the directories: names and types come with the
+    // listing, so a folder of thousands of subfolders costs one open and a
+    // few reads per subfolder, not a status query and sorting per entry.
+    // The window asks this on every redraw.
+    const QByteArray top = QFile::encodeName(folder);
+    DIR *dir = ::opendir(top.constData());
+    if (!dir)
+        return false; // missing, not a folder or unreadable: holds nothing
 
     bool baseGameFound = false;
     bool expansionFound = false;
-    for (const QFileInfo &entry : entries) {
-        if (!entry.isDir())
+    while (const dirent *entry = ::readdir(dir)) {
+        // Top level: visible entries only (dot-names are hidden here).
+        if (entry->d_name[0] == '.')
+            continue;
+        const QByteArray path = top + '/' + entry->d_name;
+        if (!isFolder(path, entry->d_type))
             continue;
         // One level down, hidden names count too; never any deeper.
-        for (const QString &name : allNames(entry.filePath())) {
-            const QString lower = name.toLower();
-            if (lower == QLatin1String("inidl.big"))
-                expansionFound = true;
-            else if (lower == QLatin1String("ini.big"))
+        DIR *sub = ::opendir(path.constData());
+        if (!sub)
+            continue;
+        while (const dirent *inner = ::readdir(sub)) {
+            switch (markerOf(inner->d_name)) {
+            case Marker::Base:
                 baseGameFound = true;
+                break;
+            case Marker::Expansion:
+                expansionFound = true;
+                break;
+            case Marker::None:
+                break;
+            }
         }
+        ::closedir(sub);
         if (baseGameFound && expansionFound)
-            return true;
+            break;
     }
-    return false;
+    ::closedir(dir);
+    return baseGameFound && expansionFound;
 }

@@ -3,10 +3,12 @@
 #include "SteamCMDManager.h"
 #include "UpdateChecker.h"
 
+#include <QElapsedTimer>
 #include <QList>
 #include <QObject>
 #include <QString>
 
+#include <chrono>
 #include <memory>
 #include <optional>
 
@@ -108,7 +110,14 @@ public:
     SteamCMDManager *steamCMD() const { return m_steamCMD; }
     UpdateChecker *updateChecker() const { return m_updateChecker; }
 
+    // Whether installPath passes validateGameFolder(), read afresh each
+    // time. The window asks on every redraw, and a folder of thousands of
+    // subfolders takes tens of milliseconds to check: an answer that took
+    // slowFolderCheck or longer is reused for the same path for
+    // folderCheckReuse, so such a folder is read at most that often.
     bool isPathValid() const;
+    static constexpr std::chrono::milliseconds slowFolderCheck{4};
+    static constexpr std::chrono::milliseconds folderCheckReuse{2000};
     bool canLaunch() const;
     QString effectiveInstallPath() const;
 
@@ -147,6 +156,14 @@ private:
 
     Tab m_activeTab = Tab::Steam;
     QString m_installPath;
+    // The last folder check: which path, its answer, and since when.
+    struct FolderCheck
+    {
+        QString path;
+        bool valid = false;
+        QElapsedTimer age;
+    };
+    mutable FolderCheck m_folderCheck;
     bool m_isLaunching = false;
     std::optional<QString> m_alertMessage;
     QString m_steamUsername;

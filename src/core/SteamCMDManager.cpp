@@ -2,6 +2,7 @@
 
 #include "Endpoints.h"
 #include "LogCategories.h"
+#include "PatchArchive.h"
 #include "TextCase.h"
 #include "Utf8StreamDecoder.h"
 #include "platform/PseudoTerminal.h"
@@ -27,8 +28,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// A stalled tarball fetch gives up after this long without a byte.
-constexpr int kFetchInactivityTimeoutMs = 60'000;
 // How much of the patch download may wait in memory before it is written to
 // disk; the socket is throttled beyond that.
 constexpr qint64 kPatchReadBufferBytes = 1024 * 1024;
@@ -74,6 +73,28 @@ bool directoryHasName(const QString &dir, const QString &lowerCaseName)
             return true;
     }
     return false;
+}
+
+// Whether the reply holds the whole body the server meant to send: no error,
+// or an HTTP error status whose page arrived complete. A connection that
+// broke, stalled or was aborted, before or after the headers, delivered none.
+bool deliveredWholeBody(const QNetworkReply *reply, qint64 received)
+{
+    // A connection reset in the middle of the body can end the reply without
+    // an error: fewer bytes than announced is a broken download all the same.
+    const QVariant announced = reply->header(QNetworkRequest::ContentLengthHeader);
+    // (Only for a plain body: a compressed one arrives unpacked.)
+    if (announced.isValid() && !reply->hasRawHeader("Content-Encoding") &&
+        received < announced.toLongLong())
+        return false;
+    const QNetworkReply::NetworkError error = reply->error();
+    if (error == QNetworkReply::NoError)
+        return true;
+    const bool httpStatusError =
+        (error >= QNetworkReply::ContentAccessDenied &&
+         error <= QNetworkReply::UnknownContentError) ||
+        (error >= QNetworkReply::InternalServerError && error <= QNetworkReply::UnknownServerError);
+    return httpStatusError && reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).isValid();
 }
 
 // The platform's description of a file-system failure ("Permission denied").
@@ -287,22 +308,23 @@ void SteamCMDManager::bootstrapFetch(std::function<void(bool)> completion)
     }
 
     QNetworkRequest request(url);
-    request.setTransferTimeout(kFetchInactivityTimeoutMs);
+    request.setTransferTimeout(int(m_transferTimeout.count()));
     QNetworkReply *reply = network()->get(request);
     qCInfo(lcSteamCmd) << "fetching SteamCMD from" << url.toString();
     connect(reply, &QNetworkReply::finished, this, [this, reply, completion] {
         reply->deleteLater();
         // An HTTP answer, even an error page, is a body that arrived: it is
-        // handed to tar like any other. Only a transport failure (no answer,
-        // refused, timed out) counts as a failed download.
-        const bool answered = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).isValid();
-        if (!answered && reply->error() != QNetworkReply::NoError) {
+        // handed to tar like any other. A transport failure (no answer,
+        // refused, timed out, or a body cut short after the headers) is a
+        // failed download: half a tarball is not SteamCMD's to unpack.
+        const QByteArray body = reply->readAll();
+        if (!deliveredWholeBody(reply, body.size())) {
             qCWarning(lcSteamCmd) << "SteamCMD fetch failed:" << reply->errorString();
             fail(QStringLiteral("Failed to download SteamCMD tarball"));
             completion(false);
             return;
         }
-        bootstrapExtract(reply->readAll(), completion);
+        bootstrapExtract(body, completion);
     });
 }
 
@@ -314,9 +336,21 @@ void SteamCMDManager::bootstrapExtract(const QByteArray &body, std::function<voi
     const QString tarball = joinPath(steamCMDDir(), QStringLiteral("steamcmd_linux.tar.gz"));
 #endif
     QFile file(tarball);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(body) != body.size() ||
-        !file.flush()) {
-        fail(QStringLiteral("Installation error: ") + file.errorString());
+    // Unbuffered and written until the system refuses: a full disk then
+    // shows in the error text with the system's words ("No space left on
+    // device"), not as a short write with no reason.
+    bool written = file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered);
+    for (qint64 done = 0; written && done < body.size();) {
+        const qint64 n = file.write(body.constData() + done, body.size() - done);
+        written = n > 0;
+        done += qMax<qint64>(n, 0);
+    }
+    if (!written) {
+        const QString why = file.errorString();
+        // Half a tarball is of no use to anyone and may be what filled the disk.
+        file.close();
+        file.remove();
+        fail(QStringLiteral("Installation error: ") + why);
         completion(false);
         return;
     }
@@ -377,6 +411,22 @@ void SteamCMDManager::bootstrapFinish(std::function<void(bool)> completion)
 
 void SteamCMDManager::bootstrapPermissions(std::function<void(bool)> completion)
 {
+    // Changing the mode follows a symbolic link: a tarball whose SteamCMD
+    // entry links elsewhere would make a file outside our folder executable
+    // (world-readable too). Links that stay inside the folder are fine.
+    const QFileInfo binary(steamCMDBinary());
+    if (binary.isSymLink()) {
+        const QString target = binary.canonicalFilePath();
+        const QString folder = QDir(steamCMDDir()).canonicalPath();
+        // A dangling link is left to the mode change, which reports it missing.
+        if (!target.isEmpty() && !target.startsWith(folder + QLatin1Char('/'))) {
+            fail(QStringLiteral("Installation error: %1 links outside the SteamCMD folder (%2)")
+                     .arg(binary.fileName(), binary.symLinkTarget()));
+            completion(false);
+            return;
+        }
+    }
+
     std::error_code error;
     std::filesystem::permissions(steamCMDBinary().toStdString(), std::filesystem::perms(0755),
                                  std::filesystem::perm_options::replace, error);
@@ -795,8 +845,17 @@ void SteamCMDManager::reorganizeAssets()
         appendLog(QStringLiteral("[*] DL_Vantor already in correct location\n"));
         return;
     }
+    // The folder of an earlier download is replaced. Anything else by that
+    // name (a file, a link) is not ours to delete: it stays, and the move is
+    // reported as failed.
+    const QFileInfo existing(destination);
+    if (existing.isSymLink() || (existing.exists() && !existing.isDir())) {
+        appendLog(QStringLiteral("[!] Failed to move DL_Vantor: ") + destination +
+                  QStringLiteral(" is not a folder; it was left as it is\n"));
+        return;
+    }
     std::error_code error;
-    if (QFileInfo::exists(destination) || QFileInfo(destination).isSymLink())
+    if (existing.exists())
         std::filesystem::remove_all(destination.toStdString(), error); // failure ignored
     error.clear();
     std::filesystem::rename(source.toStdString(), destination.toStdString(), error);
@@ -839,6 +898,7 @@ struct SteamCMDManager::PatchDownload
     // it there is a rename; removed with this object unless it got there.
     std::unique_ptr<QTemporaryFile> file;
     QString writeError;
+    qint64 received = 0;
     quint64 generation = 0;
 };
 
@@ -872,7 +932,7 @@ void SteamCMDManager::downloadCommunityPatch()
     }
 
     QNetworkRequest request(url);
-    request.setTransferTimeout(kFetchInactivityTimeoutMs);
+    request.setTransferTimeout(int(m_transferTimeout.count()));
     QNetworkReply *reply = network()->get(request);
     reply->setReadBufferSize(kPatchReadBufferBytes);
     download->reply = reply;
@@ -901,6 +961,7 @@ void SteamCMDManager::patchDataArrived(PatchDownload &download)
     const QByteArray data = download.reply->readAll();
     if (data.isEmpty() || !download.writeError.isEmpty())
         return;
+    download.received += data.size();
     if (download.file->write(data) != data.size()) {
         download.writeError = download.file->errorString();
         download.reply->abort();
@@ -924,20 +985,19 @@ void SteamCMDManager::patchFinished(const std::shared_ptr<PatchDownload> &downlo
     // handed to unzip like any other; transport failures and a body cut short
     // are download failures.
     const QNetworkReply::NetworkError error = reply->error();
-    const bool answered = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).isValid();
-    const bool httpStatusError =
-        (error >= QNetworkReply::ContentAccessDenied &&
-         error <= QNetworkReply::UnknownContentError) ||
-        (error >= QNetworkReply::InternalServerError && error <= QNetworkReply::UnknownServerError);
 
     if (!download->writeError.isEmpty()) {
         fail(QStringLiteral("Failed to download patch: ") + download->writeError);
     } else if (error == QNetworkReply::OperationCanceledError) {
         // Only the inactivity timeout cancels a download of the current run.
         fail(QStringLiteral("Failed to download patch: no data received for %1 seconds")
-                 .arg(kFetchInactivityTimeoutMs / 1000));
-    } else if (error != QNetworkReply::NoError && !(answered && httpStatusError)) {
-        fail(QStringLiteral("Failed to download patch: ") + reply->errorString());
+                 .arg(QString::number(double(m_transferTimeout.count()) / 1000.0)));
+    } else if (!deliveredWholeBody(reply, download->received)) {
+        // Cut short without an error from the network layer: the connection
+        // closed early all the same.
+        fail(QStringLiteral("Failed to download patch: ") +
+             (error == QNetworkReply::NoError ? QStringLiteral("Connection closed")
+                                              : reply->errorString()));
     } else if (!download->file->flush()) {
         fail(QStringLiteral("Failed to prepare patch file: ") + download->file->errorString());
     } else {
@@ -973,6 +1033,14 @@ void SteamCMDManager::applyPatch(const QString &zip)
 {
     setState(SteamCMDState::unpackingPatch());
     appendLog(QStringLiteral("[*] Unpacking patch...\n"));
+
+    // Looked at before anything is written: unzip would create whatever
+    // links the archive holds inside the install folder.
+    if (const std::optional<QString> reason = PatchArchive::refusalReason(zip)) {
+        QFile::remove(zip);
+        fail(QStringLiteral("Refused the patch archive: ") + *reason);
+        return;
+    }
 
     auto *unzip = new QProcess(this);
     unzip->setProgram(QStringLiteral("/usr/bin/unzip"));

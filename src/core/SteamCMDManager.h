@@ -6,6 +6,7 @@
 #include <QPointer>
 #include <QString>
 
+#include <chrono>
 #include <functional>
 #include <memory>
 
@@ -110,6 +111,12 @@ public:
     // console is the launcher's log). Tests that pipe megabytes turn it off.
     void setEchoToStandardOutput(bool echo) { m_echoToStdout = echo; }
 
+    // How long the SteamCMD and patch downloads wait without receiving a
+    // byte before they give up (a minute unless changed; tests shorten it).
+    static constexpr std::chrono::milliseconds defaultTransferTimeout{60000};
+    void setTransferTimeout(std::chrono::milliseconds timeout) { m_transferTimeout = timeout; }
+    std::chrono::milliseconds transferTimeout() const { return m_transferTimeout; }
+
 Q_SIGNALS:
     void stateChanged();
     void consoleLogChanged();
@@ -162,6 +169,7 @@ private:
     bool m_showPurchaseAlert = false;
     QString m_lastUsername;
     bool m_echoToStdout = true;
+    std::chrono::milliseconds m_transferTimeout = defaultTransferTimeout;
     QNetworkAccessManager *m_network = nullptr;
 
     // Every startDownload begins a new run; handlers of children, downloads

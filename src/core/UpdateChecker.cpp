@@ -181,7 +181,14 @@ void UpdateChecker::finishCheck(QNetworkReply *reply)
     std::optional<AppUpdate> update;
     if (deliveredBody(reply)) {
         const QByteArray body = reply->read(maxManifestSize + 1);
-        if (body.size() <= maxManifestSize)
+        // A connection reset in the middle of the body can end the reply
+        // without an error: fewer bytes than announced is a broken answer,
+        // even when what did arrive happens to decode.
+        const QVariant announced = reply->header(QNetworkRequest::ContentLengthHeader);
+        // (Only for a plain body: a compressed one arrives unpacked.)
+        const bool cutShort = announced.isValid() && !reply->hasRawHeader("Content-Encoding") &&
+                              body.size() < announced.toLongLong();
+        if (body.size() <= maxManifestSize && !cutShort)
             update = AppUpdate::decode(body);
     }
     const bool manifestRead = update.has_value();

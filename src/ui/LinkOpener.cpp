@@ -1,21 +1,13 @@
 #include "LinkOpener.h"
 
 #include "LogCategories.h"
+#include "WebAddress.h"
 
 #include <QDesktopServices>
 
 std::optional<QUrl> LinkOpener::webUrl(const QString &address)
 {
-    const QString trimmed = address.trimmed();
-    if (trimmed.isEmpty())
-        return std::nullopt;
-    const QUrl url(trimmed, QUrl::StrictMode);
-    if (!url.isValid() || url.isRelative() || url.host().isEmpty())
-        return std::nullopt;
-    const QString scheme = url.scheme().toLower();
-    if (scheme != QLatin1String("http") && scheme != QLatin1String("https"))
-        return std::nullopt;
-    return url;
+    return WebAddress::fromText(address);
 }
 
 bool LinkOpener::open(const QString &address)

@@ -7,6 +7,8 @@
 
 #include <memory>
 
+#include <sys/socket.h>
+
 namespace {
 QByteArray reasonPhrase(int status)
 {
@@ -116,7 +118,9 @@ void LoopbackHttpServer::respond(QTcpSocket *socket, const QString &path)
     QPointer<QTcpSocket> guard(socket);
     if (file) {
         // Keep a bounded amount queued in the socket: never the whole file.
-        constexpr qint64 kPiece = 256 * 1024;
+        // Big pieces: refills come tens of milliseconds apart, which with
+        // small ones caps a 2 GiB body at a crawl.
+        constexpr qint64 kPiece = 1024 * 1024;
         const auto pump = [guard, file] {
             if (!guard)
                 return;
@@ -134,6 +138,24 @@ void LoopbackHttpServer::respond(QTcpSocket *socket, const QString &path)
         connect(socket, &QTcpSocket::bytesWritten, socket, pump);
         pump();
         return;
+    }
+
+    if (response.resetAfter >= 0) {
+        socket->write(response.body.left(response.resetAfter));
+        socket->flush();
+        // Linger with a zero time-out: closing then sends RST instead of FIN.
+        const linger hard{1, 0};
+        ::setsockopt(int(socket->socketDescriptor()), SOL_SOCKET, SO_LINGER, &hard, sizeof hard);
+        // After the client has read what was sent, so the reset hits mid-body.
+        QTimer::singleShot(100, socket, [guard] {
+            if (guard)
+                guard->abort();
+        });
+        return;
+    }
+    if (response.stallAfter >= 0) {
+        socket->write(response.body.left(response.stallAfter));
+        return; // the socket stays open until the client gives up
     }
 
     if (response.chunkSize <= 0) {

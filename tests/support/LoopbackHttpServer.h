@@ -29,6 +29,12 @@ public:
         bool hang = false;
         // Announce the whole body but close after this many bytes of it.
         qint64 cutAfter = -1;
+        // Announce the whole body, send this many bytes of it, then reset
+        // the connection (RST, not an orderly close).
+        qint64 resetAfter = -1;
+        // Announce the whole body, send this many bytes of it, then keep the
+        // connection open and send nothing more.
+        qint64 stallAfter = -1;
     };
 
     explicit LoopbackHttpServer(QObject *parent = nullptr);

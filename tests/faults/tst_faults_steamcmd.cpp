@@ -45,7 +45,7 @@ qint64 peakResidentKiB()
 
 } // namespace
 
-class TestFaultSteamCMD : public QObject
+class TestFaultsSteamCMD : public QObject
 {
     Q_OBJECT
 
@@ -86,17 +86,17 @@ private:
     std::unique_ptr<LoopbackHttpServer> m_server;
 };
 
-void TestFaultSteamCMD::initTestCase()
+void TestFaultsSteamCMD::initTestCase()
 {
     g_previousHandler = qInstallMessageHandler(recordMessage);
 }
 
-void TestFaultSteamCMD::cleanupTestCase()
+void TestFaultsSteamCMD::cleanupTestCase()
 {
     qInstallMessageHandler(g_previousHandler);
 }
 
-void TestFaultSteamCMD::init()
+void TestFaultsSteamCMD::init()
 {
     g_messages.clear();
     m_home = std::make_unique<TestHome>();
@@ -109,14 +109,14 @@ void TestFaultSteamCMD::init()
     qputenv("VANTOR_PATCH_URL", m_server->url(kPatchPath).toUtf8());
 }
 
-void TestFaultSteamCMD::cleanup()
+void TestFaultsSteamCMD::cleanup()
 {
     qunsetenv("VANTOR_PATCH_URL");
     m_server.reset();
     m_home.reset();
 }
 
-void TestFaultSteamCMD::childEndsBadly_data()
+void TestFaultsSteamCMD::childEndsBadly_data()
 {
     QTest::addColumn<QByteArray>("body");
     QTest::addColumn<QString>("failure"); // empty: the run completes
@@ -142,7 +142,7 @@ void TestFaultSteamCMD::childEndsBadly_data()
         << QString() << 1 << "\nafter\n\n[✓] Vanilla download completed";
 }
 
-void TestFaultSteamCMD::childEndsBadly()
+void TestFaultsSteamCMD::childEndsBadly()
 {
     QFETCH(QByteArray, body);
     QFETCH(QString, failure);
@@ -173,7 +173,7 @@ void TestFaultSteamCMD::childEndsBadly()
     QVERIFY(!manager.hasSteamCMDChild());
 }
 
-void TestFaultSteamCMD::promptCutByReadsAndClosedInput_data()
+void TestFaultsSteamCMD::promptCutByReadsAndClosedInput_data()
 {
     QTest::addColumn<bool>("terminal");
     QTest::addColumn<QByteArray>("body");
@@ -191,7 +191,7 @@ void TestFaultSteamCMD::promptCutByReadsAndClosedInput_data()
     QTest::newRow("closed input, pipes") << false << closed << QByteArray("-\n");
 }
 
-void TestFaultSteamCMD::promptCutByReadsAndClosedInput()
+void TestFaultsSteamCMD::promptCutByReadsAndClosedInput()
 {
     QFETCH(bool, terminal);
     QFETCH(QByteArray, body);
@@ -212,14 +212,14 @@ void TestFaultSteamCMD::promptCutByReadsAndClosedInput()
     QVERIFY(!manager.consoleLog().contains("246810"));
 }
 
-void TestFaultSteamCMD::childIgnoringStopIsKilled_data()
+void TestFaultsSteamCMD::childIgnoringStopIsKilled_data()
 {
     QTest::addColumn<bool>("terminal");
     QTest::newRow("terminal") << true;
     QTest::newRow("pipes") << false;
 }
 
-void TestFaultSteamCMD::childIgnoringStopIsKilled()
+void TestFaultsSteamCMD::childIgnoringStopIsKilled()
 {
     QFETCH(bool, terminal);
     SteamCMDManager manager;
@@ -242,7 +242,7 @@ void TestFaultSteamCMD::childIgnoringStopIsKilled()
     QVERIFY(!processAlive(pid));
 }
 
-void TestFaultSteamCMD::fiftyMegabyteLine()
+void TestFaultsSteamCMD::fiftyMegabyteLine()
 {
     constexpr qint64 kLine = 50'000'000;
     SteamCMDManager manager;
@@ -276,7 +276,7 @@ void TestFaultSteamCMD::fiftyMegabyteLine()
     QVERIFY2(growthMiB < 600, qPrintable(QString::number(growthMiB)));
 }
 
-void TestFaultSteamCMD::awkwardCredentials_data()
+void TestFaultsSteamCMD::awkwardCredentials_data()
 {
     QTest::addColumn<QString>("user");
     QTest::addColumn<QString>("password");
@@ -292,7 +292,7 @@ void TestFaultSteamCMD::awkwardCredentials_data()
                                   << "$(touch pwned)|touch pwned2&";
 }
 
-void TestFaultSteamCMD::awkwardCredentials()
+void TestFaultsSteamCMD::awkwardCredentials()
 {
     QFETCH(QString, user);
     QFETCH(QString, password);
@@ -314,5 +314,5 @@ void TestFaultSteamCMD::awkwardCredentials()
         QVERIFY2(!message.contains(password), qPrintable(message));
 }
 
-QTEST_GUILESS_MAIN(TestFaultSteamCMD)
-#include "tst_fault_steamcmd.moc"
+QTEST_GUILESS_MAIN(TestFaultsSteamCMD)
+#include "tst_faults_steamcmd.moc"

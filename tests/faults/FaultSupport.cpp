@@ -1,0 +1,263 @@
+#include "FaultSupport.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QTest>
+
+#include <array>
+#include <cerrno>
+#include <cstring>
+
+#include <sys/mount.h>
+
+namespace {
+
+quint32 crc32(const QByteArray &data)
+{
+    static const std::array<quint32, 256> table = [] {
+        std::array<quint32, 256> t{};
+        for (quint32 i = 0; i < 256; ++i) {
+            quint32 c = i;
+            for (int k = 0; k < 8; ++k)
+                c = (c & 1) ? 0xedb88320u ^ (c >> 1) : c >> 1;
+            t[i] = c;
+        }
+        return t;
+    }();
+    quint32 crc = 0xffffffffu;
+    for (const char byte : data)
+        crc = table[(crc ^ quint8(byte)) & 0xff] ^ (crc >> 8);
+    return crc ^ 0xffffffffu;
+}
+
+void put16(QByteArray &out, quint32 value)
+{
+    out.append(char(value & 0xff));
+    out.append(char((value >> 8) & 0xff));
+}
+
+void put32(QByteArray &out, quint32 value)
+{
+    put16(out, value & 0xffff);
+    put16(out, value >> 16);
+}
+
+QString describeErrno()
+{
+    return QString::fromLocal8Bit(std::strerror(errno));
+}
+
+} // namespace
+
+QByteArray craftZip(const QList<ZipEntry> &entries)
+{
+    QByteArray archive;
+    QByteArray directory;
+    for (const ZipEntry &entry : entries) {
+        quint32 mode = 0100644;
+        if (entry.kind == ZipEntry::Kind::Folder)
+            mode = 040755;
+        else if (entry.kind == ZipEntry::Kind::SymbolicLink)
+            mode = 0120777;
+        const quint32 crc = crc32(entry.data);
+        const quint32 offset = quint32(archive.size());
+        const auto common = [&](QByteArray &out) {
+            put16(out, 10);     // version needed
+            put16(out, 0x0800); // UTF-8 names
+            put16(out, 0);      // stored
+            put16(out, 0);      // time
+            put16(out, 0x21);   // 1980-01-01
+            put32(out, crc);
+            put32(out, quint32(entry.data.size()));
+            put32(out, quint32(entry.data.size()));
+            put16(out, quint32(entry.name.size()));
+            put16(out, 0); // extra
+        };
+        put32(archive, 0x04034b50);
+        common(archive);
+        archive += entry.name;
+        archive += entry.data;
+
+        put32(directory, 0x02014b50);
+        put16(directory, (3 << 8) | 30); // made on Unix, so the mode counts
+        common(directory);
+        put16(directory, 0); // comment
+        put16(directory, 0); // disk
+        put16(directory, 0); // internal attributes
+        put32(directory, mode << 16);
+        put32(directory, offset);
+        directory += entry.name;
+    }
+    const quint32 directoryOffset = quint32(archive.size());
+    archive += directory;
+    put32(archive, 0x06054b50);
+    put16(archive, 0);
+    put16(archive, 0);
+    put16(archive, quint32(entries.size()));
+    put16(archive, quint32(entries.size()));
+    put32(archive, quint32(directory.size()));
+    put32(archive, directoryOffset);
+    put16(archive, 0);
+    return archive;
+}
+
+QByteArray craftTarGz(const QList<TarEntry> &entries)
+{
+    QByteArray tar;
+    for (const TarEntry &entry : entries) {
+        QByteArray header(512, '\0');
+        const auto field = [&header](int at, int size, const QByteArray &value) {
+            std::memcpy(header.data() + at, value.constData(),
+                        size_t(qMin(size, int(value.size()))));
+        };
+        const auto octal = [&field](int at, int size, qint64 value) {
+            field(at, size, QByteArray::number(value, 8).rightJustified(size - 1, '0'));
+        };
+        const qint64 size = entry.kind == TarEntry::Kind::File ? entry.data.size() : 0;
+        field(0, 100, entry.name);
+        octal(100, 8, 0755);
+        octal(108, 8, 0);
+        octal(116, 8, 0);
+        octal(124, 12, size);
+        octal(136, 12, 0);
+        field(148, 8, "        ");
+        const char type = entry.kind == TarEntry::Kind::File           ? '0'
+                          : entry.kind == TarEntry::Kind::SymbolicLink ? '2'
+                                                                       : '1';
+        header[156] = type;
+        field(157, 100, entry.linkTarget);
+        field(257, 6, QByteArray("ustar", 6));
+        field(263, 2, "00");
+        quint32 sum = 0;
+        for (const char byte : header)
+            sum += quint8(byte);
+        field(148, 8, QByteArray::number(sum, 8).rightJustified(6, '0') + '\0' + ' ');
+        tar += header;
+        if (size > 0) {
+            tar += entry.data;
+            tar += QByteArray((512 - size % 512) % 512, '\0');
+        }
+    }
+    tar += QByteArray(1024, '\0');
+
+    QProcess gzip;
+    gzip.start(QStringLiteral("/usr/bin/gzip"), {QStringLiteral("-c"), QStringLiteral("-n")});
+    gzip.write(tar);
+    gzip.closeWriteChannel();
+    gzip.waitForFinished(30000);
+    return gzip.readAllStandardOutput();
+}
+
+ScopedMount ScopedMount::tmpfs(const QString &path, qint64 sizeBytes, bool readOnly)
+{
+    ScopedMount mount;
+    mount.m_path = path;
+    QDir().mkpath(path);
+    const QByteArray options = "size=" + QByteArray::number(sizeBytes) + ",mode=0755";
+    if (::mount("tmpfs", QFile::encodeName(path).constData(), "tmpfs",
+                readOnly ? (unsigned long)MS_RDONLY : 0UL, options.constData()) != 0) {
+        mount.m_error = QStringLiteral("cannot mount a tmpfs at %1: %2").arg(path, describeErrno());
+        return mount;
+    }
+    mount.m_mounted = true;
+    return mount;
+}
+
+ScopedMount ScopedMount::readOnlyBind(const QString &source, const QString &path)
+{
+    ScopedMount mount;
+    mount.m_path = path;
+    QDir().mkpath(path);
+    const QByteArray target = QFile::encodeName(path);
+    if (::mount(QFile::encodeName(source).constData(), target.constData(), nullptr, MS_BIND,
+                nullptr) != 0) {
+        mount.m_error = QStringLiteral("cannot bind-mount %1: %2").arg(path, describeErrno());
+        return mount;
+    }
+    mount.m_mounted = true;
+    // A bind mount takes the read-only flag only on a remount.
+    if (::mount(nullptr, target.constData(), nullptr, MS_BIND | MS_REMOUNT | MS_RDONLY, nullptr) !=
+        0)
+        mount.m_error = QStringLiteral("cannot make %1 read-only: %2").arg(path, describeErrno());
+    return mount;
+}
+
+ScopedMount::ScopedMount(ScopedMount &&other) noexcept
+    : m_path(std::move(other.m_path)), m_error(std::move(other.m_error)),
+      m_mounted(std::exchange(other.m_mounted, false))
+{}
+
+ScopedMount::~ScopedMount()
+{
+    if (!m_mounted)
+        return;
+    const QByteArray target = QFile::encodeName(m_path);
+    if (::umount(target.constData()) != 0)
+        ::umount2(target.constData(), MNT_DETACH);
+}
+
+qint64 peakResidentKiB()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray &line : status.readAll().split('\n')) {
+        if (line.startsWith("VmHWM:"))
+            return line.mid(6).trimmed().split(' ').value(0).toLongLong();
+    }
+    return -1;
+}
+
+bool resetPeakResident()
+{
+    QFile refs(QStringLiteral("/proc/self/clear_refs"));
+    return refs.open(QIODevice::WriteOnly) && refs.write("5") == 1;
+}
+
+QStringList treeOf(const QString &root)
+{
+    QStringList entries;
+    QDirIterator it(root, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        it.next();
+        const QFileInfo info = it.fileInfo();
+        QString name = QDir(root).relativeFilePath(info.filePath());
+        if (info.isSymLink())
+            name += QStringLiteral(" -> ") + info.symLinkTarget();
+        else if (info.isDir())
+            name += QLatin1Char('/');
+        entries.append(name);
+    }
+    entries.sort();
+    return entries;
+}
+
+WorkflowRecorder::WorkflowRecorder(SteamCMDManager &manager) : m_manager(manager)
+{
+    manager.setEchoToStandardOutput(false);
+    connect(&manager, &SteamCMDManager::stateChanged, this, [this] {
+        const QString text = m_manager.statusText();
+        if (m_manager.state().kind() == SteamCMDState::Kind::DownloadingPatch &&
+            states.value(states.size() - 1).startsWith(QLatin1String("DOWNLOADING PATCH")))
+            return;
+        states.append(text);
+    });
+}
+
+bool WorkflowRecorder::waitForRest(int timeoutMs)
+{
+    using Kind = SteamCMDState::Kind;
+    const auto atRest = [this] {
+        const Kind kind = m_manager.state().kind();
+        return !m_manager.hasActiveWork() && (kind == Kind::Completed || kind == Kind::Failed);
+    };
+    if (!QTest::qWaitFor(atRest, timeoutMs))
+        return false;
+    // The failure's console line lands one turn after the state.
+    QTest::qWait(50);
+    return atRest();
+}
