@@ -66,7 +66,10 @@ run_preset() {
             export UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1:exitcode=$report_exit:log_path=$logs/ubsan"
             ;;
         tsan)
-            export TSAN_OPTIONS="halt_on_error=1:exitcode=$report_exit:second_deadlock_stack=1:suppressions=$supp/tsan.supp:print_suppressions=0:log_path=$logs/tsan"
+            # die_after_fork=0: QProcess starts programs with a vfork-style clone that
+            # shares the parent's memory; ThreadSanitizer takes that for a fork of a
+            # multi-threaded process and would kill the test at its next new thread.
+            export TSAN_OPTIONS="halt_on_error=1:exitcode=$report_exit:second_deadlock_stack=1:die_after_fork=0:suppressions=$supp/tsan.supp:print_suppressions=0:log_path=$logs/tsan"
             # ThreadSanitizer of gcc 12 / clang 14 expects the address-space layout of
             # older kernels; with more randomisation bits it aborts at start with
             # "unexpected memory mapping". Without randomisation the layout fits. The
