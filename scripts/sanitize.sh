@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Builds the whole project with sanitizers and runs the tests under them.
-#   scripts/sanitize.sh [asan-ubsan|tsan|all]     (default: all)
+#   scripts/sanitize.sh [asan-ubsan|tsan|all] [ctest arguments...]   (default: all)
 # asan-ubsan: AddressSanitizer, LeakSanitizer and UndefinedBehaviorSanitizer in
 #             build-asan/; tsan: ThreadSanitizer in build-tsan/ (CMakePresets.json).
 # Fails on a failing test and on any sanitizer report, also one from a program
@@ -10,6 +10,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$(pwd)
 which=${1:-all}
+shift || true
 case $which in
 asan-ubsan | tsan) presets=("$which") ;;
 all) presets=(asan-ubsan tsan) ;;
@@ -40,6 +41,7 @@ report_exit=86
 # a failing test or any sanitizer report.
 run_preset() {
     local preset=$1 dir
+    shift
     case $preset in
     asan-ubsan) dir=build-asan ;;
     tsan) dir=build-tsan ;;
@@ -63,6 +65,10 @@ run_preset() {
             # pointers, and the leak suppressions match on the frames beyond them.
             export ASAN_OPTIONS="halt_on_error=1:exitcode=$report_exit:detect_leaks=1:fast_unwind_on_malloc=0:detect_stack_use_after_return=1:check_initialization_order=1:strict_init_order=1:log_path=$logs/asan"
             export LSAN_OPTIONS="suppressions=$supp/lsan.supp:print_suppressions=0:exitcode=$report_exit"
+            # This build uses clang, whose UndefinedBehaviorSanitizer is part of the
+            # AddressSanitizer runtime and writes to the same log_path; gcc's separate
+            # libubsan ignores log_path, so its reports from a program a test started
+            # would be lost with that program's standard error.
             export UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1:exitcode=$report_exit:log_path=$logs/ubsan"
             ;;
         tsan)
@@ -77,7 +83,7 @@ run_preset() {
             runner=(setarch "$(uname -m)" -R)
             ;;
         esac
-        "${runner[@]}" ctest --test-dir "$dir" --output-on-failure -j2 -E "$excluded" 2>&1 |
+        "${runner[@]}" ctest --test-dir "$dir" --output-on-failure -j2 -E "$excluded" "$@" 2>&1 |
             tee "$dir/ctest.log"
         exit "${PIPESTATUS[0]}"
     ) && status=0 || status=$?
@@ -102,6 +108,6 @@ run_preset() {
 
 overall=0
 for preset in "${presets[@]}"; do
-    run_preset "$preset" || overall=1
+    run_preset "$preset" "$@" || overall=1
 done
 exit "$overall"
