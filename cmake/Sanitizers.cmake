@@ -2,7 +2,9 @@
 # project is compiled and linked with, e.g. "address,undefined" or "thread".
 # Empty (the default) leaves the build as it is. Qt and the other system
 # libraries stay uninstrumented; the runtime options and suppressions for them
-# live in tests/sanitizers/ and are applied by scripts/sanitize.sh.
+# live in tests/sanitizers/ and are applied by scripts/sanitize.sh, which
+# builds address,undefined with clang (one runtime, one report log for both)
+# and thread with gcc.
 set(VANTOR_SANITIZE "" CACHE STRING
     "Sanitizers for every target: empty, \"address,undefined\" or \"thread\"")
 
