@@ -20,6 +20,9 @@ packages=(
   desktop-file-utils appstream dpkg-dev file time
   # renders the application icon from its SVG source
   librsvg2-bin
+  # sanitizer builds (scripts/sanitize.sh): gcc's ThreadSanitizer runtime and
+  # setarch; clang's AddressSanitizer/UBSan runtime is in libclang-rt-14-dev
+  util-linux libtsan2
 )
 
 SUDO=""

@@ -106,9 +106,12 @@ int probe(const QString &mode)
             nullptr,
             nullptr,
             {}};
-        if (!g_dbus_connection_register_object(connection, "/org/freedesktop/secrets",
-                                               node->interfaces[0], &vtable, nullptr, nullptr,
-                                               &error))
+        const guint registration = g_dbus_connection_register_object(
+            connection, "/org/freedesktop/secrets", node->interfaces[0], &vtable, nullptr, nullptr,
+            &error);
+        // The registration holds its own reference to the interface description.
+        g_dbus_node_info_unref(node);
+        if (!registration)
             return setupFailed();
         GVariant *reply = g_dbus_connection_call_sync(
             connection, "org.freedesktop.DBus", "/org/freedesktop/DBus", "org.freedesktop.DBus",

@@ -45,7 +45,7 @@ int main(int argc, char **argv)
     if (!window)
         return 1;
     // Closing the launcher window ends the launcher, also with the About window open.
-    QObject::connect(window.get(), &QWindow::visibleChanged, &app, [&window](bool visible) {
+    QObject::connect(window.get(), &QWindow::visibleChanged, &app, [](bool visible) {
         if (!visible)
             QCoreApplication::quit();
     });

@@ -10,6 +10,8 @@
 #include <QFileInfo>
 #include <QtGlobal>
 
+#include <type_traits>
+
 namespace {
 
 const char *const serviceIdText = "org.vantoronline.Launcher";
@@ -45,11 +47,12 @@ gboolean onDeadline(gpointer cancellable)
 }
 
 // Runs one asynchronous libsecret call to its end on a private main context,
-// cancelling it when the deadline passes. The private context keeps the wait
-// from dispatching anything of the application's own event loop. Returns the
-// call's result (the caller owns a reference).
-template <typename Start>
-GAsyncResult *runBounded(std::chrono::milliseconds deadline, Start &&start)
+// cancelling it when the deadline passes, and hands its result to `finish`
+// while that context is still current. The private context keeps the wait
+// from dispatching anything of the application's own event loop. Returns what
+// `finish` returns.
+template <typename Start, typename Finish>
+auto runBounded(std::chrono::milliseconds deadline, Start &&start, Finish &&finish)
 {
     GMainContext *context = g_main_context_new();
     g_main_context_push_thread_default(context);
@@ -64,12 +67,29 @@ GAsyncResult *runBounded(std::chrono::milliseconds deadline, Start &&start)
     while (!call.result)
         g_main_context_iteration(context, TRUE);
 
-    g_source_destroy(timeout);
-    g_source_unref(timeout);
-    g_object_unref(cancellable);
-    g_main_context_pop_thread_default(context);
-    g_main_context_unref(context);
-    return call.result;
+    const auto cleanUp = [&] {
+        g_object_unref(call.result);
+        g_source_destroy(timeout);
+        g_source_unref(timeout);
+        g_object_unref(cancellable);
+        // D-Bus proxies made during the call (the items a search found)
+        // subscribed to signals on this context; releasing them hands the
+        // subscriptions' clean-up to it as idle callbacks. Run those before
+        // the context goes, or their data is never freed. Bounded: only what
+        // is ready now.
+        for (int i = 0; i < 1000 && g_main_context_iteration(context, FALSE); ++i) {
+        }
+        g_main_context_pop_thread_default(context);
+        g_main_context_unref(context);
+    };
+    if constexpr (std::is_void_v<decltype(finish(call.result))>) {
+        finish(call.result);
+        cleanUp();
+    } else {
+        auto value = finish(call.result);
+        cleanUp();
+        return value;
+    }
 }
 
 void logError(const char *operation, GError *error)
@@ -116,16 +136,18 @@ void SecretServiceStore::save(const QString &account, const QString &password)
     const QByteArray label =
         QStringLiteral("Vantor Online launcher: Steam account %1").arg(account).toUtf8();
 
-    GAsyncResult *result = runBounded(
-        m_deadline, [&](GCancellable *cancellable, GAsyncReadyCallback ready, gpointer data) {
+    runBounded(
+        m_deadline,
+        [&](GCancellable *cancellable, GAsyncReadyCallback ready, gpointer data) {
             secret_password_store(credentialSchema(), SECRET_COLLECTION_DEFAULT, label.constData(),
                                   secret.constData(), cancellable, ready, data, "service",
                                   service.constData(), "account", name.constData(), nullptr);
+        },
+        [](GAsyncResult *result) {
+            GError *error = nullptr;
+            secret_password_store_finish(result, &error);
+            logError("storing the password", error);
         });
-    GError *error = nullptr;
-    secret_password_store_finish(result, &error);
-    g_object_unref(result);
-    logError("storing the password", error);
     secret.fill('\0');
 }
 
@@ -135,15 +157,17 @@ void SecretServiceStore::remove(const QString &account)
         return;
     const QByteArray service = serviceId().toUtf8();
     const QByteArray name = account.toUtf8();
-    GAsyncResult *result = runBounded(
-        m_deadline, [&](GCancellable *cancellable, GAsyncReadyCallback ready, gpointer data) {
+    runBounded(
+        m_deadline,
+        [&](GCancellable *cancellable, GAsyncReadyCallback ready, gpointer data) {
             secret_password_clear(credentialSchema(), cancellable, ready, data, "service",
                                   service.constData(), "account", name.constData(), nullptr);
+        },
+        [](GAsyncResult *result) {
+            GError *error = nullptr;
+            secret_password_clear_finish(result, &error);
+            logError("removing the password", error);
         });
-    GError *error = nullptr;
-    secret_password_clear_finish(result, &error);
-    g_object_unref(result);
-    logError("removing the password", error);
 }
 
 std::optional<QString> SecretServiceStore::load(const QString &account)
@@ -152,19 +176,21 @@ std::optional<QString> SecretServiceStore::load(const QString &account)
         return std::nullopt;
     const QByteArray service = serviceId().toUtf8();
     const QByteArray name = account.toUtf8();
-    GAsyncResult *result = runBounded(
-        m_deadline, [&](GCancellable *cancellable, GAsyncReadyCallback ready, gpointer data) {
+    return runBounded(
+        m_deadline,
+        [&](GCancellable *cancellable, GAsyncReadyCallback ready, gpointer data) {
             secret_password_lookup(credentialSchema(), cancellable, ready, data, "service",
                                    service.constData(), "account", name.constData(), nullptr);
+        },
+        [](GAsyncResult *result) {
+            GError *error = nullptr;
+            gchar *secret = secret_password_lookup_finish(result, &error);
+            logError("looking up the password", error);
+            std::optional<QString> password = fromUtf8(secret);
+            if (secret)
+                secret_password_free(secret); // wipes the memory too
+            return password;
         });
-    GError *error = nullptr;
-    gchar *secret = secret_password_lookup_finish(result, &error);
-    g_object_unref(result);
-    logError("looking up the password", error);
-    std::optional<QString> password = fromUtf8(secret);
-    if (secret)
-        secret_password_free(secret); // wipes the memory too
-    return password;
 }
 
 std::optional<QString> SecretServiceStore::anyAccount()
@@ -172,26 +198,28 @@ std::optional<QString> SecretServiceStore::anyAccount()
     if (!sessionBusConfigured())
         return std::nullopt;
     const QByteArray service = serviceId().toUtf8();
-    GAsyncResult *result = runBounded(
-        m_deadline, [&](GCancellable *cancellable, GAsyncReadyCallback ready, gpointer data) {
+    return runBounded(
+        m_deadline,
+        [&](GCancellable *cancellable, GAsyncReadyCallback ready, gpointer data) {
             // Attributes of locked items are readable: no unlocking, no secrets.
             secret_password_search(credentialSchema(), SECRET_SEARCH_NONE, cancellable, ready, data,
                                    "service", service.constData(), nullptr);
+        },
+        [](GAsyncResult *result) {
+            GError *error = nullptr;
+            GList *items = secret_password_search_finish(result, &error);
+            logError("searching the stored accounts", error);
+            std::optional<QString> account;
+            if (items) {
+                GHashTable *attributes =
+                    secret_retrievable_get_attributes(SECRET_RETRIEVABLE(items->data));
+                if (attributes) {
+                    account = fromUtf8(
+                        static_cast<const char *>(g_hash_table_lookup(attributes, "account")));
+                    g_hash_table_unref(attributes);
+                }
+                g_list_free_full(items, g_object_unref);
+            }
+            return account;
         });
-    GError *error = nullptr;
-    GList *items = secret_password_search_finish(result, &error);
-    g_object_unref(result);
-    logError("searching the stored accounts", error);
-
-    std::optional<QString> account;
-    if (items) {
-        GHashTable *attributes = secret_retrievable_get_attributes(SECRET_RETRIEVABLE(items->data));
-        if (attributes) {
-            account =
-                fromUtf8(static_cast<const char *>(g_hash_table_lookup(attributes, "account")));
-            g_hash_table_unref(attributes);
-        }
-        g_list_free_full(items, g_object_unref);
-    }
-    return account;
 }
