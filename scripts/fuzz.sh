@@ -9,13 +9,16 @@ runs="${1:-200000}"
 CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DVANTOR_BUILD_FUZZERS=ON -DVANTOR_BUILD_APP=OFF -DVANTOR_BUILD_TESTS=OFF \
     -DVANTOR_BUILD_BENCHMARKS=OFF >/dev/null
-cmake --build build-fuzz -j2 --target fuzz_update_manifest
+cmake --build build-fuzz -j2 --target fuzz_update_manifest fuzz_patch_archive
 
 # New inputs go to a scratch folder; the committed seeds stay as they are.
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
-./build-fuzz/fuzz/fuzz_update_manifest -runs="$runs" -max_len=4096 -timeout=10 \
-    -artifact_prefix=build-fuzz/ "$work" fuzz/corpus/update_manifest
-echo "fuzz: $runs runs of fuzz_update_manifest without a finding"
+for target in update_manifest patch_archive; do
+    mkdir -p "$work/$target"
+    "./build-fuzz/fuzz/fuzz_$target" -runs="$runs" -max_len=4096 -timeout=10 \
+        -artifact_prefix=build-fuzz/ "$work/$target" "fuzz/corpus/$target"
+    echo "fuzz: $runs runs of fuzz_$target without a finding"
+done

@@ -34,7 +34,7 @@ quint64 u64(const QByteArray &data, qint64 at)
     return quint64(u32(data, at)) | quint64(u32(data, at + 4)) << 32;
 }
 
-QByteArray readAt(QFile &file, qint64 offset, qint64 size)
+QByteArray readAt(QIODevice &file, qint64 offset, qint64 size)
 {
     if (offset < 0 || size < 0 || !file.seek(offset))
         return {};
@@ -71,6 +71,11 @@ std::optional<QString> PatchArchive::refusalReason(const QString &zipPath)
     QFile file(zipPath);
     if (!file.open(QIODevice::ReadOnly))
         return std::nullopt; // unzip reports an unreadable file itself
+    return refusalReason(file);
+}
+
+std::optional<QString> PatchArchive::refusalReason(QIODevice &file)
+{
     const qint64 size = file.size();
     if (size < kEndRecordSize)
         return std::nullopt;

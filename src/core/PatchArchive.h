@@ -4,6 +4,8 @@
 
 #include <optional>
 
+class QIODevice;
+
 // Looks at a zip archive's list of entries before it is unpacked over a
 // folder. unzip drops "../" parts and leading slashes by itself, but it
 // creates symbolic links as the archive says, and a later archive unpacked
@@ -19,4 +21,6 @@ public:
     // up. Nothing when every entry is a plain path inside the destination,
     // and nothing when the file is not a zip archive at all (unzip says so).
     static std::optional<QString> refusalReason(const QString &zipPath);
+    // The same for an archive already open for reading (random access).
+    static std::optional<QString> refusalReason(QIODevice &archive);
 };
