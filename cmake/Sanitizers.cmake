@@ -32,6 +32,8 @@ endif()
 add_compile_options(-fsanitize=${VANTOR_SANITIZE} -fno-sanitize-recover=all
                     -fno-omit-frame-pointer)
 add_link_options(-fsanitize=${VANTOR_SANITIZE})
+# Tests that measure memory know their figures include the sanitizers' own.
+add_compile_definitions(VANTOR_SANITIZED=1)
 if("thread" IN_LIST _vantor_sanitizers AND CMAKE_CXX_COMPILER_ID STREQUAL "GNU")
     # gcc warns that ThreadSanitizer does not model a standalone
     # atomic_thread_fence; the only one we compile is in Qt's global-static

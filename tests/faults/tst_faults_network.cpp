@@ -314,7 +314,13 @@ void TestFaultsNetwork::hugePatchStaysBounded()
              SteamCMDState::failed("Failed to unpack patch (unzip exited with code 9)"));
     QVERIFY(recorder.states.contains("DOWNLOADING PATCH... 0%"));
     QCOMPARE(treeOf(manager.installDir()), QStringList{"Assets/"});
+#ifdef VANTOR_SANITIZED
+    // The sanitizers keep freed blocks (and their shadow) for a while: the
+    // figure says nothing about the launcher's own use there.
+    qInfo("memory bound not checked in a sanitizer build");
+#else
     QVERIFY2(growthKiB < 100 * 1024, QByteArray::number(growthKiB));
+#endif
 }
 
 QTEST_GUILESS_MAIN(TestFaultsNetwork)
