@@ -67,6 +67,13 @@ apt-get install -s ./build/vantor-launcher_*.deb >/dev/null
 cmake --install build --prefix "$sandbox/prefix" >/dev/null
 "$sandbox/prefix/bin/vantor-launcher" --version
 
+step "reliability"
+# The fault suite itself runs with every test in scripts/test.sh, and
+# scripts/sanitize.sh and scripts/fuzz.sh are CI steps of their own: here only
+# that the label selects the fault tests (test.sh would rewrite the log CI reads).
+faults=$(ctest --test-dir build -L faults -N | sed -n 's/^Total Tests: //p')
+[ "${faults:-0}" -ge 7 ] || { echo "readme-check: $faults tests labelled faults" >&2; exit 1; }
+
 step "developers"
 SCREENSHOTS_DIR="$sandbox/shots" ./scripts/screenshots.sh >/dev/null 2>&1
 ls "$sandbox/shots"/steam.png "$sandbox/shots"/banner.png >/dev/null
