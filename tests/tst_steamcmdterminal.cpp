@@ -1,6 +1,6 @@
 // SteamCMD on a terminal of its own: prompts of a child that buffers its
 // output on pipes, what the child sees, and what never comes back out.
-#include "LoopbackHttpServer.h"
+#include "ServedPatch.h"
 #include "SteamCMDManager.h"
 #include "TestHome.h"
 
@@ -11,8 +11,6 @@
 using Kind = SteamCMDState::Kind;
 
 namespace {
-
-const QString kPatchPath = QStringLiteral("/releases/latest/download/VO_Mac_Patch.zip");
 
 // Like SteamCMD: whatever goes to a pipe or file is held back until exit.
 const QByteArray kBuffersOffTerminal =
@@ -54,35 +52,22 @@ private:
         manager.setEchoToStandardOutput(false);
         QVERIFY(writeFakeSteamCMD(manager.steamCMDBinary(), fake(""), body));
     }
-    static void waitForEnd(SteamCMDManager &manager)
-    {
-        QTRY_VERIFY_WITH_TIMEOUT(!manager.hasActiveWork() &&
-                                     (manager.state().kind() == Kind::Completed ||
-                                      manager.state().kind() == Kind::Failed),
-                                 20000);
-        QTest::qWait(50); // the last console line follows the last state
-    }
 
     std::unique_ptr<TestHome> m_home;
-    std::unique_ptr<LoopbackHttpServer> m_server;
+    std::unique_ptr<ServedPatch> m_patch;
 };
 
 void TestSteamCMDTerminal::init()
 {
     m_home = std::make_unique<TestHome>();
     QVERIFY(m_home->isValid());
-    m_server = std::make_unique<LoopbackHttpServer>();
-    QVERIFY(m_server->listen());
-    LoopbackHttpServer::Response patch;
-    patch.body = makeZip({{"patch.ini", "patched\n"}});
-    m_server->setRoute(kPatchPath, patch);
-    qputenv("VANTOR_PATCH_URL", m_server->url(kPatchPath).toUtf8());
+    m_patch = std::make_unique<ServedPatch>();
+    QVERIFY(m_patch->isListening());
 }
 
 void TestSteamCMDTerminal::cleanup()
 {
-    qunsetenv("VANTOR_PATCH_URL");
-    m_server.reset();
+    m_patch.reset();
     m_home.reset();
 }
 
@@ -124,7 +109,7 @@ void TestSteamCMDTerminal::promptReachesUserAndCodeReachesChild()
 
     manager.setSteamGuardCode(" 98765 \n");
     manager.submitSteamGuard();
-    waitForEnd(manager);
+    QVERIFY(waitForWorkflowRest(manager));
 
     QCOMPARE(manager.state(), SteamCMDState::completed());
     QCOMPARE(readFile(fake("code")), QByteArray("98765"));
@@ -157,7 +142,7 @@ void TestSteamCMDTerminal::childRunsOnItsOwnTerminal()
               "printf 'to stderr\\n' >&2\n"
               "exit 6\n");
     manager.startDownload("u", "p");
-    waitForEnd(manager);
+    QVERIFY(waitForWorkflowRest(manager));
 
     QCOMPARE(readFile(fake("seen")),
              QByteArray("fd 0 tty\nfd 1 tty\nfd 2 tty\nleader\ncontrolling\n"));
@@ -181,7 +166,7 @@ void TestSteamCMDTerminal::codeNeverEchoedEvenIfChildTurnsEchoOn()
     QTRY_COMPARE_WITH_TIMEOUT(manager.state(), SteamCMDState::waitingSteamGuard(), 10000);
     manager.setSteamGuardCode("ZX81Q");
     manager.submitSteamGuard();
-    waitForEnd(manager);
+    QVERIFY(waitForWorkflowRest(manager));
 
     QCOMPARE(readFile(fake("code")), QByteArray("ZX81Q"));
     QCOMPARE(manager.consoleLog(), QStringLiteral("[*] Launching SteamCMD...\nTwo-factor code:"
@@ -200,7 +185,7 @@ void TestSteamCMDTerminal::stopReachesSteamCMDsOwnChildren()
     QVERIFY(grandchild > 0 && processAlive(grandchild));
 
     manager.cancel();
-    waitForEnd(manager);
+    QVERIFY(waitForWorkflowRest(manager));
     QCOMPARE(manager.state(), SteamCMDState::failed("SteamCMD exited with code 15"));
     QTRY_VERIFY_WITH_TIMEOUT(!processAlive(grandchild), 5000);
 }

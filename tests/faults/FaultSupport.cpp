@@ -1,5 +1,7 @@
 #include "FaultSupport.h"
 
+#include "TestHome.h"
+
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
@@ -250,14 +252,5 @@ WorkflowRecorder::WorkflowRecorder(SteamCMDManager &manager) : m_manager(manager
 
 bool WorkflowRecorder::waitForRest(int timeoutMs)
 {
-    using Kind = SteamCMDState::Kind;
-    const auto atRest = [this] {
-        const Kind kind = m_manager.state().kind();
-        return !m_manager.hasActiveWork() && (kind == Kind::Completed || kind == Kind::Failed);
-    };
-    if (!QTest::qWaitFor(atRest, timeoutMs))
-        return false;
-    // The failure's console line lands one turn after the state.
-    QTest::qWait(50);
-    return atRest();
+    return waitForWorkflowRest(m_manager, timeoutMs);
 }

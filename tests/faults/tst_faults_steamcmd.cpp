@@ -2,7 +2,7 @@
 // giant output, prompts cut by reads, a closed input, a deaf ear to stop
 // requests, and credentials no shell should ever see.
 #include "FaultSupport.h"
-#include "LoopbackHttpServer.h"
+#include "ServedPatch.h"
 #include "SteamCMDManager.h"
 #include "TestHome.h"
 
@@ -17,7 +17,6 @@ using Kind = SteamCMDState::Kind;
 
 namespace {
 
-const QString kPatchPath = QStringLiteral("/releases/latest/download/VO_Mac_Patch.zip");
 const QString kLaunching = QStringLiteral("[*] Launching SteamCMD...\n");
 const QString kRestart = QStringLiteral("\n[*] SteamCMD updated itself. Restarting process...\n");
 
@@ -61,17 +60,9 @@ private:
         manager.setEchoToStandardOutput(false);
         QVERIFY(writeFakeSteamCMD(manager.steamCMDBinary(), fake(""), body));
     }
-    static void waitForEnd(SteamCMDManager &manager, int timeoutMs = 30000)
-    {
-        QTRY_VERIFY_WITH_TIMEOUT(!manager.hasActiveWork() &&
-                                     (manager.state().kind() == Kind::Completed ||
-                                      manager.state().kind() == Kind::Failed),
-                                 timeoutMs);
-        QTest::qWait(50); // the last console line follows the last state
-    }
 
     std::unique_ptr<TestHome> m_home;
-    std::unique_ptr<LoopbackHttpServer> m_server;
+    std::unique_ptr<ServedPatch> m_patch;
 };
 
 void TestFaultsSteamCMD::initTestCase()
@@ -89,18 +80,13 @@ void TestFaultsSteamCMD::init()
     g_messages.clear();
     m_home = std::make_unique<TestHome>();
     QVERIFY(m_home->isValid());
-    m_server = std::make_unique<LoopbackHttpServer>();
-    QVERIFY(m_server->listen());
-    LoopbackHttpServer::Response patch;
-    patch.body = makeZip({{"patch.ini", "patched\n"}});
-    m_server->setRoute(kPatchPath, patch);
-    qputenv("VANTOR_PATCH_URL", m_server->url(kPatchPath).toUtf8());
+    m_patch = std::make_unique<ServedPatch>();
+    QVERIFY(m_patch->isListening());
 }
 
 void TestFaultsSteamCMD::cleanup()
 {
-    qunsetenv("VANTOR_PATCH_URL");
-    m_server.reset();
+    m_patch.reset();
     m_home.reset();
 }
 
@@ -140,7 +126,7 @@ void TestFaultsSteamCMD::childEndsBadly()
     SteamCMDManager manager;
     writeFake(manager, body);
     manager.startDownload("u", "p");
-    waitForEnd(manager);
+    QVERIFY(waitForWorkflowRest(manager));
 
     const QString log = manager.consoleLog();
     QCOMPARE(this->runs(), runs);
@@ -150,12 +136,12 @@ void TestFaultsSteamCMD::childEndsBadly()
     const QDir install(manager.installDir());
     if (failure.isEmpty()) {
         QCOMPARE(manager.state(), SteamCMDState::completed());
-        QCOMPARE(m_server->requestCount(kPatchPath), 1);
+        QCOMPARE(m_patch->requests(), 1);
         QVERIFY(install.exists("patch.ini"));
     } else {
         QCOMPARE(manager.state(), SteamCMDState::failed(failure));
         // A failed run goes no further: no fix-up, no patch, nothing left over.
-        QCOMPARE(m_server->requestCount(kPatchPath), 0);
+        QCOMPARE(m_patch->requests(), 0);
         QCOMPARE(install.entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList{"Assets"});
     }
     QVERIFY(!manager.hasSteamCMDChild());
@@ -192,7 +178,7 @@ void TestFaultsSteamCMD::promptCutByReadsAndClosedInput()
     QTRY_COMPARE_WITH_TIMEOUT(manager.state(), SteamCMDState::waitingSteamGuard(), 10000);
     manager.setSteamGuardCode("246810");
     manager.submitSteamGuard();
-    waitForEnd(manager);
+    QVERIFY(waitForWorkflowRest(manager));
 
     QCOMPARE(manager.state(), SteamCMDState::completed());
     QCOMPARE(readFile(fake("code")), received);
@@ -222,7 +208,7 @@ void TestFaultsSteamCMD::childIgnoringStopIsKilled()
     QElapsedTimer clock;
     clock.start();
     manager.cancel();
-    waitForEnd(manager);
+    QVERIFY(waitForWorkflowRest(manager));
     QVERIFY(clock.elapsed() >= 300);
     QCOMPARE(manager.state(), SteamCMDState::failed("SteamCMD exited with code 9"));
     QVERIFY(manager.consoleLog().endsWith("started\n\n--- CANCELLED ---\n"
@@ -247,7 +233,7 @@ void TestFaultsSteamCMD::fiftyMegabyteLine()
     QElapsedTimer clock;
     clock.start();
     manager.startDownload("u", "p");
-    waitForEnd(manager, 100000);
+    QVERIFY(waitForWorkflowRest(manager, 100000));
     const qint64 elapsed = clock.elapsed();
 
     QCOMPARE(manager.state(), SteamCMDState::failed("SteamCMD exited with code 4"));
@@ -290,7 +276,7 @@ void TestFaultsSteamCMD::awkwardCredentials()
     SteamCMDManager manager;
     writeFake(manager, "echo running\nexit 5\n");
     manager.startDownload(user, password);
-    waitForEnd(manager);
+    QVERIFY(waitForWorkflowRest(manager));
 
     // One argument each, as typed: nothing went through a shell.
     const QStringList argv = QString::fromUtf8(readFile(fake("argv-1"))).split('\n');

@@ -8,6 +8,7 @@
 #include <QFileInfo>
 #include <QProcess>
 #include <QSettings>
+#include <QTest>
 
 #include <signal.h>
 
@@ -125,6 +126,20 @@ bool writeFakeSteamCMD(const QString &binary, const QString &recordDir, const QB
         "[ $# -eq 11 ] || { echo \"fake: $# arguments\" >&2; exit 99; }\n" +
         body;
     return writeScript(binary, script);
+}
+
+bool waitForWorkflowRest(SteamCMDManager &manager, int timeoutMs)
+{
+    using Kind = SteamCMDState::Kind;
+    const auto atRest = [&manager] {
+        const Kind kind = manager.state().kind();
+        return !manager.hasActiveWork() && (kind == Kind::Completed || kind == Kind::Failed);
+    };
+    if (!QTest::qWaitFor(atRest, timeoutMs))
+        return false;
+    // The failure's console line lands one turn after the state.
+    QTest::qWait(50);
+    return atRest();
 }
 
 CurrentDir::CurrentDir(const QString &path) : m_previous(QDir::currentPath())

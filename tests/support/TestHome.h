@@ -51,6 +51,11 @@ bool makeSteamAssets();
 // `body` with $F (the record folder) and $n set.
 bool writeFakeSteamCMD(const QString &binary, const QString &recordDir, const QByteArray &body);
 
+class SteamCMDManager;
+// Waits until the manager's workflow has come to rest (completed or failed,
+// nothing under way) and its last console line is in; false on time-out.
+bool waitForWorkflowRest(SteamCMDManager &manager, int timeoutMs = 30000);
+
 // Changes the working folder (creating it) for the lifetime of the object.
 class CurrentDir
 {
