@@ -3,6 +3,7 @@
 #include "Endpoints.h"
 #include "LogCategories.h"
 #include "PatchArchive.h"
+#include "ReplyBody.h"
 #include "TextCase.h"
 #include "Utf8StreamDecoder.h"
 #include "platform/PseudoTerminal.h"
@@ -73,28 +74,6 @@ bool directoryHasName(const QString &dir, const QString &lowerCaseName)
             return true;
     }
     return false;
-}
-
-// Whether the reply holds the whole body the server meant to send: no error,
-// or an HTTP error status whose page arrived complete. A connection that
-// broke, stalled or was aborted, before or after the headers, delivered none.
-bool deliveredWholeBody(const QNetworkReply *reply, qint64 received)
-{
-    // A connection reset in the middle of the body can end the reply without
-    // an error: fewer bytes than announced is a broken download all the same.
-    const QVariant announced = reply->header(QNetworkRequest::ContentLengthHeader);
-    // (Only for a plain body: a compressed one arrives unpacked.)
-    if (announced.isValid() && !reply->hasRawHeader("Content-Encoding") &&
-        received < announced.toLongLong())
-        return false;
-    const QNetworkReply::NetworkError error = reply->error();
-    if (error == QNetworkReply::NoError)
-        return true;
-    const bool httpStatusError =
-        (error >= QNetworkReply::ContentAccessDenied &&
-         error <= QNetworkReply::UnknownContentError) ||
-        (error >= QNetworkReply::InternalServerError && error <= QNetworkReply::UnknownServerError);
-    return httpStatusError && reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).isValid();
 }
 
 // The platform's description of a file-system failure ("Permission denied").
@@ -318,7 +297,7 @@ void SteamCMDManager::bootstrapFetch(std::function<void(bool)> completion)
         // refused, timed out, or a body cut short after the headers) is a
         // failed download: half a tarball is not SteamCMD's to unpack.
         const QByteArray body = reply->readAll();
-        if (!deliveredWholeBody(reply, body.size())) {
+        if (!ReplyBody::arrivedWhole(reply, body.size())) {
             qCWarning(lcSteamCmd) << "SteamCMD fetch failed:" << reply->errorString();
             fail(QStringLiteral("Failed to download SteamCMD tarball"));
             completion(false);
@@ -992,7 +971,7 @@ void SteamCMDManager::patchFinished(const std::shared_ptr<PatchDownload> &downlo
         // Only the inactivity timeout cancels a download of the current run.
         fail(QStringLiteral("Failed to download patch: no data received for %1 seconds")
                  .arg(QString::number(double(m_transferTimeout.count()) / 1000.0)));
-    } else if (!deliveredWholeBody(reply, download->received)) {
+    } else if (!ReplyBody::arrivedWhole(reply, download->received)) {
         // Cut short without an error from the network layer: the connection
         // closed early all the same.
         fail(QStringLiteral("Failed to download patch: ") +

@@ -3,6 +3,7 @@
 #include "BuildConfig.h"
 #include "Endpoints.h"
 #include "LogCategories.h"
+#include "ReplyBody.h"
 
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
@@ -11,25 +12,6 @@
 #include <QUrl>
 
 #include <limits>
-
-namespace {
-
-// Whether the reply carries a body the server meant to send. The HTTP status
-// is not looked at: an error page is read like any other answer (and fails to
-// decode), but a connection that broke, timed out or was aborted is not.
-bool deliveredBody(const QNetworkReply *reply)
-{
-    const QNetworkReply::NetworkError error = reply->error();
-    if (error == QNetworkReply::NoError)
-        return true;
-    const bool statusError =
-        (error >= QNetworkReply::ContentAccessDenied &&
-         error <= QNetworkReply::UnknownContentError) ||
-        (error >= QNetworkReply::InternalServerError && error <= QNetworkReply::UnknownServerError);
-    return statusError && reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).isValid();
-}
-
-} // namespace
 
 UpdateChecker::UpdateChecker(QObject *parent)
     : QObject(parent), m_network(new QNetworkAccessManager(this))
@@ -179,16 +161,11 @@ void UpdateChecker::finishCheck(QNetworkReply *reply)
     }
 
     std::optional<AppUpdate> update;
-    if (deliveredBody(reply)) {
+    {
+        // An error page is read like any other answer (and fails to decode);
+        // a broken, stalled or cut-short connection delivered nothing.
         const QByteArray body = reply->read(maxManifestSize + 1);
-        // A connection reset in the middle of the body can end the reply
-        // without an error: fewer bytes than announced is a broken answer,
-        // even when what did arrive happens to decode.
-        const QVariant announced = reply->header(QNetworkRequest::ContentLengthHeader);
-        // (Only for a plain body: a compressed one arrives unpacked.)
-        const bool cutShort = announced.isValid() && !reply->hasRawHeader("Content-Encoding") &&
-                              body.size() < announced.toLongLong();
-        if (body.size() <= maxManifestSize && !cutShort)
+        if (body.size() <= maxManifestSize && ReplyBody::arrivedWhole(reply, body.size()))
             update = AppUpdate::decode(body);
     }
     const bool manifestRead = update.has_value();
