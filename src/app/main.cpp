@@ -28,7 +28,11 @@ int main(int argc, char **argv)
     }
 
     // Qt Widgets only for the desktop's folder dialog; the window is Qt Quick.
+    // The application takes Qt's own options (-platform, -style, ...) out of
+    // the arguments; anything it leaves is a command line of ours.
     QApplication app(argc, argv);
+    if (app.arguments().size() > 1)
+        return CommandLine::run(app.arguments());
     const QString icon = QStringLiteral(":/VantorLauncher/images/AppIcon.png");
     if (QFile::exists(icon))
         QApplication::setWindowIcon(QIcon(icon));

@@ -1,5 +1,6 @@
 #include "CheckUpdateCommand.h"
 
+#include "CommandParser.h"
 #include "Endpoints.h"
 #include "UpdateChecker.h"
 
@@ -10,11 +11,12 @@ namespace CheckUpdateCommand {
 
 int run(const QStringList &args)
 {
-    if (!args.isEmpty()) {
-        QTextStream(stderr) << "vantor-launcher check-update: unexpected argument '" << args.first()
-                            << "'\n";
-        return 2;
-    }
+    CommandParser parser(
+        QStringLiteral("check-update"),
+        QStringLiteral("Checks once whether a newer launcher is published. Exit status: 0 when\n"
+                       "the manifest was read (with or without an update), 1 when it was not."));
+    if (const std::optional<int> ended = parser.parse(args))
+        return *ended;
 
     UpdateChecker checker;
     QEventLoop loop;

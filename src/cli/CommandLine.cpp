@@ -1,14 +1,15 @@
 #include "CommandLine.h"
 
 #include "CheckUpdateCommand.h"
+#include "CommandParser.h"
 #include "DownloadCommand.h"
 #include "GameCommands.h"
 #include "UpdateChecker.h"
 
-#include <QCoreApplication>
+#include <QCommandLineOption>
 #include <QTextStream>
 
-#include <cstdio>
+#include <cstring>
 #include <functional>
 #include <map>
 
@@ -30,12 +31,38 @@ const std::map<QString, CommandEntry> &commands()
         {QStringLiteral("validate"),
          {GameCommands::validate, "check that DIR holds both game versions"}},
         {QStringLiteral("launch"),
-         {GameCommands::launch, "start the game [--source steam|local] [--path DIR]"}},
+         {GameCommands::launch, "start the game from the Steam download or a local folder"}},
         {QStringLiteral("status"),
          {GameCommands::status, "show SteamCMD, assets, local folder, user and version"}},
         {QStringLiteral("download"), {&DownloadCommand::run, DownloadCommand::summary()}},
     };
     return table;
+}
+
+const QCommandLineOption &versionOption()
+{
+    static const QCommandLineOption option(QStringLiteral("version"),
+                                           QStringLiteral("print the version and build"));
+    return option;
+}
+
+QString launcherDescription()
+{
+    QString description;
+    QTextStream out(&description);
+    out << "Without a command the launcher window opens; it also takes Qt's own options,\n"
+        << "such as -platform and -style. Each command has its own --help.\n\n"
+        << "Commands:";
+    for (const auto &[name, entry] : commands())
+        out << "\n  " << name.leftJustified(14) << entry.summary;
+    return description;
+}
+
+// The launcher's own options, for when no command is named.
+void describeLauncher(CommandParser &parser)
+{
+    parser.setSynopsis(QStringLiteral("[command] [options]"));
+    parser.addOption(versionOption());
 }
 
 int printVersion()
@@ -50,43 +77,50 @@ int printVersion()
 
 namespace CommandLine {
 
-bool wantsCommand(int argc, char ** /*argv*/)
+bool wantsCommand(int argc, char **argv)
 {
-    return argc > 1;
+    if (argc < 2)
+        return false;
+    const char *first = argv[1];
+    if (first[0] != '-')
+        return true;
+    for (const char *own : {"-h", "--help", "--version"}) {
+        if (std::strcmp(first, own) == 0)
+            return true;
+    }
+    return false;
 }
 
 QString usage()
 {
-    QString text;
-    QTextStream out(&text);
-    out << "Usage: vantor-launcher [command] [options]\n\n"
-        << "Without a command the launcher window opens.\n\n"
-        << "Commands:\n";
-    for (const auto &[name, entry] : commands())
-        out << "  " << name.leftJustified(14) << entry.summary << "\n";
-    out << "\nOptions:\n"
-        << "  --version     print the version and build\n"
-        << "  --help        print this help\n";
-    return text;
+    CommandParser parser(QString(), launcherDescription());
+    describeLauncher(parser);
+    return parser.helpText();
 }
 
 int run(const QStringList &arguments)
 {
     const QString name = arguments.value(1);
-    if (name == QLatin1String("--help") || name == QLatin1String("-h") ||
-        name == QLatin1String("help")) {
+    const auto it = commands().find(name);
+    if (it != commands().end())
+        return it->second.run(arguments.mid(2));
+    if (name == QLatin1String("help")) {
         QTextStream(stdout) << usage();
         return 0;
     }
-    if (name == QLatin1String("--version"))
-        return printVersion();
-
-    const auto it = commands().find(name);
-    if (it == commands().end()) {
+    if (!name.startsWith(QLatin1Char('-'))) {
         QTextStream(stderr) << "vantor-launcher: unknown command '" << name << "'\n\n" << usage();
-        return 2;
+        return CommandParser::kUsageStatus;
     }
-    return it->second.run(arguments.mid(2));
+
+    CommandParser parser(QString(), launcherDescription());
+    describeLauncher(parser);
+    if (const std::optional<int> ended = parser.parse(arguments.mid(1)))
+        return *ended;
+    if (parser.isSet(versionOption()))
+        return printVersion();
+    QTextStream(stdout) << usage();
+    return 0;
 }
 
 } // namespace CommandLine

@@ -7,12 +7,15 @@
 // output carries only what a command produces (the console, a report).
 namespace CommandLine {
 
-// True when the arguments name a command or a global option, so the process
-// runs without a window.
+// True when the process runs a command without a window: the first argument
+// is a word (a command, or a mistake to report) or one of the launcher's own
+// options. Anything else starting with a dash is left to the window's
+// QGuiApplication, which takes Qt's options (-platform, -style, ...) out;
+// what it leaves goes through run() as well.
 bool wantsCommand(int argc, char **argv);
 
-// Runs the command named by arguments[1] inside an existing
-// QCoreApplication and returns the process exit status.
+// Runs the command line in arguments (arguments[0] is the program) inside an
+// existing application object and returns the process exit status.
 int run(const QStringList &arguments);
 
 QString usage();

@@ -1,5 +1,6 @@
 #include "DownloadCommand.h"
 
+#include "CommandParser.h"
 #include "LauncherViewModel.h"
 #include "StdinLineReader.h"
 #include "SteamCMDManager.h"
@@ -27,14 +28,6 @@ void say(const QString &text)
     std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stderr);
     std::fflush(stderr);
 }
-
-const char *const kUsage =
-    "Usage: vantor-launcher download [--username NAME] [--password-stdin]\n"
-    "  --username NAME   the Steam account (default: the one saved in the keyring)\n"
-    "  --password-stdin  read the password from the first line of standard"
-    " input\n"
-    "Without --password-stdin the keyring's password for the account is used,\n"
-    "or asked for on the terminal. Given credentials are saved in the keyring.\n";
 
 // The terminal settings to put back if the password prompt is interrupted.
 struct termios g_savedTerminal;
@@ -77,37 +70,32 @@ std::optional<QByteArray> promptPassword(StdinLineReader &input)
 
 const char *DownloadCommand::summary()
 {
-    return "download the game's data through SteamCMD ([--username NAME] [--password-stdin])";
+    return "download the game's data through SteamCMD";
 }
 
 int DownloadCommand::run(const QStringList &arguments)
 {
-    QString username;
-    bool haveUsername = false;
-    bool passwordFromStdin = false;
-    for (qsizetype i = 0; i < arguments.size(); ++i) {
-        const QString &arg = arguments.at(i);
-        if (arg == QLatin1String("--username")) {
-            if (i + 1 >= arguments.size()) {
-                say(QStringLiteral("vantor-launcher download: --username needs a value\n"));
-                return kStatusUsage;
-            }
-            username = arguments.at(++i);
-            haveUsername = true;
-        } else if (arg.startsWith(QLatin1String("--username="))) {
-            username = arg.mid(int(qstrlen("--username=")));
-            haveUsername = true;
-        } else if (arg == QLatin1String("--password-stdin")) {
-            passwordFromStdin = true;
-        } else if (arg == QLatin1String("--help") || arg == QLatin1String("-h")) {
-            std::fputs(kUsage, stdout);
-            return 0;
-        } else {
-            say(QStringLiteral("vantor-launcher download: unknown option '%1'\n").arg(arg));
-            say(QString::fromLatin1(kUsage));
-            return kStatusUsage;
-        }
-    }
+    CommandParser parser(
+        QStringLiteral("download"),
+        QStringLiteral("Runs one whole Steam download, as the window's button does. Without\n"
+                       "--password-stdin the keyring's password for the account is used, or\n"
+                       "asked for on the terminal. Given credentials are saved in the keyring.\n"
+                       "Exit status: 0 assets ready, 1 failed, 2 a usage problem, 130 stopped\n"
+                       "by SIGINT or SIGTERM."));
+    const QCommandLineOption usernameOption(
+        QStringLiteral("username"),
+        QStringLiteral("the Steam account (default: the one saved in the keyring)"),
+        QStringLiteral("NAME"));
+    const QCommandLineOption passwordStdinOption(
+        QStringLiteral("password-stdin"),
+        QStringLiteral("read the password from the first line of standard input"));
+    parser.addOption(usernameOption);
+    parser.addOption(passwordStdinOption);
+    if (const std::optional<int> ended = parser.parse(arguments))
+        return *ended;
+    const bool haveUsername = parser.isSet(usernameOption);
+    const QString username = parser.value(usernameOption);
+    const bool passwordFromStdin = parser.isSet(passwordStdinOption);
 
     // The same state object as the window: it comes up with the account and
     // password remembered in the keyring, like the window's fields at start.
@@ -117,10 +105,8 @@ int DownloadCommand::run(const QStringList &arguments)
         model.setSteamPassword(QString()); // the stored password belongs to another account
     }
     if (model.steamUsername().isEmpty()) {
-        say(QStringLiteral("vantor-launcher download: --username NAME is required (no Steam "
-                           "account is saved in the keyring)\n"));
-        say(QString::fromLatin1(kUsage));
-        return kStatusUsage;
+        return parser.usageError(QStringLiteral("--username NAME is required (no Steam account "
+                                                "is saved in the keyring)"));
     }
 
     StdinLineReader input;

@@ -1,5 +1,6 @@
 #include "GameCommands.h"
 
+#include "CommandParser.h"
 #include "KeychainHelper.h"
 #include "LauncherViewModel.h"
 #include "SteamCMDManager.h"
@@ -22,13 +23,6 @@ QString absolute(const QString &path)
     return QDir::isRelativePath(path) ? QDir::cleanPath(QFileInfo(path).absoluteFilePath()) : path;
 }
 
-int usageError(const QString &message, const char *usage)
-{
-    QTextStream(stderr) << "vantor-launcher: " << message << "\nUsage: vantor-launcher " << usage
-                        << "\n";
-    return 2;
-}
-
 // What the window shows instead of the launch button on each tab.
 QString launchHint(LauncherViewModel::Tab tab)
 {
@@ -47,10 +41,15 @@ namespace GameCommands {
 
 int validate(const QStringList &args)
 {
-    const char *usage = "validate DIR";
-    if (args.size() != 1)
-        return usageError(QStringLiteral("validate takes exactly one folder"), usage);
-    const QString folder = args.first();
+    CommandParser parser(QStringLiteral("validate"),
+                         QStringLiteral("Checks that DIR holds both game versions: its immediate "
+                                        "subfolders\ncontain ini.big and inidl.big (any letter "
+                                        "case). Prints VALID (status 0),\nor why not (status 1)."));
+    parser.addPositionalArgument(QStringLiteral("DIR"),
+                                 QStringLiteral("the folder that holds both game versions"));
+    if (const std::optional<int> ended = parser.parse(args))
+        return *ended;
+    const QString folder = parser.positionalArguments().first();
     const bool valid = !folder.isEmpty() && LauncherViewModel::validateGameFolder(folder);
     QTextStream out(stdout);
     if (valid) {
@@ -63,29 +62,34 @@ int validate(const QStringList &args)
 
 int launch(const QStringList &args)
 {
-    const char *usage = "launch [--source steam|local] [--path DIR]";
+    CommandParser parser(QStringLiteral("launch"),
+                         QStringLiteral("Starts the game from the chosen data source. When the "
+                                        "source is not ready,\nprints the window's hint and "
+                                        "exits with status 1."));
+    const QCommandLineOption sourceOption(
+        QStringLiteral("source"), QStringLiteral("the data source: steam (the default) or local"),
+        QStringLiteral("steam|local"));
+    const QCommandLineOption pathOption(
+        QStringLiteral("path"),
+        QStringLiteral("the local game folder, for this run only (it is not stored)"),
+        QStringLiteral("DIR"));
+    parser.addOption(sourceOption);
+    parser.addOption(pathOption);
+    if (const std::optional<int> ended = parser.parse(args))
+        return *ended;
     LauncherViewModel::Tab tab = LauncherViewModel::Tab::Steam;
+    if (parser.isSet(sourceOption)) {
+        const QString value = parser.value(sourceOption);
+        if (value == QLatin1String("local"))
+            tab = LauncherViewModel::Tab::Local;
+        else if (value != QLatin1String("steam"))
+            return parser.usageError(QStringLiteral("unknown source '%1'").arg(value));
+    }
     std::optional<QString> path;
-    for (int i = 0; i < args.size(); ++i) {
-        const QString &arg = args.at(i);
-        if (arg == QLatin1String("--source") || arg == QLatin1String("--path")) {
-            if (i + 1 >= args.size())
-                return usageError(arg + QStringLiteral(" needs a value"), usage);
-            const QString value = args.at(++i);
-            if (arg == QLatin1String("--path")) {
-                if (value.isEmpty())
-                    return usageError(QStringLiteral("--path needs a folder"), usage);
-                path = absolute(value);
-            } else if (value == QLatin1String("steam")) {
-                tab = LauncherViewModel::Tab::Steam;
-            } else if (value == QLatin1String("local")) {
-                tab = LauncherViewModel::Tab::Local;
-            } else {
-                return usageError(QStringLiteral("unknown source '%1'").arg(value), usage);
-            }
-        } else {
-            return usageError(QStringLiteral("unexpected argument '%1'").arg(arg), usage);
-        }
+    if (parser.isSet(pathOption)) {
+        if (parser.value(pathOption).isEmpty())
+            return parser.usageError(QStringLiteral("--path needs a folder"));
+        path = absolute(parser.value(pathOption));
     }
 
     // A one-shot run has no banner to feed: no update polling.
@@ -118,8 +122,12 @@ int launch(const QStringList &args)
 
 int status(const QStringList &args)
 {
-    if (!args.isEmpty())
-        return usageError(QStringLiteral("status takes no arguments"), "status");
+    CommandParser parser(QStringLiteral("status"),
+                         QStringLiteral("Shows where SteamCMD, the assets and the local folder "
+                                        "are and whether\nthey are usable, the saved Steam user "
+                                        "and the version: what to\ninclude in a bug report."));
+    if (const std::optional<int> ended = parser.parse(args))
+        return *ended;
 
     const SteamCMDManager manager;
     const QString local = LauncherViewModel::storedInstallPath();

@@ -1,0 +1,273 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "LoopbackHttpServer.h"
+#include "TestHome.h"
+#include "UpdateChecker.h"
+
+#include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTest>
+
+#include <memory>
+
+// The built launcher's command line: which arguments reach Qt and open the
+// window, which name a command, and how each command reads its options.
+class TestCommandLine : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void cleanup();
+
+    void qtOptionsReachQt_data();
+    void qtOptionsReachQt();
+    void windowOpensWithQtOptions();
+    void everyCommandHasItsHelp_data();
+    void everyCommandHasItsHelp();
+    void usageProblems_data();
+    void usageProblems();
+    void optionFormsTheParserReads();
+
+private:
+    struct Outcome
+    {
+        int exitCode = -1;
+        QString out;
+        QString err;
+    };
+    // The launcher without a display: a window it opens must come from -platform.
+    QProcessEnvironment environment() const;
+    Outcome run(const QStringList &args) const;
+
+    std::unique_ptr<TestHome> m_home;
+};
+
+namespace {
+
+QString versionLine()
+{
+    return QStringLiteral("vantor-launcher %1 (build %2)\n")
+        .arg(UpdateChecker::currentVersion())
+        .arg(UpdateChecker::currentBuild());
+}
+
+} // namespace
+
+void TestCommandLine::init()
+{
+    m_home = std::make_unique<TestHome>();
+    QVERIFY(m_home->isValid());
+}
+
+void TestCommandLine::cleanup()
+{
+    m_home.reset();
+}
+
+QProcessEnvironment TestCommandLine::environment() const
+{
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const char *name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY", "QT_STYLE_OVERRIDE"})
+        env.remove(QString::fromLatin1(name));
+    env.insert("DBUS_SESSION_BUS_ADDRESS", "disabled:");
+    env.insert("VANTOR_UPDATE_URL", LoopbackHttpServer::closedPortUrl("/api/update.json"));
+    env.insert("QT_LOGGING_RULES", "vantor.*.info=false");
+    env.insert("QT_QUICK_BACKEND", "software");
+    return env;
+}
+
+TestCommandLine::Outcome TestCommandLine::run(const QStringList &args) const
+{
+    QProcess process;
+    process.setProcessEnvironment(environment());
+    process.start(QStringLiteral(VANTOR_LAUNCHER_PATH), args);
+    Outcome outcome;
+    if (!process.waitForFinished(20000)) {
+        process.kill();
+        process.waitForFinished();
+        return outcome;
+    }
+    outcome.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    outcome.out = QString::fromUtf8(process.readAllStandardOutput());
+    outcome.err = QString::fromUtf8(process.readAllStandardError());
+    return outcome;
+}
+
+void TestCommandLine::qtOptionsReachQt_data()
+{
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("out");         // the whole of standard output, when given
+    QTest::addColumn<QString>("errContains"); // part of standard error, when given
+    // Qt takes its options out; what is left is read as a command line.
+    QTest::newRow("platform, then --version")
+        << QStringList{"-platform", "offscreen", "--version"} << 0 << versionLine() << "";
+    QTest::newRow("double-dash platform and a style, then a command")
+        << QStringList{"--platform", "offscreen", "-style", "Fusion", "validate", "/nonexistent"}
+        << 1 << "INVALID TARGET \u2014 No ini.big / inidl.big detected in subdirectories\n"
+        << "";
+    QTest::newRow("platform, then an option of nobody's")
+        << QStringList{"-platform", "offscreen", "--bogus"} << 2 << ""
+        << "vantor-launcher: unknown option '--bogus'\n";
+    // The platform's name reached Qt, which cannot load it (and aborts).
+    QTest::newRow("platform Qt does not have")
+        << QStringList{"-platform", "no-such-platform"} << -1 << ""
+        << "\"no-such-platform\"";
+}
+
+void TestCommandLine::qtOptionsReachQt()
+{
+    QFETCH(QStringList, args);
+    QFETCH(int, exitCode);
+    QFETCH(QString, out);
+    QFETCH(QString, errContains);
+    const Outcome outcome = run(args);
+    QVERIFY2(outcome.exitCode == exitCode,
+             qPrintable(QString::number(outcome.exitCode) + ": " + outcome.err));
+    if (!out.isEmpty() || exitCode == 2)
+        QCOMPARE(outcome.out, out);
+    QVERIFY2(outcome.err.contains(errContains), qPrintable(outcome.err));
+    QVERIFY2(!outcome.err.contains("unknown command"), qPrintable(outcome.err));
+}
+
+void TestCommandLine::windowOpensWithQtOptions()
+{
+    // No display in the environment: only -platform lets the window come up.
+    QProcess window;
+    window.setProcessEnvironment(environment());
+    window.start(QStringLiteral(VANTOR_LAUNCHER_PATH), {"-platform", "offscreen"});
+    QVERIFY(window.waitForStarted(10000));
+    // The window runs until it is closed; a rejected argument ends the process at once.
+    const bool ended = window.waitForFinished(3000);
+    const QString err = QString::fromUtf8(window.readAllStandardError());
+    window.terminate();
+    if (!window.waitForFinished(10000)) {
+        window.kill();
+        window.waitForFinished();
+    }
+    QVERIFY2(!ended, qPrintable(QStringLiteral("exit %1: %2").arg(window.exitCode()).arg(err)));
+}
+
+void TestCommandLine::everyCommandHasItsHelp_data()
+{
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<QString>("usage");     // the first line
+    QTest::addColumn<QStringList>("lines"); // lines the help must hold
+    const QStringList none;
+    QTest::newRow("launcher") << QStringList{"--help"}
+                              << "Usage: vantor-launcher [command] [options]"
+                              << QStringList{"  check-update  ", "  download      ",
+                                             "  launch        ", "  status        ",
+                                             "  validate      ", "  --version  "};
+    QTest::newRow("launcher, short")
+        << QStringList{"-h"} << "Usage: vantor-launcher [command] [options]" << none;
+    QTest::newRow("launcher, as a word")
+        << QStringList{"help"} << "Usage: vantor-launcher [command] [options]" << none;
+    QTest::newRow("download") << QStringList{"download", "--help"}
+                              << "Usage: vantor-launcher download [--username NAME] "
+                                 "[--password-stdin]"
+                              << QStringList{"  --username <NAME>  ", "  --password-stdin   "};
+    QTest::newRow("launch") << QStringList{"launch", "-h"}
+                            << "Usage: vantor-launcher launch [--source steam|local] [--path DIR]"
+                            << QStringList{"  --source <steam|local>  ", "  --path <DIR>  "};
+    QTest::newRow("validate") << QStringList{"validate", "--help"}
+                              << "Usage: vantor-launcher validate DIR"
+                              << QStringList{"Arguments:", "  DIR  "};
+    QTest::newRow("status") << QStringList{"status", "--help"} << "Usage: vantor-launcher status"
+                            << none;
+    QTest::newRow("check-update") << QStringList{"check-update", "--help"}
+                                  << "Usage: vantor-launcher check-update" << none;
+}
+
+void TestCommandLine::everyCommandHasItsHelp()
+{
+    QFETCH(QStringList, args);
+    QFETCH(QString, usage);
+    QFETCH(QStringList, lines);
+    const Outcome outcome = run(args);
+    QCOMPARE(outcome.exitCode, 0);
+    QCOMPARE(outcome.err, QString());
+    const QStringList printed = outcome.out.split('\n');
+    QCOMPARE(printed.first(), usage);
+    QVERIFY2(outcome.out.contains(QRegularExpression("\n  -h, --help +print this help\n")),
+             qPrintable(outcome.out));
+    for (const QString &line : lines) {
+        QVERIFY2(outcome.out.contains('\n' + line) || outcome.out.startsWith(line),
+                 qPrintable(line + " in:\n" + outcome.out));
+    }
+    // Nothing ran: a command given --help only explains itself.
+    QVERIFY(!QFile::exists(m_home->filePath(".local/share/Vantor Online")));
+}
+
+void TestCommandLine::usageProblems_data()
+{
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<QString>("err"); // the first line of standard error
+    QTest::newRow("unknown command")
+        << QStringList{"frobnicate"} << "vantor-launcher: unknown command 'frobnicate'";
+    QTest::newRow("launcher option of nobody's")
+        << QStringList{"--version", "--verbose"} << "vantor-launcher: unknown option '--verbose'";
+    QTest::newRow("a word after --version")
+        << QStringList{"--version", "now"} << "vantor-launcher: unexpected argument 'now'";
+    QTest::newRow("check-update, an option")
+        << QStringList{"check-update", "--now"}
+        << "vantor-launcher check-update: unknown option '--now'";
+    QTest::newRow("status, an argument")
+        << QStringList{"status", "all"} << "vantor-launcher status: unexpected argument 'all'";
+    QTest::newRow("validate, no folder")
+        << QStringList{"validate"} << "vantor-launcher validate: DIR is missing";
+    QTest::newRow("validate, two folders")
+        << QStringList{"validate", "a", "b"} << "vantor-launcher validate: unexpected argument 'b'";
+    QTest::newRow("launch, source in capitals") << QStringList{"launch", "--source=Local"}
+                                                << "vantor-launcher launch: unknown source 'Local'";
+    QTest::newRow("launch, short option")
+        << QStringList{"launch", "-p", "x"} << "vantor-launcher launch: unknown option '-p'";
+    QTest::newRow("launch, path without value")
+        << QStringList{"launch", "--source", "local", "--path"}
+        << "vantor-launcher launch: --path needs a value";
+    QTest::newRow("launch, empty path")
+        << QStringList{"launch", "--path", ""} << "vantor-launcher launch: --path needs a folder";
+    QTest::newRow("download, a value for a switch")
+        << QStringList{"download", "--password-stdin=yes"}
+        << "vantor-launcher download: Unexpected value after '--password-stdin'.";
+}
+
+void TestCommandLine::usageProblems()
+{
+    QFETCH(QStringList, args);
+    QFETCH(QString, err);
+    const Outcome outcome = run(args);
+    QCOMPARE(outcome.exitCode, 2);
+    QCOMPARE(outcome.out, QString());
+    const QStringList lines = outcome.err.split('\n');
+    QCOMPARE(lines.first(), err);
+    // The next line says what to type instead.
+    QVERIFY2(lines.value(1).startsWith("Usage: vantor-launcher ") || lines.value(1).isEmpty(),
+             qPrintable(outcome.err));
+    QVERIFY(outcome.err.contains("Usage: vantor-launcher "));
+}
+
+void TestCommandLine::optionFormsTheParserReads()
+{
+    // A folder whose name starts with a dash, after "--", and options as --name=value.
+    const QString folder = makeGameFolder(m_home->filePath("-odd folder"));
+    QVERIFY(!folder.isEmpty());
+    QProcess process;
+    process.setProcessEnvironment(environment());
+    process.setWorkingDirectory(m_home->path());
+    process.start(QStringLiteral(VANTOR_LAUNCHER_PATH), {"validate", "--", "-odd folder"});
+    QVERIFY(process.waitForFinished(20000));
+    QCOMPARE(process.exitCode(), 0);
+    QCOMPARE(process.readAllStandardOutput(), QByteArray("VALID\n"));
+
+    // --source=local --path=...: the local folder is checked (and is not there).
+    const Outcome launch =
+        run({"launch", "--source=local", "--path=" + m_home->filePath("Not there")});
+    QCOMPARE(launch.exitCode, 1);
+    QCOMPARE(launch.err,
+             QStringLiteral("SELECT THE PARENT DIRECTORY CONTAINING BOTH GAME VERSIONS\n"));
+}
+
+QTEST_GUILESS_MAIN(TestCommandLine)
+#include "tst_commandline.moc"
