@@ -20,6 +20,8 @@ packages=(
   desktop-file-utils appstream dpkg-dev file time
   # renders the application icon from its SVG source
   librsvg2-bin
+  # the packaging test: Debian's package checker, and man to read the manual page
+  lintian man-db groff-base
   # sanitizer builds (scripts/sanitize.sh): gcc's ThreadSanitizer runtime and
   # setarch; clang's AddressSanitizer/UBSan runtime is in libclang-rt-14-dev
   util-linux libtsan2

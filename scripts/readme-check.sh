@@ -65,7 +65,7 @@ step "installing the package (simulated)"
 (cd build && cpack >/dev/null)
 apt-get install -s ./build/vantor-launcher_*.deb >/dev/null
 cmake --install build --prefix "$sandbox/prefix" >/dev/null
-"$sandbox/prefix/bin/vantor-launcher" --version
+"$sandbox/prefix/games/vantor-launcher" --version
 
 step "reliability"
 # The fault suite itself runs with every test in scripts/test.sh, and

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds the .deb with cpack from the existing build (nothing is recompiled), checks its
-# control fields, unpacks it into a scratch root with dpkg -x and runs the launcher there.
+# control fields, has lintian check it, unpacks it into a scratch root with dpkg -x and
+# runs the launcher there.
 # Usage: check-deb.sh <cpack> <build dir> <version> <build number>
 set -euo pipefail
 CPACK=$1 BUILD_DIR=$2 VERSION=$3 BUILD_NUMBER=$4
@@ -31,9 +32,12 @@ for needed in libqt6quick6 libqt6widgets6 libqt6svg6 \
     qml6-module-qtquick qml6-module-qtquick-window qml6-module-qtquick-controls \
     qml6-module-qtquick-layouts qml6-module-qtquick-templates \
     qml6-module-qtqml-workerscript qml6-module-qt5compat-graphicaleffects \
-    qml6-module-qtquick-shapes libsecret-1-0 tar unzip; do
+    qml6-module-qtquick-shapes libsecret-1-0 unzip; do
     grep -qE "(^|, )$needed( \(|,|$)" <<<"$depends" || fail "Depends lacks $needed: $depends"
 done
+# tar is essential: every Debian system has it, and naming it without a version is a
+# mistake in Debian's eyes.
+grep -qE '(^|, )tar(,|$)' <<<"$depends" && fail "Depends names the essential tar: $depends"
 # The linked libraries come from dpkg-shlibdeps.
 grep -qE '(^|, )libc6 \(>= ' <<<"$depends" || fail "Depends has no libc6 from dpkg-shlibdeps: $depends"
 
@@ -61,9 +65,21 @@ fi
 dpkg-deb -c "$deb" | awk '{print $6}' | grep -vE '^\./(usr/|$)' && fail "files outside /usr"
 root="$scratch/root"
 dpkg -x "$deb" "$root"
-check_tree "$root/usr"
+check_tree "$root/usr" /usr
 file -b "$root/usr/lib/vantor-online/vantor-launcher" | grep -q ', stripped' ||
     fail "the packaged executable still carries its debug information"
-check_runs "$root/usr/bin/vantor-launcher"
+check_runs "$root/usr/games/vantor-launcher"
+
+# Debian's own package checker: no error and no warning. An informational tag may
+# stay only with its reason written in the packaging rules.
+rules="$(dirname "$0")/../../packaging/CMakeLists.txt"
+lintian --display-info --tag-display-limit 0 --fail-on none "$deb" >"$scratch/lintian.log" 2>&1 ||
+    { cat "$scratch/lintian.log" >&2; fail "lintian could not check the package"; }
+cat "$scratch/lintian.log"
+grep -qE '^[EW]: ' "$scratch/lintian.log" && fail "lintian reports errors or warnings (above)"
+for tag in $(sed -nE 's/^I: [^ ]+: ([a-z0-9.+-]+).*/\1/p' "$scratch/lintian.log" | sort -u); do
+    grep -qE "^#.*\b$tag\b" "$rules" ||
+        fail "lintian's informational tag $tag is not explained in packaging/CMakeLists.txt"
+done
 
 echo "deb: ok ($(basename "$deb"), $(stat -c %s "$deb") bytes)"

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # cmake --install of the built tree: layout, link, metadata, and that the installed
-# launcher runs through its bin/ link, also after the tree was staged or moved.
+# launcher runs through its games/ link, also after the tree was staged or moved.
 # Usage: check-install-tree.sh <cmake> <build dir> <version> <build number> <appdir probe>
 set -euo pipefail
 CMAKE=$1 BUILD_DIR=$2 VERSION=$3 BUILD_NUMBER=$4 PROBE=$5
@@ -13,7 +13,7 @@ isolate_home "$scratch/user"
 # 1. Straight into a prefix.
 "$CMAKE" --install "$BUILD_DIR" --prefix "$scratch/prefix" >/dev/null
 check_tree "$scratch/prefix"
-check_runs "$scratch/prefix/bin/vantor-launcher"
+check_runs "$scratch/prefix/games/vantor-launcher"
 # The manifest lists everything installed (the link too), so it can be uninstalled.
 [ "$(LC_ALL=C sort "$BUILD_DIR/install_manifest.txt")" = \
   "$(find "$scratch/prefix" ! -type d | LC_ALL=C sort)" ] ||
@@ -24,19 +24,19 @@ check_runs "$scratch/prefix/bin/vantor-launcher"
 #    writes there (and fails the check) rather than into the machine's own folders.
 DESTDIR="$scratch/stage" "$CMAKE" --install "$BUILD_DIR" --prefix "$scratch/usr" >/dev/null
 [ ! -e "$scratch/usr" ] || fail "files were installed into the prefix instead of below DESTDIR"
-check_tree "$scratch/stage$scratch/usr"
+check_tree "$scratch/stage$scratch/usr" "$scratch/usr"
 
 # 3. The whole tree moved elsewhere keeps working: the link is relative.
 mv "$scratch/prefix" "$scratch/moved"
-check_runs "$scratch/moved/bin/vantor-launcher"
+check_runs "$scratch/moved/games/vantor-launcher"
 
 # 4. The engine is looked up in QCoreApplication::applicationDirPath(). Started through
-#    bin/'s link, that must be the private folder (where VantorOnlineDL belongs), not bin/.
-mkdir -p "$scratch/probe/lib/vantor-online" "$scratch/probe/bin"
+#    games/'s link, that must be the private folder (where VantorOnlineDL belongs), not games/.
+mkdir -p "$scratch/probe/lib/vantor-online" "$scratch/probe/games"
 cp "$PROBE" "$scratch/probe/lib/vantor-online/probe"
-ln -s ../lib/vantor-online/probe "$scratch/probe/bin/probe"
-seen=$(cd "$scratch" && ./probe/bin/probe)
+ln -s ../lib/vantor-online/probe "$scratch/probe/games/probe"
+seen=$(cd "$scratch" && ./probe/games/probe)
 [ "$seen" = "$(readlink -f "$scratch/probe/lib/vantor-online")" ] ||
-    fail "started through bin/probe the application directory is '$seen', not the private folder"
+    fail "started through games/probe the application directory is '$seen', not the private folder"
 
 echo "install tree: ok"

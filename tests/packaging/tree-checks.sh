@@ -22,25 +22,30 @@ isolate_home() {
     export QT_QPA_PLATFORM=offscreen
 }
 
-# check_tree <prefix>: the installed tree under <prefix> (e.g. /usr) is complete,
-# holds nothing else, and its link and metadata agree with each other.
+# check_tree <folder> [<prefix>]: the tree installed in <folder> for the prefix <prefix>
+# (default: the folder itself; it differs when the tree was staged under DESTDIR or
+# unpacked from the package) is complete, holds nothing else, and its link and
+# metadata agree with each other.
 check_tree() {
-    local prefix=$1
+    local prefix=$1 installed_as=${2:-$1}
 
     local expected actual
     expected=$(printf '%s\n' \
-        "bin/vantor-launcher" \
+        "games/vantor-launcher" \
         "lib/vantor-online/vantor-launcher" \
         "share/applications/$APP_ID.desktop" \
+        "share/doc/vantor-launcher/changelog.gz" \
+        "share/doc/vantor-launcher/copyright" \
         "share/icons/hicolor/256x256/apps/$APP_ID.png" \
         "share/icons/hicolor/scalable/apps/$APP_ID.svg" \
+        "share/man/man6/vantor-launcher.6.gz" \
         "share/metainfo/$APP_ID.metainfo.xml" | LC_ALL=C sort)
     actual=$(cd "$prefix" && find . ! -type d | sed 's|^\./||' | LC_ALL=C sort)
     [ "$actual" = "$expected" ] ||
         fail "installed files under $prefix differ from the expected set:
 $(diff <(echo "$expected") <(echo "$actual"))"
 
-    local link="$prefix/bin/vantor-launcher"
+    local link="$prefix/games/vantor-launcher"
     [ -L "$link" ] || fail "$link is not a symbolic link"
     local target
     target=$(readlink "$link")
@@ -51,19 +56,42 @@ $(diff <(echo "$expected") <(echo "$actual"))"
     [ -f "$prefix/lib/vantor-online/vantor-launcher" ] && [ -x "$prefix/lib/vantor-online/vantor-launcher" ] ||
         fail "the private executable is missing or not executable"
 
-    # Desktop entry: names the installed icon and a command found in bin/.
+    # Desktop entry: names the installed icon, and the program by the full path it has
+    # once installed, so that no PATH has to lead to it.
     local desktop="$prefix/share/applications/$APP_ID.desktop"
     desktop-file-validate "$desktop" || fail "$desktop does not validate"
     grep -qx "Icon=$APP_ID" "$desktop" || fail "$desktop does not name the icon $APP_ID"
-    local exec
-    exec=$(sed -n 's/^Exec=\([^ ]*\).*/\1/p' "$desktop")
-    [ -n "$exec" ] && [ -e "$prefix/bin/$exec" ] || fail "Exec=$exec is not installed in bin/"
+    local program="$installed_as/games/vantor-launcher"
+    grep -qx "Exec=$program" "$desktop" || fail "$desktop does not start $program: $(grep ^Exec= "$desktop")"
+    grep -qx "TryExec=$program" "$desktop" || fail "$desktop does not try $program"
+
+    # Manual page, in section 6 as for every program in games/: man finds it in the
+    # tree's share/man, compressed as Debian ships it, for this version.
+    local page="$prefix/share/man/man6/vantor-launcher.6.gz"
+    [ "$(MANPATH="$prefix/share/man" man -w vantor-launcher)" = "$page" ] ||
+        fail "man -w vantor-launcher does not find $page"
+    file -b "$page" | grep -q '^gzip compressed data, max compression' ||
+        fail "$page is not compressed with gzip -9: $(file -b "$page")"
+    zcat "$page" | grep -q "^\.TH VANTOR\\\\-LAUNCHER 6 .* \"vantor\\\\-launcher $VERSION\"" ||
+        fail "$page does not announce version $VERSION: $(zcat "$page" | grep '^\.TH')"
+
+    # Copyright in Debian's machine-readable format; the changelog's newest entry is
+    # this version.
+    local doc="$prefix/share/doc/vantor-launcher"
+    head -n 1 "$doc/copyright" |
+        grep -qx 'Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/' ||
+        fail "$doc/copyright is not in the machine-readable format"
+    grep -qx 'License: GPL-3+' "$doc/copyright" || fail "$doc/copyright names no GPL-3+ licence"
+    zcat "$doc/changelog.gz" | head -n 1 | grep -q "^vantor-launcher ($VERSION) " ||
+        fail "the changelog's newest entry is not $VERSION: $(zcat "$doc/changelog.gz" | head -n 1)"
 
     # Metainfo: validates, carries this build's version, points at the desktop entry.
     local meta="$prefix/share/metainfo/$APP_ID.metainfo.xml"
     appstreamcli validate --no-net "$meta" || fail "$meta does not validate"
     grep -q "<release version=\"$VERSION\" date=\"[0-9]\{4\}-[0-9]\{2\}-[0-9]\{2\}\"" "$meta" ||
         fail "$meta does not announce release $VERSION with a date"
+    grep -q '<project_license>GPL-3.0-or-later</project_license>' "$meta" ||
+        fail "$meta does not name the licence GPL-3.0-or-later"
     grep -q "<launchable type=\"desktop-id\">$APP_ID.desktop</launchable>" "$meta" ||
         fail "$meta does not launch $APP_ID.desktop"
     local shots captions
