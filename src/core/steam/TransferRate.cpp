@@ -1,0 +1,132 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "TransferRate.h"
+
+#include <QElapsedTimer>
+
+#include <cmath>
+
+namespace {
+
+// Below this span of samples a speed is guesswork.
+constexpr qint64 kMinimumSpanMs = 1000;
+const QString kSeparator = QStringLiteral(" · ");
+
+qint64 monotonicMs()
+{
+    static QElapsedTimer timer = [] {
+        QElapsedTimer started;
+        started.start();
+        return started;
+    }();
+    return timer.elapsed();
+}
+
+} // namespace
+
+TransferRate::TransferRate(Clock clock, qint64 windowMs)
+    : m_clock(clock ? std::move(clock) : Clock(monotonicMs)), m_windowMs(qMax<qint64>(windowMs, 1))
+{}
+
+qint64 TransferRate::now() const
+{
+    return m_clock();
+}
+
+void TransferRate::reset()
+{
+    m_samples.clear();
+    m_done = -1;
+    m_total = -1;
+}
+
+void TransferRate::addSample(qint64 bytesDone, qint64 bytesTotal)
+{
+    if (bytesDone < 0)
+        return;
+    if (bytesDone < m_done || bytesTotal != m_total)
+        m_samples.clear();
+    m_done = bytesDone;
+    m_total = bytesTotal;
+    const qint64 at = now();
+    m_samples.append({at, bytesDone});
+    // Keep one sample at or before the window's start as the baseline.
+    const qint64 windowStart = at - m_windowMs;
+    while (m_samples.size() > 2 && m_samples.at(1).atMs <= windowStart)
+        m_samples.removeFirst();
+}
+
+double TransferRate::bytesPerSecond() const
+{
+    if (m_samples.isEmpty())
+        return -1;
+    const qint64 at = now();
+    // The newest sample at or before the window's start, else the oldest.
+    Sample base = m_samples.first();
+    for (const Sample &sample : m_samples) {
+        if (sample.atMs > at - m_windowMs)
+            break;
+        base = sample;
+    }
+    const qint64 span = at - base.atMs;
+    if (span < kMinimumSpanMs)
+        return -1;
+    // Measured up to now, so a transfer that has stopped slows down to 0.
+    return double(m_done - base.done) * 1000.0 / double(span);
+}
+
+qint64 TransferRate::secondsLeft() const
+{
+    const double speed = bytesPerSecond();
+    if (m_total < 0 || speed <= 0)
+        return -1;
+    return qint64(std::ceil(double(m_total - m_done) / speed));
+}
+
+QString TransferRate::text(const QString &phase) const
+{
+    QStringList parts;
+    if (!phase.isEmpty())
+        parts << phase;
+    if (m_done >= 0) {
+        parts << (m_total >= 0 ? formatBytes(m_done) + QStringLiteral(" of ") + formatBytes(m_total)
+                               : formatBytes(m_done));
+    }
+    const double speed = bytesPerSecond();
+    if (speed >= 0)
+        parts << formatBytes(qint64(std::llround(speed))) + QStringLiteral("/s");
+    const qint64 left = secondsLeft();
+    if (left >= 0)
+        parts << formatDuration(left) + QStringLiteral(" left");
+    return parts.join(kSeparator);
+}
+
+QString TransferRate::formatBytes(qint64 bytes)
+{
+    if (bytes < 1000)
+        return QString::number(qMax<qint64>(bytes, 0)) + QStringLiteral(" B");
+    static const char *const units[] = {"KB", "MB", "GB", "TB", "PB", "EB"};
+    double value = double(bytes);
+    int unit = -1;
+    while (value >= 999.95 && unit < 5) {
+        value /= 1000.0;
+        ++unit;
+    }
+    const int decimals = value < 99.95 ? 1 : 0;
+    return QString::number(value, 'f', decimals) + u' ' + QLatin1String(units[unit]);
+}
+
+QString TransferRate::formatDuration(qint64 seconds)
+{
+    seconds = qMax<qint64>(seconds, 0);
+    if (seconds < 60)
+        return QString::number(seconds) + QStringLiteral(" s");
+    const qint64 minutes = (seconds + 59) / 60;
+    if (minutes < 60)
+        return QString::number(minutes) + QStringLiteral(" min");
+    const qint64 hours = minutes / 60;
+    const qint64 rest = minutes % 60;
+    if (rest == 0)
+        return QString::number(hours) + QStringLiteral(" h");
+    return QString::number(hours) + QStringLiteral(" h ") + QString::number(rest) +
+           QStringLiteral(" min");
+}

@@ -1,0 +1,57 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QList>
+#include <QString>
+
+#include <functional>
+
+// Speed and time left of a transfer from samples of (bytes done, bytes
+// total). The speed is averaged over the last few seconds, not since the
+// start, so that it follows a connection that speeds up or stalls. Used for
+// SteamCMD's progress and the patch download alike.
+class TransferRate
+{
+public:
+    // Milliseconds on a monotonic clock; tests pass their own.
+    using Clock = std::function<qint64()>;
+
+    explicit TransferRate(Clock clock = {}, qint64 windowMs = 5000);
+
+    // A new sample taken now. Bytes done going backwards or another total
+    // means a new phase or a new transfer: the history starts again.
+    void addSample(qint64 bytesDone, qint64 bytesTotal);
+    void reset();
+
+    qint64 bytesDone() const { return m_done; }
+    qint64 bytesTotal() const { return m_total; }
+    // Bytes per second over the window up to now; -1 while unknown (fewer
+    // than a second of samples).
+    double bytesPerSecond() const;
+    // Seconds until done at the current speed; -1 while unknown (no total,
+    // no speed, or nothing moving).
+    qint64 secondsLeft() const;
+
+    // "1.2 GB of 11.5 GB · 25.3 MB/s · 7 min left", with "Phase · " in
+    // front when a phase is given; the parts not known yet are left out.
+    QString text(const QString &phase = {}) const;
+
+    // "950 B", "12.3 KB", "1.2 GB", "120 GB" (powers of 1000, as Steam counts).
+    static QString formatBytes(qint64 bytes);
+    // "45 s", "7 min", "2 h 5 min" (rounded up to a whole unit).
+    static QString formatDuration(qint64 seconds);
+
+private:
+    struct Sample
+    {
+        qint64 atMs;
+        qint64 done;
+    };
+    qint64 now() const;
+
+    Clock m_clock;
+    qint64 m_windowMs;
+    QList<Sample> m_samples;
+    qint64 m_done = -1;
+    qint64 m_total = -1;
+};

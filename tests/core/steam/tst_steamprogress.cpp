@@ -1,0 +1,124 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SteamCMD's progress lines as they are printed, and lines that only look so.
+#include "steam/SteamProgress.h"
+
+#include <QTest>
+
+using Phase = SteamProgress::Phase;
+Q_DECLARE_METATYPE(SteamProgress::Phase)
+
+class TestSteamProgress : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void parses_data();
+    void parses();
+    void rejects_data();
+    void rejects();
+    void lastOfSeveral();
+};
+
+void TestSteamProgress::parses_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<Phase>("phase");
+    QTest::addColumn<uint>("state");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<double>("percent");
+    QTest::addColumn<qint64>("done");
+    QTest::addColumn<qint64>("total");
+    QTest::newRow("downloading")
+        << " Update state (0x61) downloading, progress: 12.34 (127644881 / 11530459441)"
+        << Phase::Downloading << 0x61u << "Downloading" << 12.34 << qint64(127644881)
+        << qint64(11530459441);
+    QTest::newRow("decimal comma, reset sequence, line end")
+        << "\x1b[0m Update state (0x61) downloading, progress: 12,49 (26785670 / 87188267)\r\n"
+        << Phase::Downloading << 0x61u << "Downloading" << 12.49 << qint64(26785670)
+        << qint64(87188267);
+    QTest::newRow("preallocating") << " Update state (0x11) preallocating, progress: 0.00 (0 / "
+                                      "11530459441)"
+                                   << Phase::Preallocating << 0x11u << "Preparing disk space" << 0.0
+                                   << qint64(0) << qint64(11530459441);
+    QTest::newRow("verifying install")
+        << " Update state (0x5) verifying install, progress: 94.34 (82251010 / 87188267)"
+        << Phase::VerifyingInstall << 0x5u << "Verifying" << 94.34 << qint64(82251010)
+        << qint64(87188267);
+    QTest::newRow("verifying update")
+        << " Update state (0x81) verifying update, progress: 5.00 (5 / 100)"
+        << Phase::VerifyingUpdate << 0x81u << "Verifying" << 5.0 << qint64(5) << qint64(100);
+    QTest::newRow("committing") << " Update state (0x101) committing, progress: 100.00 (87188267 "
+                                   "/ 87188267)"
+                                << Phase::Committing << 0x101u << "Writing files" << 100.0
+                                << qint64(87188267) << qint64(87188267);
+    QTest::newRow("reconfiguring")
+        << " Update state (0x3) reconfiguring, progress: 0.00 (0 / 0)" << Phase::Reconfiguring
+        << 0x3u << "Reconfiguring" << 0.0 << qint64(0) << qint64(0);
+    QTest::newRow("unknown words, upper case")
+        << "UPDATE STATE (0x7) Staging Files, PROGRESS: 50 (1 / 2)" << Phase::Other << 0x7u
+        << "Staging Files" << 50.0 << qint64(1) << qint64(2);
+    QTest::newRow("no byte counts")
+        << " Update state (0x61) downloading, progress: 7.5" << Phase::Downloading << 0x61u
+        << "Downloading" << 7.5 << qint64(-1) << qint64(-1);
+    // Counts that cannot be true are dropped, the percentage kept.
+    QTest::newRow("done beyond total")
+        << " Update state (0x61) downloading, progress: 10.00 (900 / 100)" << Phase::Downloading
+        << 0x61u << "Downloading" << 10.0 << qint64(-1) << qint64(-1);
+    QTest::newRow("counts beyond 64 bits")
+        << " Update state (0x61) downloading, progress: 10.00 (1 / 99999999999999999999)"
+        << Phase::Downloading << 0x61u << "Downloading" << 10.0 << qint64(-1) << qint64(-1);
+}
+
+void TestSteamProgress::parses()
+{
+    QFETCH(QString, text);
+    QFETCH(Phase, phase);
+    QFETCH(uint, state);
+    QFETCH(QString, name);
+    QFETCH(double, percent);
+    QFETCH(qint64, done);
+    QFETCH(qint64, total);
+    const auto progress = SteamProgress::parse(text);
+    QVERIFY(progress.has_value());
+    QCOMPARE(progress->phase, phase);
+    QCOMPARE(progress->state, state);
+    QCOMPARE(progress->phaseName(), name);
+    QCOMPARE(progress->percent, percent);
+    QCOMPARE(progress->bytesDone, done);
+    QCOMPARE(progress->bytesTotal, total);
+    QCOMPARE(progress->hasBytes(), total >= 0);
+}
+
+void TestSteamProgress::rejects_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::newRow("no state") << "downloading, progress: 12.34 (1 / 2)";
+    QTest::newRow("percent above 100")
+        << " Update state (0x61) downloading, progress: 100.01 (1 / 2)";
+    QTest::newRow("percent of four digits")
+        << " Update state (0x61) downloading, progress: 1000 (1 / 2)";
+    QTest::newRow("no percent") << " Update state (0x61) downloading, progress: (1 / 2)";
+    QTest::newRow("self-update line") << "[----] Downloading update (0 of 15,633 KB)...";
+    QTest::newRow("success") << "Success! App '4187530' fully installed.";
+}
+
+void TestSteamProgress::rejects()
+{
+    QFETCH(QString, text);
+    QVERIFY(!SteamProgress::parse(text).has_value());
+}
+
+void TestSteamProgress::lastOfSeveral()
+{
+    // A terminal program overwrites its line with carriage returns: the
+    // last state in a chunk is the current one.
+    const auto progress =
+        SteamProgress::parse(u" Update state (0x61) downloading, progress: 99.00 (99 / 100)\r"
+                             u" Update state (0x5) verifying install, progress: 3.00 (3 / 100)\r");
+    QVERIFY(progress.has_value());
+    QCOMPARE(progress->phase, Phase::VerifyingInstall);
+    QCOMPARE(progress->bytesDone, 3);
+}
+
+QTEST_GUILESS_MAIN(TestSteamProgress)
+#include "tst_steamprogress.moc"
