@@ -340,11 +340,13 @@ void TestSteamCMDRun::splitCharactersSurviveReads()
     runFake(manager, "printf 'gr\\303'; sleep 0.3; printf '\\274n\\n'; sleep 0.3\n"
                      "printf 'A\\342\\202' >&2; sleep 0.3; printf '\\254\\n' >&2; sleep 0.3\n"
                      "printf 'bad \\377 byte\\n'; sleep 0.3\n"
+                     "printf 'broken \\360\\237'; sleep 0.3; printf '\\nkept\\n'; sleep 0.3\n"
                      "printf 'cut \\342\\202'\n"
                      "exit 5\n");
-    QCOMPARE(manager.consoleLog(), QStringLiteral("[*] Launching SteamCMD...\n"
-                                                  "grün\nA€\nbad \uFFFD byte\ncut \uFFFD"
-                                                  "\n[✗] SteamCMD exited with code 5\n"));
+    QCOMPARE(manager.consoleLog(),
+             QStringLiteral("[*] Launching SteamCMD...\n"
+                            "grün\nA€\nbad \uFFFD byte\nbroken \uFFFD\nkept\ncut \uFFFD"
+                            "\n[✗] SteamCMD exited with code 5\n"));
 }
 
 void TestSteamCMDRun::steamGuardCodeReachesChild_data()

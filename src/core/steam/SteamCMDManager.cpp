@@ -213,9 +213,7 @@ void SteamCMDManager::installSteamCMD(std::function<void(bool)> completion)
                 if (!ok)
                     fail(failure);
                 completion(ok);
-                updateActiveWork();
             });
-    updateActiveWork();
     installer->start();
 }
 
@@ -300,7 +298,7 @@ bool SteamCMDManager::hasSteamCMDChild() const
 void SteamCMDManager::updateActiveWork()
 {
     m_replaced.removeAll(nullptr);
-    bool active = m_run || m_installer;
+    bool active = m_run != nullptr;
     for (const QPointer<DownloadRun> &run : std::as_const(m_replaced))
         active = active || run->hasActiveWork();
     const bool child = hasSteamCMDChild();

@@ -36,9 +36,9 @@ class SteamCMDManager : public QObject
     Q_PROPERTY(QString lastUsername READ lastUsername NOTIFY lastUsernameChanged)
     Q_PROPERTY(QString storeURL READ storeURL CONSTANT)
     Q_PROPERTY(QString installDir READ installDir CONSTANT)
-    // Whether a run, a replaced run's SteamCMD child or unzip, or an install
-    // is still under way. A failed state can still move on while this is
-    // true (an exit 0 after a reported failure runs the success path).
+    // Whether a run, or a replaced run's SteamCMD child or unzip, is still
+    // under way (an install started by installSteamCMD() alone is not a run). A failed state can
+    // still move on while this is true (an exit 0 after a reported failure runs the success path).
     Q_PROPERTY(bool hasActiveWork READ hasActiveWork NOTIFY activeWorkChanged)
 
 public:

@@ -14,6 +14,26 @@ SteamCMDProcess::StreamDecoder::StreamDecoder()
     : QStringDecoder(QStringConverter::Utf8, QStringConverter::Flag::ConvertInitialBom)
 {}
 
+QString SteamCMDProcess::StreamDecoder::take(QByteArrayView bytes)
+{
+    QString text;
+    if (state.remainingChars != 0) {
+        // A character left unfinished by the last read is completed only by
+        // continuation bytes. Qt's decoder would take the bytes that end it
+        // early (a line end) into the broken character and drop them, so the
+        // continuation bytes go first and anything else ends the character.
+        qsizetype n = 0;
+        while (n < bytes.size() && n < 3 && (uchar(bytes[n]) & 0xC0) == 0x80)
+            ++n;
+        text += decode(bytes.first(n));
+        bytes = bytes.sliced(n);
+        if (state.remainingChars != 0 && !bytes.isEmpty())
+            text += finish();
+    }
+    text += decode(bytes);
+    return text;
+}
+
 QString SteamCMDProcess::StreamDecoder::finish()
 {
     // A character cut off by the end of the stream shows as U+FFFD.
@@ -87,7 +107,7 @@ void SteamCMDProcess::take(const QByteArray &bytes, StreamDecoder &decoder)
     // Always drained, so the child never blocks on a full pipe or terminal.
     if (bytes.isEmpty())
         return;
-    const QString text = decoder.decode(bytes);
+    const QString text = decoder.take(bytes);
     if (!text.isEmpty())
         Q_EMIT output(text);
 }

@@ -63,6 +63,8 @@ private:
     {
     public:
         StreamDecoder();
+        // The text of the next read.
+        QString take(QByteArrayView bytes);
         QString finish();
     };
 
