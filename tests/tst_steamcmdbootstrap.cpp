@@ -73,8 +73,6 @@ std::unique_ptr<Run> TestSteamCMDBootstrap::install(SteamCMDManager &manager)
     [&] {
         QTRY_VERIFY_WITH_TIMEOUT(raw->result.has_value(), 20000);
     }();
-    // Let the posted console lines and state changes land.
-    QTest::qWait(50);
     return run;
 }
 
@@ -150,9 +148,9 @@ void TestSteamCMDBootstrap::installsFromTarball()
     manager.setEchoToStandardOutput(false);
     auto run = install(manager);
     QCOMPARE(run->result, std::optional<bool>(true));
+    // Linux has no quarantine attributes: the step and its line are macOS's.
     QCOMPARE(manager.consoleLog(), QStringLiteral("[*] Downloading SteamCMD for Linux...\n"
                                                   "[*] Extracting SteamCMD...\n"
-                                                  "[*] Removing quarantine attributes...\n"
                                                   "[✓] SteamCMD installed successfully\n\n"));
     QCOMPARE(run->states, QStringList{"INSTALLING STEAMCMD..."});
     QVERIFY(manager.isSteamCMDInstalled());
@@ -183,10 +181,9 @@ void TestSteamCMDBootstrap::failures_data()
     QTest::newRow("error page") << 404 << QByteArray("<html>Not Found</html>")
                                 << "Failed to extract SteamCMD (exit 2)" << extract
                                 << "steamcmd_linux.tar.gz";
-    QTest::newRow("no steamcmd.sh inside") << 200 << makeTarball({{"linux32/steamcmd", "binary"}})
-                                           << "Installation error: No such file or directory"
-                                           << extract + "[*] Removing quarantine attributes...\n"
-                                           << "linux32/steamcmd";
+    QTest::newRow("no steamcmd.sh inside")
+        << 200 << makeTarball({{"linux32/steamcmd", "binary"}})
+        << "Installation error: No such file or directory" << extract << "linux32/steamcmd";
 }
 
 void TestSteamCMDBootstrap::failures()

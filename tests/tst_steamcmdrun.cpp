@@ -126,14 +126,10 @@ Observer *TestSteamCMDRun::observe(SteamCMDManager &manager)
 
 void TestSteamCMDRun::waitForRest(SteamCMDManager &manager)
 {
-    const auto atRest = [&manager] {
-        const Kind kind = manager.state().kind();
-        return !manager.hasActiveWork() && (kind == Kind::Completed || kind == Kind::Failed);
-    };
-    QTRY_VERIFY_WITH_TIMEOUT(atRest(), 20000);
-    // The last console line is posted one turn after the last state.
-    QTest::qWait(50);
-    QVERIFY(atRest());
+    QVERIFY(waitForRunFinished(manager, 20000));
+    const Kind kind = manager.state().kind();
+    QVERIFY(kind == Kind::Completed || kind == Kind::Failed);
+    QVERIFY(!manager.hasActiveWork());
 }
 
 Observer *TestSteamCMDRun::runFake(SteamCMDManager &manager, const QByteArray &body)
@@ -264,7 +260,6 @@ void TestSteamCMDRun::installsSteamCMDFirst()
                           "UNPACKING PATCH...", "ASSETS READY"}));
     QCOMPARE(manager.consoleLog(), "[*] Downloading SteamCMD for Linux...\n"
                                    "[*] Extracting SteamCMD...\n"
-                                   "[*] Removing quarantine attributes...\n"
                                    "[✓] SteamCMD installed successfully\n\n"
                                    "[*] Launching SteamCMD...\n"
                                    "11 args\n" +
@@ -345,11 +340,13 @@ void TestSteamCMDRun::splitCharactersSurviveReads()
     runFake(manager, "printf 'gr\\303'; sleep 0.3; printf '\\274n\\n'; sleep 0.3\n"
                      "printf 'A\\342\\202' >&2; sleep 0.3; printf '\\254\\n' >&2; sleep 0.3\n"
                      "printf 'bad \\377 byte\\n'; sleep 0.3\n"
+                     "printf 'broken \\360\\237'; sleep 0.3; printf '\\nkept\\n'; sleep 0.3\n"
                      "printf 'cut \\342\\202'\n"
                      "exit 5\n");
-    QCOMPARE(manager.consoleLog(), QStringLiteral("[*] Launching SteamCMD...\n"
-                                                  "grün\nA€\nbad \uFFFD byte\ncut \uFFFD"
-                                                  "\n[✗] SteamCMD exited with code 5\n"));
+    QCOMPARE(manager.consoleLog(),
+             QStringLiteral("[*] Launching SteamCMD...\n"
+                            "grün\nA€\nbad \uFFFD byte\nbroken \uFFFD\nkept\ncut \uFFFD"
+                            "\n[✗] SteamCMD exited with code 5\n"));
 }
 
 void TestSteamCMDRun::steamGuardCodeReachesChild_data()
@@ -435,8 +432,11 @@ void TestSteamCMDRun::secondStartIgnoredAndCancelStopsChild()
     QCOMPARE(readFile(fake("runs")), QByteArray("1\n"));
     QCOMPARE(manager.lastUsername(), QString("first"));
 
+    QSignalSpy finished(&manager, &SteamCMDManager::runFinished);
     manager.cancel();
     waitForRest(manager);
+    QCOMPARE(finished.count(), 1);
+    QCOMPARE(finished.at(0).at(0).value<DownloadRun::Outcome>(), DownloadRun::Outcome::Cancelled);
     QCOMPARE(seen->states,
              (QStringList{"AUTHENTICATING...", "READY", "ERROR: SteamCMD exited with code 15"}));
     QCOMPARE(manager.consoleLog(), QStringLiteral("[*] Launching SteamCMD...\nstarted\n"
@@ -463,8 +463,12 @@ void TestSteamCMDRun::restartWhileWaitingForCode()
     QVERIFY(processAlive(fakePid(1)));
 
     seen->states.clear();
+    QSignalSpy cleared(&manager, &SteamCMDManager::consoleCleared);
+    QSignalSpy finished(&manager, &SteamCMDManager::runFinished);
     manager.startDownload("u", "p");
-    QCOMPARE(manager.consoleLog(), QString());
+    // Emptied, then the new run's first line at once.
+    QCOMPARE(cleared.count(), 1);
+    QCOMPARE(manager.consoleLog(), QString("[*] Launching SteamCMD...\n"));
     // The first child's end is handled before the second one asks for its code.
     QTRY_VERIFY_WITH_TIMEOUT(!processAlive(fakePid(1)), 5000);
     QTRY_COMPARE_WITH_TIMEOUT(manager.state(), SteamCMDState::waitingSteamGuard(), 10000);
@@ -474,6 +478,9 @@ void TestSteamCMDRun::restartWhileWaitingForCode()
     waitForRest(manager);
 
     QCOMPARE(manager.state(), SteamCMDState::completed());
+    // The replaced run ended silently: one end, the new run's.
+    QCOMPARE(finished.count(), 1);
+    QCOMPARE(finished.at(0).at(0).value<DownloadRun::Outcome>(), DownloadRun::Outcome::Succeeded);
     QCOMPARE(seen->states,
              (QStringList{"AUTHENTICATING...", "STEAM GUARD CODE REQUIRED", "AUTHENTICATING...",
                           "DOWNLOADING PATCH... 0%", "UNPACKING PATCH...", "ASSETS READY"}));

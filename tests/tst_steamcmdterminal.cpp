@@ -109,7 +109,7 @@ void TestSteamCMDTerminal::promptReachesUserAndCodeReachesChild()
 
     manager.setSteamGuardCode(" 98765 \n");
     manager.submitSteamGuard();
-    QVERIFY(waitForWorkflowRest(manager));
+    QVERIFY(waitForRunFinished(manager));
 
     QCOMPARE(manager.state(), SteamCMDState::completed());
     QCOMPARE(readFile(fake("code")), QByteArray("98765"));
@@ -142,7 +142,7 @@ void TestSteamCMDTerminal::childRunsOnItsOwnTerminal()
               "printf 'to stderr\\n' >&2\n"
               "exit 6\n");
     manager.startDownload("u", "p");
-    QVERIFY(waitForWorkflowRest(manager));
+    QVERIFY(waitForRunFinished(manager));
 
     QCOMPARE(readFile(fake("seen")),
              QByteArray("fd 0 tty\nfd 1 tty\nfd 2 tty\nleader\ncontrolling\n"));
@@ -166,7 +166,7 @@ void TestSteamCMDTerminal::codeNeverEchoedEvenIfChildTurnsEchoOn()
     QTRY_COMPARE_WITH_TIMEOUT(manager.state(), SteamCMDState::waitingSteamGuard(), 10000);
     manager.setSteamGuardCode("ZX81Q");
     manager.submitSteamGuard();
-    QVERIFY(waitForWorkflowRest(manager));
+    QVERIFY(waitForRunFinished(manager));
 
     QCOMPARE(readFile(fake("code")), QByteArray("ZX81Q"));
     QCOMPARE(manager.consoleLog(), QStringLiteral("[*] Launching SteamCMD...\nTwo-factor code:"
@@ -185,7 +185,7 @@ void TestSteamCMDTerminal::stopReachesSteamCMDsOwnChildren()
     QVERIFY(grandchild > 0 && processAlive(grandchild));
 
     manager.cancel();
-    QVERIFY(waitForWorkflowRest(manager));
+    QVERIFY(waitForRunFinished(manager));
     QCOMPARE(manager.state(), SteamCMDState::failed("SteamCMD exited with code 15"));
     QTRY_VERIFY_WITH_TIMEOUT(!processAlive(grandchild), 5000);
 }

@@ -151,15 +151,20 @@ int DownloadCommand::exec(const QString &username, const QString &password)
         say(QStringLiteral("vantor-launcher download: cannot watch for SIGINT/SIGTERM\n"));
     connect(&termination, &TerminationSignals::received, this,
             &DownloadCommand::onTerminationSignal);
+    // Standard output is the console: written here as it grows.
+    m_manager.setEchoToStandardOutput(false);
+    connect(&m_manager, &SteamCMDManager::consoleAppended, this, [](const QString &text) {
+        const QByteArray bytes = text.toUtf8();
+        std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout);
+        std::fflush(stdout);
+    });
     connect(&m_manager, &SteamCMDManager::stateChanged, this, &DownloadCommand::onStateChanged);
-    connect(&m_manager, &SteamCMDManager::activeWorkChanged, this, &DownloadCommand::checkRest);
+    connect(&m_manager, &SteamCMDManager::runFinished, this, &DownloadCommand::onRunFinished);
     connect(&m_input, &StdinLineReader::lineRead, this, &DownloadCommand::onCodeLine);
     connect(&m_input, &StdinLineReader::endOfInput, this, &DownloadCommand::onEndOfInput);
 
-    QTimer::singleShot(0, this, [this, username, password] {
-        m_manager.startDownload(username, password);
-        checkRest();
-    });
+    QTimer::singleShot(0, this,
+                       [this, username, password] { m_manager.startDownload(username, password); });
     return QCoreApplication::exec();
 }
 
@@ -168,7 +173,6 @@ void DownloadCommand::onStateChanged()
     if (m_manager.state().kind() == SteamCMDState::Kind::WaitingSteamGuard && !m_prompting &&
         !m_interrupted && !m_cancelledByInput)
         promptForCode();
-    checkRest();
 }
 
 void DownloadCommand::promptForCode()
@@ -201,8 +205,8 @@ void DownloadCommand::onEndOfInput()
     say(QStringLiteral("\nvantor-launcher download: no Steam Guard code (end of input), "
                        "cancelling\n"));
     m_cancelledByInput = true;
+    // The run ends once the stopped SteamCMD has; runFinished() says so.
     m_manager.cancel();
-    checkRest();
 }
 
 void DownloadCommand::onTerminationSignal()
@@ -212,40 +216,18 @@ void DownloadCommand::onTerminationSignal()
     m_interrupted = true;
     say(QStringLiteral("\nvantor-launcher download: interrupted, stopping SteamCMD\n"));
     m_manager.cancel();
-    checkRest();
+    // Without a SteamCMD child to wait for (an install or the patch under
+    // way, which a cancel does not stop) the command leaves at once.
+    if (!m_manager.currentRun() || !m_manager.currentRun()->hasSteamCMDChild())
+        finish(kStatusInterrupted);
 }
 
-int DownloadCommand::restStatus() const
+void DownloadCommand::onRunFinished(DownloadRun::Outcome outcome)
 {
     if (m_interrupted)
-        return m_manager.hasSteamCMDChild() ? -1 : kStatusInterrupted;
-    if (m_manager.hasActiveWork())
-        return -1;
-    switch (m_manager.state().kind()) {
-    case SteamCMDState::Kind::Completed:
-        return kStatusCompleted;
-    case SteamCMDState::Kind::Failed:
-        return kStatusFailed;
-    case SteamCMDState::Kind::Idle:
-        return m_cancelledByInput ? kStatusFailed : -1;
-    default:
-        return -1;
-    }
-}
-
-void DownloadCommand::checkRest()
-{
-    if (m_finished || m_restCheckPosted || restStatus() < 0)
-        return;
-    // Work already posted (a failure line, a state change) lands first; the
-    // verdict stands only if it still holds afterwards.
-    m_restCheckPosted = true;
-    QTimer::singleShot(0, this, [this] {
-        m_restCheckPosted = false;
-        const int status = restStatus();
-        if (status >= 0)
-            finish(status);
-    });
+        finish(kStatusInterrupted);
+    else
+        finish(outcome == DownloadRun::Outcome::Succeeded ? kStatusCompleted : kStatusFailed);
 }
 
 void DownloadCommand::finish(int status)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "DownloadRun.h"
+
 #include <QObject>
 #include <QString>
 #include <QStringList>
@@ -32,10 +34,8 @@ private:
     void onCodeLine(const QByteArray &line);
     void onEndOfInput();
     void onTerminationSignal();
-    // Looks whether the workflow has come to rest; if so, checks once more
-    // after the work already posted has landed, then ends the command.
-    void checkRest();
-    int restStatus() const;
+    // The run's end is the command's end.
+    void onRunFinished(DownloadRun::Outcome outcome);
     void finish(int status);
 
     SteamCMDManager &m_manager;
@@ -43,6 +43,5 @@ private:
     bool m_prompting = false;
     bool m_cancelledByInput = false;
     bool m_interrupted = false;
-    bool m_restCheckPosted = false;
     bool m_finished = false;
 };

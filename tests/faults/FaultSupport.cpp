@@ -250,7 +250,7 @@ WorkflowRecorder::WorkflowRecorder(SteamCMDManager &manager) : m_manager(manager
     });
 }
 
-bool WorkflowRecorder::waitForRest(int timeoutMs)
+bool WorkflowRecorder::waitForRunFinished(int timeoutMs)
 {
-    return waitForWorkflowRest(m_manager, timeoutMs);
+    return ::waitForRunFinished(m_manager, timeoutMs);
 }

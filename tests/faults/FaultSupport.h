@@ -97,9 +97,9 @@ class WorkflowRecorder : public QObject
 public:
     explicit WorkflowRecorder(SteamCMDManager &manager);
     QStringList states;
-    // Waits until the workflow has ended (completed or failed, nothing
-    // under way) and the last console line has landed; false on time-out.
-    bool waitForRest(int timeoutMs = 30000);
+    // Waits for the end of the current run (see waitForRunFinished() in
+    // TestHome.h); false on time-out.
+    bool waitForRunFinished(int timeoutMs = 30000);
 
 private:
     SteamCMDManager &m_manager;

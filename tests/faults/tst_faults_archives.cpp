@@ -152,7 +152,7 @@ void TestFaultsArchives::patchEntries()
     QVERIFY(writeFakeSteamCMD(manager.steamCMDBinary(), m_home->filePath("fake"), "exit 0\n"));
     WorkflowRecorder recorder(manager);
     manager.startDownload("u", "p");
-    QVERIFY(recorder.waitForRest());
+    QVERIFY(recorder.waitForRunFinished());
 
     const QString install = manager.installDir();
     QVERIFY(!QFileInfo::exists(install + "/temp_patch.zip"));
@@ -243,7 +243,6 @@ void TestFaultsArchives::tarballEntries()
     std::optional<bool> result;
     manager.installSteamCMD([&result](bool ok) { result = ok; });
     QTRY_VERIFY_WITH_TIMEOUT(result.has_value(), 20000);
-    QTest::qWait(50);
 
     const QString dir = manager.steamCMDDir();
     const QString relativeOutside = outside().mid(1).chopped(1); // "/x/outside/" -> "x/outside"

@@ -82,7 +82,7 @@ void TestFaultsDisk::servePatch(const QByteArray &zip)
 void TestFaultsDisk::runToRest(SteamCMDManager &manager, WorkflowRecorder &recorder)
 {
     manager.startDownload("u", "p");
-    QVERIFY(recorder.waitForRest());
+    QVERIFY(recorder.waitForRunFinished());
 }
 
 void TestFaultsDisk::readOnly_data()

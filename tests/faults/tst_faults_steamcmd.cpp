@@ -126,7 +126,7 @@ void TestFaultsSteamCMD::childEndsBadly()
     SteamCMDManager manager;
     writeFake(manager, body);
     manager.startDownload("u", "p");
-    QVERIFY(waitForWorkflowRest(manager));
+    QVERIFY(waitForRunFinished(manager));
 
     const QString log = manager.consoleLog();
     QCOMPARE(this->runs(), runs);
@@ -178,7 +178,7 @@ void TestFaultsSteamCMD::promptCutByReadsAndClosedInput()
     QTRY_COMPARE_WITH_TIMEOUT(manager.state(), SteamCMDState::waitingSteamGuard(), 10000);
     manager.setSteamGuardCode("246810");
     manager.submitSteamGuard();
-    QVERIFY(waitForWorkflowRest(manager));
+    QVERIFY(waitForRunFinished(manager));
 
     QCOMPARE(manager.state(), SteamCMDState::completed());
     QCOMPARE(readFile(fake("code")), received);
@@ -208,7 +208,7 @@ void TestFaultsSteamCMD::childIgnoringStopIsKilled()
     QElapsedTimer clock;
     clock.start();
     manager.cancel();
-    QVERIFY(waitForWorkflowRest(manager));
+    QVERIFY(waitForRunFinished(manager));
     QVERIFY(clock.elapsed() >= 300);
     QCOMPARE(manager.state(), SteamCMDState::failed("SteamCMD exited with code 9"));
     QVERIFY(manager.consoleLog().endsWith("started\n\n--- CANCELLED ---\n"
@@ -233,7 +233,7 @@ void TestFaultsSteamCMD::fiftyMegabyteLine()
     QElapsedTimer clock;
     clock.start();
     manager.startDownload("u", "p");
-    QVERIFY(waitForWorkflowRest(manager, 100000));
+    QVERIFY(waitForRunFinished(manager, 100000));
     const qint64 elapsed = clock.elapsed();
 
     QCOMPARE(manager.state(), SteamCMDState::failed("SteamCMD exited with code 4"));
@@ -276,7 +276,7 @@ void TestFaultsSteamCMD::awkwardCredentials()
     SteamCMDManager manager;
     writeFake(manager, "echo running\nexit 5\n");
     manager.startDownload(user, password);
-    QVERIFY(waitForWorkflowRest(manager));
+    QVERIFY(waitForRunFinished(manager));
 
     // One argument each, as typed: nothing went through a shell.
     const QStringList argv = QString::fromUtf8(readFile(fake("argv-1"))).split('\n');

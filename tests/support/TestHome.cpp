@@ -8,6 +8,7 @@
 #include <QFileInfo>
 #include <QProcess>
 #include <QSettings>
+#include <QSignalSpy>
 #include <QTest>
 
 #include <signal.h>
@@ -128,18 +129,12 @@ bool writeFakeSteamCMD(const QString &binary, const QString &recordDir, const QB
     return writeScript(binary, script);
 }
 
-bool waitForWorkflowRest(SteamCMDManager &manager, int timeoutMs)
+bool waitForRunFinished(SteamCMDManager &manager, int timeoutMs)
 {
-    using Kind = SteamCMDState::Kind;
-    const auto atRest = [&manager] {
-        const Kind kind = manager.state().kind();
-        return !manager.hasActiveWork() && (kind == Kind::Completed || kind == Kind::Failed);
-    };
-    if (!QTest::qWaitFor(atRest, timeoutMs))
-        return false;
-    // The failure's console line lands one turn after the state.
-    QTest::qWait(50);
-    return atRest();
+    if (!manager.currentRun())
+        return true;
+    QSignalSpy finished(&manager, &SteamCMDManager::runFinished);
+    return finished.wait(timeoutMs);
 }
 
 CurrentDir::CurrentDir(const QString &path) : m_previous(QDir::currentPath())

@@ -52,9 +52,10 @@ bool makeSteamAssets();
 bool writeFakeSteamCMD(const QString &binary, const QString &recordDir, const QByteArray &body);
 
 class SteamCMDManager;
-// Waits until the manager's workflow has come to rest (completed or failed,
-// nothing under way) and its last console line is in; false on time-out.
-bool waitForWorkflowRest(SteamCMDManager &manager, int timeoutMs = 30000);
+// Waits for the end of the manager's current download run (its finished(),
+// after which the state and the console hold the run's last words); true at
+// once when no run is under way, false on time-out.
+bool waitForRunFinished(SteamCMDManager &manager, int timeoutMs = 30000);
 
 // Changes the working folder (creating it) for the lifetime of the object.
 class CurrentDir

@@ -1,0 +1,310 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "SteamCMDManager.h"
+
+#include "Endpoints.h"
+#include "SteamCMDInstaller.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QNetworkAccessManager>
+#include <QStandardPaths>
+
+#include <cstdio>
+
+namespace {
+
+QString joinPath(const QString &dir, const QString &name)
+{
+    return dir + QLatin1Char('/') + name;
+}
+
+bool directoryHasName(const QString &dir, const QString &lowerCaseName)
+{
+    // A missing or unreadable folder lists as empty.
+    const QStringList names =
+        QDir(dir).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    for (const QString &name : names) {
+        if (name.toLower() == lowerCaseName)
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
+SteamCMDManager::SteamCMDManager(QObject *parent) : QObject(parent)
+{
+    qRegisterMetaType<SteamCMDState>();
+}
+
+SteamCMDManager::~SteamCMDManager()
+{
+    // Runs go with the manager (their children are killed); their last
+    // signals must not reach a half-destroyed object.
+    if (m_run)
+        m_run->disconnect(this);
+    for (const QPointer<DownloadRun> &run : std::as_const(m_replaced)) {
+        if (run)
+            run->disconnect(this);
+    }
+    if (m_installer)
+        m_installer->disconnect(this);
+}
+
+QString SteamCMDManager::appID()
+{
+    return QStringLiteral("4187530");
+}
+
+QString SteamCMDManager::storeURL()
+{
+    return Endpoints::storePage();
+}
+
+void SteamCMDManager::setSteamGuardCode(const QString &code)
+{
+    if (m_steamGuardCode == code)
+        return;
+    m_steamGuardCode = code;
+    Q_EMIT steamGuardCodeChanged();
+}
+
+void SteamCMDManager::setShowPurchaseAlert(bool show)
+{
+    if (m_showPurchaseAlert == show)
+        return;
+    m_showPurchaseAlert = show;
+    Q_EMIT showPurchaseAlertChanged();
+}
+
+void SteamCMDManager::setLastUsername(const QString &username)
+{
+    if (m_lastUsername == username)
+        return;
+    m_lastUsername = username;
+    Q_EMIT lastUsernameChanged();
+}
+
+void SteamCMDManager::setState(const SteamCMDState &state)
+{
+    if (m_state == state)
+        return;
+    m_state = state;
+    Q_EMIT stateChanged();
+}
+
+// ---- folder layout --------------------------------------------------------
+
+QString SteamCMDManager::supportDir() const
+{
+    return joinPath(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation),
+                    QStringLiteral("Vantor Online"));
+}
+
+QString SteamCMDManager::steamCMDDir() const
+{
+    return joinPath(supportDir(), QStringLiteral("steamcmd"));
+}
+
+QString SteamCMDManager::steamCMDBinary() const
+{
+#ifdef Q_OS_MACOS
+    return joinPath(steamCMDDir(), QStringLiteral("steamcmd"));
+#else
+    // The Linux distribution starts through its wrapper script, which sets up
+    // the library path for the 32-bit binary beside it.
+    return joinPath(steamCMDDir(), QStringLiteral("steamcmd.sh"));
+#endif
+}
+
+QString SteamCMDManager::installDir() const
+{
+    return joinPath(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation),
+                    QStringLiteral("Vantor Online"));
+}
+
+QString SteamCMDManager::assetsDir() const
+{
+    return joinPath(installDir(), QStringLiteral("Assets"));
+}
+
+QString SteamCMDManager::baseGameDir() const
+{
+    return joinPath(installDir(), QStringLiteral("DL_Vantor"));
+}
+
+bool SteamCMDManager::isSteamCMDInstalled() const
+{
+    // Anything at that path counts, a folder too; executability is not checked.
+    return QFileInfo::exists(steamCMDBinary());
+}
+
+bool SteamCMDManager::areAssetsValid() const
+{
+    const QString assets = assetsDir();
+    if (!directoryHasName(assets, QStringLiteral("inidl.big")))
+        return false;
+    return directoryHasName(baseGameDir(), QStringLiteral("ini.big")) ||
+           directoryHasName(assets, QStringLiteral("ini.big"));
+}
+
+DownloadRun::Paths SteamCMDManager::paths() const
+{
+    return {steamCMDDir(), steamCMDBinary(), installDir(), assetsDir(), baseGameDir()};
+}
+
+// ---- console and failures -------------------------------------------------
+
+void SteamCMDManager::appendLog(const QString &text)
+{
+    if (text.isEmpty())
+        return;
+    if (m_echoToStdout) {
+        const QByteArray bytes = text.toUtf8();
+        std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout);
+        std::fflush(stdout);
+    }
+    // Appended in place: the console holds everything SteamCMD says during a
+    // run, and copying it whole for every chunk would grow quadratically.
+    m_consoleLog += text;
+    Q_EMIT consoleAppended(text);
+    Q_EMIT consoleLogChanged();
+}
+
+void SteamCMDManager::clearConsole()
+{
+    if (m_consoleLog.isEmpty())
+        return;
+    m_consoleLog.clear();
+    Q_EMIT consoleCleared();
+    Q_EMIT consoleLogChanged();
+}
+
+void SteamCMDManager::fail(const QString &message)
+{
+    if (m_run) {
+        m_run->fail(message);
+        return;
+    }
+    setState(SteamCMDState::failed(message));
+    appendLog(QStringLiteral("\n[✗] ") + message + QStringLiteral("\n"));
+}
+
+// ---- runs -----------------------------------------------------------------
+
+QNetworkAccessManager *SteamCMDManager::network()
+{
+    if (!m_network)
+        m_network = new QNetworkAccessManager(this);
+    return m_network;
+}
+
+void SteamCMDManager::installSteamCMD(std::function<void(bool)> completion)
+{
+    setState(SteamCMDState::downloadingSteamCMD());
+    auto *installer = new SteamCMDInstaller(network(), steamCMDDir(), steamCMDBinary(), this);
+    installer->setTransferTimeout(m_runSettings.transferTimeout);
+    m_installer = installer;
+    connect(installer, &SteamCMDInstaller::log, this, &SteamCMDManager::appendLog);
+    connect(installer, &SteamCMDInstaller::finished, this,
+            [this, installer, completion](bool ok, const QString &failure) {
+                installer->deleteLater();
+                m_installer = nullptr;
+                if (!ok)
+                    fail(failure);
+                completion(ok);
+            });
+    installer->start();
+}
+
+void SteamCMDManager::startDownload(const QString &username, const QString &password)
+{
+    if (m_state.isRunning())
+        return;
+
+    if (DownloadRun *previous = std::exchange(m_run, nullptr)) {
+        // From here on the old run is heard only as work still under way.
+        previous->disconnect(this);
+        connect(previous, &DownloadRun::activityChanged, this, &SteamCMDManager::updateActiveWork);
+        connect(previous, &QObject::destroyed, this, &SteamCMDManager::updateActiveWork);
+        m_replaced.append(previous);
+        previous->abandon();
+    }
+    clearConsole();
+    setLastUsername(username);
+
+    auto *run = new DownloadRun(network(), paths(), m_runSettings, username, password, this);
+    m_run = run;
+    connect(run, &DownloadRun::stateChanged, this, &SteamCMDManager::setState);
+    connect(run, &DownloadRun::consoleAppended, this, &SteamCMDManager::appendLog);
+    connect(run, &DownloadRun::purchaseRequired, this, [this] { setShowPurchaseAlert(true); });
+    connect(run, &DownloadRun::activityChanged, this, &SteamCMDManager::updateActiveWork);
+    connect(run, &DownloadRun::finished, this,
+            [this, run](DownloadRun::Outcome outcome) { onRunFinished(run, outcome); });
+    updateActiveWork();
+    run->start(isSteamCMDInstalled());
+}
+
+void SteamCMDManager::onRunFinished(DownloadRun *run, DownloadRun::Outcome outcome)
+{
+    if (m_run != run)
+        return;
+    m_run = nullptr;
+    run->disconnect(this);
+    run->deleteLater();
+    updateActiveWork();
+    Q_EMIT runFinished(outcome);
+}
+
+void SteamCMDManager::submitSteamGuard()
+{
+    if (m_state.kind() != SteamCMDState::Kind::WaitingSteamGuard)
+        return;
+    if (m_steamGuardCode.isEmpty())
+        return;
+    const QString code = m_steamGuardCode.trimmed();
+    setSteamGuardCode(QString());
+    if (m_run) {
+        m_run->submitSteamGuardCode(code);
+    } else {
+        appendLog(QStringLiteral("> Steam Guard code submitted\n"));
+        setState(SteamCMDState::authenticating());
+    }
+}
+
+void SteamCMDManager::cancel()
+{
+    if (m_run) {
+        m_run->cancel();
+        return;
+    }
+    setState(SteamCMDState::idle());
+    appendLog(QStringLiteral("\n--- CANCELLED ---\n"));
+}
+
+// ---- work under way -------------------------------------------------------
+
+bool SteamCMDManager::hasSteamCMDChild() const
+{
+    if (m_run && m_run->hasSteamCMDChild())
+        return true;
+    for (const QPointer<DownloadRun> &run : m_replaced) {
+        if (run && run->hasSteamCMDChild())
+            return true;
+    }
+    return false;
+}
+
+void SteamCMDManager::updateActiveWork()
+{
+    m_replaced.removeAll(nullptr);
+    bool active = m_run != nullptr;
+    for (const QPointer<DownloadRun> &run : std::as_const(m_replaced))
+        active = active || run->hasActiveWork();
+    const bool child = hasSteamCMDChild();
+    if (active == m_activeWork && child == m_hadSteamCMDChild)
+        return;
+    m_activeWork = active;
+    m_hadSteamCMDChild = child;
+    Q_EMIT activeWorkChanged();
+}

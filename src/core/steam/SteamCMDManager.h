@@ -1,0 +1,167 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "DownloadRun.h"
+#include "SteamCMDState.h"
+
+#include <QList>
+#include <QObject>
+#include <QPointer>
+#include <QString>
+
+#include <chrono>
+#include <functional>
+
+class QNetworkAccessManager;
+class SteamCMDInstaller;
+
+// Acquires the game's data through SteamCMD: the face the window and the
+// commands see. Each startDownload() makes one DownloadRun, whose state and
+// console this object publishes as they change; when the run ends (or a
+// newer one replaces it) it is dropped. Every published property changes on
+// the main thread, directly and in order.
+class SteamCMDManager : public QObject
+{
+    Q_OBJECT
+    Q_PROPERTY(SteamCMDState state READ state NOTIFY stateChanged)
+    // The state's parts, for views that cannot read a gadget's members.
+    Q_PROPERTY(QString statusText READ statusText NOTIFY stateChanged)
+    Q_PROPERTY(bool isRunning READ isRunning NOTIFY stateChanged)
+    Q_PROPERTY(SteamCMDState::Kind stateKind READ stateKind NOTIFY stateChanged)
+    Q_PROPERTY(QString consoleLog READ consoleLog NOTIFY consoleLogChanged)
+    Q_PROPERTY(QString steamGuardCode READ steamGuardCode WRITE setSteamGuardCode NOTIFY
+                   steamGuardCodeChanged)
+    Q_PROPERTY(bool showPurchaseAlert READ showPurchaseAlert WRITE setShowPurchaseAlert NOTIFY
+                   showPurchaseAlertChanged)
+    Q_PROPERTY(QString lastUsername READ lastUsername NOTIFY lastUsernameChanged)
+    Q_PROPERTY(QString storeURL READ storeURL CONSTANT)
+    Q_PROPERTY(QString installDir READ installDir CONSTANT)
+    // Whether a run, or a replaced run's SteamCMD child or unzip, is still
+    // under way (an install started by installSteamCMD() alone is not a run). A failed state can
+    // still move on while this is true (an exit 0 after a reported failure runs the success path).
+    Q_PROPERTY(bool hasActiveWork READ hasActiveWork NOTIFY activeWorkChanged)
+
+public:
+    explicit SteamCMDManager(QObject *parent = nullptr);
+    ~SteamCMDManager() override;
+
+    // The Steam application identifier of the game.
+    static QString appID();
+    // The game's page on Steam's store.
+    static QString storeURL();
+
+    SteamCMDState state() const { return m_state; }
+    QString statusText() const { return m_state.statusText(); }
+    bool isRunning() const { return m_state.isRunning(); }
+    SteamCMDState::Kind stateKind() const { return m_state.kind(); }
+    QString consoleLog() const { return m_consoleLog; }
+    QString steamGuardCode() const { return m_steamGuardCode; }
+    void setSteamGuardCode(const QString &code);
+    bool showPurchaseAlert() const { return m_showPurchaseAlert; }
+    void setShowPurchaseAlert(bool show);
+    QString lastUsername() const { return m_lastUsername; }
+
+    // Folder layout, derived afresh on every read; reading creates nothing.
+    QString supportDir() const;     // <data home>/Vantor Online
+    QString steamCMDDir() const;    // supportDir/steamcmd
+    QString steamCMDBinary() const; // steamCMDDir/steamcmd.sh (Linux), steamcmd (macOS)
+    QString installDir() const;     // <Documents>/Vantor Online
+    QString assetsDir() const;      // installDir/Assets
+    QString baseGameDir() const;    // installDir/DL_Vantor
+    bool isSteamCMDInstalled() const;
+    bool areAssetsValid() const;
+
+    // Adds text to the console as it is (no line end added), announces it
+    // with consoleAppended() and echoes it to standard output.
+    Q_INVOKABLE void appendLog(const QString &text);
+    // Ends the workflow with a message: the state becomes failed, then the
+    // console gets "\n[✗] <message>\n". It stops nothing by itself.
+    void fail(const QString &message);
+
+    // Installs SteamCMD alone, outside any run, reporting in the console and
+    // the state like a run's install: completion(true) once it is ready,
+    // completion(false) after the failure has been reported.
+    void installSteamCMD(std::function<void(bool)> completion);
+
+    // Starts a download run with the account's credentials, unless a workflow
+    // is busy. A run still alive (its SteamCMD waiting for a Steam Guard
+    // code, or failed but not yet ended) is replaced: its child is stopped
+    // and nothing of it touches the new run afterwards.
+    Q_INVOKABLE void startDownload(const QString &username, const QString &password);
+    // Sends the typed Steam Guard code to the waiting SteamCMD.
+    Q_INVOKABLE void submitSteamGuard();
+    // Stops the current SteamCMD child and returns to idle. A patch download
+    // or unzip under way goes on.
+    Q_INVOKABLE void cancel();
+
+    // The run under way, from startDownload() until its finished(); nullptr
+    // otherwise. runFinished() follows the run's finished().
+    DownloadRun *currentRun() const { return m_run; }
+
+    bool hasActiveWork() const { return m_activeWork; }
+    // Whether a SteamCMD child of any run is still alive (including one that
+    // was asked to stop and has not ended yet).
+    bool hasSteamCMDChild() const;
+
+    // Whether SteamCMD runs on a pseudo-terminal (the default) or, as where
+    // none can be opened, with three pipes.
+    void setUsePseudoTerminal(bool use) { m_runSettings.usePseudoTerminal = use; }
+    // How long a SteamCMD child asked to stop may take before it is killed.
+    void setStopGracePeriod(int milliseconds) { m_runSettings.stopGraceMs = milliseconds; }
+
+    // Whether console text is echoed to standard output (on by default; the
+    // console is the launcher's log). Tests that pipe megabytes turn it off.
+    void setEchoToStandardOutput(bool echo) { m_echoToStdout = echo; }
+
+    // How long the SteamCMD and patch downloads wait without receiving a
+    // byte before they give up (a minute unless changed; tests shorten it).
+    static constexpr std::chrono::milliseconds defaultTransferTimeout{60000};
+    void setTransferTimeout(std::chrono::milliseconds timeout)
+    {
+        m_runSettings.transferTimeout = timeout;
+    }
+    std::chrono::milliseconds transferTimeout() const { return m_runSettings.transferTimeout; }
+
+Q_SIGNALS:
+    void stateChanged();
+    void consoleLogChanged();
+    // The console grew by text (consoleLogChanged() follows).
+    void consoleAppended(const QString &text);
+    // The console was emptied (consoleLogChanged() follows).
+    void consoleCleared();
+    void steamGuardCodeChanged();
+    void showPurchaseAlertChanged();
+    void lastUsernameChanged();
+    // hasActiveWork() or hasSteamCMDChild() changed.
+    void activeWorkChanged();
+    // The run started by startDownload() has ended, in this outcome; the
+    // state and the console hold its last words.
+    void runFinished(DownloadRun::Outcome outcome);
+
+private:
+    void setState(const SteamCMDState &state);
+    void setLastUsername(const QString &username);
+    void clearConsole();
+    QNetworkAccessManager *network();
+    DownloadRun::Paths paths() const;
+    void onRunFinished(DownloadRun *run, DownloadRun::Outcome outcome);
+    void updateActiveWork();
+
+    SteamCMDState m_state;
+    QString m_consoleLog;
+    QString m_steamGuardCode;
+    bool m_showPurchaseAlert = false;
+    QString m_lastUsername;
+    bool m_echoToStdout = true;
+    DownloadRun::Settings m_runSettings;
+    QNetworkAccessManager *m_network = nullptr;
+
+    DownloadRun *m_run = nullptr;
+    // Replaced runs whose SteamCMD child or unzip has not ended yet; each
+    // deletes itself when it has.
+    QList<QPointer<DownloadRun>> m_replaced;
+    // An install started by installSteamCMD().
+    QPointer<SteamCMDInstaller> m_installer;
+    bool m_activeWork = false;
+    bool m_hadSteamCMDChild = false;
+};
