@@ -6,6 +6,7 @@
 #include "ReplyBody.h"
 #include "TextCase.h"
 #include "Utf8StreamDecoder.h"
+#include "game/GameFolders.h"
 #include "platform/PseudoTerminal.h"
 
 #include <QDir>
@@ -62,18 +63,6 @@ qsizetype firstNewMatch(qsizetype carried, QLatin1StringView phrase)
 QString joinPath(const QString &dir, const QString &name)
 {
     return dir + QLatin1Char('/') + name;
-}
-
-bool directoryHasName(const QString &dir, const QString &lowerCaseName)
-{
-    // A missing or unreadable folder lists as empty.
-    const QStringList names =
-        QDir(dir).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
-    for (const QString &name : names) {
-        if (name.toLower() == lowerCaseName)
-            return true;
-    }
-    return false;
 }
 
 // The platform's description of a file-system failure ("Permission denied").
@@ -154,6 +143,9 @@ void SteamCMDManager::setConsoleLog(const QString &log)
     if (m_consoleLog == log)
         return;
     m_consoleLog = log;
+    Q_EMIT consoleCleared();
+    if (!log.isEmpty())
+        Q_EMIT consoleAppended(log);
     Q_EMIT consoleLogChanged();
 }
 
@@ -161,55 +153,42 @@ void SteamCMDManager::setConsoleLog(const QString &log)
 
 QString SteamCMDManager::supportDir() const
 {
-    return joinPath(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation),
-                    QStringLiteral("Vantor Online"));
+    return GameFolders::supportDir();
 }
 
 QString SteamCMDManager::steamCMDDir() const
 {
-    return joinPath(supportDir(), QStringLiteral("steamcmd"));
+    return GameFolders::steamCMDDir();
 }
 
 QString SteamCMDManager::steamCMDBinary() const
 {
-#ifdef Q_OS_MACOS
-    return joinPath(steamCMDDir(), QStringLiteral("steamcmd"));
-#else
-    // The Linux distribution starts through its wrapper script, which sets up
-    // the library path for the 32-bit binary beside it.
-    return joinPath(steamCMDDir(), QStringLiteral("steamcmd.sh"));
-#endif
+    return GameFolders::steamCMDBinary();
 }
 
 QString SteamCMDManager::installDir() const
 {
-    return joinPath(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation),
-                    QStringLiteral("Vantor Online"));
+    return GameFolders::installDir();
 }
 
 QString SteamCMDManager::assetsDir() const
 {
-    return joinPath(installDir(), QStringLiteral("Assets"));
+    return GameFolders::assetsDir();
 }
 
 QString SteamCMDManager::baseGameDir() const
 {
-    return joinPath(installDir(), QStringLiteral("DL_Vantor"));
+    return GameFolders::baseGameDir();
 }
 
 bool SteamCMDManager::isSteamCMDInstalled() const
 {
-    // Anything at that path counts, a folder too; executability is not checked.
-    return QFileInfo::exists(steamCMDBinary());
+    return GameFolders::isSteamCMDInstalled();
 }
 
 bool SteamCMDManager::areAssetsValid() const
 {
-    const QString assets = assetsDir();
-    if (!directoryHasName(assets, QStringLiteral("inidl.big")))
-        return false;
-    return directoryHasName(baseGameDir(), QStringLiteral("ini.big")) ||
-           directoryHasName(assets, QStringLiteral("ini.big"));
+    return GameFolders::areAssetsValid();
 }
 
 // ---- console and failures -------------------------------------------------
@@ -229,6 +208,7 @@ void SteamCMDManager::appendLog(const QString &text)
             if (text.isEmpty())
                 return;
             m_consoleLog += text;
+            Q_EMIT consoleAppended(text);
             Q_EMIT consoleLogChanged();
         },
         Qt::QueuedConnection);

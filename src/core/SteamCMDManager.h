@@ -120,6 +120,10 @@ public:
 Q_SIGNALS:
     void stateChanged();
     void consoleLogChanged();
+    // The console's text grew by text (sent before consoleLogChanged).
+    void consoleAppended(const QString &text);
+    // The console was emptied (sent before consoleLogChanged).
+    void consoleCleared();
     void steamGuardCodeChanged();
     void showPurchaseAlertChanged();
     void lastUsernameChanged();
