@@ -60,35 +60,20 @@ void TestGameFolders::bothChecksReadNamesAlike_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("marker"); // "ini.big", "inidl.big" or "" for none
-    QTest::newRow("base") << "ini.big"
-                          << "ini.big";
-    QTest::newRow("base, upper case") << "INI.BIG"
-                                      << "ini.big";
-    QTest::newRow("base, mixed case") << "iNi.BiG"
-                                      << "ini.big";
-    QTest::newRow("expansion") << "inidl.big"
-                               << "inidl.big";
-    QTest::newRow("expansion, upper case") << "INIDL.BIG"
-                                           << "inidl.big";
-    QTest::newRow("leading dot") << ".ini.big"
-                                 << "";
-    QTest::newRow("trailing space") << "inidl.big "
-                                    << "";
-    QTest::newRow("longer") << "ini.bigger"
-                            << "";
-    QTest::newRow("shorter") << "inidl.bi"
-                             << "";
+    const auto row = [](const char *tag, const char16_t *name, const char *marker) {
+        QTest::newRow(tag) << QString::fromUtf16(name) << QString::fromLatin1(marker);
+    };
+    row("base", u"ini.big", "ini.big");
+    row("base, upper case", u"INI.BIG", "ini.big");
+    row("expansion", u"inidl.big", "inidl.big");
+    row("expansion, mixed case", u"IniDL.bIG", "inidl.big");
+    row("leading dot", u".ini.big", "");
+    row("trailing space", u"inidl.big ", "");
     // Letters outside ASCII never stand for ASCII ones, whatever their case.
-    QTest::newRow("capital I with dot") << "\u0130NI.big"
-                                        << "";
-    QTest::newRow("dotless i") << "\u0131ni.big"
-                               << "";
-    QTest::newRow("full-width letters") << "\uFF29\uFF2E\uFF29.big"
-                                        << "";
-    QTest::newRow("one-dot leader") << "inidl\u2024big"
-                                    << "";
-    QTest::newRow("non-ASCII then marker") << "é-ini.big"
-                                           << "";
+    row("capital I with dot", u"\u0130NI.big", "");
+    row("dotless i", u"\u0131ni.big", "");
+    row("full-width letters", u"\uFF29\uFF2E\uFF29.big", "");
+    row("one-dot leader", u"inidl\u2024big", "");
 }
 
 void TestGameFolders::bothChecksReadNamesAlike()
