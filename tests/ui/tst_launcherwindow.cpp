@@ -673,6 +673,10 @@ void TestLauncherWindow::consoleShowsTheManagersLog()
     QVERIFY(open());
     QVERIFY(shown("consolePlaceholder"));
     SteamCMDManager *manager = m_viewModel->steamCMD();
+    // The lines are fed by the manager's console stream itself.
+    QObject *lines = find("console")->findChild<QObject *>("consoleLines");
+    QVERIFY(lines);
+    QCOMPARE(lines->property("source").value<SteamCMDManager *>(), manager);
     manager->appendLog("[*] first line\n");
     QTRY_VERIFY(!shown("consolePlaceholder"));
     QString expected = QStringLiteral("[*] first line\n");
