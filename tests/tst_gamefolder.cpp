@@ -3,6 +3,7 @@
 #include "LoopbackHttpServer.h"
 #include "MemoryCredentialStore.h"
 #include "TestHome.h"
+#include "game/GameFolders.h"
 #include "platform/FolderPicker.h"
 
 #include <QDir>
@@ -70,6 +71,7 @@ private Q_SLOTS:
     void chosenFolderAppliedNextTurnAndStored();
     void cancelKeepsPathAndStoredValue();
     void invalidChoiceSurvivesRestart();
+    void sameFolderChosenAgainIsCheckedAgain();
     void relativeAnswerBecomesAbsolute();
     void withoutPickerNothingChanges();
 
@@ -144,7 +146,7 @@ void TestGameFolder::layouts()
     const QString root = m_home->filePath("Games/Vantor");
     QVERIFY(makeLayout(root, entries));
 
-    QCOMPARE(LauncherViewModel::validateGameFolder(root), valid);
+    QCOMPARE(GameFolders::isGameFolder(root), valid);
 
     // The same answer through the model, as the window reads it.
     LauncherViewModel model(LauncherViewModel::UpdateChecks::DontStart);
@@ -163,21 +165,21 @@ void TestGameFolder::symlinkedSubfolderCounts()
     const QString root = m_home->filePath("Games/Vantor");
     QVERIFY(makeLayout(root, {"Base/ini.big"}));
     QVERIFY(QFile::link(elsewhere, root + "/Expansion"));
-    QVERIFY(LauncherViewModel::validateGameFolder(root));
+    QVERIFY(GameFolders::isGameFolder(root));
 
     // A link to a file named like a marker folder is not searched into.
     const QString other = m_home->filePath("Games/Other");
     QVERIFY(makeLayout(other, {"Base/ini.big"}));
     QVERIFY(QFile::link(elsewhere + "/inidl.big", other + "/inidl.big"));
-    QVERIFY(!LauncherViewModel::validateGameFolder(other));
+    QVERIFY(!GameFolders::isGameFolder(other));
 }
 
 void TestGameFolder::missingOrFileIsInvalid()
 {
-    QVERIFY(!LauncherViewModel::validateGameFolder(m_home->filePath("does/not/exist")));
+    QVERIFY(!GameFolders::isGameFolder(m_home->filePath("does/not/exist")));
     const QString file = m_home->filePath("a-file");
     QVERIFY(writeFile(file, "ini.big"));
-    QVERIFY(!LauncherViewModel::validateGameFolder(file));
+    QVERIFY(!GameFolders::isGameFolder(file));
 }
 
 std::unique_ptr<LauncherViewModel>
@@ -250,6 +252,30 @@ void TestGameFolder::invalidChoiceSurvivesRestart()
     QCOMPARE(restarted.installPath(), folder);
     restarted.setActiveTab(LauncherViewModel::Tab::Local);
     QVERIFY(!restarted.canLaunch());
+}
+
+void TestGameFolder::sameFolderChosenAgainIsCheckedAgain()
+{
+    // The user sees the warning, copies the archives in and picks the same
+    // folder again: the warning must go without a restart.
+    const QString folder = m_home->filePath("Games/Vantor");
+    QVERIFY(makeLayout(folder, {"Base/ini.big"}));
+    auto model = chooseWith(folder);
+    model->setActiveTab(LauncherViewModel::Tab::Local);
+    model->chooseFolder();
+    QTRY_COMPARE(model->installPath(), folder);
+    QVERIFY(!model->isPathValid());
+
+    QVERIFY(makeLayout(folder, {"Expansion/inidl.big"}));
+    QSignalSpy path(model.get(), &LauncherViewModel::installPathChanged);
+    QSignalSpy valid(model.get(), &LauncherViewModel::isPathValidChanged);
+    QSignalSpy launch(model.get(), &LauncherViewModel::canLaunchChanged);
+    model->chooseFolder();
+    QTRY_VERIFY(model->isPathValid());
+    QVERIFY(model->canLaunch());
+    QCOMPARE(path.count(), 0);
+    QCOMPARE(valid.count(), 1);
+    QCOMPARE(launch.count(), 1);
 }
 
 void TestGameFolder::relativeAnswerBecomesAbsolute()

@@ -3,8 +3,8 @@
 #include "CommandParser.h"
 #include "KeychainHelper.h"
 #include "LauncherViewModel.h"
-#include "SteamCMDManager.h"
 #include "UpdateChecker.h"
+#include "game/GameFolders.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -14,9 +14,6 @@
 #include <optional>
 
 namespace {
-
-const char *const kInvalidFolder =
-    "INVALID TARGET \u2014 No ini.big / inidl.big detected in subdirectories";
 
 QString absolute(const QString &path)
 {
@@ -28,9 +25,9 @@ QString launchHint(LauncherViewModel::Tab tab)
 {
     switch (tab) {
     case LauncherViewModel::Tab::Steam:
-        return QStringLiteral("DOWNLOAD GAME ASSETS VIA STEAM TO ENABLE LAUNCH");
+        return GameFolders::steamLaunchHint();
     case LauncherViewModel::Tab::Local:
-        return QStringLiteral("SELECT THE PARENT DIRECTORY CONTAINING BOTH GAME VERSIONS");
+        return GameFolders::localLaunchHint();
     }
     return QString();
 }
@@ -50,13 +47,13 @@ int validate(const QStringList &args)
     if (const std::optional<int> ended = parser.parse(args))
         return *ended;
     const QString folder = parser.positionalArguments().first();
-    const bool valid = !folder.isEmpty() && LauncherViewModel::validateGameFolder(folder);
+    const bool valid = !folder.isEmpty() && GameFolders::isGameFolder(folder);
     QTextStream out(stdout);
     if (valid) {
         out << "VALID\n";
         return 0;
     }
-    out << QString::fromUtf8(kInvalidFolder) << "\n";
+    out << GameFolders::invalidFolderHint() << "\n";
     return 1;
 }
 
@@ -129,20 +126,19 @@ int status(const QStringList &args)
     if (const std::optional<int> ended = parser.parse(args))
         return *ended;
 
-    const SteamCMDManager manager;
     const QString local = LauncherViewModel::storedInstallPath();
     const std::optional<QString> user = KeychainHelper::savedUsername();
 
     QTextStream out(stdout);
-    out << "steamcmd: " << manager.steamCMDBinary() << " ("
-        << (manager.isSteamCMDInstalled() ? "installed" : "missing") << ")\n";
-    out << "assets: " << manager.installDir() << " ("
-        << (manager.areAssetsValid() ? "valid" : "invalid") << ")\n";
+    out << "steamcmd: " << GameFolders::steamCMDBinary() << " ("
+        << (GameFolders::isSteamCMDInstalled() ? "installed" : "missing") << ")\n";
+    out << "assets: " << GameFolders::installDir() << " ("
+        << (GameFolders::areAssetsValid() ? "valid" : "invalid") << ")\n";
     if (local.isEmpty())
         out << "local: - (unset)\n";
     else
         out << "local: " << local << " ("
-            << (LauncherViewModel::validateGameFolder(local) ? "valid" : "invalid") << ")\n";
+            << (GameFolders::isGameFolder(local) ? "valid" : "invalid") << ")\n";
     out << "steam user: " << (user && !user->isEmpty() ? *user : QStringLiteral("-")) << "\n";
     out << "version: " << UpdateChecker::currentVersion() << " (build "
         << UpdateChecker::currentBuild() << ")\n";

@@ -2,74 +2,21 @@
 
 #include "KeychainHelper.h"
 #include "LogCategories.h"
+#include "game/GameFolders.h"
 #include "platform/DetachedEngineStarter.h"
 #include "platform/FolderPicker.h"
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
-#include <QMetaMethod>
-#include <QMetaProperty>
 #include <QProcessEnvironment>
-#include <QSet>
 #include <QSettings>
 #include <QTimer>
-
-#include <dirent.h>
-#include <strings.h>
-#include <sys/stat.h>
 
 namespace {
 
 // The engine's own window needs a moment to appear before the launcher goes.
 constexpr int kQuitDelayMs = 500;
-
-const QString kEngineFileName = QStringLiteral("VantorOnlineDL");
-
-// Lists the names in a folder, hidden ones included, in the order the file
-// system gives them; an unreadable or missing folder lists as empty.
-enum class Marker
-{
-    None,
-    Base,      // ini.big
-    Expansion, // inidl.big
-};
-
-// Which marker a file name is, compared in lower case.
-Marker markerOf(const char *name)
-{
-    // Nearly every name is plain ASCII: compare it as it is. Others take the
-    // full Unicode lower-casing, whatever letters it maps.
-    bool ascii = true;
-    for (const char *c = name; *c; ++c)
-        ascii = ascii && (static_cast<unsigned char>(*c) < 0x80);
-    if (ascii) {
-        if (::strcasecmp(name, "ini.big") == 0)
-            return Marker::Base;
-        if (::strcasecmp(name, "inidl.big") == 0)
-            return Marker::Expansion;
-        return Marker::None;
-    }
-    const QString lower = QFile::decodeName(name).toLower();
-    if (lower == QLatin1String("ini.big"))
-        return Marker::Base;
-    if (lower == QLatin1String("inidl.big"))
-        return Marker::Expansion;
-    return Marker::None;
-}
-
-// Whether a listed entry is a folder, links to folders included; only
-// entries whose type the listing does not give are looked up.
-bool isFolder(const QByteArray &path, unsigned char type)
-{
-    if (type == DT_DIR)
-        return true;
-    if (type != DT_LNK && type != DT_UNKNOWN)
-        return false;
-    struct stat status;
-    return ::stat(path.constData(), &status) == 0 && S_ISDIR(status.st_mode);
-}
 
 // Relative paths are resolved against the launcher's working folder; absolute
 // ones are kept exactly as they are.
@@ -89,41 +36,22 @@ LauncherViewModel::LauncherViewModel(UpdateChecks updateChecks, QObject *parent)
       m_updateChecker(new UpdateChecker(this)),
       m_engineStarter(std::make_shared<DetachedEngineStarter>())
 {
-    forwardChanges(m_steamCMD);
-    forwardChanges(m_updateChecker);
+    m_stateKind = m_steamCMD->stateKind();
+    connect(m_steamCMD, &SteamCMDManager::stateChanged, this,
+            &LauncherViewModel::workflowStateChanged);
+    // The end of the workflow's work (a patch unpacked, a child gone) can
+    // leave new files behind without another change of state.
+    connect(m_steamCMD, &SteamCMDManager::activeWorkChanged, this, [this] {
+        if (!m_steamCMD->hasActiveWork())
+            refresh(m_activeTab == Tab::Steam ? RecheckSteamAssets : RecheckNothing);
+    });
+    refresh(RecheckLocalFolder | RecheckSteamAssets);
     loadCredentials();
     if (updateChecks == UpdateChecks::Start)
         m_updateChecker->startPeriodicChecks();
 }
 
 LauncherViewModel::~LauncherViewModel() = default;
-
-// ---- tabs -----------------------------------------------------------------
-
-std::optional<LauncherViewModel::Tab> LauncherViewModel::tabFromRawValue(const QString &rawValue)
-{
-    for (const Tab tab : allTabs()) {
-        if (LauncherViewModel::rawValue(tab) == rawValue)
-            return tab;
-    }
-    return std::nullopt;
-}
-
-QString LauncherViewModel::rawValue(Tab tab)
-{
-    switch (tab) {
-    case Tab::Steam:
-        return QStringLiteral("Steam");
-    case Tab::Local:
-        return QStringLiteral("Local Archive");
-    }
-    return QString();
-}
-
-QList<LauncherViewModel::Tab> LauncherViewModel::allTabs()
-{
-    return {Tab::Steam, Tab::Local};
-}
 
 // ---- stored settings ------------------------------------------------------
 
@@ -155,7 +83,7 @@ void LauncherViewModel::setActiveTab(Tab tab)
         return;
     m_activeTab = tab;
     Q_EMIT activeTabChanged();
-    Q_EMIT changed();
+    refresh(currentTabFolders());
 }
 
 void LauncherViewModel::setInstallPath(const QString &path)
@@ -164,7 +92,7 @@ void LauncherViewModel::setInstallPath(const QString &path)
         return;
     m_installPath = path;
     Q_EMIT installPathChanged();
-    Q_EMIT changed();
+    refresh(RecheckLocalFolder);
 }
 
 void LauncherViewModel::setIsLaunching(bool launching)
@@ -173,7 +101,6 @@ void LauncherViewModel::setIsLaunching(bool launching)
         return;
     m_isLaunching = launching;
     Q_EMIT isLaunchingChanged();
-    Q_EMIT changed();
 }
 
 void LauncherViewModel::setAlertMessage(const std::optional<QString> &message)
@@ -182,7 +109,6 @@ void LauncherViewModel::setAlertMessage(const std::optional<QString> &message)
         return;
     m_alertMessage = message;
     Q_EMIT alertMessageChanged();
-    Q_EMIT changed();
 }
 
 void LauncherViewModel::dismissAlert()
@@ -196,7 +122,6 @@ void LauncherViewModel::setSteamUsername(const QString &name)
         return;
     m_steamUsername = name;
     Q_EMIT steamUsernameChanged();
-    Q_EMIT changed();
 }
 
 void LauncherViewModel::setSteamPassword(const QString &password)
@@ -205,7 +130,6 @@ void LauncherViewModel::setSteamPassword(const QString &password)
         return;
     m_steamPassword = password;
     Q_EMIT steamPasswordChanged();
-    Q_EMIT changed();
 }
 
 void LauncherViewModel::setUpdateDismissed(bool dismissed)
@@ -214,30 +138,9 @@ void LauncherViewModel::setUpdateDismissed(bool dismissed)
         return;
     m_isUpdateDismissed = true;
     Q_EMIT isUpdateDismissedChanged();
-    Q_EMIT changed();
 }
 
 // ---- wiring ---------------------------------------------------------------
-
-void LauncherViewModel::forwardChanges(QObject *source)
-{
-    // Every change signal of the source's properties, whichever they are,
-    // becomes changed() here: the window then redraws from any of them.
-    // Connections die with either object, so nothing outlives its owner.
-    const QMetaMethod forward = QMetaMethod::fromSignal(&LauncherViewModel::changed);
-    const QMetaObject *meta = source->metaObject();
-    QSet<int> connected;
-    for (int i = 0; i < meta->propertyCount(); ++i) {
-        const QMetaProperty property = meta->property(i);
-        if (!property.hasNotifySignal())
-            continue;
-        const QMetaMethod signal = property.notifySignal();
-        if (connected.contains(signal.methodIndex()))
-            continue;
-        connected.insert(signal.methodIndex());
-        connect(source, signal, this, forward);
-    }
-}
 
 void LauncherViewModel::loadCredentials()
 {
@@ -260,50 +163,55 @@ void LauncherViewModel::setEngineStarter(std::shared_ptr<EngineStarter> starter)
 
 // ---- derived values -------------------------------------------------------
 
-bool LauncherViewModel::isPathValid() const
+LauncherViewModel::Recheck LauncherViewModel::currentTabFolders() const
 {
-    if (m_installPath.isEmpty())
-        return false;
-    // A usual game folder is checked in well under a millisecond and always
-    // afresh. Only a check that took long is reused for a while: a folder
-    // of thousands of subfolders would otherwise stall every redraw.
-    FolderCheck &check = m_folderCheck;
-    if (check.path == m_installPath && check.age.isValid() &&
-        check.age.elapsed() < folderCheckReuse.count())
-        return check.valid;
-    QElapsedTimer took;
-    took.start();
-    const bool valid = validateGameFolder(m_installPath);
-    check = {};
-    if (took.elapsed() >= slowFolderCheck.count()) {
-        check.path = m_installPath;
-        check.valid = valid;
-        check.age.start();
-    }
-    return valid;
+    return m_activeTab == Tab::Local ? RecheckLocalFolder : RecheckSteamAssets;
 }
 
-bool LauncherViewModel::canLaunch() const
+void LauncherViewModel::refresh(unsigned recheck)
 {
+    if (recheck & RecheckLocalFolder) {
+        // An empty path is no folder: nothing is listed for it.
+        const bool valid = !m_installPath.isEmpty() && GameFolders::isGameFolder(m_installPath);
+        if (valid != m_isPathValid) {
+            m_isPathValid = valid;
+            Q_EMIT isPathValidChanged();
+        }
+    }
+    if (recheck & RecheckSteamAssets)
+        m_steamAssetsValid = GameFolders::areAssetsValid();
+
+    bool canLaunch = false;
+    QString effective;
     switch (m_activeTab) {
     case Tab::Local:
-        return isPathValid();
+        canLaunch = m_isPathValid;
+        effective = m_installPath;
+        break;
     case Tab::Steam:
-        // The folder check comes first: it alone decides when assets are missing.
-        return m_steamCMD->areAssetsValid() && !m_steamCMD->state().isRunning();
+        canLaunch = m_steamAssetsValid && !m_steamCMD->state().isRunning();
+        effective = GameFolders::installDir();
+        break;
     }
-    return false;
+    if (canLaunch != m_canLaunch) {
+        m_canLaunch = canLaunch;
+        Q_EMIT canLaunchChanged();
+    }
+    if (effective != m_effectiveInstallPath) {
+        m_effectiveInstallPath = effective;
+        Q_EMIT effectiveInstallPathChanged();
+    }
 }
 
-QString LauncherViewModel::effectiveInstallPath() const
+void LauncherViewModel::workflowStateChanged()
 {
-    switch (m_activeTab) {
-    case Tab::Local:
-        return m_installPath;
-    case Tab::Steam:
-        return m_steamCMD->installDir();
-    }
-    return QString();
+    // Progress lines change only the state's text: nothing to look at then.
+    const SteamCMDState::Kind kind = m_steamCMD->stateKind();
+    if (kind == m_stateKind)
+        return;
+    m_stateKind = kind;
+    // The local tab does not depend on the workflow.
+    refresh(m_activeTab == Tab::Steam ? RecheckSteamAssets : RecheckNothing);
 }
 
 // ---- operations -----------------------------------------------------------
@@ -331,7 +239,10 @@ void LauncherViewModel::chooseFolder()
     // Applied once the dialog has fully closed. Stored even when the folder
     // fails validation, so the warning stays until another folder is chosen.
     QTimer::singleShot(0, this, [this, path] {
-        setInstallPath(path);
+        if (path == m_installPath)
+            refresh(RecheckLocalFolder); // chosen again, perhaps after fixing it
+        else
+            setInstallPath(path);
         QSettings settings;
         settings.setValue(installPathKey(), m_installPath);
         settings.sync();
@@ -340,26 +251,16 @@ void LauncherViewModel::chooseFolder()
     });
 }
 
-QString LauncherViewModel::enginePath()
-{
-    const QString overridden = qEnvironmentVariable("VANTOR_ENGINE_PATH");
-    if (!overridden.isEmpty())
-        return QFileInfo(overridden).absoluteFilePath();
-    if (!QCoreApplication::instance())
-        return QString();
-    const QString dir = QCoreApplication::applicationDirPath();
-    if (dir.isEmpty())
-        return QString();
-    return dir + QLatin1Char('/') + kEngineFileName;
-}
-
 void LauncherViewModel::launchGame()
 {
+    // The folder handed to the engine is judged as it is now, not as it was
+    // at the last change.
+    refresh(currentTabFolders());
     if (!canLaunch())
         return;
     setIsLaunching(true);
 
-    const QString engine = enginePath();
+    const QString engine = GameFolders::enginePath();
     if (engine.isEmpty()) {
         qCWarning(lcLaunch) << "cannot locate the running launcher; nothing started";
         setIsLaunching(false);
@@ -391,50 +292,4 @@ void LauncherViewModel::launchGame()
 
     // Never sleeps: the timer dies with this object, and so does the quit.
     QTimer::singleShot(kQuitDelayMs, this, [this] { Q_EMIT quitRequested(); });
-}
-
-// ---- folder validation ----------------------------------------------------
-
-bool LauncherViewModel::validateGameFolder(const QString &folder)
-{
-    // Read straight from the directories: names and types come with the
-    // listing, so a folder of thousands of subfolders costs one open and a
-    // few reads per subfolder, not a status query and sorting per entry.
-    // The window asks this on every redraw.
-    const QByteArray top = QFile::encodeName(folder);
-    DIR *dir = ::opendir(top.constData());
-    if (!dir)
-        return false; // missing, not a folder or unreadable: holds nothing
-
-    bool baseGameFound = false;
-    bool expansionFound = false;
-    while (const dirent *entry = ::readdir(dir)) {
-        // Top level: visible entries only (dot-names are hidden here).
-        if (entry->d_name[0] == '.')
-            continue;
-        const QByteArray path = top + '/' + entry->d_name;
-        if (!isFolder(path, entry->d_type))
-            continue;
-        // One level down, hidden names count too; never any deeper.
-        DIR *sub = ::opendir(path.constData());
-        if (!sub)
-            continue;
-        while (const dirent *inner = ::readdir(sub)) {
-            switch (markerOf(inner->d_name)) {
-            case Marker::Base:
-                baseGameFound = true;
-                break;
-            case Marker::Expansion:
-                expansionFound = true;
-                break;
-            case Marker::None:
-                break;
-            }
-        }
-        ::closedir(sub);
-        if (baseGameFound && expansionFound)
-            break;
-    }
-    ::closedir(dir);
-    return baseGameFound && expansionFound;
 }

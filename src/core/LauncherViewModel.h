@@ -3,12 +3,9 @@
 #include "SteamCMDManager.h"
 #include "UpdateChecker.h"
 
-#include <QElapsedTimer>
-#include <QList>
 #include <QObject>
 #include <QString>
 
-#include <chrono>
 #include <memory>
 #include <optional>
 
@@ -17,9 +14,9 @@ class FolderPicker;
 
 // The state behind one launcher window: the chosen data source, the local
 // game folder, the typed Steam credentials, the launch and its error alert.
-// Owns the SteamCMD manager and the update checker and re-announces their
-// changes through changed(), so a window bound to this object redraws when
-// any of the three changes. Everything runs on the main thread.
+// Owns the SteamCMD manager and the update checker, which a window reads
+// directly. Every property has its own change signal, sent only when its value
+// changes. Everything runs on the main thread.
 class LauncherViewModel : public QObject
 {
     Q_OBJECT
@@ -36,10 +33,11 @@ class LauncherViewModel : public QObject
                    isUpdateDismissedChanged)
     Q_PROPERTY(SteamCMDManager *steamCMD READ steamCMD CONSTANT)
     Q_PROPERTY(UpdateChecker *updateChecker READ updateChecker CONSTANT)
-    // Derived: recomputed on every read, announced through changed().
-    Q_PROPERTY(bool isPathValid READ isPathValid NOTIFY changed)
-    Q_PROPERTY(bool canLaunch READ canLaunch NOTIFY changed)
-    Q_PROPERTY(QString effectiveInstallPath READ effectiveInstallPath NOTIFY changed)
+    // Derived from the folders on disk; see isPathValid() for when.
+    Q_PROPERTY(bool isPathValid READ isPathValid NOTIFY isPathValidChanged)
+    Q_PROPERTY(bool canLaunch READ canLaunch NOTIFY canLaunchChanged)
+    Q_PROPERTY(
+        QString effectiveInstallPath READ effectiveInstallPath NOTIFY effectiveInstallPathChanged)
 
 public:
     // The two sources of game data, in tab-bar order.
@@ -62,11 +60,6 @@ public:
     explicit LauncherViewModel(UpdateChecks updateChecks, QObject *parent = nullptr);
     ~LauncherViewModel() override;
 
-    // "Steam" and "Local Archive"; any other text names no tab.
-    static std::optional<Tab> tabFromRawValue(const QString &rawValue);
-    static QString rawValue(Tab tab);
-    static QList<Tab> allTabs();
-
     // User-settings key of the local game folder.
     static QString installPathKey();
     // The folder stored by the last folder choice; empty when there is none
@@ -74,15 +67,6 @@ public:
     static QString storedInstallPath();
     // The message of the folder dialog.
     static QString folderPickerMessage();
-    // Where the engine is started from: "VantorOnlineDL" beside the running
-    // executable, or the file named by VANTOR_ENGINE_PATH (development).
-    // Empty when there is no running application to locate.
-    static QString enginePath();
-    // True when one of the folder's immediate, visible subfolders holds a
-    // name "ini.big" and one (the same or another) holds "inidl.big",
-    // compared in lower case. Never looks deeper; unreadable folders count
-    // as holding nothing.
-    static bool validateGameFolder(const QString &folder);
 
     Tab activeTab() const { return m_activeTab; }
     void setActiveTab(Tab tab);
@@ -110,16 +94,19 @@ public:
     SteamCMDManager *steamCMD() const { return m_steamCMD; }
     UpdateChecker *updateChecker() const { return m_updateChecker; }
 
-    // Whether installPath passes validateGameFolder(), read afresh each
-    // time. The window asks on every redraw, and a folder of thousands of
-    // subfolders takes tens of milliseconds to check: an answer that took
-    // slowFolderCheck or longer is reused for the same path for
-    // folderCheckReuse, so such a folder is read at most that often.
-    bool isPathValid() const;
-    static constexpr std::chrono::milliseconds slowFolderCheck{4};
-    static constexpr std::chrono::milliseconds folderCheckReuse{2000};
-    bool canLaunch() const;
-    QString effectiveInstallPath() const;
+    // Whether installPath is a game folder (GameFolders::isGameFolder).
+    // The folders are looked at when something the answers depend on
+    // changes: the path, the tab, the kind of the workflow's state, the end
+    // of its work, a folder chosen (again) and a launch. Reading costs
+    // nothing, so a window may read on every redraw; a folder of thousands
+    // of subfolders is listed once per change, not per console line.
+    bool isPathValid() const { return m_isPathValid; }
+    // Local tab: isPathValid. Steam tab: the assets are valid and the
+    // workflow is not running.
+    bool canLaunch() const { return m_canLaunch; }
+    // The folder a launch hands the engine: installPath on the local tab,
+    // the Steam install folder on the Steam tab.
+    QString effectiveInstallPath() const { return m_effectiveInstallPath; }
 
     // Stores the typed name and password exactly as typed; does nothing
     // while either is empty.
@@ -143,27 +130,39 @@ Q_SIGNALS:
     void steamUsernameChanged();
     void steamPasswordChanged();
     void isUpdateDismissedChanged();
-    // Any change of this object, its manager or its checker.
-    void changed();
+    void isPathValidChanged();
+    void canLaunchChanged();
+    void effectiveInstallPathChanged();
     // The engine is running: the launcher should quit now.
     void quitRequested();
 
 private:
     void setIsLaunching(bool launching);
     void setAlertMessage(const std::optional<QString> &message);
-    void forwardChanges(QObject *source);
     void loadCredentials();
+    // Which folders refresh() looks at again.
+    enum Recheck : unsigned
+    {
+        RecheckNothing = 0,
+        RecheckLocalFolder = 1,
+        RecheckSteamAssets = 2,
+    };
+    // The folders the current tab depends on.
+    Recheck currentTabFolders() const;
+    // Recomputes the derived values, looking only at the folders named, and
+    // announces those that changed.
+    void refresh(unsigned recheck);
+    void workflowStateChanged();
 
     Tab m_activeTab = Tab::Steam;
     QString m_installPath;
-    // The last folder check: which path, its answer, and since when.
-    struct FolderCheck
-    {
-        QString path;
-        bool valid = false;
-        QElapsedTimer age;
-    };
-    mutable FolderCheck m_folderCheck;
+    bool m_isPathValid = false;
+    bool m_steamAssetsValid = false;
+    bool m_canLaunch = false;
+    QString m_effectiveInstallPath;
+    // The kind of the workflow's state when last looked at: progress lines
+    // change the state's text many times a second, its kind rarely.
+    SteamCMDState::Kind m_stateKind = SteamCMDState::Kind::Idle;
     bool m_isLaunching = false;
     std::optional<QString> m_alertMessage;
     QString m_steamUsername;

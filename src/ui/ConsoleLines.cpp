@@ -30,25 +30,75 @@ bool ConsoleLines::continues(const QString &text) const
 
 void ConsoleLines::setText(const QString &text)
 {
+    if (m_source)
+        return; // the source writes; a second writer would show lines twice
+    replaceText(text);
+}
+
+void ConsoleLines::replaceText(const QString &text)
+{
     if (text.size() == m_text.size() && continues(text))
         return;
     const int linesBefore = lineCount();
-    if (!continues(text)) {
-        beginResetModel();
-        m_lines.clear();
-        m_lastLineOpen = false;
-        m_text.clear();
-        endResetModel();
-    }
+    if (!continues(text))
+        resetLines();
     const qsizetype from = m_text.size();
     m_text = text;
-    appendText(QStringView(m_text).mid(from));
+    appendLines(QStringView(m_text).mid(from));
     Q_EMIT textChanged();
     if (lineCount() != linesBefore)
         Q_EMIT lineCountChanged();
 }
 
-void ConsoleLines::appendText(QStringView tail)
+void ConsoleLines::setSource(SteamCMDManager *source)
+{
+    if (m_source == source)
+        return;
+    if (m_source)
+        m_source->disconnect(this);
+    m_source = source;
+    if (source) {
+        connect(source, &SteamCMDManager::consoleAppended, this, &ConsoleLines::append);
+        connect(source, &SteamCMDManager::consoleCleared, this, &ConsoleLines::clear);
+        // Whatever the console already holds is the start.
+        replaceText(source->consoleLog());
+    }
+    Q_EMIT sourceChanged();
+}
+
+void ConsoleLines::append(const QString &text)
+{
+    if (text.isEmpty())
+        return;
+    const int linesBefore = lineCount();
+    m_text += text;
+    appendLines(text);
+    Q_EMIT textChanged();
+    if (lineCount() != linesBefore)
+        Q_EMIT lineCountChanged();
+}
+
+void ConsoleLines::clear()
+{
+    if (m_text.isEmpty() && m_lines.isEmpty())
+        return;
+    const int linesBefore = lineCount();
+    resetLines();
+    Q_EMIT textChanged();
+    if (linesBefore != 0)
+        Q_EMIT lineCountChanged();
+}
+
+void ConsoleLines::resetLines()
+{
+    beginResetModel();
+    m_lines.clear();
+    m_lastLineOpen = false;
+    m_text.clear();
+    endResetModel();
+}
+
+void ConsoleLines::appendLines(QStringView tail)
 {
     if (tail.isEmpty())
         return;

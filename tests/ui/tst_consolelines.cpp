@@ -1,4 +1,7 @@
 #include "ConsoleLines.h"
+#include "LoopbackHttpServer.h"
+#include "SteamCMDManager.h"
+#include "TestHome.h"
 
 #include <QAbstractItemModelTester>
 #include <QClipboard>
@@ -20,6 +23,8 @@ private Q_SLOTS:
     void replacedTextStartsAfresh();
     void sameTextChangesNothing();
     void linesTextAndCopy();
+    void followsTheManagersConsole();
+    void stopsFollowingAManagerThatIsGone();
 
 private:
     static QStringList linesOf(const ConsoleLines &model)
@@ -152,6 +157,66 @@ void TestConsoleLines::linesTextAndCopy()
     QGuiApplication::clipboard()->clear();
     model.copyLines(1, 2);
     QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("two\nthree\n"));
+}
+
+void TestConsoleLines::followsTheManagersConsole()
+{
+    TestHome home;
+    QVERIFY(home.isValid());
+    SteamCMDManager manager;
+    manager.setEchoToStandardOutput(false);
+    manager.appendLog(QStringLiteral("[*] earlier\n"));
+    QTRY_VERIFY(!manager.consoleLog().isEmpty());
+
+    ConsoleLines model;
+    QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
+    model.setSource(&manager);
+    // What the console held already shows at once.
+    QCOMPARE(linesOf(model), QStringList{"[*] earlier"});
+
+    QSignalSpy resets(&model, &QAbstractItemModel::modelReset);
+    QSignalSpy inserts(&model, &QAbstractItemModel::rowsInserted);
+    for (const char *piece : {"Steam Gu", "ard code:", "\n", "a\r\nb\n"})
+        manager.appendLog(QString::fromUtf8(piece));
+    QTRY_VERIFY(manager.consoleLog().endsWith(QStringLiteral("b\n")));
+    QCOMPARE(model.text(), manager.consoleLog());
+    QCOMPARE(linesOf(model), (QStringList{"[*] earlier", "Steam Guard code:", "a", "b"}));
+    QCOMPARE(resets.count(), 0);
+    QCOMPARE(inserts.count(), 2);
+
+    // A second writer would show lines twice: the manager is the only one.
+    model.setText(QStringLiteral("something else\n"));
+    QCOMPARE(model.text(), manager.consoleLog());
+
+    // A new run empties the console: the lines start afresh.
+    qputenv("VANTOR_STEAMCMD_URL", LoopbackHttpServer::closedPortUrl("/s.tar.gz").toUtf8());
+    manager.startDownload(QStringLiteral("user"), QStringLiteral("password"));
+    QTRY_COMPARE(manager.stateKind(), SteamCMDState::Kind::Failed);
+    QTRY_VERIFY(manager.consoleLog().contains(QStringLiteral("[✗] ")));
+    QCOMPARE(model.text(), manager.consoleLog());
+    QCOMPARE(resets.count(), 1);
+    QVERIFY(!model.text().contains(QStringLiteral("earlier")));
+    ConsoleLines fresh;
+    fresh.setText(manager.consoleLog());
+    QCOMPARE(linesOf(model), linesOf(fresh));
+    qunsetenv("VANTOR_STEAMCMD_URL");
+}
+
+void TestConsoleLines::stopsFollowingAManagerThatIsGone()
+{
+    ConsoleLines model;
+    {
+        SteamCMDManager manager;
+        manager.setEchoToStandardOutput(false);
+        model.setSource(&manager);
+        manager.appendLog(QStringLiteral("last words\n"));
+        QTRY_COMPARE(model.lineCount(), 1);
+    }
+    // The lines stay; the text can be written again.
+    QCOMPARE(model.source(), nullptr);
+    QCOMPARE(linesOf(model), QStringList{"last words"});
+    model.setText(QStringLiteral("last words\nmore\n"));
+    QCOMPARE(linesOf(model), (QStringList{"last words", "more"}));
 }
 
 QTEST_MAIN(TestConsoleLines)

@@ -7,6 +7,7 @@
 #include "TestHome.h"
 #include "UiSupport.h"
 #include "UrlRecorder.h"
+#include "game/GameFolders.h"
 #include "platform/EngineStarter.h"
 #include "platform/FolderPicker.h"
 
@@ -672,6 +673,10 @@ void TestLauncherWindow::consoleShowsTheManagersLog()
     QVERIFY(open());
     QVERIFY(shown("consolePlaceholder"));
     SteamCMDManager *manager = m_viewModel->steamCMD();
+    // The lines are fed by the manager's console stream itself.
+    QObject *lines = find("console")->findChild<QObject *>("consoleLines");
+    QVERIFY(lines);
+    QCOMPARE(lines->property("source").value<SteamCMDManager *>(), manager);
     manager->appendLog("[*] first line\n");
     QTRY_VERIFY(!shown("consolePlaceholder"));
     QString expected = QStringLiteral("[*] first line\n");
@@ -754,11 +759,11 @@ void TestLauncherWindow::steamHintWhileAssetsAreValidButBusy()
     LoopbackHttpServer::Response hang;
     hang.hang = true;
     m_server->setRoute("/steamcmd.tar.gz", hang);
+    QVERIFY(writeFile(GameFolders::assetsDir() + "/INIDL.big", "x"));
+    QVERIFY(writeFile(GameFolders::baseGameDir() + "/ini.big", "x"));
     m_viewModel = std::make_unique<LauncherViewModel>();
     SteamCMDManager *manager = m_viewModel->steamCMD();
     manager->setEchoToStandardOutput(false);
-    QVERIFY(writeFile(manager->assetsDir() + "/INIDL.big", "x"));
-    QVERIFY(writeFile(manager->baseGameDir() + "/ini.big", "x"));
     QVERIFY(manager->areAssetsValid());
     QVERIFY(open());
     QVERIFY(shown("launchButton"));

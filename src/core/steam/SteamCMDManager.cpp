@@ -3,34 +3,11 @@
 
 #include "Endpoints.h"
 #include "SteamCMDInstaller.h"
+#include "game/GameFolders.h"
 
-#include <QDir>
-#include <QFileInfo>
 #include <QNetworkAccessManager>
-#include <QStandardPaths>
 
 #include <cstdio>
-
-namespace {
-
-QString joinPath(const QString &dir, const QString &name)
-{
-    return dir + QLatin1Char('/') + name;
-}
-
-bool directoryHasName(const QString &dir, const QString &lowerCaseName)
-{
-    // A missing or unreadable folder lists as empty.
-    const QStringList names =
-        QDir(dir).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
-    for (const QString &name : names) {
-        if (name.toLower() == lowerCaseName)
-            return true;
-    }
-    return false;
-}
-
-} // namespace
 
 SteamCMDManager::SteamCMDManager(QObject *parent) : QObject(parent)
 {
@@ -97,55 +74,42 @@ void SteamCMDManager::setState(const SteamCMDState &state)
 
 QString SteamCMDManager::supportDir() const
 {
-    return joinPath(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation),
-                    QStringLiteral("Vantor Online"));
+    return GameFolders::supportDir();
 }
 
 QString SteamCMDManager::steamCMDDir() const
 {
-    return joinPath(supportDir(), QStringLiteral("steamcmd"));
+    return GameFolders::steamCMDDir();
 }
 
 QString SteamCMDManager::steamCMDBinary() const
 {
-#ifdef Q_OS_MACOS
-    return joinPath(steamCMDDir(), QStringLiteral("steamcmd"));
-#else
-    // The Linux distribution starts through its wrapper script, which sets up
-    // the library path for the 32-bit binary beside it.
-    return joinPath(steamCMDDir(), QStringLiteral("steamcmd.sh"));
-#endif
+    return GameFolders::steamCMDBinary();
 }
 
 QString SteamCMDManager::installDir() const
 {
-    return joinPath(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation),
-                    QStringLiteral("Vantor Online"));
+    return GameFolders::installDir();
 }
 
 QString SteamCMDManager::assetsDir() const
 {
-    return joinPath(installDir(), QStringLiteral("Assets"));
+    return GameFolders::assetsDir();
 }
 
 QString SteamCMDManager::baseGameDir() const
 {
-    return joinPath(installDir(), QStringLiteral("DL_Vantor"));
+    return GameFolders::baseGameDir();
 }
 
 bool SteamCMDManager::isSteamCMDInstalled() const
 {
-    // Anything at that path counts, a folder too; executability is not checked.
-    return QFileInfo::exists(steamCMDBinary());
+    return GameFolders::isSteamCMDInstalled();
 }
 
 bool SteamCMDManager::areAssetsValid() const
 {
-    const QString assets = assetsDir();
-    if (!directoryHasName(assets, QStringLiteral("inidl.big")))
-        return false;
-    return directoryHasName(baseGameDir(), QStringLiteral("ini.big")) ||
-           directoryHasName(assets, QStringLiteral("ini.big"));
+    return GameFolders::areAssetsValid();
 }
 
 DownloadRun::Paths SteamCMDManager::paths() const

@@ -104,7 +104,7 @@ Rectangle {
                 Text {
                     objectName: "validationWarningText"
                     anchors.verticalCenter: parent.verticalCenter
-                    text: "INVALID TARGET \u2014 No ini.big / inidl.big detected in subdirectories"
+                    text: GameHints.invalidFolder
                     color: Theme.alpha(Theme.red, 0.8)
                     font.family: Theme.mono
                     font.pixelSize: 11

@@ -34,7 +34,7 @@ ApplicationWindow {
     onIsLocalTabChanged: markShownParts()
     Connections {
         target: window.viewModel
-        function onChanged() {
+        function onCanLaunchChanged() {
             window.markShownParts()
         }
     }

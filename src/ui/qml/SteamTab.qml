@@ -139,6 +139,7 @@ Rectangle {
             Layout.fillWidth: true
             Layout.preferredHeight: 120
             log: panel.steamCMD.consoleLog
+            lines.source: panel.steamCMD
         }
 
         StatusLine {

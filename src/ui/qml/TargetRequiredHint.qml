@@ -9,9 +9,7 @@ Rectangle {
     property url picture
     property real maximumWidth: 800
 
-    readonly property string message: localTab
-        ? "SELECT THE PARENT DIRECTORY CONTAINING BOTH GAME VERSIONS"
-        : "DOWNLOAD GAME ASSETS VIA STEAM TO ENABLE LAUNCH"
+    readonly property string message: localTab ? GameHints.localLaunch : GameHints.steamLaunch
     readonly property bool showsPicture: localTab && picture.toString() !== ""
 
     implicitWidth: Math.min(maximumWidth, row.implicitWidth + 28)
