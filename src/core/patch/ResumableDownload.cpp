@@ -79,7 +79,7 @@ void ResumableDownload::send()
     m_received = 0;
     m_total = -1;
     m_headersSeen = false;
-    m_restartPending = false;
+    m_restartWhenDone = false;
     QNetworkRequest request(m_url);
     request.setTransferTimeout(int(m_timeout.count()));
     // Byte ranges of the file itself, not of a compressed form of it.
@@ -161,8 +161,10 @@ void ResumableDownload::headersArrived()
         return;
     }
     if (status == 416 && m_offset > 0) {
+        // Its short body ends the reply on its own; aborting an answer the
+        // network layer already counts as an error upsets it.
         qCInfo(lcPatch) << "starting over: the server has no bytes from" << m_offset;
-        restartFromScratch();
+        m_restartWhenDone = true;
         return;
     }
 
@@ -210,16 +212,23 @@ void ResumableDownload::restartFromScratch()
         return;
     }
     m_restarted = true;
-    m_restartPending = true;
     discardPartial(m_target);
     m_offset = 0;
     m_validator.clear();
-    m_reply->abort(); // finished() follows and sends the new request
+    dropReply();
+    // Out of the old reply's signal first.
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            if (m_outcome == Outcome::Running)
+                send();
+        },
+        Qt::QueuedConnection);
 }
 
 void ResumableDownload::dataArrived()
 {
-    if (!m_reply || m_outcome != Outcome::Running || m_restartPending || !m_file.isOpen())
+    if (!m_reply || !m_reply->isOpen() || m_outcome != Outcome::Running || !m_file.isOpen())
         return;
     const QByteArray data = m_reply->readAll();
     if (data.isEmpty())
@@ -237,9 +246,8 @@ void ResumableDownload::replyFinished()
 {
     if (!m_reply || m_outcome != Outcome::Running)
         return;
-    if (m_restartPending) {
-        dropReply();
-        send();
+    if (m_restartWhenDone) {
+        restartFromScratch();
         return;
     }
     dataArrived();

@@ -104,7 +104,7 @@ private:
     qint64 m_transferred = 0;
     bool m_headersSeen = false;
     bool m_restarted = false;
-    bool m_restartPending = false;
+    bool m_restartWhenDone = false;
     Outcome m_outcome = Outcome::Running;
     QString m_error;
 };
