@@ -1,9 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CraftedZip.h"
 #include "FaultSupport.h"
+#include "LoopbackHttpServer.h"
 #include "PatchArchive.h"
 #include "TestHome.h"
 #include "patch/ExtractedTree.h"
+#include "patch/FreeSpace.h"
+#include "patch/ResumableDownload.h"
+
+#include <QCryptographicHash>
+#include <QElapsedTimer>
+#include <QNetworkAccessManager>
+#include <QSignalSpy>
 
 #include <QDir>
 #include <QFile>
@@ -26,6 +34,11 @@ private Q_SLOTS:
     void cleanup();
     void hostileArchives_data();
     void hostileArchives();
+    void downloadSpace_data();
+    void downloadSpace();
+    void unpackSpace();
+    void folderLinkedToAnotherDrive();
+    void bigDownloadResumes();
 
 private:
     QString outside(const QString &name = QString()) const
@@ -231,6 +244,204 @@ void TestFaultsPatchStaging::hostileArchives()
     if (QFileInfo(install("Maps")).isDir())
         QCOMPARE(readFile(install("Maps/new.map")), QByteArray("next"));
     QCOMPARE(readFile(install("patch.ini")), QByteArray("next"));
+}
+
+namespace {
+// Runs a download to its end.
+bool finishes(ResumableDownload &download, int timeoutMs = 20000)
+{
+    QSignalSpy finished(&download, &ResumableDownload::finished);
+    download.start();
+    return finished.wait(timeoutMs);
+}
+
+QByteArray digestOf(const QString &path)
+{
+    QFile file(path);
+    QCryptographicHash hash(QCryptographicHash::Sha256);
+    if (!file.open(QIODevice::ReadOnly) || !hash.addData(&file))
+        return {};
+    return hash.result().toHex();
+}
+} // namespace
+
+void TestFaultsPatchStaging::downloadSpace_data()
+{
+    QTest::addColumn<qint64>("kept");     // a part from an earlier run, 0: none
+    QTest::addColumn<qint64>("bodySize"); // on a 2 MiB file system
+    QTest::addColumn<bool>("fits");
+    QTest::newRow("whole patch too big") << qint64(0) << qint64(3000000) << false;
+    QTest::newRow("rest of a kept part too big") << qint64(500000) << qint64(3000000) << false;
+    QTest::newRow("rest of a kept part fits") << qint64(1500000) << qint64(1900000) << true;
+}
+
+void TestFaultsPatchStaging::downloadSpace()
+{
+    QFETCH(qint64, kept);
+    QFETCH(qint64, bodySize);
+    QFETCH(bool, fits);
+    const QString disk = m_home->filePath("small");
+    ScopedMount mount = ScopedMount::tmpfs(disk, 2 * 1024 * 1024);
+    if (!mount.isMounted())
+        QSKIP(qPrintable(mount.error()));
+    LoopbackHttpServer server;
+    QVERIFY(server.listen());
+    LoopbackHttpServer::Response response;
+    response.body = QByteArray(bodySize, 'z');
+    response.etag = "\"big\"";
+    server.setRoute("/patch.zip", response);
+    const QUrl url(server.url("/patch.zip"));
+    const QString target = disk + "/temp_patch.zip";
+    if (kept > 0) {
+        QVERIFY(writeFile(target + ".part", response.body.left(kept)));
+        QVERIFY(writeFile(target + ".part.validator", url.toEncoded() + "\n\"big\"\n"));
+    }
+    const qint64 free = FreeSpace::available(disk);
+    QNetworkAccessManager network;
+    ResumableDownload download(&network, url, target);
+    QVERIFY(finishes(download));
+    if (fits) {
+        QCOMPARE(download.outcome(), ResumableDownload::Outcome::Succeeded);
+        QCOMPARE(readFile(target), response.body);
+        return;
+    }
+    QCOMPARE(download.outcome(), ResumableDownload::Outcome::NoSpace);
+    QCOMPARE(download.errorString(),
+             QStringLiteral("Not enough free space in \"%1\": %2 needed, %3 free")
+                 .arg(disk, FreeSpace::size(bodySize - kept), FreeSpace::size(free)));
+    // Nothing written but the part that can be continued.
+    QStringList left = kept > 0
+                           ? QStringList{"temp_patch.zip.part", "temp_patch.zip.part.validator"}
+                           : QStringList();
+    QCOMPARE(treeOf(disk), left);
+    if (kept > 0)
+        QCOMPARE(readFile(target + ".part"), response.body.left(kept));
+}
+
+void TestFaultsPatchStaging::unpackSpace()
+{
+    // 3 MB of zeros in a few kilobytes: it fits as an archive, not unpacked.
+    QVERIFY(writeFile(m_home->filePath("tree/zeros.big"), QByteArray(3000000, '\0')));
+    QVERIFY(writeFile(m_home->filePath("tree/patch.ini"), "ini"));
+    QProcess zip;
+    zip.setWorkingDirectory(m_home->filePath("tree"));
+    zip.start("/usr/bin/zip", {"-q", "-r", m_home->filePath("patch.zip"), "."});
+    QVERIFY(zip.waitForFinished(30000));
+    const PatchArchive::Inspection inspection =
+        PatchArchive::inspect(m_home->filePath("patch.zip"));
+    QVERIFY(!inspection.refusal);
+    QCOMPARE(inspection.uncompressedBytes, qint64(3000003));
+
+    const QString disk = install("small");
+    ScopedMount small = ScopedMount::tmpfs(disk, 2 * 1024 * 1024);
+    if (!small.isMounted())
+        QSKIP(qPrintable(small.error()));
+    const QString message = FreeSpace::shortage(disk, inspection.uncompressedBytes);
+    QCOMPARE(message, QStringLiteral("Not enough free space in \"%1\": 3.0 MB needed, %2 free")
+                          .arg(disk, FreeSpace::size(FreeSpace::available(disk))));
+
+    const QString roomy = install("roomy");
+    ScopedMount big = ScopedMount::tmpfs(roomy, 8 * 1024 * 1024);
+    QVERIFY2(big.isMounted(), qPrintable(big.error()));
+    QCOMPARE(FreeSpace::shortage(roomy, inspection.uncompressedBytes), QString());
+    std::unique_ptr<ExtractedTree> tree = ExtractedTree::create(roomy);
+    QVERIFY(tree);
+    QCOMPARE(unzip(m_home->filePath("patch.zip"), tree->path()), 0);
+    QCOMPARE(tree->moveIntoPlace(), std::nullopt);
+    tree.reset();
+    QCOMPARE(treeOf(roomy), (QStringList{"patch.ini", "zeros.big"}));
+}
+
+void TestFaultsPatchStaging::folderLinkedToAnotherDrive()
+{
+    // The user keeps the maps on another drive and linked the folder: the
+    // patch's maps go there, copied since a rename cannot cross.
+    const QString drive = m_home->filePath("drive");
+    ScopedMount mount = ScopedMount::tmpfs(drive, 4 * 1024 * 1024);
+    if (!mount.isMounted())
+        QSKIP(qPrintable(mount.error()));
+    QVERIFY(writeFile(drive + "/Maps/Old.map", "old"));
+    QVERIFY(writeFile(drive + "/Maps/One.map", "old one"));
+    QVERIFY(QFile::link(drive + "/Maps", install("Maps")));
+    std::unique_ptr<ExtractedTree> tree = ExtractedTree::create(install());
+    QVERIFY(tree);
+    QVERIFY(writeFile(tree->path() + "/Maps/One.map", "new one"));
+    QVERIFY(writeFile(tree->path() + "/Maps/Sub/Two.map", "two"));
+    QCOMPARE(tree->moveIntoPlace(), std::nullopt);
+    tree.reset();
+    QCOMPARE(treeOf(drive), (QStringList{"Maps/", "Maps/Old.map", "Maps/One.map", "Maps/Sub/",
+                                         "Maps/Sub/Two.map"}));
+    QCOMPARE(readFile(drive + "/Maps/One.map"), QByteArray("new one"));
+    QCOMPARE(treeOf(install()), (QStringList{"Maps -> " + drive + "/Maps", "keep.txt"}));
+}
+
+void TestFaultsPatchStaging::bigDownloadResumes()
+{
+    // 512 MiB, broken off at 200 MiB, continued: less than 110% of it goes
+    // over the wire in all, and memory stays bounded while it streams.
+    constexpr qint64 kSize = 512LL * 1024 * 1024;
+    constexpr qint64 kBreak = 200LL * 1024 * 1024;
+    const QString served = m_home->filePath("served.zip");
+    {
+        QFile file(served);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        QVERIFY(file.resize(kSize));
+        // Marks spread through the file, so that a misplaced byte shows.
+        for (qint64 at = 0; at < kSize; at += 7 * 1024 * 1024 + 13) {
+            QVERIFY(file.seek(at));
+            file.write(QByteArray::number(at));
+        }
+    }
+    LoopbackHttpServer server;
+    QVERIFY(server.listen());
+    LoopbackHttpServer::Response response;
+    response.bodyFile = served;
+    response.etag = "\"512\"";
+    response.breakAtByte = kBreak;
+    server.setRoute("/patch.zip", response);
+    const QUrl url(server.url("/patch.zip"));
+    const QString target = install("temp_patch.zip");
+    QNetworkAccessManager network;
+
+    const bool fresh = resetPeakResident();
+    const qint64 before = peakResidentKiB();
+    QElapsedTimer clock;
+    clock.start();
+    qint64 kept = 0;
+    {
+        ResumableDownload first(&network, url, target);
+        QVERIFY(finishes(first, 120000));
+        QCOMPARE(first.outcome(), ResumableDownload::Outcome::Failed);
+        // The network layer drops what it had not handed on when the
+        // connection closes under it: up to its buffers' worth.
+        kept = QFileInfo(first.partialPath()).size();
+        QVERIFY2(kept > kBreak - 16 * 1024 * 1024 && kept <= kBreak,
+                 qPrintable(QString::number(kept)));
+    }
+    response.breakAtByte = -1;
+    server.setRoute("/patch.zip", response);
+    ResumableDownload second(&network, url, target);
+    QSignalSpy resuming(&second, &ResumableDownload::resuming);
+    QVERIFY(finishes(second, 120000));
+    QCOMPARE(second.outcome(), ResumableDownload::Outcome::Succeeded);
+    const qint64 growthKiB = peakResidentKiB() - before;
+    QCOMPARE(resuming.size(), 1);
+    QCOMPARE(resuming.at(0).at(0).toLongLong(), kept);
+    QCOMPARE(resuming.at(0).at(1).toLongLong(), kSize);
+    const qint64 sent = server.bodyBytesSent("/patch.zip");
+    qInfo("512 MiB download broken off and resumed: %lld ms, %lld bytes sent (%.1f%%), peak "
+          "resident growth %lld KiB (peak %s)",
+          clock.elapsed(), sent, 100.0 * double(sent) / double(kSize), growthKiB,
+          fresh ? "reset" : "since start");
+    QCOMPARE(sent, kSize + (kBreak - kept));
+    QVERIFY(sent < kSize + kSize / 10);
+    QCOMPARE(second.bytesTransferred(), kSize - kept);
+    QCOMPARE(QFileInfo(target).size(), kSize);
+    QCOMPARE(digestOf(target), digestOf(served));
+#if !defined(__SANITIZE_ADDRESS__) && !defined(__SANITIZE_THREAD__)
+    if (fresh)
+        QVERIFY2(growthKiB < 64 * 1024, qPrintable(QString::number(growthKiB)));
+#endif
 }
 
 QTEST_GUILESS_MAIN(TestFaultsPatchStaging)
