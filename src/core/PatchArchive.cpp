@@ -420,7 +420,7 @@ PatchArchive::Inspection PatchArchive::inspect(QIODevice &file)
         const qint64 zip64Offset = qint64(u64(locator, 8));
         const QByteArray record = readAt(file, zip64Offset, kZip64RecordSize);
         if (record.size() != kZip64RecordSize || u32(record, 0) != kZip64EndOfDirectory ||
-            zip64Offset + 12 + qint64(u64(record, 4)) != endOffset - kLocatorSize ||
+            quint64(zip64Offset) + 12 + u64(record, 4) != quint64(endOffset - kLocatorSize) ||
             u32(locator, 4) != 0 || u32(locator, 16) > 1)
             return refuse(damaged());
         if (u32(record, 16) != 0 || u32(record, 20) != 0 || u64(record, 24) != u64(record, 32))

@@ -106,10 +106,6 @@ void TestFaultsPatchStaging::hostileArchives_data()
 
     QTest::newRow("link out, then a file through it")
         << zip({linkOut, through}) << refusedLink << refusedLink << QStringList();
-    QTest::newRow("relative link to a file outside")
-        << zip({CraftedEntry("patch.ini", "../../outside/victim.txt", kLinkMode)})
-        << "entry \"patch.ini\" is a symbolic link"
-        << "entry \"patch.ini\" is a symbolic link" << QStringList();
     {
         CraftedZip low = zip({ini, linkOut});
         low.count = 1;
@@ -161,31 +157,11 @@ void TestFaultsPatchStaging::hostileArchives_data()
     QTest::newRow("folder, then a link of the same name")
         << zip({CraftedEntry("Maps/", {}, kFolderMode), linkOut, through}) << refusedLink
         << QString() << QStringList{"Maps/", "Maps/new.map"};
-    QTest::newRow("link through a backslash path")
-        << zip({linkOut, CraftedEntry("Maps\\new.map", "pwned")}) << refusedLink << refusedLink
-        << QStringList();
-    QTest::newRow("names differing by case")
-        << zip({CraftedEntry("maps/", {}, kFolderMode), CraftedEntry("MAPS", "@out", kLinkMode)})
-        << "entry \"MAPS\" is a symbolic link"
-        << "entry \"MAPS\" is a symbolic link" << QStringList();
     QTest::newRow("absolute and dot-dot names")
         << zip({CraftedEntry("@out/victim.txt", "pwned"),
                 CraftedEntry("../../outside/new.txt", "pwned")})
         << "entry \"@out/victim.txt\" has an absolute path" << QString()
         << QStringList{"@rel/", "@rel/victim.txt", "outside/", "outside/new.txt"};
-    QTest::newRow("folder with data")
-        << zip({CraftedEntry("Maps/", "data", kFolderMode)})
-        << "entry \"Maps/\" is a folder with data" << QString() << QStringList{"Maps/"};
-    {
-        CraftedEntry lying = ini;
-        lying.dataDescriptor = true;
-        lying.descriptorSize = 3;
-        QTest::newRow("data descriptor that lies")
-            << zip({lying})
-            << "entry \"patch.ini\" has a data descriptor that disagrees with its "
-               "list entry"
-            << QString() << QStringList{"patch.ini"};
-    }
 }
 
 void TestFaultsPatchStaging::hostileArchives()
@@ -339,6 +315,8 @@ void TestFaultsPatchStaging::unpackSpace()
     const QString message = FreeSpace::shortage(disk, inspection.uncompressedBytes);
     QCOMPARE(message, QStringLiteral("Not enough free space in \"%1\": 3.0 MB needed, %2 free")
                           .arg(disk, FreeSpace::size(FreeSpace::available(disk))));
+    QCOMPARE(FreeSpace::size(536870912), QStringLiteral("536.9 MB"));
+    QCOMPARE(FreeSpace::size(1500), QStringLiteral("1.5 kB"));
 
     const QString roomy = install("roomy");
     ScopedMount big = ScopedMount::tmpfs(roomy, 8 * 1024 * 1024);

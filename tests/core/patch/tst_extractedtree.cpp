@@ -1,10 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "FaultSupport.h"
 #include "TestHome.h"
 #include "patch/ExtractedTree.h"
-#include "patch/FreeSpace.h"
 
 #include <QDir>
-#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QTest>
@@ -29,7 +28,6 @@ private Q_SLOTS:
     void moveMerges();
     void removalNeverFollowsLinks();
     void leftovers();
-    void freeSpace();
 
 private:
     QString install(const QString &relative = QString()) const
@@ -39,25 +37,6 @@ private:
     QString outside(const QString &relative = QString()) const
     {
         return m_home->filePath(QStringLiteral("outside/") + relative);
-    }
-    // Everything under root, links shown with their targets.
-    static QStringList listing(const QString &root)
-    {
-        QStringList entries;
-        QDirIterator it(root, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
-                        QDirIterator::Subdirectories);
-        while (it.hasNext()) {
-            it.next();
-            const QFileInfo info = it.fileInfo();
-            QString name = QDir(root).relativeFilePath(info.filePath());
-            if (info.isSymLink())
-                name += " -> " + info.symLinkTarget();
-            else if (info.isDir())
-                name += '/';
-            entries.append(name);
-        }
-        entries.sort();
-        return entries;
     }
     std::unique_ptr<TestHome> m_home;
 };
@@ -72,7 +51,7 @@ void TestExtractedTree::init()
 void TestExtractedTree::cleanup()
 {
     if (m_home)
-        QCOMPARE(listing(outside()), QStringList{"victim.txt"});
+        QCOMPARE(treeOf(outside()), QStringList{"victim.txt"});
     if (m_home)
         QCOMPARE(readFile(outside("victim.txt")), QByteArray("the user's own file\n"));
     m_home.reset();
@@ -171,7 +150,7 @@ void TestExtractedTree::walk()
     if (!refusal.isEmpty())
         expected = QStringList{"keep.txt"}; // nothing of it arrived
     expected.sort();
-    QCOMPARE(listing(install()), expected);
+    QCOMPARE(treeOf(install()), expected);
 }
 
 void TestExtractedTree::moveMerges()
@@ -199,7 +178,7 @@ void TestExtractedTree::moveMerges()
 
     QCOMPARE(tree->moveIntoPlace(), std::nullopt);
     tree.reset();
-    QCOMPARE(listing(install()),
+    QCOMPARE(treeOf(install()),
              (QStringList{"Big -> " + m_home->filePath("elsewhere/Big"), "Data/", "Data/x.ini",
                           "Maps/", "Maps/Old.map", "Maps/One.map", "Maps/Two.map", "New/",
                           "New/Deep/", "New/Deep/y.ini", "notes.txt"}));
@@ -225,7 +204,7 @@ void TestExtractedTree::removalNeverFollowsLinks()
     tree->remove();
     QVERIFY(!QFileInfo::exists(s));
     tree->remove(); // again: nothing happens
-    QCOMPARE(listing(install()), QStringList());
+    QCOMPARE(treeOf(install()), QStringList());
 }
 
 void TestExtractedTree::leftovers()
@@ -243,25 +222,8 @@ void TestExtractedTree::leftovers()
     QStringList expected{".patch-staging-notes/", QFileInfo(mine).fileName() + '/', "Maps/",
                          "Maps/One.map"};
     expected.sort();
-    QCOMPARE(listing(install()), expected);
+    QCOMPARE(treeOf(install()), expected);
     QCOMPARE(ExtractedTree::removeLeftovers(m_home->filePath("missing")), 0);
-}
-
-void TestExtractedTree::freeSpace()
-{
-    const qint64 free = FreeSpace::available(install());
-    QVERIFY(free > 0);
-    // A folder still to be made is judged by its parent's file system.
-    QCOMPARE(FreeSpace::available(install("not/yet")) > 0, true);
-    QCOMPARE(FreeSpace::shortage(install(), 1000), QString());
-    const qint64 tooMuch = free + (qint64(1) << 40);
-    const QString message = FreeSpace::shortage(install(), tooMuch);
-    QVERIFY2(message.startsWith("Not enough free space in \"" + install() + "\": "),
-             qPrintable(message));
-    QVERIFY2(message.contains(FreeSpace::size(tooMuch) + " needed, "), qPrintable(message));
-    QVERIFY2(message.endsWith(" free"), qPrintable(message));
-    QCOMPARE(FreeSpace::size(536870912), QStringLiteral("536.9 MB"));
-    QCOMPARE(FreeSpace::size(1500), QStringLiteral("1.5 kB"));
 }
 
 QTEST_GUILESS_MAIN(TestExtractedTree)

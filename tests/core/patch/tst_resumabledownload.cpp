@@ -91,9 +91,6 @@ void TestResumableDownload::resume_data()
     QTest::newRow("Last-Modified only: resumes")
         << QByteArray() << date << qint64(123457) << QByteArray() << date << false
         << qsizetype(300000) << true << date << true;
-    QTest::newRow("ETag preferred")
-        << QByteArray("\"v1\"") << date << qint64(5) << QByteArray("\"v1\"") << date << false
-        << qsizetype(300000) << true << QByteArray("\"v1\"") << true;
     QTest::newRow("validator changed: starts over")
         << QByteArray("\"v1\"") << QByteArray() << qint64(100000) << QByteArray("\"v2\"")
         << QByteArray() << false << qsizetype(300000) << false << QByteArray("\"v1\"") << false;
