@@ -317,17 +317,6 @@ void TestFaultsPatchStaging::unpackSpace()
                           .arg(disk, FreeSpace::size(FreeSpace::available(disk))));
     QCOMPARE(FreeSpace::size(536870912), QStringLiteral("536.9 MB"));
     QCOMPARE(FreeSpace::size(1500), QStringLiteral("1.5 kB"));
-
-    const QString roomy = install("roomy");
-    ScopedMount big = ScopedMount::tmpfs(roomy, 8 * 1024 * 1024);
-    QVERIFY2(big.isMounted(), qPrintable(big.error()));
-    QCOMPARE(FreeSpace::shortage(roomy, inspection.uncompressedBytes), QString());
-    std::unique_ptr<ExtractedTree> tree = ExtractedTree::create(roomy);
-    QVERIFY(tree);
-    QCOMPARE(unzip(m_home->filePath("patch.zip"), tree->path()), 0);
-    QCOMPARE(tree->moveIntoPlace(), std::nullopt);
-    tree.reset();
-    QCOMPARE(treeOf(roomy), (QStringList{"patch.ini", "zeros.big"}));
 }
 
 void TestFaultsPatchStaging::folderLinkedToAnotherDrive()
