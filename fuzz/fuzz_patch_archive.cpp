@@ -1,5 +1,5 @@
-// libFuzzer target: the look at a downloaded patch archive's list of entries
-// before unzip runs, which reads offsets and sizes straight from the file.
+// libFuzzer target: the look at a downloaded patch archive before unzip runs,
+// which reads offsets, sizes, names and extra fields straight from the file.
 #include "PatchArchive.h"
 
 #include <QBuffer>
@@ -14,9 +14,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     QBuffer archive(&bytes);
     if (!archive.open(QIODevice::ReadOnly))
         std::abort();
-    const std::optional<QString> reason = PatchArchive::refusalReason(archive);
-    // A refusal always says why.
-    if (reason && reason->isEmpty())
+    const PatchArchive::Inspection inspection = PatchArchive::inspect(archive);
+    // A refusal always says why, and only a zip archive is refused.
+    if (inspection.refusal && (inspection.refusal->isEmpty() || !inspection.isZip))
+        std::abort();
+    // An accepted archive's figures are real ones.
+    if (!inspection.refusal && (inspection.entries < 0 || inspection.uncompressedBytes < 0 ||
+                                (inspection.entries == 0 && inspection.uncompressedBytes != 0)))
         std::abort();
     return 0;
 }

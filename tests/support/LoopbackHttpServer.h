@@ -35,6 +35,17 @@ public:
         // Announce the whole body, send this many bytes of it, then keep the
         // connection open and send nothing more.
         qint64 stallAfter = -1;
+
+        // Validators sent with the body; a request's If-Range must match one
+        // of them for its Range to count.
+        QByteArray etag;
+        QByteArray lastModified;
+        // Answers "Range: bytes=N-" with 206 and the rest (416 past the end)
+        // unless this is set: then the whole body comes back with 200.
+        bool ignoreRange = false;
+        // Closes the connection once the body is sent up to this byte of the
+        // whole body (counted from its start, whatever range was asked for).
+        qint64 breakAtByte = -1;
     };
 
     explicit LoopbackHttpServer(QObject *parent = nullptr);
@@ -46,15 +57,21 @@ public:
 
     void setRoute(const QString &path, const Response &response);
     int requestCount(const QString &path) const { return m_counts.value(path); }
+    // The header lines of the last request for path (request line excluded).
+    QByteArray lastRequestHeaders(const QString &path) const { return m_lastHeaders.value(path); }
+    // Body bytes written for path, all requests together.
+    qint64 bodyBytesSent(const QString &path) const { return m_sent.value(path); }
 
     // An address on loopback where nothing listens: stands for "no network".
     static QString closedPortUrl(const QString &path);
 
 private:
     void handleConnection(QTcpSocket *socket);
-    void respond(QTcpSocket *socket, const QString &path);
+    void respond(QTcpSocket *socket, const QString &path, const QByteArray &headers);
 
     QTcpServer m_server;
     QHash<QString, Response> m_routes;
     QHash<QString, int> m_counts;
+    QHash<QString, QByteArray> m_lastHeaders;
+    QHash<QString, qint64> m_sent;
 };

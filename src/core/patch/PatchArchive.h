@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QString>
@@ -6,21 +7,40 @@
 
 class QIODevice;
 
-// Looks at a zip archive's list of entries before it is unpacked over a
-// folder. unzip drops "../" parts and leading slashes by itself, but it
-// creates symbolic links as the archive says, and a later archive unpacked
-// over the same folder then writes through them, anywhere on the disk. A
-// community patch is plain files and folders; anything else is refused.
+// Looks at a zip archive before it is unpacked over a folder. Two readers
+// see the archive: this one and unzip, which finds things by its own rules.
+// Anything on which readers could disagree is refused, so that what this
+// reader approves is what any reader unpacks: every central record present
+// before the end record is read whatever count it gives; the end record must
+// agree with the list (count, size, place); the entries must tile the file
+// from its first byte to the list, each local header naming its entry as the
+// list does; a Unicode path field must repeat the plain name; names must be
+// plain relative paths, none twice (nor twice but for case or "\" for "/");
+// entries are plain files and folders. This is a first line only: what
+// unzip wrote is looked at again before it reaches the install folder.
 class PatchArchive
 {
 public:
     PatchArchive() = delete;
 
-    // Why the archive must not be unpacked: an entry with an absolute path,
-    // a ".." part or a symbolic link, or a list of entries that does not add
-    // up. Nothing when every entry is a plain path inside the destination,
-    // and nothing when the file is not a zip archive at all (unzip says so).
-    static std::optional<QString> refusalReason(const QString &zipPath);
+    struct Inspection
+    {
+        // Why the archive must not be unpacked; nothing when it may be, and
+        // nothing when the file is not a zip archive at all (unzip says so).
+        std::optional<QString> refusal;
+        // False when no end record was found: not a zip archive.
+        bool isZip = false;
+        qint64 entries = 0;
+        // The sum of the entries' uncompressed sizes, as the list gives them
+        // (what unpacking writes); valid when there is no refusal.
+        qint64 uncompressedBytes = 0;
+    };
+
+    static Inspection inspect(const QString &zipPath);
     // The same for an archive already open for reading (random access).
+    static Inspection inspect(QIODevice &archive);
+
+    // inspect(...).refusal
+    static std::optional<QString> refusalReason(const QString &zipPath);
     static std::optional<QString> refusalReason(QIODevice &archive);
 };
