@@ -85,7 +85,7 @@ void TestAppUpdate::decodesValidDocuments_data()
         << QByteArray(
                R"({"version":"1","\u0062uild":7,"downloadURL":"","releaseNotes":"","releaseDate":"","minOSVersion":""})")
         << "1" << qint64(7);
-    // Qt keeps the last of duplicate keys; the build check must look at the same one.
+    // The last of duplicate keys counts, for the build as for every member.
     QTest::newRow("duplicate build, last valid")
         << QByteArray(R"({"build":1.5,"version":"1","build":3,"downloadURL":"","releaseNotes":"",)"
                       R"("releaseDate":"","minOSVersion":""})")
