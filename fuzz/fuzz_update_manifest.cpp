@@ -30,10 +30,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     if (UpdateChecker::isNewerVersion(a, b) && UpdateChecker::isNewerVersion(b, a))
         std::abort();
 
-    // Number tokens on their own: an accepted integer prints back to a token
-    // that gives the same value.
-    if (const auto value = AppUpdate::integerFromJsonNumber(QByteArrayView(input))) {
-        if (AppUpdate::integerFromJsonNumber(QByteArray::number(*value)) != value)
+    // The input as the "build" of an otherwise valid manifest: an accepted
+    // build prints back to a number that decodes to the same build.
+    const auto withBuild = [](const QByteArray &build) {
+        return R"({"version":"1","build":)" + build +
+               R"(,"downloadURL":"","releaseNotes":"","releaseDate":"","minOSVersion":""})";
+    };
+    if (const auto update = AppUpdate::decode(withBuild(input))) {
+        const auto again = AppUpdate::decode(withBuild(QByteArray::number(update->build)));
+        if (!again || again->build != update->build)
             std::abort();
     }
     return 0;

@@ -13,6 +13,10 @@ packages=(
   qml6-module-qtquick-layouts qml6-module-qtquick-templates qml6-module-qtquick-dialogs
   qml6-module-qtqml-workerscript qml6-module-qt5compat-graphicaleffects
   qml6-module-qt-labs-platform qml6-module-qtquick-shapes
+  # QtQml's and QtQml.Models' type information, which qmllint (scripts/qmllint.sh) reads
+  qml6-module-qtqml qml6-module-qtqml-models
+  # strict JSON parser for the update manifest (header-only)
+  nlohmann-json3-dev
   # keyring
   libsecret-1-dev gnome-keyring dbus dbus-x11
   # tools the launcher runs, and the ones its tests use

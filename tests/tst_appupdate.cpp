@@ -44,8 +44,10 @@ private Q_SLOTS:
     void decodesValidDocuments();
     void rejectsBrokenDocuments_data();
     void rejectsBrokenDocuments();
-    void integerTokens_data();
-    void integerTokens();
+    void buildValues_data();
+    void buildValues();
+    void rejectsWhatIsNotJson_data();
+    void rejectsWhatIsNotJson();
     void encodesBackToTheSameRecord();
 
     void versionComparison_data();
@@ -83,7 +85,7 @@ void TestAppUpdate::decodesValidDocuments_data()
         << QByteArray(
                R"({"version":"1","\u0062uild":7,"downloadURL":"","releaseNotes":"","releaseDate":"","minOSVersion":""})")
         << "1" << qint64(7);
-    // Qt keeps the last of duplicate keys; the build check must look at the same one.
+    // The last of duplicate keys counts, for the build as for every member.
     QTest::newRow("duplicate build, last valid")
         << QByteArray(R"({"build":1.5,"version":"1","build":3,"downloadURL":"","releaseNotes":"",)"
                       R"("releaseDate":"","minOSVersion":""})")
@@ -93,6 +95,17 @@ void TestAppUpdate::decodesValidDocuments_data()
                R"({"x":{"build":1.5},"version":"1","build":3,"downloadURL":"","releaseNotes":"",)"
                R"("releaseDate":"","minOSVersion":"","y":["build",2.5]})")
         << "1" << qint64(3);
+    QTest::newRow("every escape, all four kinds of blank, a byte order mark")
+        << QByteArray("\xef\xbb\xbf \t\r\n{ \t\r\n\"version\" \t\r\n: \t\r\n"
+                      R"("\"\\\/\b\f\n\r\t\u00e9\ud83d\ude00\u0000",)"
+                      R"("build":-0.0e+0,"downloadURL":"","releaseNotes":"","releaseDate":"",)"
+                      R"("minOSVersion":"","extra":[0,-0,1E2,1e-2,0.5,true,false,null,{},[]]})"
+                      " \t\r\n")
+        << QStringLiteral("\"\\/\b\f\n\r\t\u00e9\U0001F600") + QChar(u'\0') << qint64(0);
+    QTest::newRow("512 levels of nesting")
+        << QByteArray(manifestWith({}, {}))
+               .replace("{", "{\"extra\": " + QByteArray(511, '[') + QByteArray(511, ']') + ", ")
+        << "1.4.2" << qint64(42);
     QTest::newRow("non-ASCII and escapes in texts")
         << manifestWith("version", R"("1.0 \"ünï\" \u2713")") << QStringLiteral("1.0 \"ünï\" ✓")
         << qint64(42);
@@ -154,7 +167,7 @@ void TestAppUpdate::rejectsBrokenDocuments()
     QCOMPARE(AppUpdate::decode(json), std::nullopt);
 }
 
-void TestAppUpdate::integerTokens_data()
+void TestAppUpdate::buildValues_data()
 {
     QTest::addColumn<QByteArray>("token");
     QTest::addColumn<std::optional<qint64>>("value");
@@ -164,28 +177,106 @@ void TestAppUpdate::integerTokens_data()
     };
     row("zero", "0", 0);
     row("minus zero", "-0", 0);
+    row("max", "9223372036854775807", max);
     row("zero fraction huge exponent", "0.000e99999999999999", 0);
     row("exponent plus", "1E+2", 100);
     row("exponent shifts into integer", "100e-2", 1);
+    row("exponent on a fraction", "4.2e1", 42);
     row("max in scientific", "9.223372036854775807e18", max);
     row("max with trailing zero digits", "92233720368547758070e-1", max);
+    row("min in scientific", "-9.223372036854775808e18", std::numeric_limits<qint64>::min());
     row("just above max", "9.223372036854775808e18", {});
     row("twenty digits", "10000000000000000000", {});
+    row("beyond unsigned 64 bits", "18446744073709551616", {});
     row("fraction far right", "1.0000000000000000000000001", {});
     row("below one", "5e-1", {});
     row("huge negative exponent", "1e-99999999999", {});
-    row("empty", "", {});
-    row("sign only", "-", {});
-    row("dot without digits", "1.", {});
-    row("exponent without digits", "1e", {});
-    row("trailing garbage", "12x", {});
+    // A digit far behind the point, moved back before it by a long exponent.
+    row("long fraction, long exponent", ("0." + QByteArray(999, '0') + "1e1001").constData(), 10);
+    row("exponent beyond any length", "1e99999999999999999999999", {});
 }
 
-void TestAppUpdate::integerTokens()
+void TestAppUpdate::buildValues()
 {
     QFETCH(QByteArray, token);
     QFETCH(std::optional<qint64>, value);
-    QCOMPARE(AppUpdate::integerFromJsonNumber(token), value);
+    const auto update = AppUpdate::decode(manifestWith("build", token));
+    QCOMPARE(update ? std::optional<qint64>(update->build) : std::nullopt, value);
+}
+
+void TestAppUpdate::rejectsWhatIsNotJson_data()
+{
+    // Each row breaks the JSON grammar at one place of an otherwise valid
+    // manifest, in a member that is used or in one that is ignored: lenient
+    // parsers accept most of these, other platforms' decoders do not.
+    QTest::addColumn<QByteArray>("json");
+    const auto inNotes = [](const char *name, const QByteArray &text) {
+        QTest::addRow("notes: %s", name) << manifestWith("releaseNotes", '"' + text + '"');
+    };
+    inNotes("raw tab", "a\tb");
+    inNotes("raw line feed", "a\nb");
+    inNotes("raw carriage return", "a\rb");
+    inNotes("raw NUL", QByteArray("a\0b", 3));
+    inNotes("raw 0x1f", "a\x1f"
+                        "b");
+    inNotes("escape \\x", "a\\x41b");
+    inNotes("escape \\a", "a\\ab");
+    inNotes("escape \\0", "a\\0b");
+    inNotes("escape \\v", "a\\vb");
+    inNotes("escape \\'", "a\\'b");
+    inNotes("escape \\U", "a\\U0041b");
+    inNotes("short \\u", "a\\u41b");
+    inNotes("\\u with non-hex digits", "a\\u00g1b");
+    inNotes("lone high surrogate", "a\\ud800b");
+    inNotes("lone low surrogate", "a\\udc00b");
+    inNotes("high surrogate then non-surrogate", "\\ud800\\u0041");
+    inNotes("backslash at the end", "a\\");
+    inNotes("overlong UTF-8", "a\xc0\xafz");
+    inNotes("UTF-8 encoded surrogate", "a\xed\xa0\x80z");
+    inNotes("UTF-8 beyond U+10FFFF", "a\xf4\x90\x80\x80z");
+    inNotes("cut UTF-8 sequence", "a\xe2\x9c");
+
+    const auto number = [](const char *token) {
+        QTest::addRow("build %s", token) << manifestWith("build", token);
+        QTest::addRow("ignored member %s", token)
+            << manifestWith({}, {}).replace("{", "{\"extra\": [" + QByteArray(token) + "], ");
+    };
+    for (const char *token : {"2.", ".5", "-2.", "+1", "01", "-01", "00", "1e", "1e+", "1.e5",
+                              "0x10", "- 1", "1_000", "NaN", "Infinity", "-Infinity", "12x"})
+        number(token);
+
+    const auto document = [](const char *name, const QByteArray &json) {
+        QTest::newRow(name) << json;
+    };
+    const QByteArray good = manifestWith({}, {});
+    document("single-quoted text", manifestWith("version", "'1.4.2'"));
+    document("unquoted key", QByteArray(good).replace("\"build\"", "build"));
+    document("single-quoted key", QByteArray(good).replace("\"build\"", "'build'"));
+    document("trailing comma in the object", QByteArray(good).replace("}", ",}"));
+    document("trailing comma in an array", QByteArray(good).replace("{", "{\"extra\": [1, 2,], "));
+    document("missing comma", QByteArray(good).replace("\"1.4.2\",", "\"1.4.2\""));
+    document("equals instead of colon", QByteArray(good).replace("\"build\":", "\"build\"="));
+    document("line comment", QByteArray(good).replace("{", "{// note\n"));
+    document("block comment", QByteArray(good).replace("{", "{/* note */"));
+    document("literal True", QByteArray(good).replace("{", "{\"extra\": True, "));
+    document("literal NULL", QByteArray(good).replace("{", "{\"extra\": NULL, "));
+    document("literal undefined", QByteArray(good).replace("{", "{\"extra\": undefined, "));
+    document("form feed between tokens", QByteArray(good).replace(", ", ",\f"));
+    document("vertical tab between tokens", QByteArray(good).replace(", ", ",\v"));
+    document("no-break space between tokens", QByteArray(good).replace(", ", ",\xc2\xa0"));
+    document("text after the document", good + " x");
+    document("two documents", good + good);
+    document("NUL after the document", good + QByteArray(1, '\0'));
+    document("513 levels of nesting",
+             QByteArray(good).replace("{", "{\"extra\": " + QByteArray(512, '[') +
+                                               QByteArray(512, ']') + ", "));
+    document("unclosed nested array", QByteArray(good).replace("{", "{\"extra\": [[1], "));
+}
+
+void TestAppUpdate::rejectsWhatIsNotJson()
+{
+    QFETCH(QByteArray, json);
+    QCOMPARE(AppUpdate::decode(json), std::nullopt);
 }
 
 void TestAppUpdate::encodesBackToTheSameRecord()

@@ -12,6 +12,8 @@ class CredentialStore
 public:
     virtual ~CredentialStore() = default;
 
+    // Adds the account's item or replaces the one there, never leaving the
+    // account without a password in between.
     virtual void save(const QString &account, const QString &password) = 0;
     virtual void remove(const QString &account) = 0;
     virtual std::optional<QString> load(const QString &account) = 0;

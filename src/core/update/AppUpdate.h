@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QByteArray>
-#include <QByteArrayView>
 #include <QJsonObject>
 #include <QMetaType>
 #include <QObject>
@@ -29,16 +28,16 @@ public:
     QString releaseDate;
     QString minOSVersion;
 
-    // Strict decoding of a manifest body; nothing when any rule is broken.
+    // Strict decoding of a manifest body: a JSON document (nothing more
+    // lenient) whose top-level object has the six members with their types;
+    // "build" is an integer of the signed 64-bit range, also when written
+    // with a zero fraction or an exponent (42.0, 4.2e1). Nothing when any
+    // rule is broken.
     static std::optional<AppUpdate> decode(const QByteArray &json);
     QJsonObject toJson() const;
     // downloadURL when it is a web address (http or https with a host); the
     // only form in which it may be shown as a link or opened.
     std::optional<QUrl> webDownloadURL() const;
-
-    // The exact value of a JSON number token when it is an integer of the
-    // signed 64-bit range (42, -7, 4.2e1, 42.0); nothing otherwise.
-    static std::optional<qint64> integerFromJsonNumber(QByteArrayView token);
 
     friend bool operator==(const AppUpdate &, const AppUpdate &) = default;
 };

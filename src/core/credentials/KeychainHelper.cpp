@@ -55,7 +55,9 @@ std::shared_ptr<CredentialStore> KeychainHelper::store()
 
 void KeychainHelper::save(const QString &account, const QString &password)
 {
-    deleteItem(account);
+    // The store replaces the account's item in one step. Deleting it first
+    // would leave a moment with no password stored, and nothing at all when
+    // the addition then fails.
     store()->save(account, password);
 }
 

@@ -14,7 +14,8 @@ class KeychainHelper
 public:
     KeychainHelper() = delete;
 
-    // Replaces any stored password of the account (delete, then add).
+    // Stores the password of the account, replacing the one stored before
+    // in a single step of the store.
     static void save(const QString &account, const QString &password);
     // Removes the account's item; harmless when there is none.
     static void deleteItem(const QString &account);
