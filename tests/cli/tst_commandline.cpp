@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "LoopbackHttpServer.h"
+#include "TestFiles.h"
 #include "TestHome.h"
 #include "UpdateChecker.h"
 

@@ -1,6 +1,5 @@
 #include "FaultSupport.h"
-
-#include "TestHome.h"
+#include "RunWait.h"
 
 #include <QDir>
 #include <QDirIterator>

@@ -1,6 +1,8 @@
 #pragma once
 
+#include "RunWait.h"
 #include "SteamCMDManager.h"
+#include "TestHome.h"
 
 #include <QByteArray>
 #include <QList>

@@ -1,6 +1,9 @@
+#include "FakeSteamCMD.h"
 #include "FaultSupport.h"
 #include "LoopbackHttpServer.h"
+#include "RunWait.h"
 #include "SteamCMDManager.h"
+#include "TestFiles.h"
 #include "TestHome.h"
 
 #include <QDir>

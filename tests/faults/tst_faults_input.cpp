@@ -3,6 +3,7 @@
 #include "FolderCheckCounter.h"
 #include "LauncherViewModel.h"
 #include "LoopbackHttpServer.h"
+#include "TestFiles.h"
 #include "TestHome.h"
 #include "UpdateChecker.h"
 #include "game/GameFolders.h"

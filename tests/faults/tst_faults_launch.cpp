@@ -1,4 +1,5 @@
 #include "LoopbackHttpServer.h"
+#include "TestFiles.h"
 #include "TestHome.h"
 
 #include <QDir>

@@ -3,6 +3,7 @@
 #include "FaultSupport.h"
 #include "LoopbackHttpServer.h"
 #include "PatchArchive.h"
+#include "TestFiles.h"
 #include "TestHome.h"
 #include "patch/ExtractedTree.h"
 #include "patch/FreeSpace.h"

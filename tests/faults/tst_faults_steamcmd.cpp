@@ -1,9 +1,12 @@
 // A SteamCMD that misbehaves: crashes, endless self-updates, garbage and
 // giant output, prompts cut by reads, a closed input, a deaf ear to stop
 // requests, and credentials no shell should ever see.
+#include "FakeSteamCMD.h"
 #include "FaultSupport.h"
+#include "RunWait.h"
 #include "ServedPatch.h"
 #include "SteamCMDManager.h"
+#include "TestFiles.h"
 #include "TestHome.h"
 
 #include <QDir>

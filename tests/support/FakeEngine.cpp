@@ -1,6 +1,5 @@
 #include "FakeEngine.h"
-
-#include "TestHome.h"
+#include "TestFiles.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "FakeSteamCMD.h"
 
-#include "TestHome.h"
+#include "TestFiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -318,4 +318,22 @@ bool FakeSteamCMD::ranOnTerminal(int run) const
 QByteArray FakeSteamCMD::typed(int run) const
 {
     return record(QStringLiteral("typed"), run);
+}
+
+bool writeFakeSteamCMD(const QString &binary, const QString &recordDir, const QByteArray &body)
+{
+    if (!QDir().mkpath(recordDir))
+        return false;
+    const QByteArray script =
+        "#!/bin/sh\n"
+        "F='" +
+        QFile::encodeName(recordDir) +
+        "'\n"
+        "n=$(( $(cat \"$F/runs\" 2>/dev/null || echo 0) + 1 ))\n"
+        "echo $n > \"$F/runs\"\n"
+        "{ pwd; for a in \"$@\"; do printf '%s\\n' \"$a\"; done; } > \"$F/argv-$n\"\n"
+        "echo $$ > \"$F/pid-$n\"\n"
+        "[ $# -eq 11 ] || { echo \"fake: $# arguments\" >&2; exit 99; }\n" +
+        body;
+    return writeScript(binary, script);
 }

@@ -1,6 +1,5 @@
 #include "ServedPatch.h"
-
-#include "TestHome.h"
+#include "TestArchives.h"
 
 namespace {
 const QString kPath = QStringLiteral("/releases/latest/download/VO_Mac_Patch.zip");

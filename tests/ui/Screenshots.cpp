@@ -9,6 +9,7 @@
 #include "LauncherWindow.h"
 #include "LoopbackHttpServer.h"
 #include "MemoryCredentialStore.h"
+#include "TestFiles.h"
 #include "TestHome.h"
 
 #include <QDir>

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "FaultSupport.h"
+#include "TestFiles.h"
 #include "TestHome.h"
 #include "patch/ExtractedTree.h"
 

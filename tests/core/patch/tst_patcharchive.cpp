@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CraftedZip.h"
 #include "PatchArchive.h"
+#include "TestFiles.h"
 #include "TestHome.h"
 
 #include <QBuffer>

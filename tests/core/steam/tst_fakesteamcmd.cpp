@@ -3,6 +3,7 @@
 // the launcher drives SteamCMD: its prompts, what it records, and that each
 // failure it prints is one the reason classifier recognises.
 #include "FakeSteamCMD.h"
+#include "TestFiles.h"
 #include "TestHome.h"
 #include "platform/PseudoTerminal.h"
 #include "steam/SteamFailureReasons.h"

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // One download per install, across processes: a second holder is refused at
 // once with the first one's process id, and a killed holder frees the lock.
+#include "TestFiles.h"
 #include "TestHome.h"
 #include "steam/InstallLock.h"
 

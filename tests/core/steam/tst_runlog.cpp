@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The run logs: where they go, how many are kept, and that no secret reaches
 // them however the console text is cut.
+#include "TestFiles.h"
 #include "TestHome.h"
 #include "steam/RunLog.h"
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SteamCMD's failure lines in every prefix it has used, in any letter case,
 // on open lines and after prompts, and the sentences a player gets.
+#include "TestFiles.h"
 #include "TestHome.h"
 #include "steam/SteamFailureReasons.h"
 

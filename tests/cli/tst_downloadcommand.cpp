@@ -1,6 +1,9 @@
+#include "FakeSteamCMD.h"
 #include "KeychainHelper.h"
 #include "LoopbackHttpServer.h"
 #include "SteamCMDManager.h"
+#include "TestArchives.h"
+#include "TestFiles.h"
 #include "TestHome.h"
 
 #include <QElapsedTimer>

@@ -2,6 +2,7 @@
 #include "LauncherViewModel.h"
 #include "LoopbackHttpServer.h"
 #include "MemoryCredentialStore.h"
+#include "TestFiles.h"
 #include "TestHome.h"
 #include "game/GameFolders.h"
 #include "platform/FolderPicker.h"

@@ -1,5 +1,7 @@
 #include "LoopbackHttpServer.h"
 #include "SteamCMDManager.h"
+#include "TestArchives.h"
+#include "TestFiles.h"
 #include "TestHome.h"
 
 #include <QDir>

@@ -1,5 +1,9 @@
+#include "FakeSteamCMD.h"
 #include "LoopbackHttpServer.h"
+#include "RunWait.h"
 #include "SteamCMDManager.h"
+#include "TestArchives.h"
+#include "TestFiles.h"
 #include "TestHome.h"
 
 #include <QDir>

@@ -1,6 +1,7 @@
 #include "FakeEngine.h"
 #include "LoopbackHttpServer.h"
 #include "SteamCMDManager.h"
+#include "TestFiles.h"
 #include "TestHome.h"
 #include "UpdateChecker.h"
 

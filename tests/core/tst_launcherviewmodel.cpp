@@ -3,6 +3,7 @@
 #include "LauncherViewModel.h"
 #include "LoopbackHttpServer.h"
 #include "MemoryCredentialStore.h"
+#include "TestFiles.h"
 #include "TestHome.h"
 #include "platform/FolderPicker.h"
 

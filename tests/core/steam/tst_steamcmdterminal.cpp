@@ -1,7 +1,10 @@
 // SteamCMD on a terminal of its own: prompts of a child that buffers its
 // output on pipes, what the child sees, and what never comes back out.
+#include "FakeSteamCMD.h"
+#include "RunWait.h"
 #include "ServedPatch.h"
 #include "SteamCMDManager.h"
+#include "TestFiles.h"
 #include "TestHome.h"
 
 #include <QTest>
