@@ -12,6 +12,7 @@
 #include <QImageReader>
 #include <QQmlEngine>
 #include <QQuickWindow>
+#include <QSysInfo>
 
 namespace {
 QStringList &searchPath()
@@ -66,6 +67,46 @@ QString UiSupport::githubURL()
 bool UiSupport::effectsEnabled()
 {
     return QQuickWindow::graphicsApi() != QSGRendererInterface::Software;
+}
+
+QString UiSupport::systemName()
+{
+#if defined(Q_OS_MACOS)
+    return QStringLiteral("macOS");
+#elif defined(Q_OS_LINUX)
+    return QStringLiteral("Linux");
+#elif defined(Q_OS_FREEBSD)
+    return QStringLiteral("FreeBSD");
+#elif defined(Q_OS_WIN)
+    return QStringLiteral("Windows");
+#else
+    return QSysInfo::kernelType();
+#endif
+}
+
+QString UiSupport::portSubtitle()
+{
+#if defined(Q_OS_MACOS)
+    return QStringLiteral("COMMUNITY MAC PORT");
+#else
+    return QStringLiteral("COMMUNITY %1 PORT").arg(systemName().toUpper());
+#endif
+}
+
+QString UiSupport::nativePortTitle()
+{
+    return QStringLiteral("%1 Native Port").arg(systemName());
+}
+
+QString UiSupport::machineLine()
+{
+#if defined(Q_OS_MACOS)
+    return QStringLiteral("Metal Renderer \u2022 Apple Silicon");
+#else
+    // The build knows nothing about the engine's renderer: only what the
+    // system says about the machine.
+    return QSysInfo::currentCpuArchitecture();
+#endif
 }
 
 QStringList UiSupport::defaultPictureSearchPath()

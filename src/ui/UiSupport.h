@@ -27,6 +27,13 @@ class UiSupport : public QObject
     // Glows and rounded picture masks are shader effects: off under the
     // software renderer, which cannot draw them.
     Q_PROPERTY(bool effectsEnabled READ effectsEnabled CONSTANT)
+    // Words about the system the launcher runs on: the header's subtitle, the
+    // About window's port line and its line about the machine. A macOS build
+    // keeps its own words; elsewhere they name the system the launcher was
+    // built for and the machine's architecture, and nothing more.
+    Q_PROPERTY(QString portSubtitle READ portSubtitle CONSTANT)
+    Q_PROPERTY(QString nativePortTitle READ nativePortTitle CONSTANT)
+    Q_PROPERTY(QString machineLine READ machineLine CONSTANT)
 
 public:
     // Installs the symbol image provider into engine (when given).
@@ -43,6 +50,12 @@ public:
     static QString telegramURL();
     static QString githubURL();
     static bool effectsEnabled();
+
+    // "Linux", "FreeBSD", ...: the system this build is for.
+    static QString systemName();
+    static QString portSubtitle();
+    static QString nativePortTitle();
+    static QString machineLine();
 
     // Folders searched, in order, for the pictures ("background.png", ...).
     // The launcher's own resources by default; tests point it elsewhere to

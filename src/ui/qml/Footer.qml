@@ -84,11 +84,33 @@ RowLayout {
         Layout.fillWidth: true
     }
 
-    Icon {
+    // The About button: the info symbol, reachable by keyboard.
+    Item {
+        id: infoButton
         objectName: "infoButton"
-        name: "info.circle"
-        size: 18
-        color: Qt.rgba(1, 1, 1, 0.6)
+        implicitWidth: 18
+        implicitHeight: 18
+        Layout.alignment: Qt.AlignVCenter
+        activeFocusOnTab: true
+        Accessible.role: Accessible.Button
+        Accessible.name: "About Vantor Online"
+        Accessible.focusable: true
+        Accessible.onPressAction: footer.aboutRequested()
+        Keys.onReturnPressed: footer.aboutRequested()
+        Keys.onEnterPressed: footer.aboutRequested()
+        Keys.onSpacePressed: footer.aboutRequested()
+
+        Icon {
+            objectName: "infoIcon"
+            anchors.fill: parent
+            name: "info.circle"
+            size: 18
+            color: Qt.rgba(1, 1, 1, 0.6)
+        }
+        FocusRing {
+            target: infoButton
+            radius: 12
+        }
         MouseArea {
             anchors.fill: parent
             anchors.margins: -4

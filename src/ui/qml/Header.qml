@@ -24,7 +24,7 @@ Column {
     Text {
         objectName: "headerSubtitle"
         anchors.horizontalCenter: parent.horizontalCenter
-        text: "COMMUNITY MAC PORT"
+        text: Ui.portSubtitle
         color: Qt.rgba(1, 1, 1, 0.7)
         font.family: Theme.mono
         font.pixelSize: 14

@@ -3,7 +3,9 @@ import QtQuick.Layouts
 import VantorLauncher
 
 // A newer launcher is published: its version, the start of its notes, and
-// ways to get it. Closing it is for the rest of this run.
+// ways to get it. Closing it is for the rest of this run. Kept compact (the
+// notes beside the buttons) so that it fits above the tabs at the window's
+// smallest size with LAUNCH and the footer still in view.
 Rectangle {
     id: banner
     property string version
@@ -11,27 +13,35 @@ Rectangle {
     property string downloadURL
     signal dismissed
 
-    implicitHeight: column.implicitHeight + 28
+    implicitHeight: column.implicitHeight + 20
     radius: 8
     color: Theme.alpha(Theme.neonGreen, 0.08)
     border.color: Theme.alpha(Theme.neonGreen, 0.3)
     border.width: 1
+    Accessible.role: Accessible.Grouping
+    Accessible.name: bannerTitle.text
+    Accessible.description: releaseNotes
 
     ColumnLayout {
         id: column
         anchors.fill: parent
-        anchors.margins: 14
-        spacing: 8
+        anchors.leftMargin: 14
+        anchors.rightMargin: 14
+        anchors.topMargin: 10
+        anchors.bottomMargin: 10
+        spacing: 6
 
         RowLayout {
             Layout.fillWidth: true
             spacing: 8
             Icon {
+                objectName: "bannerIcon"
                 name: "arrow.down.circle.fill"
                 color: Theme.neonGreen
                 size: 16
             }
             Text {
+                id: bannerTitle
                 objectName: "bannerTitle"
                 Layout.fillWidth: true
                 text: "UPDATE AVAILABLE: v" + banner.version
@@ -46,6 +56,7 @@ Rectangle {
                 objectName: "bannerCloseButton"
                 iconName: "xmark"
                 iconSize: 11
+                accessibleName: "Dismiss update"
                 labelColor: Qt.rgba(1, 1, 1, 0.5)
                 horizontalPadding: 4
                 verticalPadding: 4
@@ -53,23 +64,26 @@ Rectangle {
             }
         }
 
-        Text {
-            objectName: "bannerNotes"
-            Layout.fillWidth: true
-            text: banner.releaseNotes
-            textFormat: Text.PlainText
-            wrapMode: Text.Wrap
-            maximumLineCount: 3
-            elide: Text.ElideRight
-            color: Qt.rgba(1, 1, 1, 0.7)
-            font.family: Theme.mono
-            font.pixelSize: 11
-        }
-
         RowLayout {
+            Layout.fillWidth: true
             spacing: 10
+
+            Text {
+                objectName: "bannerNotes"
+                Layout.fillWidth: true
+                Layout.alignment: Qt.AlignVCenter
+                text: banner.releaseNotes
+                textFormat: Text.PlainText
+                wrapMode: Text.Wrap
+                maximumLineCount: 3
+                elide: Text.ElideRight
+                color: Qt.rgba(1, 1, 1, 0.7)
+                font.family: Theme.mono
+                font.pixelSize: 11
+            }
             PanelButton {
                 objectName: "downloadUpdateButton"
+                Layout.alignment: Qt.AlignVCenter
                 text: "DOWNLOAD UPDATE"
                 iconName: "arrow.down.to.line"
                 fontSize: 11
@@ -82,6 +96,7 @@ Rectangle {
             }
             PanelButton {
                 objectName: "seeDetailsButton"
+                Layout.alignment: Qt.AlignVCenter
                 text: "SEE DETAILS"
                 iconName: "safari"
                 fontSize: 11
