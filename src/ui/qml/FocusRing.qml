@@ -8,6 +8,7 @@ Rectangle {
     property Item target: parent
     property real inset: -3
     property bool shown: target ? target.activeFocus : false
+    objectName: "focusRing"
 
     parent: target
     anchors.fill: parent

@@ -287,8 +287,8 @@ ApplicationWindow {
         Item {
             objectName: "flexibleSpace"
             Layout.fillHeight: true
-            Layout.minimumHeight: 12
-            Layout.preferredHeight: 12
+            Layout.minimumHeight: 4
+            Layout.preferredHeight: 4
         }
 
         // LAUNCH while the source is ready, else what is missing; each made

@@ -31,7 +31,7 @@ Rectangle {
     // The console would like 120 points; where the window is short it may
     // give up height down to a few lines, never the controls around it.
     readonly property real consoleHeight: 120
-    readonly property real consoleMinimumHeight: 48
+    readonly property real consoleMinimumHeight: 40
     readonly property real minimumHeight: implicitHeight - (consoleHeight - consoleMinimumHeight)
 
     // The first empty credential field, else DOWNLOAD ASSETS.
