@@ -103,6 +103,9 @@ Rectangle {
                     Layout.fillWidth: true
                     Layout.preferredWidth: 1
                     placeholderText: "Password"
+                    // Qt gives a password field no accessible name; the
+                    // description says what it is.
+                    Accessible.description: "Password"
                     echoMode: TextInput.Password
                     passwordCharacter: "\u2022"
                     text: panel.viewModel.steamPassword
