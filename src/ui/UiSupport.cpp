@@ -2,6 +2,7 @@
 
 #include "IconProvider.h"
 #include "LinkOpener.h"
+#include "RoundedPictureProvider.h"
 
 #include <QColor>
 #include <QCoreApplication>
@@ -26,6 +27,9 @@ UiSupport::UiSupport(QQmlEngine *engine, QObject *parent) : QObject(parent)
 {
     if (engine && !engine->imageProvider(QLatin1String(IconProvider::providerId)))
         engine->addImageProvider(QLatin1String(IconProvider::providerId), new IconProvider);
+    if (engine && !engine->imageProvider(QLatin1String(RoundedPictureProvider::providerId)))
+        engine->addImageProvider(QLatin1String(RoundedPictureProvider::providerId),
+                                 new RoundedPictureProvider);
 }
 
 UiSupport *UiSupport::create(QQmlEngine *qmlEngine, QJSEngine *)
@@ -150,6 +154,14 @@ QUrl UiSupport::iconSource(const QString &name, const QColor &color) const
     const QString hex = c.name(QColor::HexArgb).mid(1);
     return QUrl(
         QStringLiteral("image://%1/%2/%3").arg(QLatin1String(IconProvider::providerId), name, hex));
+}
+
+QUrl UiSupport::roundedPicture(const QUrl &url, qreal radiusFraction) const
+{
+    return QUrl(QStringLiteral("image://%1/%2/%3")
+                    .arg(QLatin1String(RoundedPictureProvider::providerId))
+                    .arg(radiusFraction, 0, 'f', 4)
+                    .arg(url.toString()));
 }
 
 bool UiSupport::openLink(const QString &address) const

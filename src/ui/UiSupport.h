@@ -69,6 +69,9 @@ public:
     Q_INVOKABLE QUrl picture(const QString &name) const;
     // The URL of a symbol painted in color (see IconProvider).
     Q_INVOKABLE QUrl iconSource(const QString &name, const QColor &color) const;
+    // The picture at url with its corners rounded by radiusFraction of its
+    // shorter side (see RoundedPictureProvider).
+    Q_INVOKABLE QUrl roundedPicture(const QUrl &url, qreal radiusFraction) const;
     // Opens http/https addresses in the default browser; anything else does
     // nothing. True when the address was handed on.
     Q_INVOKABLE bool openLink(const QString &address) const;
