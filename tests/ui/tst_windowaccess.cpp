@@ -266,8 +266,12 @@ void TestWindowAccess::everythingInViewAtTheSmallestSize()
         QVERIFY2(shown(name), qPrintable(name));
         const QRectF rect = sceneRect(find(name));
         QVERIFY2(rect.height() > 0 && windowRect.contains(rect),
-                 qPrintable(QStringLiteral("%1 at %2,%3 %4x%5").arg(name).arg(rect.x()).arg(
-                     rect.y()).arg(rect.width()).arg(rect.height())));
+                 qPrintable(QStringLiteral("%1 at %2,%3 %4x%5")
+                                .arg(name)
+                                .arg(rect.x())
+                                .arg(rect.y())
+                                .arg(rect.width())
+                                .arg(rect.height())));
     }
     // In reading order, nothing overlapping: panel, bottom action, footer.
     const QRectF panel = sceneRect(find(local ? "localTab" : "steamTab"));
@@ -307,10 +311,11 @@ void TestWindowAccess::symbolsTakeTheirOwnSize()
         QObject *image = icon->property("image").value<QObject *>();
         QVERIFY(image);
         QTRY_COMPARE(image->property("status").toInt(), 1 /* Image.Ready */);
-        const QSize painted = image->property("implicitWidth").toReal() > 0
-                                  ? QSize(qRound(image->property("implicitWidth").toReal() * ratio),
-                                          qRound(image->property("implicitHeight").toReal() * ratio))
-                                  : QSize();
+        const QSize painted =
+            image->property("implicitWidth").toReal() > 0
+                ? QSize(qRound(image->property("implicitWidth").toReal() * ratio),
+                        qRound(image->property("implicitHeight").toReal() * ratio))
+                : QSize();
         QCOMPARE(painted, QSize(qCeil(symbol.size * ratio), qCeil(symbol.size * ratio)));
     }
     // The info button's row keeps its height: the footer is the picture's height.
@@ -354,10 +359,14 @@ void TestWindowAccess::startFocus_data()
     QTest::addColumn<QString>("password");
     QTest::addColumn<bool>("local");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("nothing saved") << "" << "" << false << "usernameField";
-    QTest::newRow("name saved") << "player" << "" << false << "passwordField";
-    QTest::newRow("both saved") << "player" << "secret" << false << "downloadButton";
-    QTest::newRow("local tab") << "" << "" << true << "locateButton";
+    QTest::newRow("nothing saved") << ""
+                                   << "" << false << "usernameField";
+    QTest::newRow("name saved") << "player"
+                                << "" << false << "passwordField";
+    QTest::newRow("both saved") << "player"
+                                << "secret" << false << "downloadButton";
+    QTest::newRow("local tab") << ""
+                               << "" << true << "locateButton";
 }
 
 void TestWindowAccess::startFocus()
@@ -384,9 +393,9 @@ void TestWindowAccess::tabOrderFollowsReadingOrder()
     QVERIFY(open());
     QTRY_COMPARE(focused(), QStringLiteral("downloadButton"));
     QTRY_VERIFY(shown("launchButton"));
-    const QStringList order{"steamTabButton",    "usernameField",      "passwordField",
-                            "downloadButton",    "console",            "launchButton",
-                            "footerWebsiteLink", "footerTelegramLink", "infoButton"};
+    const QStringList order{
+        "steamTabButton", "usernameField",     "passwordField",      "downloadButton", "console",
+        "launchButton",   "footerWebsiteLink", "footerTelegramLink", "infoButton"};
     // Forward from the tab bar round to it again, each with its focus ring.
     find("steamTabButton")->forceActiveFocus(Qt::TabFocusReason);
     QStringList seen{focused()};
@@ -514,8 +523,9 @@ void TestWindowAccess::alertsAndAboutByKeyboard()
         QTRY_VERIFY(!manager->showPurchaseAlert());
         QCOMPARE(recorder.opened, QList<QUrl>{QUrl("https://store.example.org/app/4187530")});
         // Escape and Ctrl+W only dismiss.
-        for (auto [key, modifiers] : {std::pair{Qt::Key_Escape, Qt::KeyboardModifiers()},
-                                      std::pair{Qt::Key_W, Qt::KeyboardModifiers(Qt::ControlModifier)}}) {
+        for (auto [key, modifiers] :
+             {std::pair{Qt::Key_Escape, Qt::KeyboardModifiers()},
+              std::pair{Qt::Key_W, Qt::KeyboardModifiers(Qt::ControlModifier)}}) {
             manager->setShowPurchaseAlert(true);
             QTRY_VERIFY(alert->property("opened").toBool());
             QTest::keyClick(m_window, key, modifiers);
@@ -526,8 +536,9 @@ void TestWindowAccess::alertsAndAboutByKeyboard()
     // The About window: Escape and Ctrl+W close it.
     const int id = qmlTypeId("VantorLauncher", 1, 0, "AboutWindowController");
     auto *controller = m_qml->engine().singletonInstance<AboutWindowController *>(id);
-    for (auto [key, modifiers] : {std::pair{Qt::Key_Escape, Qt::KeyboardModifiers()},
-                                  std::pair{Qt::Key_W, Qt::KeyboardModifiers(Qt::ControlModifier)}}) {
+    for (auto [key, modifiers] :
+         {std::pair{Qt::Key_Escape, Qt::KeyboardModifiers()},
+          std::pair{Qt::Key_W, Qt::KeyboardModifiers(Qt::ControlModifier)}}) {
         controller->show();
         QQuickWindow *about = controller->window();
         QVERIFY(about);
