@@ -43,8 +43,9 @@ Rectangle {
             id: bannerTitle
             objectName: "bannerTitle"
             Layout.alignment: Qt.AlignVCenter
-            Layout.maximumWidth: implicitWidth
-            Layout.fillWidth: true
+            // The title keeps its width; the notes give way.
+            Layout.preferredWidth: implicitWidth
+            Layout.minimumWidth: Math.min(implicitWidth, 120)
             text: "UPDATE AVAILABLE: v" + banner.version
             textFormat: Text.PlainText
             elide: Text.ElideRight
