@@ -29,6 +29,11 @@ packages=(
   # sanitizer builds (scripts/sanitize.sh): gcc's ThreadSanitizer runtime and
   # setarch; clang's AddressSanitizer/UBSan runtime is in libclang-rt-14-dev
   util-linux libtsan2
+  # symbols no stock font draws (the console's download arrow)
+  fonts-symbola
+  # the window's accessibility test: the AT-SPI bus, its Python client, and
+  # xdotool to give the window input focus under Xvfb without a window manager
+  at-spi2-core python3-pyatspi xdotool
 )
 
 SUDO=""

@@ -2,6 +2,7 @@
 
 #include "IconProvider.h"
 #include "LinkOpener.h"
+#include "RoundedPictureProvider.h"
 
 #include <QColor>
 #include <QCoreApplication>
@@ -12,6 +13,7 @@
 #include <QImageReader>
 #include <QQmlEngine>
 #include <QQuickWindow>
+#include <QSysInfo>
 
 namespace {
 QStringList &searchPath()
@@ -25,6 +27,9 @@ UiSupport::UiSupport(QQmlEngine *engine, QObject *parent) : QObject(parent)
 {
     if (engine && !engine->imageProvider(QLatin1String(IconProvider::providerId)))
         engine->addImageProvider(QLatin1String(IconProvider::providerId), new IconProvider);
+    if (engine && !engine->imageProvider(QLatin1String(RoundedPictureProvider::providerId)))
+        engine->addImageProvider(QLatin1String(RoundedPictureProvider::providerId),
+                                 new RoundedPictureProvider);
 }
 
 UiSupport *UiSupport::create(QQmlEngine *qmlEngine, QJSEngine *)
@@ -68,6 +73,46 @@ bool UiSupport::effectsEnabled()
     return QQuickWindow::graphicsApi() != QSGRendererInterface::Software;
 }
 
+QString UiSupport::systemName()
+{
+#if defined(Q_OS_MACOS)
+    return QStringLiteral("macOS");
+#elif defined(Q_OS_LINUX)
+    return QStringLiteral("Linux");
+#elif defined(Q_OS_FREEBSD)
+    return QStringLiteral("FreeBSD");
+#elif defined(Q_OS_WIN)
+    return QStringLiteral("Windows");
+#else
+    return QSysInfo::kernelType();
+#endif
+}
+
+QString UiSupport::portSubtitle()
+{
+#if defined(Q_OS_MACOS)
+    return QStringLiteral("COMMUNITY MAC PORT");
+#else
+    return QStringLiteral("COMMUNITY %1 PORT").arg(systemName().toUpper());
+#endif
+}
+
+QString UiSupport::nativePortTitle()
+{
+    return QStringLiteral("%1 Native Port").arg(systemName());
+}
+
+QString UiSupport::machineLine()
+{
+#if defined(Q_OS_MACOS)
+    return QStringLiteral("Metal Renderer \u2022 Apple Silicon");
+#else
+    // The build knows nothing about the engine's renderer: only what the
+    // system says about the machine.
+    return QSysInfo::currentCpuArchitecture();
+#endif
+}
+
 QStringList UiSupport::defaultPictureSearchPath()
 {
     return {QStringLiteral(":/VantorLauncher/images")};
@@ -109,6 +154,14 @@ QUrl UiSupport::iconSource(const QString &name, const QColor &color) const
     const QString hex = c.name(QColor::HexArgb).mid(1);
     return QUrl(
         QStringLiteral("image://%1/%2/%3").arg(QLatin1String(IconProvider::providerId), name, hex));
+}
+
+QUrl UiSupport::roundedPicture(const QUrl &url, qreal radiusFraction) const
+{
+    return QUrl(QStringLiteral("image://%1/%2/%3")
+                    .arg(QLatin1String(RoundedPictureProvider::providerId))
+                    .arg(radiusFraction, 0, 'f', 4)
+                    .arg(url.toString()));
 }
 
 bool UiSupport::openLink(const QString &address) const

@@ -27,6 +27,13 @@ class UiSupport : public QObject
     // Glows and rounded picture masks are shader effects: off under the
     // software renderer, which cannot draw them.
     Q_PROPERTY(bool effectsEnabled READ effectsEnabled CONSTANT)
+    // Words about the system the launcher runs on: the header's subtitle, the
+    // About window's port line and its line about the machine. A macOS build
+    // keeps its own words; elsewhere they name the system the launcher was
+    // built for and the machine's architecture, and nothing more.
+    Q_PROPERTY(QString portSubtitle READ portSubtitle CONSTANT)
+    Q_PROPERTY(QString nativePortTitle READ nativePortTitle CONSTANT)
+    Q_PROPERTY(QString machineLine READ machineLine CONSTANT)
 
 public:
     // Installs the symbol image provider into engine (when given).
@@ -44,6 +51,12 @@ public:
     static QString githubURL();
     static bool effectsEnabled();
 
+    // "Linux", "FreeBSD", ...: the system this build is for.
+    static QString systemName();
+    static QString portSubtitle();
+    static QString nativePortTitle();
+    static QString machineLine();
+
     // Folders searched, in order, for the pictures ("background.png", ...).
     // The launcher's own resources by default; tests point it elsewhere to
     // see the window without some pictures.
@@ -56,6 +69,9 @@ public:
     Q_INVOKABLE QUrl picture(const QString &name) const;
     // The URL of a symbol painted in color (see IconProvider).
     Q_INVOKABLE QUrl iconSource(const QString &name, const QColor &color) const;
+    // The picture at url with its corners rounded by radiusFraction of its
+    // shorter side (see RoundedPictureProvider).
+    Q_INVOKABLE QUrl roundedPicture(const QUrl &url, qreal radiusFraction) const;
     // Opens http/https addresses in the default browser; anything else does
     // nothing. True when the address was handed on.
     Q_INVOKABLE bool openLink(const QString &address) const;

@@ -13,6 +13,7 @@
 #include "TestHome.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QJsonDocument>
 #include <QQmlEngine>
@@ -125,11 +126,21 @@ int main(int argc, char **argv)
         {QStringLiteral("banner.png"), true,
          [](LauncherViewModel &) {
          }},
+        // The update banner together with LAUNCH at the smallest window size.
+        {QStringLiteral("banner-launch.png"), true,
+         [](LauncherViewModel &vm) {
+             makeSteamAssets();
+             vm.steamCMD()->appendLog(QStringLiteral("[✓] Community patch applied\n"));
+         }},
         {QStringLiteral("about.png"), false, [](LauncherViewModel &) {}, true},
     };
+    // VANTOR_SCREENSHOT_ONLY=<file> renders that one scene (for the 200% run).
+    const QString only = qEnvironmentVariable("VANTOR_SCREENSHOT_ONLY");
 
     bool ok = true;
     for (const Scene &scene : scenes) {
+        if (!only.isEmpty() && scene.file != only)
+            continue;
         LoopbackHttpServer::Response update;
         update.contentType = "application/json";
         update.body = scene.publishUpdate
@@ -158,7 +169,11 @@ int main(int argc, char **argv)
                 return 1;
             ok = save(about, out.filePath(scene.file)) && ok;
         } else {
-            ok = save(window.get(), out.filePath(scene.file)) && ok;
+            const qreal ratio = window->devicePixelRatio();
+            const QString name = ratio > 1 ? QFileInfo(scene.file).completeBaseName() +
+                                                 QStringLiteral("@%1x.png").arg(ratio)
+                                           : scene.file;
+            ok = save(window.get(), out.filePath(name)) && ok;
         }
     }
     return ok ? 0 : 1;

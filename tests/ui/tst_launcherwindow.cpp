@@ -286,21 +286,17 @@ void TestLauncherWindow::bannerShowsAPublishedUpdateUntilDismissed()
     QTRY_VERIFY(shown("updateBanner"));
     QCOMPARE(find("bannerTitle")->property("text").toString(),
              QStringLiteral("UPDATE AVAILABLE: v2.1.0"));
-    QCOMPARE(find("bannerNotes")->property("lineCount").toInt(), 3);
+    QTRY_COMPARE(find("bannerNotes")->property("lineCount").toInt(), 2);
     QVERIFY(find("bannerNotes")->property("truncated").toBool());
     // The banner sits between header and tab bar.
     QQuickItem *banner = find("bannerSlot");
     // (Once the column has been laid out again.)
     QTRY_VERIFY(banner->y() > find("header")->y() + find("header")->height());
     QTRY_VERIFY(find("tabBar")->y() > banner->y() + banner->height());
-    // At the smallest size the column no longer fits: it scrolls instead of
-    // pushing the footer out of reach.
-    QQuickItem *scroller = find("contentScroller");
+    // At the smallest size everything is still in the window, the footer last.
+    QCOMPARE(m_window->height(), 580);
     QQuickItem *footer = find("footer");
-    QTRY_VERIFY(footer->y() + footer->height() + 20 <=
-                scroller->property("contentHeight").toReal() + 0.5);
-    QVERIFY(scroller->property("contentHeight").toReal() > m_window->height());
-    QVERIFY(scroller->property("interactive").toBool());
+    QTRY_VERIFY(footer->mapToScene(QPointF(0, footer->height())).y() <= m_window->height());
 
     {
         UrlRecorder recorder;

@@ -7,6 +7,7 @@
 #include <QQuickWindow>
 #include <QSignalSpy>
 #include <QTest>
+#include <QWheelEvent>
 
 // The window's parts on their own, fed plain values: the console, the update
 // banner, the local folder panel, the hint and the launch button.
@@ -19,8 +20,10 @@ private Q_SLOTS:
     void consoleAppendsOnlyTheNewTail();
     void consoleStartsAfreshWhenTheLogIsReplaced_data();
     void consoleStartsAfreshWhenTheLogIsReplaced();
-    void consoleFollowsTheEndEvenWhenScrolledUp();
+    void consoleFollowsTheEndUntilTheUserScrollsUp();
+    void consoleKeepsASelectionInView();
     void consoleTextCanBeCopied();
+    void consoleMenuCopiesAndSelectsAll();
     void hiddenConsoleCatchesUpWhenShown();
     void consoleShowsMarkupAsText();
 
@@ -46,7 +49,7 @@ private:
 QQuickWindow *TestUiComponents::show(const QByteArray &body, const QVariantMap &properties)
 {
     const QByteArray qml = "import QtQuick\nimport VantorLauncher\n"
-                           "Window { id: root; width: 700; height: 400; color: 'black'\n" +
+                           "Window { id: root; width: 800; height: 400; color: 'black'\n" +
                            body + "\n}\n";
     QQuickWindow *window = m_qml.showWindow(qml, properties);
     if (!window)
@@ -151,10 +154,36 @@ void TestUiComponents::consoleStartsAfreshWhenTheLogIsReplaced()
     QCOMPARE(console->property("selectionAnchor").toInt(), -1);
 }
 
-void TestUiComponents::consoleFollowsTheEndEvenWhenScrolledUp()
+namespace {
+// Turns the mouse wheel over the item, as a user scrolling it.
+void wheel(QQuickWindow *w, QQuickItem *item, int notches)
+{
+    const QPointF local(item->width() / 2, item->height() / 2);
+    const QPointF scene = item->mapToScene(local);
+    QWheelEvent event(scene, w->mapToGlobal(scene), QPoint(), QPoint(0, 120 * notches),
+                      Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    // Wheel turns are told apart by their time.
+    static ulong timestamp = 1000;
+    timestamp += 1000;
+    event.setTimestamp(timestamp);
+    QGuiApplication::sendEvent(w, &event);
+}
+// The line at the top of the visible part of the list.
+int topRow(QQuickItem *list)
+{
+    int row = -1;
+    QMetaObject::invokeMethod(
+        list, "indexAt", Q_RETURN_ARG(int, row), Q_ARG(qreal, 20),
+        Q_ARG(qreal, list->property("contentY").toReal() + list->height() / 2));
+    return row;
+}
+} // namespace
+
+void TestUiComponents::consoleFollowsTheEndUntilTheUserScrollsUp()
 {
     QQuickWindow *w = show(kConsole);
     QVERIFY(w);
+    QQuickItem *console = QmlHarness::item(w, "console");
     QQuickItem *list = QmlHarness::item(w, "consoleList");
     QString log;
     for (int i = 0; i < 200; ++i)
@@ -162,16 +191,60 @@ void TestUiComponents::consoleFollowsTheEndEvenWhenScrolledUp()
     w->setProperty("log", log);
     QTRY_VERIFY(atEnd(list) && !list->property("atYBeginning").toBool());
 
-    // The user scrolls to the top; the next output brings the end back.
-    QVERIFY(QMetaObject::invokeMethod(list, "positionViewAtBeginning"));
-    QTRY_VERIFY(list->property("atYBeginning").toBool());
+    // The user scrolls up: new output leaves the view where it is.
+    wheel(w, console, 3);
+    QTRY_VERIFY(!atEnd(list));
+    QTRY_VERIFY(!console->property("following").toBool());
+    QTRY_VERIFY(!list->property("moving").toBool());
+    const int readingAt = topRow(list);
+    log += QStringLiteral("one more line\n");
+    w->setProperty("log", log);
+    QTest::qWait(100);
+    QCOMPARE(topRow(list), readingAt);
     QVERIFY(!atEnd(list));
-    w->setProperty("log", log + QStringLiteral("one more line\n"));
+
+    // Back at the end, it follows again.
+    // (As a drag of the scroll bar to the bottom would.)
+    QVERIFY(QMetaObject::invokeMethod(list, "positionViewAtEnd"));
+    QVERIFY(QMetaObject::invokeMethod(console, "userScrolled"));
     QTRY_VERIFY(atEnd(list));
-    // Also when only the open last line grows.
+    QTRY_VERIFY(console->property("following").toBool());
+    w->setProperty("log", log + QStringLiteral("and another\nSteam Guard code:"));
+    QTRY_VERIFY(atEnd(list));
+    QTRY_COMPARE(list->property("count").toInt(), 203);
+
+    // A new run (the log replaced) starts at its end again.
     QVERIFY(QMetaObject::invokeMethod(list, "positionViewAtBeginning"));
-    w->setProperty("log", log + QStringLiteral("one more line\nSteam Guard code:"));
+    QVERIFY(QMetaObject::invokeMethod(console, "userScrolled"));
+    QVERIFY(!console->property("following").toBool());
+    QString fresh;
+    for (int i = 0; i < 100; ++i)
+        fresh += QStringLiteral("fresh %1\n").arg(i);
+    w->setProperty("log", fresh);
     QTRY_VERIFY(atEnd(list));
+}
+
+void TestUiComponents::consoleKeepsASelectionInView()
+{
+    QQuickWindow *w = show(kConsole);
+    QVERIFY(w);
+    QQuickItem *console = QmlHarness::item(w, "console");
+    QQuickItem *list = QmlHarness::item(w, "consoleList");
+    QString log;
+    for (int i = 0; i < 100; ++i)
+        log += QStringLiteral("line %1\n").arg(i);
+    w->setProperty("log", log);
+    QTRY_VERIFY(atEnd(list) && !list->property("atYBeginning").toBool());
+    // Clicking a line selects it; output that follows does not move it away.
+    QTest::mouseClick(w, Qt::LeftButton, Qt::NoModifier,
+                      console->mapToScene(QPointF(40, 40)).toPoint());
+    QVERIFY(console->property("selectionAnchor").toInt() >= 0);
+    const int at = topRow(list);
+    for (int i = 0; i < 20; ++i)
+        log += QStringLiteral("more %1\n").arg(i);
+    w->setProperty("log", log);
+    QTest::qWait(100);
+    QCOMPARE(topRow(list), at);
 }
 
 void TestUiComponents::consoleTextCanBeCopied()
@@ -209,6 +282,36 @@ void TestUiComponents::consoleTextCanBeCopied()
     QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("[✗] Download failed\nthird\n"));
 }
 
+void TestUiComponents::consoleMenuCopiesAndSelectsAll()
+{
+    QQuickWindow *w = show(kConsole);
+    QVERIFY(w);
+    QQuickItem *console = QmlHarness::item(w, "console");
+    w->setProperty("log", "alpha\nbeta\n");
+    QTRY_COMPARE(consoleLines(w)->property("lineCount").toInt(), 2);
+    const QPoint at = console->mapToScene(QPointF(60, 20)).toPoint();
+    QTest::mouseClick(w, Qt::RightButton, Qt::NoModifier, at);
+    QObject *menu = console->findChild<QObject *>("consoleMenu");
+    QVERIFY(menu);
+    QTRY_VERIFY(menu->property("opened").toBool());
+    // Nothing selected yet: Copy is off, Select All on.
+    QQuickItem *copy = QmlHarness::item(w, "consoleCopyItem");
+    QQuickItem *selectAll = QmlHarness::item(w, "consoleSelectAllItem");
+    QVERIFY(copy && selectAll);
+    QVERIFY(!copy->isEnabled());
+    QVERIFY(QmlHarness::click(w, selectAll));
+    QTRY_VERIFY(!menu->property("visible").toBool());
+    QCOMPARE(console->property("selectionFirst").toInt(), 0);
+    QCOMPARE(console->property("selectionLast").toInt(), 1);
+
+    QTest::mouseClick(w, Qt::RightButton, Qt::NoModifier, at);
+    QTRY_VERIFY(menu->property("opened").toBool());
+    QVERIFY(copy->isEnabled());
+    QGuiApplication::clipboard()->clear();
+    QVERIFY(QmlHarness::click(w, copy));
+    QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("alpha\nbeta\n"));
+}
+
 void TestUiComponents::hiddenConsoleCatchesUpWhenShown()
 {
     QQuickWindow *w = show(kConsole);
@@ -244,11 +347,12 @@ void TestUiComponents::consoleShowsMarkupAsText()
              QStringLiteral("<b>not bold</b> &amp; <img src=x>"));
 }
 
+// As wide as the banner at the smallest window size.
 static const QByteArray kBanner =
     "property bool closed: false\n"
     "property string notes: ''\n"
     "property string address: ''\n"
-    "UpdateBanner { objectName: 'banner'; width: 560; version: '2.1.0';"
+    "UpdateBanner { objectName: 'banner'; width: 740; version: '2.1.0';"
     " releaseNotes: root.notes; downloadURL: root.address; onDismissed: root.closed = true }";
 
 void TestUiComponents::bannerTitleAndNotes()
@@ -265,11 +369,12 @@ void TestUiComponents::bannerTitleAndNotes()
     // Plain text: the markup is shown, not interpreted.
     QCOMPARE(notesText->property("textFormat").toInt(), 0 /* Text.PlainText */);
     QCOMPARE(notesText->property("text").toString(), notes);
-    QCOMPARE(notesText->property("lineCount").toInt(), 3);
+    // Cut to two lines beside the buttons (once the row is laid out).
+    QTRY_COMPARE(notesText->property("lineCount").toInt(), 2);
     QVERIFY(notesText->property("truncated").toBool());
 
     w->setProperty("notes", "One line only");
-    QCOMPARE(notesText->property("lineCount").toInt(), 1);
+    QTRY_COMPARE(notesText->property("lineCount").toInt(), 1);
     QVERIFY(!notesText->property("truncated").toBool());
 }
 

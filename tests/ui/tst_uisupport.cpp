@@ -1,5 +1,6 @@
 #include "IconProvider.h"
 #include "LinkOpener.h"
+#include "RoundedPictureProvider.h"
 #include "UiSupport.h"
 #include "UrlRecorder.h"
 
@@ -17,6 +18,7 @@ class TestUiSupport : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    void roundedPicturesHaveTransparentCorners();
     void webUrl_data();
     void webUrl();
     void openHandsOnlyWebAddresses();
@@ -254,6 +256,31 @@ void TestUiSupport::versionFallsBackToOnePointZero()
     QCOMPARE(UiSupport::version(), QStringLiteral("1.0"));
     QCoreApplication::setApplicationVersion("2.1");
     QCOMPARE(UiSupport::version(), QStringLiteral("2.1"));
+}
+
+void TestUiSupport::roundedPicturesHaveTransparentCorners()
+{
+    QImage square(40, 40, QImage::Format_ARGB32);
+    square.fill(Qt::red);
+    const QImage circle = RoundedPictureProvider::rounded(square, 0.5);
+    QCOMPARE(circle.size(), square.size());
+    QCOMPARE(qAlpha(circle.pixel(0, 0)), 0);
+    QCOMPARE(qAlpha(circle.pixel(39, 39)), 0);
+    QCOMPARE(circle.pixelColor(20, 20), QColor(Qt::red));
+    // No rounding: the picture as it was.
+    QCOMPARE(qAlpha(RoundedPictureProvider::rounded(square, 0).pixel(0, 0)), 255);
+
+    // Through the provider: the launcher's own picture, at the asked size.
+    RoundedPictureProvider provider;
+    QSize size;
+    const QImage logo = provider.requestImage(
+        QStringLiteral("0.5/qrc:/VantorLauncher/images/author_logo.png"), &size, QSize(36, 36));
+    QCOMPARE(size, QSize(36, 36));
+    QCOMPARE(qAlpha(logo.pixel(0, 0)), 0);
+    QVERIFY(qAlpha(logo.pixel(18, 18)) > 0);
+    // Anything but a resource or a local file is not read.
+    QVERIFY(provider.requestImage(QStringLiteral("0.5/https://example.org/x.png"), &size, QSize())
+                .isNull());
 }
 
 QTEST_MAIN(TestUiSupport)

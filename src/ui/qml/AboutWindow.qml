@@ -24,9 +24,20 @@ Window {
     property string version
     Component.onCompleted: version = Ui.version
 
+    // Escape and Ctrl+W close it (closing only hides it).
+    Shortcut {
+        sequences: ["Escape", "Ctrl+W"]
+        onActivated: about.close()
+    }
+
     readonly property url appIcon: Ui.picture("AppIcon")
     readonly property url authorPicture: Ui.picture("author_logo")
 
+    // What a screen reader meets first: a dialog named by the title.
+    Item {
+        anchors.fill: parent
+        Accessible.role: Accessible.Dialog
+        Accessible.name: about.title
     ColumnLayout {
         anchors.centerIn: parent
         width: parent.width - 60
@@ -77,7 +88,8 @@ Window {
             }
             Text {
                 Layout.alignment: Qt.AlignHCenter
-                text: "macOS Native Port"
+                objectName: "aboutPortTitle"
+                text: Ui.nativePortTitle
                 color: about.neonBlue
                 font.family: Theme.mono
                 font.pixelSize: 14
@@ -131,7 +143,8 @@ Window {
                         font.weight: Font.DemiBold
                     }
                     Text {
-                        text: "Metal Renderer \u2022 Apple Silicon"
+                        objectName: "aboutMachineLine"
+                        text: Ui.machineLine
                         color: Qt.rgba(1, 1, 1, 0.5)
                         font.family: Theme.mono
                         font.pixelSize: 11
@@ -191,5 +204,6 @@ Window {
             wrapMode: Text.WordWrap
             horizontalAlignment: Text.AlignHCenter
         }
+    }
     }
 }

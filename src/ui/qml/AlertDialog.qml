@@ -5,14 +5,22 @@ import QtQuick.Templates as T
 import VantorLauncher
 
 // A modal message in the launcher's theme with one or two buttons. Closing
-// it by any means (a button, Escape) emits closed(); the owner clears the
-// value the alert stands for there.
+// it by any means (a button, Escape, Ctrl+W) emits closed(); the owner clears
+// the value the alert stands for there. The default (accept) button has the
+// keyboard focus when it opens, so Return presses it.
 Dialog {
     id: dialog
     property string message
     property string acceptText: "OK"
     property string rejectText: ""
     signal acceptClicked
+
+    function handleKey(event) {
+        if (event.key === Qt.Key_W && (event.modifiers & Qt.ControlModifier)) {
+            dialog.reject()
+            event.accepted = true
+        }
+    }
 
     modal: true
     focus: true
@@ -21,6 +29,8 @@ Dialog {
     width: Math.min(440, (parent ? parent.width : 440) - 80)
     padding: 20
     topPadding: 16
+
+    onOpened: acceptButton.forceActiveFocus(Qt.OtherFocusReason)
 
     T.Overlay.modal: Rectangle {
         color: Qt.rgba(0, 0, 0, 0.55)
@@ -47,6 +57,7 @@ Dialog {
 
     contentItem: Text {
         objectName: "alertMessage"
+        Keys.onPressed: event => dialog.handleKey(event)
         text: dialog.message
         textFormat: Text.PlainText
         wrapMode: Text.Wrap
@@ -70,6 +81,7 @@ Dialog {
             }
             PanelButton {
                 objectName: "alertRejectButton"
+                Keys.onPressed: event => dialog.handleKey(event)
                 visible: dialog.rejectText !== ""
                 text: dialog.rejectText
                 fontSize: 12
@@ -79,7 +91,9 @@ Dialog {
                 onClicked: dialog.reject()
             }
             PanelButton {
+                id: acceptButton
                 objectName: "alertAcceptButton"
+                Keys.onPressed: event => dialog.handleKey(event)
                 text: dialog.acceptText
                 fontSize: 12
                 horizontalPadding: 16

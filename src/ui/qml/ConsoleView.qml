@@ -5,8 +5,10 @@ import VantorLauncher
 // SteamCMD's output. A validation writes tens of thousands of lines, so the
 // console is a list of lines that only lays out what is on screen, fed with
 // just the new tail of the log on each change (ConsoleLines). It follows the
-// end on every change, also when the user had scrolled up. Lines are
-// selected with the mouse (shift extends) or Ctrl+A, and copied with Ctrl+C.
+// end as output arrives, except while the user has scrolled up or holds a
+// selection; scrolling back to the end makes it follow again. Lines are
+// selected with the mouse (shift extends, dragging past an edge scrolls) or
+// Ctrl+A, and copied with Ctrl+C or the right-click menu.
 // While hidden (the other tab is shown) it does no work and catches up when
 // shown again.
 Rectangle {
@@ -20,14 +22,18 @@ Rectangle {
     readonly property int selectionLast: Math.max(selectionAnchor, selectionEnd)
     readonly property alias lines: lines
     readonly property alias view: list
+    // Whether new output scrolls the view to the end.
+    property bool following: true
 
     implicitHeight: 120
     radius: 4
     color: Qt.rgba(0, 0, 0, 0.7)
-    border.color: Theme.alpha(Theme.neonGreen, activeFocus ? 0.4 : 0.15)
+    border.color: Theme.alpha(Theme.neonGreen, 0.15)
     border.width: 1
-    clip: true
     activeFocusOnTab: true
+    Accessible.role: Accessible.List
+    Accessible.name: "SteamCMD console"
+    Accessible.focusable: true
 
     function sync() {
         if (visible)
@@ -38,8 +44,40 @@ Rectangle {
     Component.onCompleted: sync()
 
     function selectAll() {
+        if (lines.lineCount === 0)
+            return
         selectionAnchor = 0
         selectionEnd = lines.lineCount - 1
+        following = false
+    }
+    function clearSelection() {
+        selectionAnchor = -1
+        selectionEnd = -1
+    }
+    // The context menu is made on first use.
+    property var contextMenu: null
+    function openContextMenu(x, y) {
+        if (!contextMenu)
+            contextMenu = contextMenuComponent.createObject(console)
+        contextMenu.popup(console, x, y)
+    }
+    Component {
+        id: contextMenuComponent
+        Menu {
+            objectName: "consoleMenu"
+            MenuItem {
+                objectName: "consoleCopyItem"
+                text: "Copy"
+                enabled: console.selectionAnchor >= 0
+                onTriggered: console.copySelection()
+            }
+            MenuItem {
+                objectName: "consoleSelectAllItem"
+                text: "Select All"
+                enabled: lines.lineCount > 0
+                onTriggered: console.selectAll()
+            }
+        }
     }
     function copySelection() {
         if (selectionAnchor >= 0 && lines.lineCount > 0)
@@ -53,7 +91,17 @@ Rectangle {
         } else if (event.matches(StandardKey.SelectAll)) {
             selectAll()
             event.accepted = true
+        } else if (event.key === Qt.Key_Menu) {
+            openContextMenu(10, 10)
+            event.accepted = true
+        } else if (event.key === Qt.Key_Escape && selectionAnchor >= 0) {
+            clearSelection()
+            event.accepted = true
         }
+    }
+    FocusRing {
+        target: console
+        z: 10
     }
 
     ConsoleLines {
@@ -62,14 +110,27 @@ Rectangle {
         onModelReset: {
             console.selectionAnchor = -1
             console.selectionEnd = -1
+            console.following = true
             Qt.callLater(console.followEnd)
         }
         onRowsInserted: Qt.callLater(console.followEnd)
         onDataChanged: Qt.callLater(console.followEnd)
     }
 
+    // Scrolls that the console makes itself do not change whether it follows.
+    property bool scrollingItself: false
     function followEnd() {
+        if (!following)
+            return
+        scrollingItself = true
         list.positionViewAtEnd()
+        scrollingItself = false
+    }
+    // The user moved the view: it follows again exactly when they brought it
+    // back to the end.
+    function userScrolled() {
+        if (!scrollingItself)
+            following = list.atYEnd
     }
 
     ListView {
@@ -93,6 +154,17 @@ Rectangle {
             policy: ScrollBar.AsNeeded
         }
         onHeightChanged: console.followEnd()
+        onMovementEnded: console.userScrolled()
+        onContentYChanged: {
+            if (moving || scrollBar.pressed || wheelScroll.running)
+                console.userScrolled()
+        }
+        Timer {
+            // Wheel scrolling does not count as "moving"; a wheel turn marks
+            // the next moments as the user's.
+            id: wheelScroll
+            interval: 200
+        }
 
         delegate: Text {
             required property string line
@@ -124,6 +196,26 @@ Rectangle {
         anchors.fill: parent
         anchors.rightMargin: scrollBar.width + 2
         cursorShape: Qt.IBeamCursor
+        acceptedButtons: Qt.LeftButton | Qt.RightButton
+        // A drag here selects lines; nothing around may take it over.
+        preventStealing: true
+        // Dragging past the top or bottom edge scrolls while selecting.
+        property real dragY: 0
+        Timer {
+            id: edgeScroll
+            interval: 40
+            repeat: true
+            running: (parent.pressedButtons & Qt.LeftButton) !== 0
+                     && (parent.dragY < 0 || parent.dragY > parent.height)
+            onTriggered: {
+                const area = parent
+                const step = area.dragY < 0 ? -14 : 14
+                const top = list.originY
+                const bottom = Math.max(top, list.originY + list.contentHeight - list.height)
+                list.contentY = Math.max(top, Math.min(bottom, list.contentY + step))
+                console.selectionEnd = area.rowAt(Math.max(0, Math.min(area.height - 1, area.dragY)))
+            }
+        }
         function rowAt(y) {
             const contentY = list.contentY + y
             let row = list.indexAt(20, contentY)
@@ -133,18 +225,28 @@ Rectangle {
         }
         onPressed: mouse => {
             console.forceActiveFocus()
+            dragY = mouse.y
+            if (mouse.button === Qt.RightButton) {
+                console.openContextMenu(mouse.x, mouse.y)
+                return
+            }
             if (lines.lineCount === 0)
                 return
+            console.following = false
             const row = rowAt(mouse.y)
             if (!(mouse.modifiers & Qt.ShiftModifier) || console.selectionAnchor < 0)
                 console.selectionAnchor = row
             console.selectionEnd = row
         }
         onPositionChanged: mouse => {
-            if (pressed && lines.lineCount > 0)
+            dragY = mouse.y
+            if ((pressedButtons & Qt.LeftButton) && lines.lineCount > 0)
                 console.selectionEnd = rowAt(Math.max(0, Math.min(height - 1, mouse.y)))
         }
-        onWheel: wheel => wheel.accepted = false
+        onWheel: wheel => {
+            wheelScroll.restart()
+            wheel.accepted = false
+        }
     }
 
     Text {

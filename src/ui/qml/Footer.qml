@@ -1,6 +1,5 @@
 import QtQuick
 import QtQuick.Layouts
-import Qt5Compat.GraphicalEffects
 import VantorLauncher
 
 // Who made the port, where to find the project, and the About button.
@@ -33,10 +32,11 @@ RowLayout {
                 border.color: Qt.rgba(1, 1, 1, 0.2)
                 border.width: 1
             }
-            layer.enabled: Ui.effectsEnabled
-            layer.effect: Glow {
-                glowColor: "black"
+            Halo {
+                color: "black"
                 glowRadius: 2
+                cornerRadius: 18
+                steps: 2
             }
         }
     }
@@ -50,13 +50,9 @@ RowLayout {
             font.family: Theme.mono
             font.pixelSize: 12
             font.bold: true
-            layer.enabled: Ui.effectsEnabled
-            layer.effect: Glow {
-                glowColor: "black"
-                glowRadius: 1
-                offsetX: 1
-                offsetY: 1
-            }
+            // A dark edge below and right of the letters, for contrast on the picture.
+            style: Text.Raised
+            styleColor: Qt.rgba(0, 0, 0, 0.8)
         }
         Row {
             spacing: 8
@@ -84,11 +80,33 @@ RowLayout {
         Layout.fillWidth: true
     }
 
-    Icon {
+    // The About button: the info symbol, reachable by keyboard.
+    Item {
+        id: infoButton
         objectName: "infoButton"
-        name: "info.circle"
-        size: 18
-        color: Qt.rgba(1, 1, 1, 0.6)
+        implicitWidth: 18
+        implicitHeight: 18
+        Layout.alignment: Qt.AlignVCenter
+        activeFocusOnTab: true
+        Accessible.role: Accessible.Button
+        Accessible.name: "About Vantor Online"
+        Accessible.focusable: true
+        Accessible.onPressAction: footer.aboutRequested()
+        Keys.onReturnPressed: footer.aboutRequested()
+        Keys.onEnterPressed: footer.aboutRequested()
+        Keys.onSpacePressed: footer.aboutRequested()
+
+        Icon {
+            objectName: "infoIcon"
+            anchors.fill: parent
+            name: "info.circle"
+            size: 18
+            color: Qt.rgba(1, 1, 1, 0.6)
+        }
+        FocusRing {
+            target: infoButton
+            radius: 12
+        }
         MouseArea {
             anchors.fill: parent
             anchors.margins: -4

@@ -14,26 +14,35 @@ Column {
         font.family: Theme.sans
         font.pixelSize: 48
         font.weight: Font.Black
-        layer.enabled: Ui.effectsEnabled
-        layer.effect: Glow {
-            glowColor: Theme.neonBlue
-            glowRadius: 15
+        // The neon glow: faint copies of the title in a ring around it,
+        // drawn like any text (no shader effect to compile at start-up).
+        Repeater {
+            model: 16
+            Text {
+                required property int index
+                readonly property real angle: index * Math.PI / 4
+                readonly property real distance: index < 8 ? 4 : 9
+                z: -1
+                x: Math.cos(angle) * distance
+                y: Math.sin(angle) * distance
+                text: parent.text
+                color: Theme.neonBlue
+                opacity: index < 8 ? 0.16 : 0.07
+                font: parent.font
+                Accessible.ignored: true
+            }
         }
     }
 
     Text {
         objectName: "headerSubtitle"
         anchors.horizontalCenter: parent.horizontalCenter
-        text: "COMMUNITY MAC PORT"
+        text: Ui.portSubtitle
         color: Qt.rgba(1, 1, 1, 0.7)
         font.family: Theme.mono
         font.pixelSize: 14
         font.bold: true
-        layer.enabled: Ui.effectsEnabled
-        layer.effect: Glow {
-            glowColor: "black"
-            glowRadius: 2
-            offsetY: 2
-        }
+        style: Text.Raised
+        styleColor: Qt.rgba(0, 0, 0, 0.8)
     }
 }

@@ -15,6 +15,9 @@ Button {
     topPadding: 14
     bottomPadding: 14
     focusPolicy: Qt.TabFocus
+    Accessible.name: text
+    Keys.onReturnPressed: clicked()
+    Keys.onEnterPressed: clicked()
 
     contentItem: Row {
         spacing: 10
@@ -61,10 +64,14 @@ Button {
                 color: Theme.alpha(Theme.neonBlue, 0.15)
             }
         }
-        layer.enabled: Ui.effectsEnabled
-        layer.effect: Glow {
-            glowColor: Theme.alpha(Theme.neonBlue, 0.5)
+        Halo {
+            color: Theme.alpha(Theme.neonBlue, 0.5)
             glowRadius: 12
+            cornerRadius: 8
+        }
+        FocusRing {
+            target: control
+            radius: 10
         }
     }
 }

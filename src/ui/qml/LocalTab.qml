@@ -13,6 +13,11 @@ Rectangle {
     // An empty path never asks the (file-system backed) validity.
     readonly property bool showsWarning: installPath !== "" && !isPathValid
 
+    readonly property real minimumHeight: implicitHeight
+    function focusFirst() {
+        locateButton.forceActiveFocus(Qt.OtherFocusReason)
+    }
+
     implicitHeight: column.implicitHeight + 40
     radius: 8
     color: Qt.rgba(0, 0, 0, 0.4)
@@ -68,6 +73,7 @@ Rectangle {
             }
 
             PanelButton {
+                id: locateButton
                 objectName: "locateButton"
                 text: "LOCATE"
                 fontSize: 13

@@ -31,7 +31,6 @@ ApplicationWindow {
         else
             hintUsed = true
     }
-    onIsLocalTabChanged: markShownParts()
     Connections {
         target: window.viewModel
         function onCanLaunchChanged() {
@@ -43,7 +42,6 @@ ApplicationWindow {
     width: 860
     height: 580
     minimumWidth: 860
-    minimumHeight: 580
     color: Theme.windowBackground
     font.family: Theme.sans
 
@@ -56,6 +54,87 @@ ApplicationWindow {
         sequences: [StandardKey.HelpContents]
         context: Qt.ApplicationShortcut
         onActivated: window.showAbout()
+    }
+
+    // Ctrl+Tab / Ctrl+PgDown and Ctrl+Shift+Tab / Ctrl+PgUp switch the tabs.
+    function switchTab() {
+        viewModel.activeTab = isLocalTab ? LauncherViewModel.Steam : LauncherViewModel.Local
+    }
+    Shortcut {
+        objectName: "nextTabShortcut"
+        sequences: ["Ctrl+Tab", "Ctrl+PgDown"]
+        onActivated: window.switchTab()
+    }
+    Shortcut {
+        objectName: "previousTabShortcut"
+        sequences: ["Ctrl+Shift+Tab", "Ctrl+Shift+Backtab", "Ctrl+Backtab", "Ctrl+PgUp"]
+        onActivated: window.switchTab()
+    }
+
+    // Keyboard focus goes to where the player starts: the first empty
+    // credential on the Steam tab, LOCATE on the Local Archive tab. After a
+    // tab switch the new panel takes focus, unless it is on the tab bar.
+    function focusActivePanel() {
+        const panel = tabSlot.panel
+        if (panel)
+            panel.focusFirst()
+    }
+    onIsLocalTabChanged: {
+        markShownParts()
+        if (!tabBar.hasFocus)
+            Qt.callLater(focusActivePanel)
+    }
+
+    // Closing while SteamCMD, its installation, the patch download or unzip
+    // is at work asks first. "Stop and Quit" stops the run as CANCEL does and
+    // closes once the work has ended; a SteamCMD that the installation
+    // launches meanwhile is stopped too.
+    property bool quitConfirmed: false
+    property bool stoppingForQuit: false
+    property AlertDialog quitQuestion: null
+    onClosing: close => {
+        if (quitConfirmed || !steamCMD.hasActiveWork)
+            return
+        close.accepted = false
+        if (stoppingForQuit)
+            return
+        if (!quitQuestion)
+            quitQuestion = quitQuestionComponent.createObject(window.contentItem)
+        if (!quitQuestion.visible)
+            quitQuestion.open()
+    }
+    function stopAndQuit() {
+        stoppingForQuit = true
+        steamCMD.cancel()
+        closeWhenIdle()
+    }
+    function closeWhenIdle() {
+        if (stoppingForQuit && !steamCMD.hasActiveWork) {
+            quitConfirmed = true
+            window.close()
+        }
+    }
+    Connections {
+        target: window.steamCMD
+        enabled: window.stoppingForQuit
+        function onActiveWorkChanged() {
+            Qt.callLater(window.closeWhenIdle)
+        }
+        function onStateChanged() {
+            if (window.steamCMD.stateKind === SteamCMDState.Authenticating)
+                window.steamCMD.cancel()
+        }
+    }
+    Component {
+        id: quitQuestionComponent
+        AlertDialog {
+            objectName: "quitQuestion"
+            title: "Quit Vantor Online"
+            message: "A download is running. Stop it and quit?"
+            acceptText: "Stop and Quit"
+            rejectText: "Keep Running"
+            onAcceptClicked: window.stopAndQuit()
+        }
     }
 
     // Background picture, darkened; without it the window colour shows.
@@ -81,177 +160,178 @@ ApplicationWindow {
         }
     }
 
-    // The content column. When it needs more height than the window has (the
-    // update banner over the Steam tab at the smallest size), it scrolls
-    // rather than being cut off; otherwise the flexible space absorbs the rest.
-    Flickable {
-        id: scroller
-        objectName: "contentScroller"
-        anchors.fill: parent
-        contentWidth: width
-        contentHeight: Math.max(height, content.implicitHeight)
-        interactive: contentHeight > height
-        boundsBehavior: Flickable.StopAtBounds
-        clip: true
+    // The content column, always whole on screen: when the window is short
+    // (the update banner at the smallest size) the Steam console gives up
+    // height first, and only if that is not enough does the window grow.
+    readonly property real minimumContentHeight: content.implicitHeight
+                                                 - (tabSlot.implicitHeight - tabSlot.minimumHeight)
+    minimumHeight: Math.max(580, Math.ceil(minimumContentHeight))
+    onMinimumHeightChanged: {
+        if (height < minimumHeight)
+            height = minimumHeight
+    }
 
-        ScrollBar.vertical: ScrollBar {
-            policy: scroller.interactive ? ScrollBar.AlwaysOn : ScrollBar.AlwaysOff
+    ColumnLayout {
+        id: content
+        objectName: "contentColumn"
+        anchors.fill: parent
+        anchors.leftMargin: 20
+        anchors.rightMargin: 20
+        spacing: 0
+
+        Header {
+            objectName: "header"
+            Layout.alignment: Qt.AlignHCenter
+            Layout.topMargin: 30
         }
 
-        ColumnLayout {
-            id: content
-            objectName: "contentColumn"
-            x: 20
-            width: scroller.width - 40
-            height: scroller.contentHeight
-            spacing: 0
-
-            Header {
-                objectName: "header"
-                Layout.alignment: Qt.AlignHCenter
-                Layout.topMargin: 30
+        Loader {
+            id: bannerSlot
+            objectName: "bannerSlot"
+            active: window.showsBanner
+            visible: active
+            Layout.fillWidth: true
+            Layout.leftMargin: 40
+            Layout.rightMargin: 40
+            Layout.topMargin: 12
+            sourceComponent: UpdateBanner {
+                objectName: "updateBanner"
+                version: window.updateChecker.availableUpdate.version
+                releaseNotes: window.updateChecker.availableUpdate.releaseNotes
+                downloadURL: window.updateChecker.availableUpdate.downloadURL
+                onDismissed: window.viewModel.isUpdateDismissed = true
             }
+        }
+
+        TabBar {
+            id: tabBar
+            objectName: "tabBar"
+            Layout.fillWidth: true
+            Layout.topMargin: 20
+            Layout.leftMargin: 40
+            Layout.rightMargin: 40
+            activeTab: window.viewModel.activeTab
+            tabs: [{
+                    "tab": LauncherViewModel.Steam,
+                    "icon": "arrow.down.circle.fill",
+                    "title": "STEAM (RECOMMENDED)",
+                    "objectName": "steamTabButton"
+                }, {
+                    "tab": LauncherViewModel.Local,
+                    "icon": "folder.fill",
+                    "title": "LOCAL ARCHIVE",
+                    "objectName": "localTabButton"
+                }]
+            onTabClicked: tab => window.viewModel.activeTab = tab
+        }
+
+        // The active source's panel; the incoming one fades in. Each panel
+        // is made the first time its tab is shown and then kept. The Steam
+        // panel may be shorter than it would like (its console shrinks).
+        Item {
+            id: tabSlot
+            objectName: "tabSlot"
+            readonly property Item panel: window.isLocalTab ? localSlot.item : steamSlot.item
+            readonly property real minimumHeight: panel ? panel.minimumHeight : 0
+            Layout.fillWidth: true
+            Layout.fillHeight: true
+            Layout.leftMargin: 40
+            Layout.rightMargin: 40
+            Layout.topMargin: 16
+            implicitHeight: panel ? panel.implicitHeight : 0
+            Layout.minimumHeight: minimumHeight
+            Layout.maximumHeight: implicitHeight
 
             Loader {
-                id: bannerSlot
-                objectName: "bannerSlot"
-                active: window.showsBanner
-                visible: active
-                Layout.fillWidth: true
-                Layout.leftMargin: 40
-                Layout.rightMargin: 40
-                Layout.topMargin: 12
-                sourceComponent: UpdateBanner {
-                    objectName: "updateBanner"
-                    version: window.updateChecker.availableUpdate.version
-                    releaseNotes: window.updateChecker.availableUpdate.releaseNotes
-                    downloadURL: window.updateChecker.availableUpdate.downloadURL
-                    onDismissed: window.viewModel.isUpdateDismissed = true
-                }
-            }
-
-            TabBar {
-                objectName: "tabBar"
-                Layout.fillWidth: true
-                Layout.topMargin: 20
-                Layout.leftMargin: 40
-                Layout.rightMargin: 40
-                activeTab: window.viewModel.activeTab
-                tabs: [{
-                        "tab": LauncherViewModel.Steam,
-                        "icon": "arrow.down.circle.fill",
-                        "title": "STEAM (RECOMMENDED)",
-                        "objectName": "steamTabButton"
-                    }, {
-                        "tab": LauncherViewModel.Local,
-                        "icon": "folder.fill",
-                        "title": "LOCAL ARCHIVE",
-                        "objectName": "localTabButton"
-                    }]
-                onTabClicked: tab => window.viewModel.activeTab = tab
-            }
-
-            // The active source's panel; the incoming one fades in. Each panel
-            // is made the first time its tab is shown and then kept.
-            Item {
-                id: tabSlot
-                objectName: "tabSlot"
-                Layout.fillWidth: true
-                Layout.leftMargin: 40
-                Layout.rightMargin: 40
-                Layout.topMargin: 16
-                implicitHeight: window.isLocalTab ? localSlot.implicitHeight
-                                                  : steamSlot.implicitHeight
-
-                Loader {
-                    id: steamSlot
-                    width: parent.width
-                    active: window.steamTabUsed
-                    visible: !window.isLocalTab
-                    opacity: visible ? 1 : 0
-                    Behavior on opacity {
-                        NumberAnimation {
-                            duration: 200
-                            easing.type: Easing.InOutQuad
-                        }
-                    }
-                    sourceComponent: SteamTab {
-                        objectName: "steamTab"
-                        width: steamSlot.width
-                        viewModel: window.viewModel
+                id: steamSlot
+                width: parent.width
+                height: parent.height
+                active: window.steamTabUsed
+                visible: !window.isLocalTab
+                opacity: visible ? 1 : 0
+                Behavior on opacity {
+                    NumberAnimation {
+                        duration: 200
+                        easing.type: Easing.InOutQuad
                     }
                 }
-                Loader {
-                    id: localSlot
-                    width: parent.width
-                    active: window.localTabUsed
-                    visible: window.isLocalTab
-                    opacity: visible ? 1 : 0
-                    Behavior on opacity {
-                        NumberAnimation {
-                            duration: 200
-                            easing.type: Easing.InOutQuad
-                        }
-                    }
-                    sourceComponent: LocalTab {
-                        objectName: "localTab"
-                        width: localSlot.width
-                        installPath: window.viewModel.installPath
-                        // Asked only while this tab shows: the check lists folders.
-                        isPathValid: localSlot.visible && installPath !== ""
-                                     && window.viewModel.isPathValid
-                        onLocateClicked: window.viewModel.chooseFolder()
-                    }
+                sourceComponent: SteamTab {
+                    objectName: "steamTab"
+                    viewModel: window.viewModel
                 }
             }
-
-            Item {
-                Layout.fillHeight: true
-                Layout.minimumHeight: 12
-            }
-
-            // LAUNCH while the source is ready, else what is missing; each made
-            // when first needed.
-            Item {
-                objectName: "bottomAction"
-                Layout.fillWidth: true
-                Layout.bottomMargin: 12
-                implicitHeight: window.viewModel.canLaunch ? launchSlot.implicitHeight
-                                                           : hintSlot.implicitHeight
-
-                Loader {
-                    id: launchSlot
-                    anchors.horizontalCenter: parent.horizontalCenter
-                    active: window.launchButtonUsed
-                    visible: window.viewModel.canLaunch
-                    sourceComponent: LaunchButton {
-                        objectName: "launchButton"
-                        launching: window.viewModel.isLaunching
-                        onClicked: window.viewModel.launchGame()
+            Loader {
+                id: localSlot
+                width: parent.width
+                height: parent.height
+                active: window.localTabUsed
+                visible: window.isLocalTab
+                opacity: visible ? 1 : 0
+                Behavior on opacity {
+                    NumberAnimation {
+                        duration: 200
+                        easing.type: Easing.InOutQuad
                     }
                 }
-                Loader {
-                    id: hintSlot
-                    anchors.horizontalCenter: parent.horizontalCenter
-                    active: window.hintUsed
-                    visible: !window.viewModel.canLaunch
-                    sourceComponent: TargetRequiredHint {
-                        objectName: "targetRequiredHint"
-                        maximumWidth: tabSlot.width
-                        localTab: window.isLocalTab
-                        picture: Ui.picture("dir_image")
-                    }
+                sourceComponent: LocalTab {
+                    objectName: "localTab"
+                    installPath: window.viewModel.installPath
+                    // Asked only while this tab shows: the check lists folders.
+                    isPathValid: localSlot.visible && installPath !== ""
+                                 && window.viewModel.isPathValid
+                    onLocateClicked: window.viewModel.chooseFolder()
                 }
             }
+        }
 
-            Footer {
-                objectName: "footer"
-                Layout.fillWidth: true
-                Layout.leftMargin: 20
-                Layout.rightMargin: 20
-                Layout.bottomMargin: 20
-                onAboutRequested: window.showAbout()
+        Item {
+            objectName: "flexibleSpace"
+            Layout.fillHeight: true
+            Layout.minimumHeight: 4
+            Layout.preferredHeight: 4
+        }
+
+        // LAUNCH while the source is ready, else what is missing; each made
+        // when first needed.
+        Item {
+            objectName: "bottomAction"
+            Layout.fillWidth: true
+            Layout.bottomMargin: 12
+            implicitHeight: window.viewModel.canLaunch ? launchSlot.implicitHeight
+                                                       : hintSlot.implicitHeight
+
+            Loader {
+                id: launchSlot
+                anchors.horizontalCenter: parent.horizontalCenter
+                active: window.launchButtonUsed
+                visible: window.viewModel.canLaunch
+                sourceComponent: LaunchButton {
+                    objectName: "launchButton"
+                    launching: window.viewModel.isLaunching
+                    onClicked: window.viewModel.launchGame()
+                }
             }
+            Loader {
+                id: hintSlot
+                anchors.horizontalCenter: parent.horizontalCenter
+                active: window.hintUsed
+                visible: !window.viewModel.canLaunch
+                sourceComponent: TargetRequiredHint {
+                    objectName: "targetRequiredHint"
+                    maximumWidth: tabSlot.width
+                    localTab: window.isLocalTab
+                    picture: Ui.picture("dir_image")
+                }
+            }
+        }
+
+        Footer {
+            objectName: "footer"
+            Layout.fillWidth: true
+            Layout.leftMargin: 20
+            Layout.rightMargin: 20
+            Layout.bottomMargin: 20
+            onAboutRequested: window.showAbout()
         }
     }
 
@@ -326,5 +406,6 @@ ApplicationWindow {
     Component.onCompleted: {
         markShownParts()
         syncAlerts()
+        Qt.callLater(focusActivePanel)
     }
 }

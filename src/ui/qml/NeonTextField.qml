@@ -19,7 +19,12 @@ TextField {
     background: Rectangle {
         radius: 4
         color: Qt.rgba(0, 0, 0, 0.5)
-        border.color: Theme.alpha(Theme.neonBlue, field.activeFocus ? 0.7 : 0.3)
+        border.color: Theme.alpha(Theme.neonBlue, 0.3)
         border.width: 1
+        FocusRing {
+            target: field
+            radius: 6
+        }
     }
+    Accessible.name: placeholderText
 }

@@ -16,10 +16,16 @@ Button {
     property color strokeColor: "transparent"
     property real strokeWidth: 1
     property real cornerRadius: 4
+    // What a screen reader says for the button (its text unless set).
+    property string accessibleName: text
 
     horizontalPadding: 20
     verticalPadding: 8
     focusPolicy: Qt.TabFocus
+    Accessible.name: accessibleName
+    // Return and Enter press the focused button, as Space does.
+    Keys.onReturnPressed: clicked()
+    Keys.onEnterPressed: clicked()
 
     contentItem: Row {
         spacing: control.labelSpacing
@@ -31,6 +37,7 @@ Button {
             size: control.iconSize
         }
         Text {
+            visible: control.text !== ""
             anchors.verticalCenter: parent.verticalCenter
             text: control.text
             color: control.labelColor
@@ -51,6 +58,10 @@ Button {
             radius: parent.radius
             color: "white"
             opacity: control.down ? 0.08 : 0
+        }
+        FocusRing {
+            target: control
+            radius: control.cornerRadius + 2
         }
     }
 }

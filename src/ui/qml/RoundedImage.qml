@@ -1,8 +1,9 @@
 import QtQuick
-import Qt5Compat.GraphicalEffects
 import VantorLauncher
 
 // A picture clipped to a rounded rectangle (or a circle with radius = size/2).
+// The corners are cut when the picture is loaded (RoundedPictureProvider),
+// at the screen's pixel density, so no shader effect is needed.
 Item {
     id: root
     property url source
@@ -11,17 +12,10 @@ Item {
     Image {
         id: image
         anchors.fill: parent
-        source: root.source
+        source: root.source.toString() === "" ? ""
+              : Ui.roundedPicture(root.source, root.cornerRadius / Math.max(1, Math.min(root.width, root.height)))
+        sourceSize: Qt.size(Math.ceil(root.width), Math.ceil(root.height))
         fillMode: Image.PreserveAspectFit
         smooth: true
-        mipmap: true
-        layer.enabled: Ui.effectsEnabled
-        layer.effect: OpacityMask {
-            maskSource: Rectangle {
-                width: image.width
-                height: image.height
-                radius: root.cornerRadius
-            }
-        }
     }
 }

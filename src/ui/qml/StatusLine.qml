@@ -9,17 +9,22 @@ RowLayout {
     property string text
 
     spacing: 8
+    // Read as a status bar: a screen reader hears each new status.
+    Accessible.role: Accessible.StatusBar
+    Accessible.name: text
 
     Rectangle {
         objectName: "statusLamp"
+        Accessible.ignored: true
         Layout.preferredWidth: 8
         Layout.preferredHeight: 8
         radius: 4
         color: status.lampColor
-        layer.enabled: Ui.effectsEnabled
-        layer.effect: Glow {
-            glowColor: status.lampColor
+        Halo {
+            color: status.lampColor
             glowRadius: 4
+            cornerRadius: 4
+            steps: 2
         }
     }
 
@@ -35,5 +40,6 @@ RowLayout {
         wrapMode: Text.NoWrap
         elide: Text.ElideRight
         textFormat: Text.PlainText
+        Accessible.ignored: true
     }
 }

@@ -28,6 +28,38 @@ Rectangle {
         }
     }
 
+    // The console would like 120 points; where the window is short it may
+    // give up height down to a few lines, never the controls around it.
+    readonly property real consoleHeight: 120
+    readonly property real consoleMinimumHeight: 40
+    readonly property real minimumHeight: implicitHeight - (consoleHeight - consoleMinimumHeight)
+
+    // The first empty credential field, else DOWNLOAD ASSETS.
+    function focusFirst() {
+        if (viewModel.steamUsername === "")
+            usernameField.forceActiveFocus(Qt.OtherFocusReason)
+        else if (viewModel.steamPassword === "")
+            passwordField.forceActiveFocus(Qt.OtherFocusReason)
+        else if (waitingForGuard)
+            guardCodeField.forceActiveFocus(Qt.OtherFocusReason)
+        else if (downloadButton.enabled)
+            downloadButton.forceActiveFocus(Qt.OtherFocusReason)
+        else
+            usernameField.forceActiveFocus(Qt.OtherFocusReason)
+    }
+    function startDownload() {
+        if (!canStartDownload)
+            return
+        viewModel.saveCredentials()
+        steamCMD.startDownload(viewModel.steamUsername, viewModel.steamPassword)
+    }
+    // SteamCMD asks for a Steam Guard code: the code field takes focus, so
+    // a code typed at once goes there and not into the password.
+    onWaitingForGuardChanged: {
+        if (waitingForGuard)
+            Qt.callLater(() => guardCodeField.forceActiveFocus(Qt.OtherFocusReason))
+    }
+
     implicitHeight: column.implicitHeight + 40
     radius: 8
     color: Qt.rgba(0, 0, 0, 0.4)
@@ -57,6 +89,7 @@ Rectangle {
                 spacing: 12
 
                 NeonTextField {
+                    id: usernameField
                     objectName: "usernameField"
                     Layout.fillWidth: true
                     Layout.preferredWidth: 1
@@ -65,16 +98,22 @@ Rectangle {
                     onTextEdited: panel.viewModel.steamUsername = text
                 }
                 NeonTextField {
+                    id: passwordField
                     objectName: "passwordField"
                     Layout.fillWidth: true
                     Layout.preferredWidth: 1
                     placeholderText: "Password"
+                    // Qt gives a password field no accessible name; the
+                    // description says what it is.
+                    Accessible.description: "Password"
                     echoMode: TextInput.Password
                     passwordCharacter: "\u2022"
                     text: panel.viewModel.steamPassword
                     onTextEdited: panel.viewModel.steamPassword = text
+                    onAccepted: panel.startDownload()
                 }
                 NeonTextField {
+                    id: guardCodeField
                     objectName: "guardCodeField"
                     visible: panel.waitingForGuard
                     Layout.preferredWidth: 110
@@ -102,6 +141,7 @@ Rectangle {
                 spacing: 12
 
                 PanelButton {
+                    id: downloadButton
                     objectName: "downloadButton"
                     enabled: panel.canStartDownload
                     text: "DOWNLOAD ASSETS"
@@ -113,11 +153,7 @@ Rectangle {
                     labelColor: enabled ? "white" : Qt.rgba(1, 1, 1, 0.3)
                     fillColor: enabled ? Theme.alpha(Theme.neonBlue, 0.25) : Qt.rgba(1, 1, 1, 0.05)
                     strokeColor: enabled ? Theme.neonBlue : Qt.rgba(1, 1, 1, 0.1)
-                    onClicked: {
-                        panel.viewModel.saveCredentials()
-                        panel.steamCMD.startDownload(panel.viewModel.steamUsername,
-                                                     panel.viewModel.steamPassword)
-                    }
+                    onClicked: panel.startDownload()
                 }
                 PanelButton {
                     objectName: "cancelButton"
@@ -137,7 +173,9 @@ Rectangle {
         ConsoleView {
             objectName: "console"
             Layout.fillWidth: true
-            Layout.preferredHeight: 120
+            Layout.fillHeight: true
+            Layout.preferredHeight: panel.consoleHeight
+            Layout.minimumHeight: panel.consoleMinimumHeight
             log: panel.steamCMD.consoleLog
             lines.source: panel.steamCMD
         }

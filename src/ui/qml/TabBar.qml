@@ -3,12 +3,22 @@ import QtQuick.Layouts
 import VantorLauncher
 
 // The two data sources side by side; the selection slides between them.
+// One stop in the Tab chain (the selected tab); the arrow keys move the
+// selection, the way page tabs work for keyboard and screen-reader users.
 Rectangle {
     id: bar
     // Entries: { tab, icon, title, objectName } in tab-bar order.
     property var tabs: []
     property var activeTab
     signal tabClicked(var tab)
+    readonly property bool hasFocus: {
+        for (let i = 0; i < repeater.count; ++i) {
+            const button = repeater.itemAt(i)
+            if (button && button.activeFocus)
+                return true
+        }
+        return false
+    }
 
     readonly property int activeIndex: {
         for (let i = 0; i < tabs.length; ++i) {
@@ -18,10 +28,22 @@ Rectangle {
         return 0
     }
 
+    function moveSelection(step) {
+        if (tabs.length === 0)
+            return
+        const index = (activeIndex + step + tabs.length) % tabs.length
+        tabClicked(tabs[index].tab)
+        const button = repeater.itemAt(index)
+        if (button)
+            button.forceActiveFocus(Qt.TabFocusReason)
+    }
+
     implicitHeight: row.implicitHeight
     color: Qt.rgba(0, 0, 0, 0.5)
     radius: 6
     clip: true
+    Accessible.role: Accessible.PageTabList
+    Accessible.name: "Game data source"
 
     Rectangle {
         id: selection
@@ -45,6 +67,7 @@ Rectangle {
         spacing: 0
 
         Repeater {
+            id: repeater
             model: bar.tabs
             delegate: Item {
                 id: button
@@ -53,8 +76,29 @@ Rectangle {
                 readonly property bool selected: bar.activeIndex === index
                 objectName: modelData.objectName
                 Layout.fillWidth: true
+                Layout.fillHeight: true
                 Layout.preferredWidth: 1
                 implicitHeight: label.implicitHeight + 20
+                activeFocusOnTab: selected
+
+                Accessible.role: Accessible.PageTab
+                Accessible.name: modelData.title
+                Accessible.checkable: true
+                Accessible.checked: selected
+                Accessible.selectable: true
+                Accessible.selected: selected
+                Accessible.focusable: true
+                Accessible.onPressAction: bar.tabClicked(modelData.tab)
+
+                Keys.onLeftPressed: bar.moveSelection(-1)
+                Keys.onRightPressed: bar.moveSelection(1)
+                Keys.onPressed: event => {
+                    if (event.key === Qt.Key_Home || event.key === Qt.Key_End) {
+                        bar.moveSelection((event.key === Qt.Key_Home ? 0 : bar.tabs.length - 1)
+                                          - bar.activeIndex)
+                        event.accepted = true
+                    }
+                }
 
                 Row {
                     id: label
@@ -79,7 +123,14 @@ Rectangle {
                         font.family: Theme.mono
                         font.pixelSize: 12
                         font.bold: true
+                        Accessible.ignored: true
                     }
+                }
+
+                FocusRing {
+                    target: button
+                    radius: bar.radius
+                    inset: 2
                 }
 
                 TapHandler {

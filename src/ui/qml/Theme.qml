@@ -12,6 +12,8 @@ QtObject {
     readonly property color orange: "#ff9500"
     readonly property color red: "#ff3b30"
     readonly property color windowBackground: "#0b0d12"
+    // The keyboard focus outline: bright on the dark panels, in the theme.
+    readonly property color focusRing: Qt.rgba(0.45, 0.75, 1.0, 1.0)
 
     readonly property string sans: Ui.sansFamily
     readonly property string mono: Ui.monoFamily

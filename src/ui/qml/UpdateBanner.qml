@@ -3,7 +3,10 @@ import QtQuick.Layouts
 import VantorLauncher
 
 // A newer launcher is published: its version, the start of its notes, and
-// ways to get it. Closing it is for the rest of this run.
+// ways to get it. Closing it is for the rest of this run. One row (the
+// notes cut to two lines beside the buttons; all of them are its accessible
+// description) so that it fits above the tabs at the window's smallest size
+// with the status, LAUNCH and the footer still in view.
 Rectangle {
     id: banner
     property string version
@@ -11,87 +14,95 @@ Rectangle {
     property string downloadURL
     signal dismissed
 
-    implicitHeight: column.implicitHeight + 28
+    implicitHeight: column.implicitHeight + 16
     radius: 8
     color: Theme.alpha(Theme.neonGreen, 0.08)
     border.color: Theme.alpha(Theme.neonGreen, 0.3)
     border.width: 1
+    Accessible.role: Accessible.Grouping
+    Accessible.name: bannerTitle.text
+    Accessible.description: releaseNotes
 
-    ColumnLayout {
+    RowLayout {
         id: column
         anchors.fill: parent
-        anchors.margins: 14
-        spacing: 8
+        anchors.leftMargin: 14
+        anchors.rightMargin: 10
+        anchors.topMargin: 8
+        anchors.bottomMargin: 8
+        spacing: 10
 
-        RowLayout {
-            Layout.fillWidth: true
-            spacing: 8
-            Icon {
-                name: "arrow.down.circle.fill"
-                color: Theme.neonGreen
-                size: 16
-            }
-            Text {
-                objectName: "bannerTitle"
-                Layout.fillWidth: true
-                text: "UPDATE AVAILABLE: v" + banner.version
-                textFormat: Text.PlainText
-                elide: Text.ElideRight
-                color: "white"
-                font.family: Theme.mono
-                font.pixelSize: 13
-                font.bold: true
-            }
-            PanelButton {
-                objectName: "bannerCloseButton"
-                iconName: "xmark"
-                iconSize: 11
-                labelColor: Qt.rgba(1, 1, 1, 0.5)
-                horizontalPadding: 4
-                verticalPadding: 4
-                onClicked: banner.dismissed()
-            }
+        Icon {
+            objectName: "bannerIcon"
+            Layout.alignment: Qt.AlignVCenter
+            name: "arrow.down.circle.fill"
+            color: Theme.neonGreen
+            size: 16
         }
-
+        Text {
+            id: bannerTitle
+            objectName: "bannerTitle"
+            Layout.alignment: Qt.AlignVCenter
+            // The title keeps its width; the notes give way.
+            Layout.preferredWidth: implicitWidth
+            Layout.minimumWidth: Math.min(implicitWidth, 120)
+            text: "UPDATE AVAILABLE: v" + banner.version
+            textFormat: Text.PlainText
+            elide: Text.ElideRight
+            color: "white"
+            font.family: Theme.mono
+            font.pixelSize: 13
+            font.bold: true
+        }
         Text {
             objectName: "bannerNotes"
             Layout.fillWidth: true
+            Layout.alignment: Qt.AlignVCenter
             text: banner.releaseNotes
             textFormat: Text.PlainText
             wrapMode: Text.Wrap
-            maximumLineCount: 3
+            maximumLineCount: 2
             elide: Text.ElideRight
             color: Qt.rgba(1, 1, 1, 0.7)
             font.family: Theme.mono
             font.pixelSize: 11
         }
-
-        RowLayout {
-            spacing: 10
-            PanelButton {
-                objectName: "downloadUpdateButton"
-                text: "DOWNLOAD UPDATE"
-                iconName: "arrow.down.to.line"
-                fontSize: 11
-                iconSize: 11
-                horizontalPadding: 14
-                verticalPadding: 6
-                fillColor: Theme.alpha(Theme.neonGreen, 0.2)
-                strokeColor: Theme.alpha(Theme.neonGreen, 0.6)
-                onClicked: Ui.openLink(banner.downloadURL)
-            }
-            PanelButton {
-                objectName: "seeDetailsButton"
-                text: "SEE DETAILS"
-                iconName: "safari"
-                fontSize: 11
-                iconSize: 11
-                horizontalPadding: 14
-                verticalPadding: 6
-                labelColor: Qt.rgba(1, 1, 1, 0.7)
-                strokeColor: Qt.rgba(1, 1, 1, 0.2)
-                onClicked: Ui.openLink(Ui.websiteURL)
-            }
+        PanelButton {
+            objectName: "downloadUpdateButton"
+            Layout.alignment: Qt.AlignVCenter
+            text: "DOWNLOAD UPDATE"
+            iconName: "arrow.down.to.line"
+            fontSize: 11
+            iconSize: 11
+            horizontalPadding: 14
+            verticalPadding: 6
+            fillColor: Theme.alpha(Theme.neonGreen, 0.2)
+            strokeColor: Theme.alpha(Theme.neonGreen, 0.6)
+            onClicked: Ui.openLink(banner.downloadURL)
+        }
+        PanelButton {
+            objectName: "seeDetailsButton"
+            Layout.alignment: Qt.AlignVCenter
+            text: "SEE DETAILS"
+            iconName: "safari"
+            fontSize: 11
+            iconSize: 11
+            horizontalPadding: 14
+            verticalPadding: 6
+            labelColor: Qt.rgba(1, 1, 1, 0.7)
+            strokeColor: Qt.rgba(1, 1, 1, 0.2)
+            onClicked: Ui.openLink(Ui.websiteURL)
+        }
+        PanelButton {
+            objectName: "bannerCloseButton"
+            Layout.alignment: Qt.AlignVCenter
+            iconName: "xmark"
+            iconSize: 11
+            accessibleName: "Dismiss update"
+            labelColor: Qt.rgba(1, 1, 1, 0.5)
+            horizontalPadding: 4
+            verticalPadding: 4
+            onClicked: banner.dismissed()
         }
     }
 }

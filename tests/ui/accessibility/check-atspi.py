@@ -1,0 +1,205 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+"""Walks the launcher window's accessibility tree over AT-SPI, as a screen
+reader does: names and roles of the controls, the tabs' press action, and
+keyboard focus read back after Tab. Started by run-atspi-test.sh."""
+
+import http.server
+import json
+import os
+import subprocess
+import sys
+import threading
+import time
+
+import pyatspi
+
+LAUNCHER = sys.argv[1]
+failures = []
+
+
+def check(condition, message):
+    if not condition:
+        failures.append(message)
+        print("FAIL: " + message, flush=True)
+    else:
+        print("ok: " + message, flush=True)
+
+
+class Manifest(http.server.BaseHTTPRequestHandler):
+    """Publishes a newer launcher, so the update banner shows."""
+
+    def do_GET(self):
+        body = json.dumps({"version": "9.9.9", "build": 999999,
+                           "downloadURL": "https://vantor-online.org/download",
+                           "releaseNotes": "Newer", "releaseDate": "2026-12-01",
+                           "minOSVersion": "12"}).encode()
+        self.send_response(200)
+        self.send_header("Content-Type", "application/json")
+        self.send_header("Content-Length", str(len(body)))
+        self.end_headers()
+        self.wfile.write(body)
+
+    def log_message(self, *args):
+        pass
+
+
+def walk(node, depth=0):
+    if node is None or depth > 60:
+        return
+    yield node
+    for i in range(node.childCount):
+        try:
+            child = node.getChildAtIndex(i)
+        except Exception:
+            continue
+        yield from walk(child, depth + 1)
+
+
+def find_app(timeout):
+    end = time.time() + timeout
+    while time.time() < end:
+        desktop = pyatspi.Registry.getDesktop(0)
+        for i in range(desktop.childCount):
+            app = desktop.getChildAtIndex(i)
+            if app is not None and app.name == "Vantor Online":
+                return app
+        time.sleep(0.2)
+    return None
+
+
+def controls(app):
+    """(role name, accessible name, node) of every shown object."""
+    result = []
+    for node in walk(app):
+        try:
+            states = node.getState()
+            if not states.contains(pyatspi.STATE_SHOWING):
+                continue
+            result.append((node.getRoleName(), node.name, node))
+        except Exception:
+            continue
+    return result
+
+
+def find(app, role, name, timeout=10):
+    end = time.time() + timeout
+    while time.time() < end:
+        for r, n, node in controls(app):
+            if r == role and n == name:
+                return node
+        time.sleep(0.2)
+    return None
+
+
+def focused(app, timeout=5):
+    end = time.time() + timeout
+    while time.time() < end:
+        for node in walk(app):
+            try:
+                if node.getState().contains(pyatspi.STATE_FOCUSED) and node.getRoleName() != "frame":
+                    return node
+            except Exception:
+                continue
+        time.sleep(0.1)
+    return None
+
+
+def dump(app):
+    for role, name, _ in controls(app):
+        print("  %s %r" % (role, name))
+
+
+def xdotool(*args):
+    return subprocess.run(["xdotool", *args], check=True, capture_output=True,
+                          text=True, timeout=20).stdout
+
+
+def main():
+    server = http.server.HTTPServer(("127.0.0.1", 0), Manifest)
+    threading.Thread(target=server.serve_forever, daemon=True).start()
+    env = dict(os.environ)
+    env["VANTOR_UPDATE_URL"] = "http://127.0.0.1:%d/api/update.json" % server.server_port
+    launcher = subprocess.Popen([LAUNCHER], env=env, stdin=subprocess.DEVNULL,
+                                stdout=subprocess.DEVNULL)
+    try:
+        app = find_app(90)
+        check(app is not None, "the launcher is on the accessibility bus")
+        if app is None:
+            return
+        frame = find(app, "frame", "Vantor Online")
+        check(frame is not None, "the window is a frame named Vantor Online")
+
+        # Names and roles.
+        for role, name in [("page tab", "STEAM (RECOMMENDED)"), ("page tab", "LOCAL ARCHIVE"),
+                           ("page tab list", "Game data source"),
+                           ("text", "Username"),
+                           ("push button", "DOWNLOAD ASSETS"), ("list", "SteamCMD console"),
+                           ("status bar", "READY"), ("link", "Website"), ("link", "Telegram"),
+                           ("push button", "About Vantor Online"),
+                           ("push button", "Dismiss update"),
+                           ("push button", "DOWNLOAD UPDATE"), ("push button", "SEE DETAILS")]:
+            check(find(app, role, name) is not None, "%s %r" % (role, name))
+        password = [node for role, _, node in controls(app) if role == "password text"]
+        check(len(password) == 1 and password[0].description == "Password",
+              "one password field, described as Password")
+        if failures:
+            dump(app)
+        steam = find(app, "page tab", "STEAM (RECOMMENDED)")
+        if steam is not None:
+            check(steam.getState().contains(pyatspi.STATE_CHECKED) or
+                  steam.getState().contains(pyatspi.STATE_SELECTED),
+                  "the Steam tab is the selected one")
+
+        # LOCAL ARCHIVE pressed through its accessible action shows LOCATE.
+        check(find(app, "push button", "LOCATE", timeout=1) is None, "no LOCATE on the Steam tab")
+        local = find(app, "page tab", "LOCAL ARCHIVE")
+        if local is not None:
+            action = local.queryAction()
+            names = [action.getName(i) for i in range(action.nActions)]
+            check(len(names) > 0, "the tab has an action (%s)" % ", ".join(names))
+            lowered = [n.lower() for n in names]
+            index = lowered.index("press") if "press" in lowered else 0
+            action.doAction(index)
+            check(find(app, "push button", "LOCATE") is not None,
+                  "LOCATE appears after pressing LOCAL ARCHIVE")
+
+        # Keyboard: give the window input focus (no window manager here), then Tab.
+        window_ids = xdotool("search", "--name", "^Vantor Online$").split()
+        check(len(window_ids) > 0, "xdotool finds the window")
+        if window_ids:
+            xdotool("windowfocus", "--sync", window_ids[0])
+            time.sleep(0.5)
+            now = focused(app)
+            check(now is not None and now.name == "LOCATE",
+                  "focus is on LOCATE after the switch (%s)" % (now.name if now else None))
+            xdotool("key", "--clearmodifiers", "shift+Tab")
+            now = focused(app)
+            check(now is not None and (now.getRoleName(), now.name) == ("page tab", "LOCAL ARCHIVE"),
+                  "Shift+Tab reaches the selected tab (%s)" % (now.name if now else None))
+            xdotool("key", "--clearmodifiers", "Tab")
+            now = focused(app)
+            check(now is not None and (now.getRoleName(), now.name) == ("push button", "LOCATE"),
+                  "Tab comes back to LOCATE (%s)" % (now.name if now else None))
+            xdotool("key", "--clearmodifiers", "Tab")
+            now = focused(app)
+            check(now is not None and (now.getRoleName(), now.name) == ("link", "Website"),
+                  "the next Tab reaches the Website link (%s)" % (now.name if now else None))
+
+            # The About window: a dialog named by its title; Escape closes it.
+            xdotool("key", "--clearmodifiers", "F1")
+            dialog = find(app, "dialog", "About Vantor Online")
+            check(dialog is not None, "the About window is a dialog named About Vantor Online")
+    finally:
+        launcher.terminate()
+        try:
+            launcher.wait(10)
+        except subprocess.TimeoutExpired:
+            launcher.kill()
+        server.shutdown()
+    if failures:
+        print("%d check(s) failed" % len(failures))
+        sys.exit(1)
+    print("all accessibility checks passed")
+
+
+main()

@@ -1,0 +1,56 @@
+#!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Runs the launcher window's accessibility check through the real AT-SPI bus,
+# the way a screen reader sees it: Xvfb, a private D-Bus session, the
+# accessibility bus, a throw-away home, loopback addresses only.
+#   run-atspi-test.sh <vantor-launcher> <check-atspi.py>
+# The packages (at-spi2-core, python3-pyatspi, xdotool, xvfb) come from
+# scripts/install-deps.sh.
+set -eu
+
+launcher=$1
+check=$2
+
+if [ "${3:-}" != "--inside" ]; then
+    scratch=$(mktemp -d "${TMPDIR:-/tmp}/vantor-atspi.XXXXXX")
+    trap 'rm -rf "$scratch"' EXIT INT TERM
+    mkdir -p "$scratch/home" "$scratch/runtime" "$scratch/share"
+    chmod 700 "$scratch/runtime"
+    # The bus launcher reads its settings schema from there.
+    ln -s /usr/share/glib-2.0 "$scratch/share/glib-2.0"
+    status=0
+    # XDG_DATA_DIRS points at an empty folder so the private bus activates
+    # nothing (a keyring daemon included); the accessibility bus is started
+    # below and finds its registry by itself.
+    env -u DBUS_SESSION_BUS_ADDRESS -u DISPLAY -u WAYLAND_DISPLAY -u AT_SPI_BUS_ADDRESS \
+        HOME="$scratch/home" XDG_RUNTIME_DIR="$scratch/runtime" \
+        XDG_DATA_HOME="$scratch/home/.local/share" XDG_CONFIG_HOME="$scratch/home/.config" \
+        XDG_CACHE_HOME="$scratch/home/.cache" XDG_DATA_DIRS="$scratch/share" \
+        xvfb-run -a -s "-screen 0 1280x800x24" \
+        dbus-run-session -- sh "$0" "$launcher" "$check" --inside </dev/null || status=$?
+    exit "$status"
+fi
+
+/usr/libexec/at-spi-bus-launcher --launch-immediately &
+bus=$!
+trap 'kill "$bus" 2>/dev/null; wait "$bus" 2>/dev/null || true' EXIT INT TERM
+
+# Wait (at most about 10 s) until the launcher owns its name on the session bus.
+tries=0
+until dbus-send --session --print-reply --dest=org.freedesktop.DBus /org/freedesktop/DBus \
+        org.freedesktop.DBus.NameHasOwner string:org.a11y.Bus 2>/dev/null |
+        grep -q 'boolean true'; do
+    tries=$((tries + 1))
+    if [ "$tries" -gt 100 ] || ! kill -0 "$bus" 2>/dev/null; then
+        echo "run-atspi-test: at-spi-bus-launcher did not start" >&2
+        exit 1
+    fi
+    sleep 0.1
+done
+
+# The launcher is started by the check itself, with accessibility on.
+QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_QPA_PLATFORM=xcb QSG_RENDER_LOOP=basic \
+    VANTOR_STEAMCMD_URL=http://127.0.0.1:9/steamcmd.tar.gz \
+    VANTOR_PATCH_URL=http://127.0.0.1:9/patch.zip \
+    VANTOR_STORE_URL=http://127.0.0.1:9/store \
+    /usr/bin/python3 "$check" "$launcher"

@@ -1,0 +1,602 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "AboutWindowController.h"
+#include "KeychainHelper.h"
+#include "LauncherViewModel.h"
+#include "LoopbackHttpServer.h"
+#include "MemoryCredentialStore.h"
+#include "QmlHarness.h"
+#include "TestHome.h"
+#include "UiSupport.h"
+#include "UrlRecorder.h"
+#include "platform/FolderPicker.h"
+
+#include <QJsonDocument>
+#include <QQuickItem>
+#include <QQuickWindow>
+#include <QSignalSpy>
+#include <QSysInfo>
+#include <QTest>
+
+#include <memory>
+
+namespace {
+
+const QString kManifestPath = QStringLiteral("/api/update.json");
+
+LoopbackHttpServer::Response manifest(const QString &version)
+{
+    const AppUpdate update{version,
+                           version == QLatin1String("0.0.1") ? 0 : 999999,
+                           QStringLiteral("https://vantor-online.org/download"),
+                           QStringLiteral("Faster downloads.\nA clearer console.\nFixes for "
+                                          "the Steam Guard prompt.\nAnd a fourth line."),
+                           QStringLiteral("2026-12-01"),
+                           QStringLiteral("12")};
+    LoopbackHttpServer::Response response;
+    response.body = QJsonDocument(update.toJson()).toJson();
+    response.contentType = "application/json";
+    return response;
+}
+
+class CountingFolderPicker : public FolderPicker
+{
+public:
+    std::optional<QString> pickFolder(const QString &) override
+    {
+        ++calls;
+        return std::nullopt;
+    }
+    int calls = 0;
+};
+
+// A SteamCMD that asks for a Steam Guard code, keeps what it reads, then
+// works on until it is stopped.
+QByteArray guardAskingSteamCMD(const QString &codeFile)
+{
+    return "#!/bin/sh\n"
+           "printf 'This computer has not been authenticated for your account using "
+           "Steam Guard.\\nSteam Guard code:'\n"
+           "IFS= read -r code\n"
+           "printf '%s' \"$code\" > '" +
+           codeFile.toUtf8() +
+           "'\n"
+           "echo 'Logging in user ...'\n"
+           "sleep 30\n";
+}
+
+// Types the text into the window's focused item, key by key.
+void typeText(QWindow *window, const char *text)
+{
+    for (const char *c = text; *c; ++c)
+        QTest::keyClick(window, *c);
+}
+
+} // namespace
+
+// The launcher window as keyboard and screen-reader users meet it, and as it
+// looks at its smallest size: what is in view, where focus goes, which keys
+// do what, what closing during a download does, and the words about the
+// system it runs on. Real QML over a real view model, loopback addresses only.
+class TestWindowAccess : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void cleanup();
+
+    void everythingInViewAtTheSmallestSize_data();
+    void everythingInViewAtTheSmallestSize();
+    void symbolsTakeTheirOwnSize();
+    void platformWordsAreTrue();
+
+    void startFocus_data();
+    void startFocus();
+    void tabOrderFollowsReadingOrder();
+    void keysSwitchTabs();
+    void returnActivatesTheFocusedControl();
+    void guardCodeFieldTakesFocus();
+    void alertsAndAboutByKeyboard();
+
+    void closingWithoutWorkClosesAtOnce();
+    void closingDuringADownloadAsksFirst();
+
+private:
+    void makeViewModel();
+    QQuickWindow *open();
+    QQuickItem *find(const QString &name) { return QmlHarness::item(m_window, name); }
+    bool shown(const QString &name) { return QmlHarness::isShown(m_window, name); }
+    // The objectName of the item with keyboard focus (or of its nearest named ancestor).
+    QString focused() const
+    {
+        QQuickItem *it = m_window ? m_window->activeFocusItem() : nullptr;
+        while (it && it->objectName().isEmpty())
+            it = it->parentItem();
+        return it ? it->objectName() : QString();
+    }
+    bool focusRingShown() const
+    {
+        QQuickItem *it = m_window ? m_window->activeFocusItem() : nullptr;
+        QQuickItem *ring = it ? QmlHarness::item(it, QStringLiteral("focusRing")) : nullptr;
+        return ring && ring->isVisible();
+    }
+    // The item's rectangle in the window.
+    QRectF sceneRect(QQuickItem *item) const
+    {
+        return item ? item->mapRectToScene(QRectF(0, 0, item->width(), item->height())) : QRectF();
+    }
+    void startGuardAskingRun(const QString &codeFile);
+
+    std::unique_ptr<TestHome> m_home;
+    std::unique_ptr<LoopbackHttpServer> m_server;
+    std::shared_ptr<MemoryCredentialStore> m_store;
+    std::unique_ptr<LauncherViewModel> m_viewModel;
+    std::unique_ptr<QmlHarness> m_qml;
+    QQuickWindow *m_window = nullptr;
+};
+
+void TestWindowAccess::init()
+{
+    QCoreApplication::setOrganizationName("Vantor Online");
+    QCoreApplication::setApplicationName("Vantor Online");
+    m_home = std::make_unique<TestHome>();
+    QVERIFY(m_home->isValid());
+    m_server = std::make_unique<LoopbackHttpServer>();
+    QVERIFY(m_server->listen());
+    m_server->setRoute(kManifestPath, manifest("0.0.1"));
+    LoopbackHttpServer::Response hang;
+    hang.hang = true;
+    m_server->setRoute("/steamcmd.tar.gz", hang);
+    qputenv("VANTOR_UPDATE_URL", m_server->url(kManifestPath).toUtf8());
+    qputenv("VANTOR_STEAMCMD_URL", m_server->url("/steamcmd.tar.gz").toUtf8());
+    qputenv("VANTOR_PATCH_URL", m_server->url("/patch.zip").toUtf8());
+    qputenv("VANTOR_STORE_URL", "https://store.example.org/app/4187530");
+    qputenv("VANTOR_ENGINE_PATH", m_home->filePath("engine/VantorOnlineDL").toUtf8());
+    m_store = std::make_shared<MemoryCredentialStore>();
+    KeychainHelper::setStore(m_store);
+    UiSupport::setPictureSearchPath(UiSupport::defaultPictureSearchPath());
+    m_qml = std::make_unique<QmlHarness>();
+}
+
+void TestWindowAccess::cleanup()
+{
+    m_window = nullptr;
+    m_qml.reset();
+    m_viewModel.reset();
+    KeychainHelper::setStore(nullptr);
+    m_store.reset();
+    m_server.reset();
+    for (const char *name : {"VANTOR_UPDATE_URL", "VANTOR_STEAMCMD_URL", "VANTOR_PATCH_URL",
+                             "VANTOR_STORE_URL", "VANTOR_ENGINE_PATH"})
+        qunsetenv(name);
+    m_home.reset();
+}
+
+void TestWindowAccess::makeViewModel()
+{
+    m_viewModel = std::make_unique<LauncherViewModel>();
+    m_viewModel->steamCMD()->setEchoToStandardOutput(false);
+    m_viewModel->steamCMD()->setStopGracePeriod(2000);
+}
+
+QQuickWindow *TestWindowAccess::open()
+{
+    if (!m_viewModel)
+        makeViewModel();
+    m_window = m_qml->showLauncher(m_viewModel.get());
+    if (!m_window) {
+        qWarning().noquote() << m_qml->lastError();
+        return nullptr;
+    }
+    m_window->requestActivate();
+    if (!QTest::qWaitForWindowActive(m_window))
+        return nullptr;
+    return m_window;
+}
+
+void TestWindowAccess::startGuardAskingRun(const QString &codeFile)
+{
+    SteamCMDManager *manager = m_viewModel->steamCMD();
+    QVERIFY(writeScript(manager->steamCMDBinary(), guardAskingSteamCMD(codeFile)));
+    manager->startDownload(QStringLiteral("player"), QStringLiteral("secret"));
+    QTRY_COMPARE_WITH_TIMEOUT(manager->stateKind(), SteamCMDState::Kind::WaitingSteamGuard, 10000);
+}
+
+void TestWindowAccess::everythingInViewAtTheSmallestSize_data()
+{
+    QTest::addColumn<QString>("state");
+    QTest::addColumn<bool>("banner");
+    for (const char *state : {"steam idle", "steam guard", "steam busy", "steam failed",
+                              "steam ready", "local empty", "local invalid", "local ready"}) {
+        QTest::addRow("%s", state) << QString::fromLatin1(state) << false;
+        QTest::addRow("%s, banner", state) << QString::fromLatin1(state) << true;
+    }
+}
+
+void TestWindowAccess::everythingInViewAtTheSmallestSize()
+{
+    QFETCH(QString, state);
+    QFETCH(bool, banner);
+    if (banner)
+        m_server->setRoute(kManifestPath, manifest("2.1.0"));
+    makeViewModel();
+    SteamCMDManager *manager = m_viewModel->steamCMD();
+    m_viewModel->setSteamUsername("player");
+    m_viewModel->setSteamPassword("secret");
+    const bool local = state.startsWith(QLatin1String("local"));
+    if (local)
+        m_viewModel->setActiveTab(LauncherViewModel::Tab::Local);
+    if (state == QLatin1String("steam ready"))
+        QVERIFY(makeSteamAssets());
+    if (state == QLatin1String("local invalid")) {
+        QVERIFY(QDir().mkpath(m_home->filePath("empty")));
+        m_viewModel->setInstallPath(m_home->filePath("empty"));
+    }
+    if (state == QLatin1String("local ready"))
+        m_viewModel->setInstallPath(makeGameFolder(m_home->filePath("games")));
+    QVERIFY(open());
+    if (banner)
+        QTRY_VERIFY_WITH_TIMEOUT(shown("updateBanner"), 5000);
+    if (state == QLatin1String("steam guard")) {
+        startGuardAskingRun(m_home->filePath("code"));
+        QTRY_VERIFY(shown("guardCodeField"));
+    } else if (state == QLatin1String("steam busy")) {
+        manager->installSteamCMD([](bool) {});
+        QTRY_VERIFY(manager->isRunning());
+        QTRY_VERIFY(shown("cancelButton"));
+    } else if (state == QLatin1String("steam failed")) {
+        manager->fail(QStringLiteral("SteamCMD exited with code 5"));
+        QTRY_COMPARE(manager->stateKind(), SteamCMDState::Kind::Failed);
+    }
+    const bool ready = state.endsWith(QLatin1String("ready"));
+    QTRY_COMPARE(shown("launchButton"), ready);
+    QCOMPARE(shown("targetRequiredHint"), !ready);
+    if (state == QLatin1String("local invalid"))
+        QVERIFY(shown("validationWarning"));
+
+    // At 860 by 580, without growing the window and without scrolling.
+    QCOMPARE(m_window->size(), QSize(860, 580));
+    QStringList names{ready ? "launchButton" : "targetRequiredHint", "footerCredit",
+                      "footerWebsiteLink", "footerTelegramLink", "infoButton"};
+    if (!local)
+        names.prepend("statusLine");
+    const QRectF windowRect(0, 0, m_window->width(), m_window->height());
+    QTest::qWait(50);
+    for (const QString &name : names) {
+        QVERIFY2(shown(name), qPrintable(name));
+        const QRectF rect = sceneRect(find(name));
+        QVERIFY2(rect.height() > 0 && windowRect.contains(rect),
+                 qPrintable(QStringLiteral("%1 at %2,%3 %4x%5")
+                                .arg(name)
+                                .arg(rect.x())
+                                .arg(rect.y())
+                                .arg(rect.width())
+                                .arg(rect.height())));
+    }
+    // In reading order, nothing overlapping: panel, bottom action, footer.
+    const QRectF panel = sceneRect(find(local ? "localTab" : "steamTab"));
+    const QRectF action = sceneRect(find(ready ? "launchButton" : "targetRequiredHint"));
+    const QRectF footer = sceneRect(find("footer"));
+    QVERIFY(panel.bottom() <= action.top());
+    QVERIFY(action.bottom() <= footer.top());
+    if (!local) {
+        // The console gives way but keeps a few lines.
+        QVERIFY(find("console")->height() >= 40);
+        QVERIFY(sceneRect(find("statusLine")).bottom() <= panel.bottom());
+    }
+    if (banner) {
+        QVERIFY(sceneRect(find("updateBanner")).bottom() <= sceneRect(find("tabBar")).top());
+        QVERIFY(windowRect.contains(sceneRect(find("bannerCloseButton"))));
+    }
+}
+
+void TestWindowAccess::symbolsTakeTheirOwnSize()
+{
+    m_server->setRoute(kManifestPath, manifest("2.1.0"));
+    QVERIFY(open());
+    QTRY_VERIFY_WITH_TIMEOUT(shown("updateBanner"), 5000);
+    const qreal ratio = m_window->effectiveDevicePixelRatio();
+    const struct
+    {
+        const char *name;
+        qreal size;
+    } symbols[] = {{"infoIcon", 18}, {"bannerIcon", 16}};
+    for (const auto &symbol : symbols) {
+        QQuickItem *icon = find(symbol.name);
+        QVERIFY(icon);
+        QTRY_COMPARE(icon->width(), symbol.size);
+        QCOMPARE(icon->height(), symbol.size);
+        QCOMPARE(icon->implicitWidth(), symbol.size);
+        // The picture is drawn for the screen: size × device pixel ratio.
+        QObject *image = icon->property("image").value<QObject *>();
+        QVERIFY(image);
+        QTRY_COMPARE(image->property("status").toInt(), 1 /* Image.Ready */);
+        const QSize painted =
+            image->property("implicitWidth").toReal() > 0
+                ? QSize(qRound(image->property("implicitWidth").toReal() * ratio),
+                        qRound(image->property("implicitHeight").toReal() * ratio))
+                : QSize();
+        QCOMPARE(painted, QSize(qCeil(symbol.size * ratio), qCeil(symbol.size * ratio)));
+    }
+    // The info button's row keeps its height: the footer is the picture's height.
+    QVERIFY(find("infoButton")->height() <= 18.0);
+}
+
+void TestWindowAccess::platformWordsAreTrue()
+{
+    QVERIFY(open());
+    const QString subtitle = find("headerSubtitle")->property("text").toString();
+    QVERIFY(find("infoButton"));
+    QVERIFY(QmlHarness::click(m_window, find("infoButton")));
+    const int id = qmlTypeId("VantorLauncher", 1, 0, "AboutWindowController");
+    auto *controller = m_qml->engine().singletonInstance<AboutWindowController *>(id);
+    QQuickWindow *about = controller->window();
+    QVERIFY(about);
+    const QString port = QmlHarness::item(about, "aboutPortTitle")->property("text").toString();
+    const QString machine =
+        QmlHarness::item(about, "aboutMachineLine")->property("text").toString();
+#if defined(Q_OS_MACOS)
+    QCOMPARE(subtitle, QStringLiteral("COMMUNITY MAC PORT"));
+    QCOMPARE(port, QStringLiteral("macOS Native Port"));
+    QCOMPARE(machine, QStringLiteral("Metal Renderer • Apple Silicon"));
+#else
+#if defined(Q_OS_LINUX)
+    QCOMPARE(subtitle, QStringLiteral("COMMUNITY LINUX PORT"));
+    QCOMPARE(port, QStringLiteral("Linux Native Port"));
+#endif
+    QCOMPARE(machine, QSysInfo::currentCpuArchitecture());
+    QVERIFY(!machine.isEmpty());
+    for (const QString &text : {subtitle, port, machine}) {
+        for (const char *word : {"mac", "apple", "metal"})
+            QVERIFY2(!text.contains(QLatin1String(word), Qt::CaseInsensitive), qPrintable(text));
+    }
+#endif
+}
+
+void TestWindowAccess::startFocus_data()
+{
+    QTest::addColumn<QString>("username");
+    QTest::addColumn<QString>("password");
+    QTest::addColumn<bool>("local");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("nothing saved") << ""
+                                   << "" << false << "usernameField";
+    QTest::newRow("name saved") << "player"
+                                << "" << false << "passwordField";
+    QTest::newRow("both saved") << "player"
+                                << "secret" << false << "downloadButton";
+    QTest::newRow("local tab") << ""
+                               << "" << true << "locateButton";
+}
+
+void TestWindowAccess::startFocus()
+{
+    QFETCH(QString, username);
+    QFETCH(QString, password);
+    QFETCH(bool, local);
+    QFETCH(QString, expected);
+    makeViewModel();
+    m_viewModel->setSteamUsername(username);
+    m_viewModel->setSteamPassword(password);
+    if (local)
+        m_viewModel->setActiveTab(LauncherViewModel::Tab::Local);
+    QVERIFY(open());
+    QTRY_COMPARE(focused(), expected);
+}
+
+void TestWindowAccess::tabOrderFollowsReadingOrder()
+{
+    QVERIFY(makeSteamAssets());
+    makeViewModel();
+    m_viewModel->setSteamUsername("player");
+    m_viewModel->setSteamPassword("secret");
+    QVERIFY(open());
+    QTRY_COMPARE(focused(), QStringLiteral("downloadButton"));
+    QTRY_VERIFY(shown("launchButton"));
+    const QStringList order{
+        "steamTabButton", "usernameField",     "passwordField",      "downloadButton", "console",
+        "launchButton",   "footerWebsiteLink", "footerTelegramLink", "infoButton"};
+    // Forward from the tab bar round to it again, each with its focus ring.
+    find("steamTabButton")->forceActiveFocus(Qt::TabFocusReason);
+    QStringList seen{focused()};
+    QVERIFY(focusRingShown());
+    for (int i = 0; i < order.size(); ++i) {
+        QTest::keyClick(m_window, Qt::Key_Tab);
+        seen.append(focused());
+        QVERIFY2(focusRingShown(), qPrintable(focused()));
+    }
+    QCOMPARE(seen, order + QStringList{order.first()});
+    // And back.
+    QStringList back{focused()};
+    for (int i = 0; i < order.size(); ++i) {
+        QTest::keyClick(m_window, Qt::Key_Backtab, Qt::ShiftModifier);
+        back.prepend(focused());
+    }
+    QCOMPARE(back, order + QStringList{order.first()});
+}
+
+void TestWindowAccess::keysSwitchTabs()
+{
+    QVERIFY(open());
+    using Tab = LauncherViewModel::Tab;
+    QTest::keyClick(m_window, Qt::Key_Tab, Qt::ControlModifier);
+    QCOMPARE(m_viewModel->activeTab(), Tab::Local);
+    // The new panel takes focus.
+    QTRY_COMPARE(focused(), QStringLiteral("locateButton"));
+    QTest::keyClick(m_window, Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(m_viewModel->activeTab(), Tab::Steam);
+    QTRY_COMPARE(focused(), QStringLiteral("usernameField"));
+    QTest::keyClick(m_window, Qt::Key_PageDown, Qt::ControlModifier);
+    QCOMPARE(m_viewModel->activeTab(), Tab::Local);
+    QTest::keyClick(m_window, Qt::Key_PageUp, Qt::ControlModifier);
+    QCOMPARE(m_viewModel->activeTab(), Tab::Steam);
+
+    // On the tab bar the arrows move the selection, and focus with it.
+    find("steamTabButton")->forceActiveFocus(Qt::TabFocusReason);
+    QTest::keyClick(m_window, Qt::Key_Right);
+    QCOMPARE(m_viewModel->activeTab(), Tab::Local);
+    QTRY_COMPARE(focused(), QStringLiteral("localTabButton"));
+    QTest::keyClick(m_window, Qt::Key_Left);
+    QCOMPARE(m_viewModel->activeTab(), Tab::Steam);
+    QTRY_COMPARE(focused(), QStringLiteral("steamTabButton"));
+}
+
+void TestWindowAccess::returnActivatesTheFocusedControl()
+{
+    // The SteamCMD tarball cannot be fetched: a started run fails at once.
+    qputenv("VANTOR_STEAMCMD_URL", LoopbackHttpServer::closedPortUrl("/steamcmd.tar.gz").toUtf8());
+    auto picker = std::make_shared<CountingFolderPicker>();
+    makeViewModel();
+    m_viewModel->setFolderPicker(picker);
+    QVERIFY(open());
+    QTRY_COMPARE(focused(), QStringLiteral("usernameField"));
+    typeText(m_window, "player");
+    // Return in the password field starts the download only once it can.
+    QTest::keyClick(m_window, Qt::Key_Tab);
+    QCOMPARE(focused(), QStringLiteral("passwordField"));
+    QTest::keyClick(m_window, Qt::Key_Return);
+    QCOMPARE(m_store->saves().size(), 0);
+    typeText(m_window, "secret");
+    QTest::keyClick(m_window, Qt::Key_Return);
+    QCOMPARE(m_store->saves().size(), 1);
+    QTRY_COMPARE_WITH_TIMEOUT(m_viewModel->steamCMD()->stateKind(), SteamCMDState::Kind::Failed,
+                              10000);
+
+    // Enter on a focused button presses it.
+    QTest::keyClick(m_window, Qt::Key_Tab, Qt::ControlModifier);
+    QTRY_COMPARE(focused(), QStringLiteral("locateButton"));
+    QTest::keyClick(m_window, Qt::Key_Enter);
+    QCOMPARE(picker->calls, 1);
+    QTest::keyClick(m_window, Qt::Key_Return);
+    QCOMPARE(picker->calls, 2);
+
+    // Links and the info button too.
+    UrlRecorder recorder;
+    find("footerWebsiteLink")->forceActiveFocus(Qt::TabFocusReason);
+    QTest::keyClick(m_window, Qt::Key_Return);
+    QCOMPARE(recorder.opened, QList<QUrl>{QUrl(UiSupport::websiteURL())});
+    find("infoButton")->forceActiveFocus(Qt::TabFocusReason);
+    QTest::keyClick(m_window, Qt::Key_Return);
+    const int id = qmlTypeId("VantorLauncher", 1, 0, "AboutWindowController");
+    auto *controller = m_qml->engine().singletonInstance<AboutWindowController *>(id);
+    QVERIFY(controller->window());
+    QTRY_VERIFY(controller->window()->isVisible());
+}
+
+void TestWindowAccess::guardCodeFieldTakesFocus()
+{
+    const QString codeFile = m_home->filePath("received-code");
+    makeViewModel();
+    SteamCMDManager *manager = m_viewModel->steamCMD();
+    QVERIFY(writeScript(manager->steamCMDBinary(), guardAskingSteamCMD(codeFile)));
+    m_viewModel->setSteamUsername("player");
+    QVERIFY(open());
+    QTRY_COMPARE(focused(), QStringLiteral("passwordField"));
+    typeText(m_window, "secret");
+    QTest::keyClick(m_window, Qt::Key_Return);
+    QTRY_COMPARE_WITH_TIMEOUT(manager->stateKind(), SteamCMDState::Kind::WaitingSteamGuard, 10000);
+    // The code typed at once goes into the code field, and Return submits it.
+    QTRY_COMPARE(focused(), QStringLiteral("guardCodeField"));
+    typeText(m_window, "AB12C");
+    QCOMPARE(manager->steamGuardCode(), QStringLiteral("AB12C"));
+    QCOMPARE(m_viewModel->steamPassword(), QStringLiteral("secret"));
+    QTest::keyClick(m_window, Qt::Key_Return);
+    QTRY_COMPARE(manager->stateKind(), SteamCMDState::Kind::Authenticating);
+    QTRY_COMPARE_WITH_TIMEOUT(readFile(codeFile), QByteArray("AB12C"), 10000);
+    manager->cancel();
+    QTRY_VERIFY_WITH_TIMEOUT(!manager->hasActiveWork(), 10000);
+}
+
+void TestWindowAccess::alertsAndAboutByKeyboard()
+{
+    QVERIFY(open());
+    SteamCMDManager *manager = m_viewModel->steamCMD();
+    // Return presses the default button: "Open Steam Store".
+    {
+        UrlRecorder recorder;
+        manager->setShowPurchaseAlert(true);
+        QObject *alert = m_window->findChild<QObject *>("purchaseAlert");
+        QVERIFY(alert);
+        QTRY_VERIFY(alert->property("opened").toBool());
+        QTRY_COMPARE(focused(), QStringLiteral("alertAcceptButton"));
+        QTest::keyClick(m_window, Qt::Key_Return);
+        QTRY_VERIFY(!manager->showPurchaseAlert());
+        QCOMPARE(recorder.opened, QList<QUrl>{QUrl("https://store.example.org/app/4187530")});
+        // Escape and Ctrl+W only dismiss.
+        for (auto [key, modifiers] :
+             {std::pair{Qt::Key_Escape, Qt::KeyboardModifiers()},
+              std::pair{Qt::Key_W, Qt::KeyboardModifiers(Qt::ControlModifier)}}) {
+            manager->setShowPurchaseAlert(true);
+            QTRY_VERIFY(alert->property("opened").toBool());
+            QTest::keyClick(m_window, key, modifiers);
+            QTRY_VERIFY(!manager->showPurchaseAlert());
+        }
+        QCOMPARE(recorder.opened.size(), 1);
+    }
+    // The About window: Escape and Ctrl+W close it.
+    const int id = qmlTypeId("VantorLauncher", 1, 0, "AboutWindowController");
+    auto *controller = m_qml->engine().singletonInstance<AboutWindowController *>(id);
+    for (auto [key, modifiers] :
+         {std::pair{Qt::Key_Escape, Qt::KeyboardModifiers()},
+          std::pair{Qt::Key_W, Qt::KeyboardModifiers(Qt::ControlModifier)}}) {
+        controller->show();
+        QQuickWindow *about = controller->window();
+        QVERIFY(about);
+        about->requestActivate();
+        QVERIFY(QTest::qWaitForWindowActive(about));
+        QTest::keyClick(about, key, modifiers);
+        QTRY_VERIFY(!about->isVisible());
+    }
+}
+
+void TestWindowAccess::closingWithoutWorkClosesAtOnce()
+{
+    QVERIFY(open());
+    QVERIFY(!m_viewModel->steamCMD()->hasActiveWork());
+    m_window->close();
+    QTRY_VERIFY(!m_window->isVisible());
+    QVERIFY(!m_window->findChild<QObject *>("quitQuestion"));
+}
+
+void TestWindowAccess::closingDuringADownloadAsksFirst()
+{
+    makeViewModel();
+    SteamCMDManager *manager = m_viewModel->steamCMD();
+    QVERIFY(open());
+    startGuardAskingRun(m_home->filePath("code"));
+    QVERIFY(manager->hasActiveWork());
+
+    // "Keep Running" (or Escape): nothing changes.
+    m_window->close();
+    QObject *question = m_window->findChild<QObject *>("quitQuestion");
+    QVERIFY(question);
+    QTRY_VERIFY(question->property("opened").toBool());
+    QCOMPARE(question->property("message").toString(),
+             QStringLiteral("A download is running. Stop it and quit?"));
+    QVERIFY(m_window->isVisible());
+    QVERIFY(QmlHarness::click(m_window, QmlHarness::item(m_window, "alertRejectButton")));
+    QTRY_VERIFY(!question->property("visible").toBool());
+    QTest::qWait(100);
+    QVERIFY(m_window->isVisible());
+    QVERIFY(manager->hasActiveWork());
+    QCOMPARE(manager->stateKind(), SteamCMDState::Kind::WaitingSteamGuard);
+    m_window->close();
+    QTRY_VERIFY(question->property("opened").toBool());
+    QTest::keyClick(m_window, Qt::Key_Escape);
+    QTRY_VERIFY(!question->property("visible").toBool());
+    QVERIFY(m_window->isVisible());
+
+    // "Stop and Quit" (the default button): stopped as CANCEL stops it, and
+    // the window closes once SteamCMD has ended.
+    m_window->close();
+    QTRY_VERIFY(question->property("opened").toBool());
+    QTRY_COMPARE(focused(), QStringLiteral("alertAcceptButton"));
+    QTest::keyClick(m_window, Qt::Key_Return);
+    QTRY_VERIFY_WITH_TIMEOUT(!m_window->isVisible(), 10000);
+    QVERIFY(!manager->hasActiveWork());
+    QVERIFY(!manager->hasSteamCMDChild());
+    QVERIFY(m_viewModel->steamCMD()->consoleLog().contains(QStringLiteral("--- CANCELLED ---")));
+}
+
+QTEST_MAIN(TestWindowAccess)
+#include "tst_windowaccess.moc"
