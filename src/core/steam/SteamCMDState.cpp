@@ -41,8 +41,6 @@ QString SteamCMDState::statusText() const
         return QStringLiteral("READY");
     case Kind::DownloadingSteamCMD:
         return QStringLiteral("INSTALLING STEAMCMD...");
-    case Kind::WaitingForCredentials:
-        return QStringLiteral("AWAITING CREDENTIALS");
     case Kind::Authenticating:
         return QStringLiteral("AUTHENTICATING...");
     case Kind::WaitingSteamGuard:
@@ -69,7 +67,6 @@ bool SteamCMDState::isRunning() const
         return true;
     case Kind::Failed:
     case Kind::Idle:
-    case Kind::WaitingForCredentials:
     case Kind::WaitingSteamGuard:
     case Kind::Completed:
         return false;

@@ -4,7 +4,7 @@
 #include <QObject>
 #include <QString>
 
-// Where the Steam download workflow stands. A value type: one of eleven kinds,
+// Where the Steam download workflow stands. A value type: one of ten kinds,
 // some carrying a payload (a progress line, a patch fraction, a failure text).
 class SteamCMDState
 {
@@ -18,17 +18,16 @@ class SteamCMDState
 public:
     enum class Kind
     {
-        Downloading,           // SteamCMD reports a progress line (text payload)
-        DownloadingPatch,      // community patch download (fraction payload, 0..1)
-        Failed,                // the workflow ended with a message (text payload)
-        Idle,                  // nothing under way; also after a cancel
-        DownloadingSteamCMD,   // SteamCMD itself is being installed
-        WaitingForCredentials, // reserved; no operation enters it
-        Authenticating,        // SteamCMD launched, or a Steam Guard code sent
-        WaitingSteamGuard,     // SteamCMD asks for a Steam Guard code
-        Validating,            // SteamCMD verifies the installed files
-        UnpackingPatch,        // unzip runs over the install folder
-        Completed,             // assets ready
+        Downloading,         // SteamCMD reports a progress line (text payload)
+        DownloadingPatch,    // community patch download (fraction payload, 0..1)
+        Failed,              // the workflow ended with a message (text payload)
+        Idle,                // nothing under way; also after a cancel
+        DownloadingSteamCMD, // SteamCMD itself is being installed
+        Authenticating,      // SteamCMD launched, or a Steam Guard code sent
+        WaitingSteamGuard,   // SteamCMD asks for a Steam Guard code
+        Validating,          // SteamCMD verifies the installed files
+        UnpackingPatch,      // unzip runs over the install folder
+        Completed,           // assets ready
     };
     Q_ENUM(Kind)
 
@@ -39,10 +38,6 @@ public:
     static SteamCMDState failed(const QString &message);
     static SteamCMDState idle() { return SteamCMDState(Kind::Idle); }
     static SteamCMDState downloadingSteamCMD() { return SteamCMDState(Kind::DownloadingSteamCMD); }
-    static SteamCMDState waitingForCredentials()
-    {
-        return SteamCMDState(Kind::WaitingForCredentials);
-    }
     static SteamCMDState authenticating() { return SteamCMDState(Kind::Authenticating); }
     static SteamCMDState waitingSteamGuard() { return SteamCMDState(Kind::WaitingSteamGuard); }
     static SteamCMDState validating() { return SteamCMDState(Kind::Validating); }

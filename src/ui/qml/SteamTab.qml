@@ -17,7 +17,6 @@ Rectangle {
     function statusColor(k) {
         switch (k) {
         case SteamCMDState.Idle:
-        case SteamCMDState.WaitingForCredentials:
             return Theme.gray
         case SteamCMDState.Completed:
             return Theme.neonGreen

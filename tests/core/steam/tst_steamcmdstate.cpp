@@ -47,7 +47,6 @@ void TestSteamCMDState::statusTexts_data()
     row("failed-empty", SteamCMDState::failed(""), "ERROR: ", false);
     row("idle", SteamCMDState::idle(), "READY", false);
     row("steamcmd", SteamCMDState::downloadingSteamCMD(), "INSTALLING STEAMCMD...", true);
-    row("credentials", SteamCMDState::waitingForCredentials(), "AWAITING CREDENTIALS", false);
     row("auth", SteamCMDState::authenticating(), "AUTHENTICATING...", true);
     row("guard", SteamCMDState::waitingSteamGuard(), "STEAM GUARD CODE REQUIRED", false);
     row("validating", SteamCMDState::validating(), "VALIDATING FILES...", true);
