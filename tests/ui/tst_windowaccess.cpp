@@ -5,6 +5,7 @@
 #include "LoopbackHttpServer.h"
 #include "MemoryCredentialStore.h"
 #include "QmlHarness.h"
+#include "TestFiles.h"
 #include "TestHome.h"
 #include "UiSupport.h"
 #include "UrlRecorder.h"
