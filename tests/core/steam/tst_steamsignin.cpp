@@ -1,0 +1,336 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The sign-in and failure handling of a download run, against the fake
+// SteamCMD on a real terminal: what SteamCMD was given and read, the console,
+// the states and the sentences shown under the status line.
+#include "FakeSteamCMD.h"
+#include "ServedPatch.h"
+#include "SteamCMDManager.h"
+#include "TestHome.h"
+
+#include <QDir>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <memory>
+
+using Scenario = FakeSteamCMD::Scenario;
+using Form = FakeSteamCMD::Form;
+Q_DECLARE_METATYPE(FakeSteamCMD::Scenario)
+Q_DECLARE_METATYPE(FakeSteamCMD::Form)
+
+namespace {
+
+const QString kAuthFailed = QStringLiteral("Authentication failed — check credentials");
+
+} // namespace
+
+class TestSteamSignIn : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void cleanup();
+
+    void signIns_data();
+    void signIns();
+    void reasonsExplained_data();
+    void reasonsExplained();
+    void missingConfigurationRetriedOnce_data();
+    void missingConfigurationRetriedOnce();
+    void stallSaidOnceNothingKilled();
+    void secondManagerRefused();
+
+private:
+    // Starts a download as "o'brien" and waits for its end; the status texts
+    // in order of change.
+    QStringList run(SteamCMDManager &manager);
+    QString logText() const;
+
+    std::unique_ptr<TestHome> m_home;
+    std::unique_ptr<ServedPatch> m_patch;
+    std::unique_ptr<FakeSteamCMD> m_fake;
+};
+
+void TestSteamSignIn::init()
+{
+    m_home = std::make_unique<TestHome>();
+    QVERIFY(m_home->isValid());
+    m_patch = std::make_unique<ServedPatch>();
+    QVERIFY(m_patch->isListening());
+    m_fake = std::make_unique<FakeSteamCMD>(SteamCMDManager().steamCMDBinary(),
+                                            m_home->filePath("fake record"));
+    QVERIFY(m_fake->install());
+    QVERIFY(m_fake->setDelay(0.3));
+}
+
+void TestSteamSignIn::cleanup()
+{
+    m_fake.reset();
+    m_patch.reset();
+    m_home.reset();
+}
+
+QStringList TestSteamSignIn::run(SteamCMDManager &manager)
+{
+    QStringList states;
+    manager.setEchoToStandardOutput(false);
+    connect(&manager, &SteamCMDManager::stateChanged, this, [&] {
+        if (!manager.statusText().startsWith("DOWNLOADING PATCH") &&
+            !manager.statusText().startsWith("DOWNLOADING ASSETS"))
+            states.append(manager.statusText());
+    });
+    manager.startDownload("o'brien", FakeSteamCMD::kPassword);
+    if (!waitForRunFinished(manager, 30000))
+        states.append("<not finished>");
+    manager.disconnect(this);
+    return states;
+}
+
+QString TestSteamSignIn::logText() const
+{
+    const QDir logs(SteamCMDManager::logFolder());
+    QString text;
+    for (const QString &name : logs.entryList(QDir::Files))
+        text += QString::fromUtf8(readFile(logs.filePath(name)));
+    return text;
+}
+
+void TestSteamSignIn::signIns_data()
+{
+    QTest::addColumn<Scenario>("scenario");
+    QTest::addColumn<QByteArray>("typed"); // what SteamCMD read on its terminal
+    QTest::addColumn<QStringList>("states");
+    QTest::addColumn<QString>("shown");       // part of the console
+    QTest::addColumn<QString>("explanation"); // under the status line at the end
+    const QByteArray password = QByteArray(FakeSteamCMD::kPassword) + '\n';
+    const QStringList done{"AUTHENTICATING...", "UNPACKING PATCH...", "ASSETS READY"};
+    QTest::newRow("cached login") << Scenario::CachedLogin << QByteArray() << done
+                                  << "Logging in using cached credentials.\n"
+                                  << QString();
+    QTest::newRow("password at the prompt")
+        << Scenario::PasswordPrompt << password << done
+        << "to Steam Public...\npassword: > Password submitted\nOK\n"
+        << QString();
+    // Asked again in the same start: refused, SteamCMD stopped.
+    QTest::newRow("password refused")
+        << Scenario::PasswordRefused << password
+        << QStringList{"AUTHENTICATING...", "ERROR: " + kAuthFailed}
+        << "password: > Password submitted\npassword: \n[!] Steam did not accept the password. "
+           "Check your user name and password, then try again.\n\n[✗] " +
+               kAuthFailed + "\n"
+        << "Steam did not accept the password. Check your user name and password, then try "
+           "again.";
+    QTest::newRow("phone approval")
+        << Scenario::PhoneApproval << QByteArray()
+        << QStringList{"AUTHENTICATING...", "STEAM GUARD CODE REQUIRED", "AUTHENTICATING...",
+                       "UNPACKING PATCH...", "ASSETS READY"}
+        << "Waiting for confirmation...OK\n"
+        << QString();
+    QTest::newRow("approval timed out")
+        << Scenario::ApprovalTimeout << QByteArray()
+        << QStringList{"AUTHENTICATING...", "STEAM GUARD CODE REQUIRED",
+                       "ERROR: Sign-in not approved in time"}
+        << "\n[✗] Sign-in not approved in time\n"
+        << "The sign-in was not approved in time. Start the download again and approve the "
+           "sign-in in the Steam Mobile app on your phone right away.";
+}
+
+void TestSteamSignIn::signIns()
+{
+    QFETCH(Scenario, scenario);
+    QFETCH(QByteArray, typed);
+    QFETCH(QStringList, states);
+    QFETCH(QString, shown);
+    QFETCH(QString, explanation);
+    QVERIFY(m_fake->setScenario(scenario));
+    SteamCMDManager manager;
+    QStringList approvals;
+    connect(&manager, &SteamCMDManager::approvalPromptChanged, this,
+            [&] { approvals.append(manager.approvalPrompt()); });
+    QCOMPARE(run(manager), states);
+    QVERIFY2(manager.consoleLog().contains(shown), qPrintable(manager.consoleLog()));
+    QCOMPARE(manager.failureExplanation(), explanation);
+    if (scenario == Scenario::PhoneApproval || scenario == Scenario::ApprovalTimeout) {
+        QCOMPARE(approvals, (QStringList{"Approve the sign-in in the Steam Mobile app on your "
+                                         "phone",
+                                         ""}));
+    } else {
+        QCOMPARE(approvals, QStringList());
+    }
+
+    // The password: typed at most once, never an argument, never shown or kept.
+    QCOMPARE(m_fake->runs(), 1);
+    QVERIFY(m_fake->ranOnTerminal(1));
+    QCOMPARE(m_fake->typed(1), typed);
+    QCOMPARE(m_fake->arguments(1),
+             (QStringList{"+@sSteamCmdForcePlatformType", "windows", "+force_install_dir",
+                          manager.assetsDir(), "+login", "o'brien", "+app_update", "4187530",
+                          "validate", "+quit"}));
+    QVERIFY(!manager.consoleLog().contains(FakeSteamCMD::kPassword));
+    const QString log = logText();
+    QVERIFY2(log.endsWith(manager.consoleLog().right(40)), qPrintable(log));
+    QVERIFY(!log.contains(FakeSteamCMD::kPassword));
+    QVERIFY(!processAlive(m_fake->pid(1)));
+}
+
+void TestSteamSignIn::reasonsExplained_data()
+{
+    QTest::addColumn<QString>("reason");
+    QTest::addColumn<Form>("form");
+    QTest::addColumn<QString>("failure");
+    QTest::addColumn<QString>("sentenceStart");
+    const QString exit5 = "SteamCMD exited with code 5";
+    const QString exit8 = "SteamCMD exited with code 8";
+    for (Form form :
+         {Form::LoginFailure, Form::ResultCode, Form::OpenLine, Form::Error, Form::AfterPrompt}) {
+        const QByteArray f = FakeSteamCMD::formName(form).toUtf8();
+        QTest::addRow("rate limit, %s", f.data())
+            << "Rate Limit Exceeded" << form << kAuthFailed << "Steam refuses sign-ins for a while";
+        QTest::addRow("code mismatch, %s", f.data())
+            << "Two-factor code mismatch" << form << kAuthFailed
+            << "Steam did not accept the Steam Guard code";
+        QTest::addRow("logon denied, %s", f.data()) << "Account Logon Denied" << form << kAuthFailed
+                                                    << "Steam did not accept the Steam Guard code";
+        // "Login Failure" itself fails the sign-in, whatever its reason.
+        QTest::addRow("no connection, %s", f.data())
+            << "No Connection" << form << (form == Form::LoginFailure ? kAuthFailed : exit5)
+            << "SteamCMD could not reach Steam.";
+    }
+    QTest::newRow("invalid auth code") << "Invalid Login Auth Code" << Form::OpenLine << kAuthFailed
+                                       << "Steam did not accept the Steam Guard";
+    QTest::newRow("not owned") << "No subscription" << Form::InstallFailed
+                               << "Game not owned — purchase required"
+                               << "This Steam account does not own the game.";
+    QTest::newRow("write failure") << "Disk write failure" << Form::InstallFailed << exit8
+                                   << "SteamCMD could not write the game's files to <assets>.";
+    QTest::newRow("invalid platform") << "Invalid platform" << Form::InstallFailed << exit8
+                                      << "Steam would not hand out the Windows files";
+    QTest::newRow("disk full") << "0x202" << Form::UpdateJobState << exit8
+                               << "There is not enough free disk space for the game in "
+                                  "<assets>: it needs 5969 MB and only 5845 MB are free.";
+    QTest::newRow("state 0x402") << "0x402" << Form::UpdateJobState << exit8
+                                 << "SteamCMD could not reach Steam.";
+    QTest::newRow("state 0x606") << "0x606" << Form::UpdateJobState << exit8
+                                 << "SteamCMD could not write the game's files to <assets>.";
+}
+
+void TestSteamSignIn::reasonsExplained()
+{
+    QFETCH(QString, reason);
+    QFETCH(Form, form);
+    QFETCH(QString, failure);
+    QFETCH(QString, sentenceStart);
+    QVERIFY(m_fake->setFailure(reason, form));
+    SteamCMDManager manager;
+    sentenceStart.replace("<assets>", manager.assetsDir());
+    QSignalSpy purchase(&manager, &SteamCMDManager::showPurchaseAlertChanged);
+    if (form == Form::AfterPrompt) {
+        // The code is typed by the user when SteamCMD asks for it.
+        connect(&manager, &SteamCMDManager::stateChanged, this, [&] {
+            if (manager.state() == SteamCMDState::waitingSteamGuard()) {
+                manager.setSteamGuardCode("12345");
+                manager.submitSteamGuard();
+            }
+        });
+    }
+    const QStringList states = run(manager);
+    QCOMPARE(states.last(), "ERROR: " + failure);
+    const QString explanation = manager.failureExplanation();
+    QVERIFY2(explanation.startsWith(sentenceStart), qPrintable(explanation));
+    // One "[!] " line with the same sentence, before the one failure line.
+    const QString console = manager.consoleLog();
+    QCOMPARE(console.count("[!] "), 1);
+    QCOMPARE(console.count("[✗] "), 1);
+    QVERIFY2(console.endsWith("\n[!] " + explanation + "\n\n[✗] " + failure + "\n"),
+             qPrintable(console));
+    QCOMPARE(purchase.count(), failure.startsWith("Game not owned") ? 1 : 0);
+}
+
+void TestSteamSignIn::missingConfigurationRetriedOnce_data()
+{
+    QTest::addColumn<Scenario>("scenario");
+    QTest::addColumn<int>("runs");
+    QTest::addColumn<QString>("end");
+    QTest::newRow("once, then success") << Scenario::MissingConfigOnce << 2 << "ASSETS READY";
+    QTest::newRow("twice") << Scenario::MissingConfigAlways << 2
+                           << "ERROR: SteamCMD exited with code 8";
+}
+
+void TestSteamSignIn::missingConfigurationRetriedOnce()
+{
+    QFETCH(Scenario, scenario);
+    QFETCH(int, runs);
+    QFETCH(QString, end);
+    QVERIFY(m_fake->setScenario(scenario));
+    SteamCMDManager manager;
+    QCOMPARE(run(manager).last(), end);
+    QCOMPARE(m_fake->runs(), runs);
+    const QString console = manager.consoleLog();
+    const QString failed = "ERROR! Failed to install app '4187530' (Missing configuration)\n";
+    QVERIFY2(console.contains(failed + "\n[*] Steam did not send the game's configuration, which "
+                                       "often clears up on a second try. Starting SteamCMD once "
+                                       "more...\n[*] Launching SteamCMD...\n"),
+             qPrintable(console));
+    const bool success = scenario == Scenario::MissingConfigOnce;
+    // Explained only when the second try failed as well.
+    QCOMPARE(console.count("[!] "), success ? 0 : 1);
+    QCOMPARE(manager.failureExplanation().startsWith("Steam did not send the game's "
+                                                     "configuration (missing configuration)."),
+             !success);
+}
+
+void TestSteamSignIn::stallSaidOnceNothingKilled()
+{
+    QVERIFY(m_fake->setScenario(Scenario::Stall));
+    QVERIFY(m_fake->setDelay(0.05));
+    SteamCMDManager manager;
+    manager.setEchoToStandardOutput(false);
+    manager.setStallLimit(std::chrono::milliseconds(400));
+    QSignalSpy detail(&manager, &SteamCMDManager::progressDetailChanged);
+    manager.startDownload("o'brien", FakeSteamCMD::kPassword);
+    const QString line = "\n[!] SteamCMD has made no progress for 1 s. CANCEL and a new download "
+                         "continue where it stopped.\n";
+    QTRY_VERIFY_WITH_TIMEOUT(manager.consoleLog().contains(line), 10000);
+    QTest::qWait(1000);
+    QCOMPARE(manager.consoleLog().count(line), 1);
+    QVERIFY(processAlive(m_fake->pid(1)));
+    QCOMPARE(manager.state().kind(), SteamCMDState::Kind::Downloading);
+    QVERIFY2(manager.progressDetail().startsWith("Downloading · 35.9 MB of 87.2 MB"),
+             qPrintable(manager.progressDetail()));
+    manager.cancel();
+    QVERIFY(waitForRunFinished(manager));
+    QCOMPARE(manager.progressDetail(), QString());
+}
+
+void TestSteamSignIn::secondManagerRefused()
+{
+    QVERIFY(m_fake->setScenario(Scenario::Stall));
+    SteamCMDManager first;
+    first.setEchoToStandardOutput(false);
+    first.startDownload("o'brien", FakeSteamCMD::kPassword);
+    QTRY_VERIFY_WITH_TIMEOUT(m_fake->runs() == 1, 10000);
+
+    // Another window: refused at once, before anything starts.
+    SteamCMDManager second;
+    second.setEchoToStandardOutput(false);
+    QSignalSpy finished(&second, &SteamCMDManager::runFinished);
+    second.startDownload("o'brien", FakeSteamCMD::kPassword);
+    QCOMPARE(finished.count(), 1);
+    const QString message = QString("Another download is already running (process %1)")
+                                .arg(QCoreApplication::applicationPid());
+    QCOMPARE(second.state(), SteamCMDState::failed(message));
+    QCOMPARE(second.consoleLog(), "\n[✗] " + message + "\n");
+
+    // Released with the first run's end: the next start goes ahead.
+    first.cancel();
+    QVERIFY(waitForRunFinished(first));
+    QVERIFY(m_fake->setScenario(Scenario::CachedLogin));
+    second.startDownload("o'brien", FakeSteamCMD::kPassword);
+    QVERIFY(waitForRunFinished(second));
+    QCOMPARE(second.state(), SteamCMDState::completed());
+    QCOMPARE(m_fake->runs(), 2);
+}
+
+QTEST_GUILESS_MAIN(TestSteamSignIn)
+#include "tst_steamsignin.moc"
