@@ -284,6 +284,9 @@ void DownloadRun::onPasswordPrompt()
 
 void DownloadRun::onFailure(const SteamFailure &failure)
 {
+    // SteamCMD is being stopped for a failure already explained.
+    if (m_stopping)
+        return;
     // Often gone on a second try: that try comes first, without a word of
     // failure yet.
     if (failure.retryOnce && !m_retriedConfiguration) {

@@ -34,7 +34,8 @@ QList<SteamCMDOutput::Event> SteamCMDOutput::feed(QStringView chunk)
     if (std::any_of(chunk.begin(), chunk.end(), isLineEnd))
         m_passwordPromptSeen = false;
 
-    QList<Event> events = classify(text, carried);
+    // The approval comes before what it lets SteamCMD go on to.
+    QList<Event> events;
     const auto has = [&text, carried](QLatin1StringView phrase) {
         return text.indexOf(phrase, firstNewMatch(carried, phrase), Qt::CaseInsensitive) >= 0;
     };
@@ -42,6 +43,7 @@ QList<SteamCMDOutput::Event> SteamCMDOutput::feed(QStringView chunk)
         events.append({Kind::PhoneApproval, {}});
     if (has("waiting for confirmation...ok"_L1))
         events.append({Kind::ApprovalConfirmed, {}});
+    events.append(classify(text, carried));
     // SteamCMD waits at the prompt with its line unfinished.
     static const QRegularExpression prompt(QStringLiteral("password:[ \t]*$"),
                                            QRegularExpression::CaseInsensitiveOption);

@@ -24,7 +24,7 @@ public:
             Progress,         // an "Update state" line; `line` holds it, trimmed
             Validating,       // verifying the installed files
             LoginFailure,     // wrong password or another refused sign-in
-            // Beside the kinds above, in this order after them:
+            // Beside the kinds above:
             PhoneApproval,     // waits for the sign-in to be approved in the Steam Mobile app
             ApprovalConfirmed, // "Waiting for confirmation...OK"
             PasswordPrompt,    // an unfinished line ending in "password:" (blanks allowed)
@@ -40,9 +40,9 @@ public:
     // (one event per progress line), validating, login failure. A phone
     // approval is the Steam Guard wait itself: the "Steam Guard" in its
     // notice does not hide the progress that may follow in the same read.
-    // The approval, its confirmation and a password prompt come after the
-    // precedence events, in that order; a password prompt is reported once
-    // until its line ends.
+    // A phone approval and its confirmation come first, in that order (what
+    // follows in the read happens after them), a password prompt last; it is
+    // reported once until its line ends.
     QList<Event> feed(QStringView chunk);
 
     // The launcher has ended the current line itself (a typed code and its

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "SteamFailureWatch.h"
 
+#include <algorithm>
+
 SteamFailureWatch::SteamFailureWatch(QString assetsDir, QString steamCMDDir)
     : m_assetsDir(std::move(assetsDir)), m_steamCMDDir(std::move(steamCMDDir))
 {}
@@ -26,7 +28,7 @@ void SteamFailureWatch::look(QStringView line, QList<SteamFailure> &found)
 QList<SteamFailure> SteamFailureWatch::feed(QStringView chunk)
 {
     QList<SteamFailure> found;
-    const QString text = m_openLine + chunk;
+    const QString text = m_openLine + chunk.toString();
     qsizetype start = 0;
     for (qsizetype i = 0; i < text.size(); ++i) {
         if (text[i] == u'\n' || text[i] == u'\r') {

@@ -134,13 +134,14 @@ void TestSteamCMDOutput::events_data()
     QTest::newRow("password on a finished line is no prompt")
         << QStringList{"Enter your password:\n", "password: x"} << QStringList{};
     // Phone approval: its notice names Steam Guard, yet progress that follows
-    // in the same read still counts; the confirmation may end an open line.
+    // in the same read still counts, after the confirmation, which may end an
+    // open line.
     QTest::newRow("phone approval, then confirmed")
         << QStringList{"This account is protected by a Steam Guard mobile authenticator.\n"
                        "Please CONFIRM THE LOGIN in the Steam Mobile app on your phone.\n\n"
                        "Waiting for confirmation...",
                        "OK\n" + kProgress + "\n"}
-        << QStringList{"approval", "progress|" + kProgress.trimmed(), "approved"};
+        << QStringList{"approval", "approved", "progress|" + kProgress.trimmed()};
 
     // Noise SteamCMD writes on every run.
     QTest::newRow("noise")
