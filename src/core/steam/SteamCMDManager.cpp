@@ -3,6 +3,7 @@
 
 #include "Endpoints.h"
 #include "InstallLock.h"
+#include "LogCategories.h"
 #include "RunLog.h"
 #include "SteamCMDInstaller.h"
 #include "game/GameFolders.h"
@@ -266,8 +267,14 @@ void SteamCMDManager::startDownload(const QString &username, const QString &pass
     if (!m_lock || !m_lock->isLocked()) {
         m_lock = std::make_unique<InstallLock>(InstallLock::pathIn(supportDir()));
         if (!m_lock->tryLock()) {
-            run->refuse(m_lock->errorString());
-            return;
+            if (m_lock->isHeldElsewhere()) {
+                run->refuse(m_lock->errorString());
+                return;
+            }
+            // A support folder that cannot hold the lock file (read-only,
+            // full) fails the run where it really matters, with its own
+            // message, not here.
+            qCWarning(lcSteamCmd) << "running without the download lock:" << m_lock->errorString();
         }
     }
     run->start(isSteamCMDInstalled());
