@@ -14,6 +14,7 @@
 #include <optional>
 #include <termios.h>
 #include <unistd.h>
+#include <utility>
 
 namespace {
 
@@ -21,12 +22,32 @@ constexpr int kStatusCompleted = 0;
 constexpr int kStatusFailed = 1;
 constexpr int kStatusUsage = 2;
 constexpr int kStatusInterrupted = 130;
+constexpr int kApprovalGraceMs = 500;
+
+// A progress line is being redrawn on the terminal: what is said next
+// starts below it.
+bool g_progressShown = false;
 
 void say(const QString &text)
 {
+    if (std::exchange(g_progressShown, false))
+        std::fputc('\n', stderr);
     const QByteArray bytes = text.toUtf8();
     std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stderr);
     std::fflush(stderr);
+}
+
+// One line of progress, drawn over the last one; only on a terminal, where
+// it can be redrawn (in a file it would only pile up).
+void showProgress(const QString &detail)
+{
+    static const bool terminal = ::isatty(STDERR_FILENO) == 1;
+    if (!terminal || detail.isEmpty())
+        return;
+    const QByteArray bytes = "\r\x1b[K" + detail.toUtf8();
+    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stderr);
+    std::fflush(stderr);
+    g_progressShown = true;
 }
 
 // The terminal settings to put back if the password prompt is interrupted.
@@ -159,6 +180,14 @@ int DownloadCommand::exec(const QString &username, const QString &password)
         std::fflush(stdout);
     });
     connect(&m_manager, &SteamCMDManager::stateChanged, this, &DownloadCommand::onStateChanged);
+    connect(&m_manager, &SteamCMDManager::progressDetailChanged, this,
+            [this] { showProgress(m_manager.progressDetail()); });
+    connect(&m_manager, &SteamCMDManager::approvalPromptChanged, this, [this] {
+        // Below a code prompt already shown, if the approval came a read later.
+        if (!m_manager.approvalPrompt().isEmpty())
+            say((m_prompting ? QStringLiteral("\n") : QString()) + m_manager.approvalPrompt() +
+                QLatin1Char('\n'));
+    });
     connect(&m_manager, &SteamCMDManager::runFinished, this, &DownloadCommand::onRunFinished);
     connect(&m_input, &StdinLineReader::lineRead, this, &DownloadCommand::onCodeLine);
     connect(&m_input, &StdinLineReader::endOfInput, this, &DownloadCommand::onEndOfInput);
@@ -178,7 +207,9 @@ void DownloadCommand::onStateChanged()
 void DownloadCommand::promptForCode()
 {
     m_prompting = true;
-    say(QStringLiteral("Steam Guard code: "));
+    // During a phone approval a code line, if one comes, is passed on.
+    if (m_manager.approvalPrompt().isEmpty())
+        say(QStringLiteral("Steam Guard code: "));
     m_input.requestLine();
 }
 
@@ -202,6 +233,19 @@ void DownloadCommand::onEndOfInput()
     m_prompting = false;
     if (m_interrupted || m_cancelledByInput)
         return;
+    // A phone approval needs no code: SteamCMD is left to wait for it. Its
+    // request may arrive a read after the Steam Guard notice, so a wait
+    // for a code is given a moment to turn out to be an approval.
+    QTimer::singleShot(kApprovalGraceMs, this, [this] {
+        if (m_interrupted || m_cancelledByInput || !m_manager.approvalPrompt().isEmpty() ||
+            m_manager.state().kind() != SteamCMDState::Kind::WaitingSteamGuard)
+            return;
+        cancelForEndOfInput();
+    });
+}
+
+void DownloadCommand::cancelForEndOfInput()
+{
     say(QStringLiteral("\nvantor-launcher download: no Steam Guard code (end of input), "
                        "cancelling\n"));
     m_cancelledByInput = true;
@@ -236,9 +280,11 @@ void DownloadCommand::finish(int status)
         return;
     m_finished = true;
     if (status == kStatusFailed) {
-        if (m_manager.state().kind() == SteamCMDState::Kind::Failed)
+        if (m_manager.state().kind() == SteamCMDState::Kind::Failed) {
+            if (!m_manager.failureExplanation().isEmpty())
+                say(m_manager.failureExplanation() + QLatin1Char('\n'));
             say(m_manager.statusText() + QLatin1Char('\n'));
-        else
+        } else
             say(QStringLiteral("vantor-launcher download: cancelled\n"));
     }
     QCoreApplication::exit(status);

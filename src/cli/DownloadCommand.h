@@ -33,6 +33,7 @@ private:
     void promptForCode();
     void onCodeLine(const QByteArray &line);
     void onEndOfInput();
+    void cancelForEndOfInput();
     void onTerminationSignal();
     // The run's end is the command's end.
     void onRunFinished(DownloadRun::Outcome outcome);

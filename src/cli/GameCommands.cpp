@@ -3,6 +3,7 @@
 #include "CommandParser.h"
 #include "KeychainHelper.h"
 #include "LauncherViewModel.h"
+#include "SteamCMDManager.h"
 #include "UpdateChecker.h"
 #include "game/GameFolders.h"
 
@@ -142,6 +143,7 @@ int status(const QStringList &args)
     out << "steam user: " << (user && !user->isEmpty() ? *user : QStringLiteral("-")) << "\n";
     out << "version: " << UpdateChecker::currentVersion() << " (build "
         << UpdateChecker::currentBuild() << ")\n";
+    out << "logs: " << SteamCMDManager::logFolder() << "\n";
     return 0;
 }
 

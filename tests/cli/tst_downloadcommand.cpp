@@ -6,6 +6,7 @@
 #include "TestFiles.h"
 #include "TestHome.h"
 
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
@@ -34,6 +35,8 @@ private Q_SLOTS:
     void keyringRemembersCredentials();
     void awkwardCredentialsStayUnchangedAndUnseen_data();
     void awkwardCredentialsStayUnchangedAndUnseen();
+    void phoneApprovalNeedsNoCode();
+    void secondDownloadRefusedAtOnce();
 
 private:
     QString fake(const QString &name) const { return m_home->filePath("fake/" + name); }
@@ -150,7 +153,9 @@ void TestDownloadCommand::completesWithSteamGuard()
     QCOMPARE(launcher.exitStatus(), QProcess::NormalExit);
     QVERIFY2(launcher.exitCode() == 0, qPrintable(err));
 
-    QCOMPARE(argument(1, 7), QString("pass word"));
+    // On a terminal the password is not on SteamCMD's command line.
+    QCOMPARE(argument(1, 6), QString("player one"));
+    QCOMPARE(argument(1, 7), QString("+app_update"));
     QVERIFY(err.contains("Steam Guard code: "));
     QVERIFY(!err.contains("pass word") && !out.contains("pass word"));
     QVERIFY(!out.contains("4242"));
@@ -177,15 +182,18 @@ void TestDownloadCommand::failureEndsWithErrorLine_data()
     QTest::addColumn<QByteArray>("fake");
     QTest::addColumn<QString>("out");
     QTest::addColumn<QString>("error");
+    QTest::addColumn<QString>("explanation");
     const QByteArray invalid = "Logging in user 'u' to Steam Public...FAILED (Invalid Password)";
     // The child would sleep on: the command stops it before returning.
     QTest::newRow("authentication failed") << "echo \"" + invalid + "\"\nexec sleep 60\n"
                                            << QString(invalid) + "\n"
-                                           << "Authentication failed — check credentials";
+                                           << "Authentication failed — check credentials"
+                                           << "Steam did not accept the password. Check your "
+                                              "user name and password, then try again.";
     // Standard input ends where the code would be read: that cancels.
     QTest::newRow("no code to read") << QByteArray("printf 'Steam Guard code:'\nexec sleep 60\n")
                                      << "Steam Guard code:\n--- CANCELLED ---\n"
-                                     << "SteamCMD exited with code 15";
+                                     << "SteamCMD exited with code 15" << QString();
 }
 
 void TestDownloadCommand::failureEndsWithErrorLine()
@@ -193,15 +201,19 @@ void TestDownloadCommand::failureEndsWithErrorLine()
     QFETCH(QByteArray, fake);
     QFETCH(QString, out);
     QFETCH(QString, error);
+    QFETCH(QString, explanation);
     writeFake(fake);
     QProcess launcher;
     start(launcher, {"download", "--username=u", "--password-stdin"}, "pw\n");
     QVERIFY(waitForExit(launcher, 30000));
     QCOMPARE(launcher.exitCode(), 1);
+    const QString explained = explanation.isEmpty() ? QString() : explanation + "\n";
     QCOMPARE(QString::fromUtf8(launcher.readAllStandardOutput()),
-             "[*] Launching SteamCMD...\n" + out + "\n[✗] " + error + "\n");
+             "[*] Launching SteamCMD...\n" + out + (explained.isEmpty() ? "" : "\n[!] ") +
+                 explained + "\n[✗] " + error + "\n");
+    // The sentence a player can act on comes right before the error line.
     const QString err = QString::fromUtf8(launcher.readAllStandardError());
-    QVERIFY2(err.endsWith("ERROR: " + error + "\n"), qPrintable(err));
+    QVERIFY2(err.endsWith(explained + "ERROR: " + error + "\n"), qPrintable(err));
     QVERIFY(!processAlive(fakePid()));
 }
 
@@ -274,7 +286,9 @@ void TestDownloadCommand::keyringRemembersCredentials()
 {
     if (!privateKeyring())
         QSKIP("needs the private keyring of tests/run-with-keyring.sh");
-    writeFake("exit 8\n");
+    // SteamCMD asks for the password at its prompt; the fake keeps what it read.
+    writeFake("printf 'password: '\nIFS= read -r p\nprintf '%s' \"$p\" > \"$F/typed-$n\"\n"
+              "exit 8\n");
 
     // Given credentials are saved, exactly as typed.
     QProcess first;
@@ -290,7 +304,7 @@ void TestDownloadCommand::keyringRemembersCredentials()
     QVERIFY(waitForExit(second, 30000));
     QCOMPARE(second.exitCode(), 1);
     QCOMPARE(argument(2, 6), QString(" saved user"));
-    QCOMPARE(argument(2, 7), QString("secret pw "));
+    QCOMPARE(readFile(fake("typed-2")), QByteArray("secret pw "));
 
     // Another account given without a password does not borrow the saved one.
     QProcess third;
@@ -317,7 +331,8 @@ void TestDownloadCommand::awkwardCredentialsStayUnchangedAndUnseen()
 {
     QFETCH(QString, user);
     QFETCH(QString, password);
-    writeFake("echo running\nexit 5\n");
+    writeFake("printf 'password: '\nIFS= read -r p\nprintf '%s' \"$p\" > \"$F/typed-$n\"\n"
+              "echo running\nexit 5\n");
     // Every log line of the launcher switched on.
     qputenv("QT_LOGGING_RULES", "vantor.*=true");
     QProcess launcher;
@@ -327,14 +342,78 @@ void TestDownloadCommand::awkwardCredentialsStayUnchangedAndUnseen()
     qunsetenv("QT_LOGGING_RULES");
     QVERIFY(ended);
     QCOMPARE(launcher.exitCode(), 1);
+    // Typed at SteamCMD's prompt exactly as given, never an argument.
     QCOMPARE(argument(1, 6), user);
-    QCOMPARE(argument(1, 7), password);
+    QCOMPARE(QString::fromUtf8(readFile(fake("typed-1"))), password);
+    QVERIFY(!readFile(fake("argv-1")).contains(password.toUtf8()));
+    // The run's log holds the console, without the password.
+    const QDir logs(m_home->filePath(".local/state/Vantor Online/logs"));
+    const QStringList logFiles = logs.entryList(QDir::Files);
+    QCOMPARE(logFiles.size(), 1);
+    const QByteArray log = readFile(logs.filePath(logFiles.first()));
+    QVERIFY2(log.contains("> Password submitted\nrunning\n"), log.constData());
+    QVERIFY(!log.contains(password.toUtf8()));
     const QString output = QString::fromUtf8(launcher.readAllStandardOutput() + "\n" +
                                              launcher.readAllStandardError());
     QVERIFY2(output.contains("running\n"), qPrintable(output));
     QVERIFY2(output.contains("vantor."), qPrintable(output)); // the log was on
     QVERIFY2(!output.contains(password), qPrintable(output));
     QVERIFY2(!output.contains(user), qPrintable(output));
+}
+
+void TestDownloadCommand::phoneApprovalNeedsNoCode()
+{
+    LoopbackHttpServer::Response patch;
+    patch.body = makeZip({{"patch.ini", "patched\n"}});
+    m_server->setRoute(kPatchPath, patch);
+    FakeSteamCMD steamcmd(SteamCMDManager().steamCMDBinary(), fake(""));
+    QVERIFY(steamcmd.install());
+    QVERIFY(steamcmd.setScenario(FakeSteamCMD::Scenario::PhoneApproval));
+
+    // Standard input ends after the password: no code is needed, so that
+    // does not cancel while the phone approval is awaited.
+    QProcess launcher;
+    start(launcher, {"download", "--username", "u", "--password-stdin"}, "pw\n");
+    QVERIFY(waitForExit(launcher, 60000));
+    const QString err = QString::fromUtf8(launcher.readAllStandardError());
+    QVERIFY2(launcher.exitCode() == 0, qPrintable(err));
+    QVERIFY2(err.contains("Approve the sign-in in the Steam Mobile app on your phone\n"),
+             qPrintable(err));
+    QVERIFY(!err.contains("cancelling"));
+    const QString out = QString::fromUtf8(launcher.readAllStandardOutput());
+    QVERIFY(out.contains("Waiting for confirmation...OK\n"));
+    QCOMPARE(steamcmd.runs(), 1);
+    QCOMPARE(steamcmd.typed(1), QByteArray());
+    // Standard error is no terminal here: no progress line is drawn on it.
+    QVERIFY2(!err.contains("Downloading ·"), qPrintable(err));
+}
+
+void TestDownloadCommand::secondDownloadRefusedAtOnce()
+{
+    FakeSteamCMD steamcmd(SteamCMDManager().steamCMDBinary(), fake(""));
+    QVERIFY(steamcmd.install());
+    QVERIFY(steamcmd.setScenario(FakeSteamCMD::Scenario::Stall));
+    QProcess first;
+    start(first, {"download", "--username", "u", "--password-stdin"}, "pw\n");
+    QTRY_VERIFY_WITH_TIMEOUT(steamcmd.runs() == 1, 10000);
+
+    QElapsedTimer clock;
+    clock.start();
+    QProcess second;
+    start(second, {"download", "--username", "u", "--password-stdin"}, "pw\n");
+    QVERIFY(waitForExit(second, 30000));
+    QVERIFY(clock.elapsed() < 10000);
+    QCOMPARE(second.exitCode(), 1);
+    const QString message =
+        QString("Another download is already running (process %1)").arg(first.processId());
+    QCOMPARE(QString::fromUtf8(second.readAllStandardOutput()), "\n[✗] " + message + "\n");
+    QVERIFY(QString::fromUtf8(second.readAllStandardError()).endsWith("ERROR: " + message + "\n"));
+    QCOMPARE(steamcmd.runs(), 1);
+    QVERIFY(processAlive(steamcmd.pid(1)));
+
+    QCOMPARE(::kill(pid_t(first.processId()), SIGTERM), 0);
+    QVERIFY(waitForExit(first, 30000));
+    QCOMPARE(first.exitCode(), 130);
 }
 
 QTEST_GUILESS_MAIN(TestDownloadCommand)

@@ -294,6 +294,7 @@ void TestGameCommands::status()
         QStringLiteral("version: %1 (build %2)")
             .arg(UpdateChecker::currentVersion())
             .arg(UpdateChecker::currentBuild()),
+        "logs: " + m_home->filePath(".local/state/Vantor Online/logs"),
     };
     QCOMPARE(outcome.out, expected.join('\n') + '\n');
     // Asking changes nothing on disk.

@@ -151,7 +151,7 @@ void TestFaultsDisk::fullFileSystem_data()
     QTest::addColumn<QStringList>("left"); // what stays in the small file system
     QTest::newRow("SteamCMD tarball")
         << "support" << QByteArray() << "Installation error: No space left on device"
-        << QStringList{"steamcmd/"};
+        << QStringList{"download.lock", "steamcmd/"}; // the lock file stays, empty
     QTest::newRow("patch download")
         << "install" << makeZip({{"Maps/big.map", noise(2 * 1024 * 1024)}})
         << "Failed to download patch: No space left on device" << QStringList{"Assets/"};

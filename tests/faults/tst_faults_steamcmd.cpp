@@ -277,6 +277,8 @@ void TestFaultsSteamCMD::awkwardCredentials()
     QFETCH(QString, user);
     QFETCH(QString, password);
     SteamCMDManager manager;
+    // Through pipes, where the password still rides on the command line.
+    manager.setUsePseudoTerminal(false);
     writeFake(manager, "echo running\nexit 5\n");
     manager.startDownload(user, password);
     QVERIFY(waitForRunFinished(manager));

@@ -333,7 +333,7 @@ bool writeFakeSteamCMD(const QString &binary, const QString &recordDir, const QB
         "echo $n > \"$F/runs\"\n"
         "{ pwd; for a in \"$@\"; do printf '%s\\n' \"$a\"; done; } > \"$F/argv-$n\"\n"
         "echo $$ > \"$F/pid-$n\"\n"
-        "[ $# -eq 11 ] || { echo \"fake: $# arguments\" >&2; exit 99; }\n" +
+        "[ $# -eq 10 ] || [ $# -eq 11 ] || { echo \"fake: $# arguments\" >&2; exit 99; }\n" +
         body;
     return writeScript(binary, script);
 }

@@ -603,13 +603,16 @@ void TestLauncherWindow::steamTabAfterAFailure()
 
 void TestLauncherWindow::steamGuardSubmitAndCancelThroughTheWindow()
 {
-    // A SteamCMD that asks for a code, records what it reads, then works on.
+    // A SteamCMD that asks for a code, records what it reads, then works on;
+    // asked to stop it takes a moment, so that the state right after CANCEL
+    // can be seen however fast the click's events run.
     const QString codeFile = m_home->filePath("received-code");
     m_viewModel = std::make_unique<LauncherViewModel>();
     SteamCMDManager *manager = m_viewModel->steamCMD();
     manager->setEchoToStandardOutput(false);
     QVERIFY(writeScript(manager->steamCMDBinary(),
                         "#!/bin/sh\n"
+                        "trap 'sleep 1; exit 143' TERM\n"
                         "printf 'This computer has not been authenticated for your account using "
                         "Steam Guard.\\nSteam Guard code:'\n"
                         "IFS= read -r code\n"

@@ -2,6 +2,7 @@
 #include "DownloadRun.h"
 
 #include "AssetFixup.h"
+#include "DownloadProgress.h"
 #include "LogCategories.h"
 #include "PatchInstaller.h"
 #include "SteamCMDInstaller.h"
@@ -15,14 +16,26 @@ namespace {
 
 // SteamCMD's status when it has updated itself and wants to be started again.
 constexpr int kSelfUpdateStatus = 42;
+const QString kAuthenticationFailed = QStringLiteral("Authentication failed — check credentials");
 
 } // namespace
 
 DownloadRun::DownloadRun(QNetworkAccessManager *network, Paths paths, Settings settings,
                          QString username, QString password, QObject *parent)
     : QObject(parent), m_network(network), m_paths(std::move(paths)), m_settings(settings),
-      m_username(std::move(username)), m_password(std::move(password))
-{}
+      m_username(std::move(username)), m_password(std::move(password)),
+      m_failures(m_paths.assetsDir, m_paths.steamCMDDir),
+      m_progress(new DownloadProgress(m_settings.stallLimit, this))
+{
+    connect(m_progress, &DownloadProgress::detailChanged, this,
+            &DownloadRun::progressDetailChanged);
+    connect(m_progress, &DownloadProgress::stalled, this, [this] {
+        log(QStringLiteral("\n[!] SteamCMD has made no progress for %1. CANCEL and a new "
+                           "download continue where it stopped.\n")
+                .arg(TransferRate::formatDuration(
+                    std::chrono::ceil<std::chrono::seconds>(m_settings.stallLimit).count())));
+    });
+}
 
 DownloadRun::~DownloadRun() = default;
 
@@ -34,7 +47,28 @@ bool DownloadRun::hasActiveWork() const
 void DownloadRun::setState(const SteamCMDState &state)
 {
     m_state = state;
+    const SteamCMDState::Kind kind = state.kind();
+    if (kind != SteamCMDState::Kind::WaitingSteamGuard)
+        setAwaitingApproval(false);
+    m_progress->setWatching(m_process && (kind == SteamCMDState::Kind::Downloading ||
+                                          kind == SteamCMDState::Kind::Validating));
     Q_EMIT stateChanged(state);
+}
+
+void DownloadRun::setExplanation(const QString &explanation)
+{
+    if (m_explanation == explanation)
+        return;
+    m_explanation = explanation;
+    Q_EMIT failureExplanationChanged(explanation);
+}
+
+void DownloadRun::setAwaitingApproval(bool awaiting)
+{
+    if (m_awaitingApproval == awaiting)
+        return;
+    m_awaitingApproval = awaiting;
+    Q_EMIT awaitingApprovalChanged(awaiting);
 }
 
 void DownloadRun::log(const QString &text)
@@ -68,6 +102,12 @@ void DownloadRun::start(bool steamCMDInstalled)
         launchSteamCMD();
     else
         install();
+}
+
+void DownloadRun::refuse(const QString &message)
+{
+    fail(message);
+    finish();
 }
 
 // ---- SteamCMD install -----------------------------------------------------
@@ -113,6 +153,12 @@ void DownloadRun::launchSteamCMD()
     }
 
     m_output = SteamCMDOutput();
+    m_failures.restart();
+    m_progress->restart();
+    m_passwordTyped = false;
+    m_stopping = false;
+    m_missingConfiguration = false;
+    setExplanation(QString());
     m_process = new SteamCMDProcess(this);
     m_process->setUsePseudoTerminal(m_settings.usePseudoTerminal);
     m_process->setStopGracePeriod(m_settings.stopGraceMs);
@@ -134,15 +180,26 @@ void DownloadRun::launchSteamCMD()
     connect(m_process, &SteamCMDProcess::finished, this,
             [this](int status) { onSteamCMDEnded(status); });
     Q_EMIT activityChanged();
-    // One list element each: the user name and password reach SteamCMD
-    // exactly as typed, whatever blanks or quotes they hold.
-    m_process->start(m_paths.steamCMDBinary,
-                     {QStringLiteral("+@sSteamCmdForcePlatformType"), QStringLiteral("windows"),
-                      QStringLiteral("+force_install_dir"), m_paths.assetsDir,
-                      QStringLiteral("+login"), m_username, m_password,
-                      QStringLiteral("+app_update"), SteamCMDManager::appID(),
-                      QStringLiteral("validate"), QStringLiteral("+quit")},
-                     m_paths.steamCMDDir);
+    // One list element each: the user name reaches SteamCMD exactly as
+    // typed, whatever blanks or quotes it holds. On a terminal the password
+    // stays off the command line, where every local user could read it: it
+    // is typed at SteamCMD's prompt, which does not come at all while
+    // SteamCMD's own login token is good. Through pipes a prompt may never
+    // show, so there it has to ride on the command line.
+    QStringList arguments{QStringLiteral("+@sSteamCmdForcePlatformType"),
+                          QStringLiteral("windows"),
+                          QStringLiteral("+force_install_dir"),
+                          m_paths.assetsDir,
+                          QStringLiteral("+login"),
+                          m_username,
+                          QStringLiteral("+app_update"),
+                          SteamCMDManager::appID(),
+                          QStringLiteral("validate"),
+                          QStringLiteral("+quit")};
+    QStringList pipeArguments = arguments;
+    pipeArguments.insert(6, m_password);
+    m_process->setPipeArguments(pipeArguments);
+    m_process->start(m_paths.steamCMDBinary, arguments, m_paths.steamCMDDir);
 }
 
 void DownloadRun::onOutput(const QString &text)
@@ -151,30 +208,111 @@ void DownloadRun::onOutput(const QString &text)
     if (m_abandoned)
         return;
     log(text);
-    using Kind = SteamCMDOutput::Event::Kind;
-    for (const SteamCMDOutput::Event &event : m_output.feed(text)) {
-        switch (event.kind) {
-        case Kind::SteamGuardPrompt:
-            setState(SteamCMDState::waitingSteamGuard());
-            break;
-        case Kind::NotOwned:
-            // SteamCMD is left to end by itself.
-            fail(QStringLiteral("Game not owned — purchase required"));
-            Q_EMIT purchaseRequired();
-            break;
-        case Kind::Progress:
-            setState(SteamCMDState::downloading(event.line));
-            break;
-        case Kind::Validating:
-            setState(SteamCMDState::validating());
-            break;
-        case Kind::LoginFailure:
-            fail(QStringLiteral("Authentication failed — check credentials"));
-            if (m_process)
-                m_process->stop();
-            break;
-        }
+    const QList<SteamCMDOutput::Event> events = m_output.feed(text);
+    QStringList progressLines;
+    for (const SteamCMDOutput::Event &event : events) {
+        if (event.kind == SteamCMDOutput::Event::Kind::Progress)
+            progressLines.append(event.line);
     }
+    m_progress->output(text, progressLines);
+    // The reason's sentence comes before the failure line it explains.
+    for (const SteamFailure &failure : m_failures.feed(text))
+        onFailure(failure);
+    for (const SteamCMDOutput::Event &event : events) {
+        // SteamCMD is being stopped for a failure: its last words move nothing.
+        if (m_stopping)
+            break;
+        onEvent(event);
+    }
+}
+
+void DownloadRun::onEvent(const SteamCMDOutput::Event &event)
+{
+    using Kind = SteamCMDOutput::Event::Kind;
+    switch (event.kind) {
+    case Kind::SteamGuardPrompt:
+        setState(SteamCMDState::waitingSteamGuard());
+        break;
+    case Kind::NotOwned:
+        // SteamCMD is left to end by itself.
+        fail(QStringLiteral("Game not owned — purchase required"));
+        Q_EMIT purchaseRequired();
+        break;
+    case Kind::Progress:
+        setState(SteamCMDState::downloading(event.line));
+        break;
+    case Kind::Validating:
+        setState(SteamCMDState::validating());
+        break;
+    case Kind::LoginFailure:
+        if (m_state != SteamCMDState::failed(kAuthenticationFailed))
+            fail(kAuthenticationFailed);
+        m_stopping = true;
+        if (m_process)
+            m_process->stop();
+        break;
+    case Kind::PhoneApproval:
+        // A kind of Steam Guard wait: the code field stays, for a code
+        // SteamCMD may ask for next.
+        setAwaitingApproval(true);
+        setState(SteamCMDState::waitingSteamGuard());
+        break;
+    case Kind::ApprovalConfirmed:
+        if (m_state.kind() == SteamCMDState::Kind::WaitingSteamGuard)
+            setState(SteamCMDState::authenticating());
+        break;
+    case Kind::PasswordPrompt:
+        onPasswordPrompt();
+        break;
+    }
+}
+
+void DownloadRun::onPasswordPrompt()
+{
+    if (!m_passwordTyped) {
+        // Once per start; the password itself is never logged.
+        m_passwordTyped = true;
+        log(QStringLiteral("> Password submitted\n"));
+        if (m_process && m_process->write((m_password + QLatin1Char('\n')).toUtf8()))
+            m_output.lineEnded();
+        return;
+    }
+    // Asked again in the same start: the password was refused.
+    onFailure(SteamFailureReasons::forKind(SteamFailure::Kind::InvalidPassword,
+                                           {m_paths.assetsDir, m_paths.steamCMDDir, {}}));
+}
+
+void DownloadRun::onFailure(const SteamFailure &failure)
+{
+    // SteamCMD is being stopped for a failure already explained.
+    if (m_stopping)
+        return;
+    // Often gone on a second try: that try comes first, without a word of
+    // failure yet.
+    if (failure.retryOnce && !m_retriedConfiguration) {
+        m_missingConfiguration = true;
+        return;
+    }
+    setExplanation(failure.explanation);
+    log(QStringLiteral("\n[!] ") + failure.explanation + QStringLiteral("\n"));
+    if (!failure.endsRun)
+        return;
+    if (m_state != SteamCMDState::failed(failure.failure))
+        fail(failure.failure);
+    m_stopping = true;
+    if (m_process)
+        m_process->stop();
+}
+
+bool DownloadRun::retryAfterMissingConfiguration()
+{
+    if (!m_missingConfiguration || m_retriedConfiguration || m_cancelled)
+        return false;
+    m_retriedConfiguration = true;
+    log(QStringLiteral("\n[*] Steam did not send the game's configuration, which often clears "
+                       "up on a second try. Starting SteamCMD once more...\n"));
+    launchSteamCMD();
+    return true;
 }
 
 void DownloadRun::submitSteamGuardCode(const QString &code)
@@ -192,6 +330,7 @@ void DownloadRun::onSteamCMDEnded(int status)
 {
     m_process->deleteLater();
     m_process = nullptr;
+    m_progress->setWatching(false);
     if (m_abandoned) {
         qCInfo(lcSteamCmd) << "a SteamCMD child of a replaced run ended with status" << status;
         Q_EMIT activityChanged();
@@ -202,6 +341,7 @@ void DownloadRun::onSteamCMDEnded(int status)
     if (status == 0) {
         // Also after a failure reported from the output or a cancel:
         // SteamCMD's own verdict on the download is its exit status.
+        setExplanation(QString());
         log(QStringLiteral("\n[✓] Vanilla download completed successfully!\n"));
         const auto logLine = [this](const QString &line) {
             log(line);
@@ -218,7 +358,7 @@ void DownloadRun::onSteamCMDEnded(int status)
         fail(QStringLiteral("SteamCMD asked to be restarted %1 times in a row (exit code 42)")
                  .arg(m_selfUpdateRestarts + 1));
         finish();
-    } else {
+    } else if (!retryAfterMissingConfiguration()) {
         // A failure SteamCMD reported in its output (a wrong password, a game
         // not owned) is the one message of this run.
         if (m_state.kind() != SteamCMDState::Kind::Failed)

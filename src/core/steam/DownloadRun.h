@@ -3,12 +3,14 @@
 
 #include "SteamCMDOutput.h"
 #include "SteamCMDState.h"
+#include "SteamFailureWatch.h"
 
 #include <QObject>
 #include <QString>
 
 #include <chrono>
 
+class DownloadProgress;
 class PatchInstaller;
 class QNetworkAccessManager;
 class SteamCMDInstaller;
@@ -46,6 +48,9 @@ public:
         bool usePseudoTerminal = true;
         int stopGraceMs = 10'000;
         std::chrono::milliseconds transferTimeout{60000};
+        // No new output from SteamCMD for this long while it downloads or
+        // validates is said in the console.
+        std::chrono::milliseconds stallLimit{std::chrono::minutes(5)};
     };
 
     DownloadRun(QNetworkAccessManager *network, Paths paths, Settings settings, QString username,
@@ -55,6 +60,9 @@ public:
     // Begins the run; it may end before this returns (a folder that cannot
     // be made, a SteamCMD that cannot be started).
     void start(bool steamCMDInstalled);
+    // Ends the run at once with a message, before anything has started
+    // (another download holds the install).
+    void refuse(const QString &message);
     // Sends a Steam Guard code (already trimmed) to the waiting SteamCMD.
     void submitSteamGuardCode(const QString &code);
     // Stops the SteamCMD child, if there is one, and shows idle. The child's
@@ -70,6 +78,10 @@ public:
     void abandon();
 
     SteamCMDState state() const { return m_state; }
+    // What SteamCMD's last failure means and what to do, or empty.
+    QString failureExplanation() const { return m_explanation; }
+    // Whether SteamCMD waits for the sign-in to be approved on the phone.
+    bool awaitingApproval() const { return m_awaitingApproval; }
     bool isFinished() const { return m_finished; }
     Outcome outcome() const { return m_outcome; }
     bool hasSteamCMDChild() const { return m_process != nullptr; }
@@ -85,6 +97,10 @@ Q_SIGNALS:
     void consoleAppended(const QString &text);
     // SteamCMD said the account does not own the game.
     void purchaseRequired();
+    void failureExplanationChanged(const QString &explanation);
+    void awaitingApprovalChanged(bool awaiting);
+    // Size, speed, time left and phase of SteamCMD's download ("" for none).
+    void progressDetailChanged(const QString &detail);
     // hasActiveWork() or hasSteamCMDChild() may have changed.
     void activityChanged();
     void finished(DownloadRun::Outcome outcome);
@@ -95,6 +111,12 @@ private:
     void install();
     void launchSteamCMD();
     void onOutput(const QString &text);
+    void onEvent(const SteamCMDOutput::Event &event);
+    void onFailure(const SteamFailure &failure);
+    void onPasswordPrompt();
+    bool retryAfterMissingConfiguration();
+    void setExplanation(const QString &explanation);
+    void setAwaitingApproval(bool awaiting);
     void onSteamCMDEnded(int status);
     void applyPatch();
     void finish();
@@ -110,8 +132,19 @@ private:
     SteamCMDInstaller *m_installer = nullptr;
     SteamCMDProcess *m_process = nullptr;
     SteamCMDOutput m_output;
+    SteamFailureWatch m_failures;
+    DownloadProgress *m_progress;
     PatchInstaller *m_patch = nullptr;
     int m_selfUpdateRestarts = 0;
+    // Per SteamCMD start: the password was typed at its prompt; a failure
+    // that ends the start was found (later output changes no state).
+    bool m_passwordTyped = false;
+    bool m_stopping = false;
+    // "Missing configuration" was seen and may be retried once per run.
+    bool m_missingConfiguration = false;
+    bool m_retriedConfiguration = false;
+    bool m_awaitingApproval = false;
+    QString m_explanation;
     bool m_cancelled = false;
     bool m_abandoned = false;
     bool m_finished = false;

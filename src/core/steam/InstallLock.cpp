@@ -50,6 +50,7 @@ bool InstallLock::tryLock()
     if (isLocked())
         return true;
     m_holder = -1;
+    m_heldElsewhere = false;
     m_error.clear();
     QDir().mkpath(QFileInfo(m_path).absolutePath());
     const QByteArray name = QFile::encodeName(m_path);
@@ -69,6 +70,7 @@ bool InstallLock::tryLock()
     if (result != 0) {
         const int code = errno;
         if (code == EWOULDBLOCK) {
+            m_heldElsewhere = true;
             m_holder = readHolder(fd);
             m_error = m_holder > 0 ? kBusy + QStringLiteral(" (process %1)").arg(m_holder) : kBusy;
         } else {

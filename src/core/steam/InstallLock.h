@@ -29,6 +29,9 @@ public:
     void unlock();
     bool isLocked() const { return m_fd >= 0; }
 
+    // After a failed tryLock(): whether another holder has it (false: the
+    // lock file itself could not be used).
+    bool isHeldElsewhere() const { return m_heldElsewhere; }
     // After a failed tryLock(): the holder's process id, -1 when unknown.
     qint64 holderPid() const { return m_holder; }
     // After a failed tryLock(): "Another download is already running
@@ -40,5 +43,6 @@ private:
     QString m_path;
     int m_fd = -1;
     qint64 m_holder = -1;
+    bool m_heldElsewhere = false;
     QString m_error;
 };

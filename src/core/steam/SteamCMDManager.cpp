@@ -2,6 +2,9 @@
 #include "SteamCMDManager.h"
 
 #include "Endpoints.h"
+#include "InstallLock.h"
+#include "LogCategories.h"
+#include "RunLog.h"
 #include "SteamCMDInstaller.h"
 #include "game/GameFolders.h"
 
@@ -16,6 +19,8 @@ SteamCMDManager::SteamCMDManager(QObject *parent) : QObject(parent)
 
 SteamCMDManager::~SteamCMDManager()
 {
+    if (m_runLog)
+        m_runLog->close();
     // Runs go with the manager (their children are killed); their last
     // signals must not reach a half-destroyed object.
     if (m_run)
@@ -67,7 +72,40 @@ void SteamCMDManager::setState(const SteamCMDState &state)
     if (m_state == state)
         return;
     m_state = state;
+    // The detail line belongs to SteamCMD's download and verification.
+    if (state.kind() != SteamCMDState::Kind::Downloading &&
+        state.kind() != SteamCMDState::Kind::Validating)
+        setProgressDetail(QString());
     Q_EMIT stateChanged();
+}
+
+void SteamCMDManager::setFailureExplanation(const QString &text)
+{
+    if (m_failureExplanation == text)
+        return;
+    m_failureExplanation = text;
+    Q_EMIT failureExplanationChanged();
+}
+
+void SteamCMDManager::setApprovalPrompt(const QString &text)
+{
+    if (m_approvalPrompt == text)
+        return;
+    m_approvalPrompt = text;
+    Q_EMIT approvalPromptChanged();
+}
+
+void SteamCMDManager::setProgressDetail(const QString &text)
+{
+    if (m_progressDetail == text)
+        return;
+    m_progressDetail = text;
+    Q_EMIT progressDetailChanged();
+}
+
+QString SteamCMDManager::logFolder()
+{
+    return RunLog::defaultFolder();
 }
 
 // ---- folder layout --------------------------------------------------------
@@ -131,6 +169,8 @@ void SteamCMDManager::appendLog(const QString &text)
     // Appended in place: the console holds everything SteamCMD says during a
     // run, and copying it whole for every chunk would grow quadratically.
     m_consoleLog += text;
+    if (m_runLog)
+        m_runLog->append(text);
     Q_EMIT consoleAppended(text);
     Q_EMIT consoleLogChanged();
 }
@@ -196,16 +236,47 @@ void SteamCMDManager::startDownload(const QString &username, const QString &pass
     }
     clearConsole();
     setLastUsername(username);
+    setFailureExplanation(QString());
+    setApprovalPrompt(QString());
+    setProgressDetail(QString());
+    m_runLog = std::make_unique<RunLog>();
+    if (m_runLog->open())
+        m_runLog->addSecret(password);
+    else
+        m_runLog.reset();
 
     auto *run = new DownloadRun(network(), paths(), m_runSettings, username, password, this);
     m_run = run;
     connect(run, &DownloadRun::stateChanged, this, &SteamCMDManager::setState);
+    connect(run, &DownloadRun::failureExplanationChanged, this,
+            &SteamCMDManager::setFailureExplanation);
+    connect(run, &DownloadRun::progressDetailChanged, this, &SteamCMDManager::setProgressDetail);
+    connect(run, &DownloadRun::awaitingApprovalChanged, this, [this](bool awaiting) {
+        setApprovalPrompt(awaiting ? QStringLiteral("Approve the sign-in in the Steam Mobile "
+                                                    "app on your phone")
+                                   : QString());
+    });
     connect(run, &DownloadRun::consoleAppended, this, &SteamCMDManager::appendLog);
     connect(run, &DownloadRun::purchaseRequired, this, [this] { setShowPurchaseAlert(true); });
     connect(run, &DownloadRun::activityChanged, this, &SteamCMDManager::updateActiveWork);
     connect(run, &DownloadRun::finished, this,
             [this, run](DownloadRun::Outcome outcome) { onRunFinished(run, outcome); });
     updateActiveWork();
+    // Held until no SteamCMD of this manager is left (a replaced run's child
+    // included); another launcher's run refuses this one at once.
+    if (!m_lock || !m_lock->isLocked()) {
+        m_lock = std::make_unique<InstallLock>(InstallLock::pathIn(supportDir()));
+        if (!m_lock->tryLock()) {
+            if (m_lock->isHeldElsewhere()) {
+                run->refuse(m_lock->errorString());
+                return;
+            }
+            // A support folder that cannot hold the lock file (read-only,
+            // full) fails the run where it really matters, with its own
+            // message, not here.
+            qCWarning(lcSteamCmd) << "running without the download lock:" << m_lock->errorString();
+        }
+    }
     run->start(isSteamCMDInstalled());
 }
 
@@ -216,6 +287,8 @@ void SteamCMDManager::onRunFinished(DownloadRun *run, DownloadRun::Outcome outco
     m_run = nullptr;
     run->disconnect(this);
     run->deleteLater();
+    if (m_runLog)
+        m_runLog->close();
     updateActiveWork();
     Q_EMIT runFinished(outcome);
 }
@@ -228,6 +301,8 @@ void SteamCMDManager::submitSteamGuard()
         return;
     const QString code = m_steamGuardCode.trimmed();
     setSteamGuardCode(QString());
+    if (m_runLog)
+        m_runLog->addSecret(code);
     if (m_run) {
         m_run->submitSteamGuardCode(code);
     } else {
@@ -266,6 +341,8 @@ void SteamCMDManager::updateActiveWork()
     for (const QPointer<DownloadRun> &run : std::as_const(m_replaced))
         active = active || run->hasActiveWork();
     const bool child = hasSteamCMDChild();
+    if (!active && m_lock)
+        m_lock->unlock();
     if (active == m_activeWork && child == m_hadSteamCMDChild)
         return;
     m_activeWork = active;

@@ -11,8 +11,11 @@
 
 #include <chrono>
 #include <functional>
+#include <memory>
 
+class InstallLock;
 class QNetworkAccessManager;
+class RunLog;
 class SteamCMDInstaller;
 
 // Acquires the game's data through SteamCMD: the face the window and the
@@ -40,6 +43,12 @@ class SteamCMDManager : public QObject
     // under way (an install started by installSteamCMD() alone is not a run). A failed state can
     // still move on while this is true (an exit 0 after a reported failure runs the success path).
     Q_PROPERTY(bool hasActiveWork READ hasActiveWork NOTIFY activeWorkChanged)
+    // Shown under the status line: what a failure means and what to do; the
+    // phone approval SteamCMD waits for; size, speed and time left of the
+    // download. Each empty when there is nothing to say.
+    Q_PROPERTY(QString failureExplanation READ failureExplanation NOTIFY failureExplanationChanged)
+    Q_PROPERTY(QString approvalPrompt READ approvalPrompt NOTIFY approvalPromptChanged)
+    Q_PROPERTY(QString progressDetail READ progressDetail NOTIFY progressDetailChanged)
 
 public:
     explicit SteamCMDManager(QObject *parent = nullptr);
@@ -60,6 +69,12 @@ public:
     bool showPurchaseAlert() const { return m_showPurchaseAlert; }
     void setShowPurchaseAlert(bool show);
     QString lastUsername() const { return m_lastUsername; }
+    QString failureExplanation() const { return m_failureExplanation; }
+    QString approvalPrompt() const { return m_approvalPrompt; }
+    QString progressDetail() const { return m_progressDetail; }
+
+    // Where each run's console is kept as a file, the last few runs.
+    static QString logFolder();
 
     // Folder layout, derived afresh on every read; reading creates nothing.
     QString supportDir() const;     // <data home>/Vantor Online
@@ -108,6 +123,9 @@ public:
     void setUsePseudoTerminal(bool use) { m_runSettings.usePseudoTerminal = use; }
     // How long a SteamCMD child asked to stop may take before it is killed.
     void setStopGracePeriod(int milliseconds) { m_runSettings.stopGraceMs = milliseconds; }
+    // How long SteamCMD may go without new output while it downloads before
+    // the console says it has stalled (five minutes unless changed).
+    void setStallLimit(std::chrono::milliseconds limit) { m_runSettings.stallLimit = limit; }
 
     // Whether console text is echoed to standard output (on by default; the
     // console is the launcher's log). Tests that pipe megabytes turn it off.
@@ -132,6 +150,9 @@ Q_SIGNALS:
     void steamGuardCodeChanged();
     void showPurchaseAlertChanged();
     void lastUsernameChanged();
+    void failureExplanationChanged();
+    void approvalPromptChanged();
+    void progressDetailChanged();
     // hasActiveWork() or hasSteamCMDChild() changed.
     void activeWorkChanged();
     // The run started by startDownload() has ended, in this outcome; the
@@ -141,6 +162,9 @@ Q_SIGNALS:
 private:
     void setState(const SteamCMDState &state);
     void setLastUsername(const QString &username);
+    void setFailureExplanation(const QString &text);
+    void setApprovalPrompt(const QString &text);
+    void setProgressDetail(const QString &text);
     void clearConsole();
     QNetworkAccessManager *network();
     DownloadRun::Paths paths() const;
@@ -152,7 +176,14 @@ private:
     QString m_steamGuardCode;
     bool m_showPurchaseAlert = false;
     QString m_lastUsername;
+    QString m_failureExplanation;
+    QString m_approvalPrompt;
+    QString m_progressDetail;
     bool m_echoToStdout = true;
+    // One download per install at a time, across processes; held from a
+    // run's start until no child of any run of this manager is left.
+    std::unique_ptr<InstallLock> m_lock;
+    std::unique_ptr<RunLog> m_runLog;
     DownloadRun::Settings m_runSettings;
     QNetworkAccessManager *m_network = nullptr;
 

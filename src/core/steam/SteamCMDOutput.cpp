@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "SteamCMDOutput.h"
 
+#include <QRegularExpression>
+
 #include <algorithm>
 
 using namespace Qt::StringLiterals;
@@ -29,6 +31,32 @@ QList<SteamCMDOutput::Event> SteamCMDOutput::feed(QStringView chunk)
     text.reserve(carried + chunk.size());
     text.append(m_partialLine).append(chunk);
     rememberPartialLine(text);
+    if (std::any_of(chunk.begin(), chunk.end(), isLineEnd))
+        m_passwordPromptSeen = false;
+
+    // The approval comes before what it lets SteamCMD go on to.
+    QList<Event> events;
+    const auto has = [&text, carried](QLatin1StringView phrase) {
+        return text.indexOf(phrase, firstNewMatch(carried, phrase), Qt::CaseInsensitive) >= 0;
+    };
+    if (has("confirm the login in the steam mobile app"_L1))
+        events.append({Kind::PhoneApproval, {}});
+    if (has("waiting for confirmation...ok"_L1))
+        events.append({Kind::ApprovalConfirmed, {}});
+    events.append(classify(text, carried));
+    // SteamCMD waits at the prompt with its line unfinished.
+    static const QRegularExpression prompt(QStringLiteral("password:[ \t]*$"),
+                                           QRegularExpression::CaseInsensitiveOption);
+    if (!m_passwordPromptSeen && prompt.match(m_partialLine).hasMatch()) {
+        m_passwordPromptSeen = true;
+        events.append({Kind::PasswordPrompt, {}});
+    }
+    return events;
+}
+
+QList<SteamCMDOutput::Event> SteamCMDOutput::classify(const QString &text, qsizetype carried)
+{
+    using Kind = Event::Kind;
     // The phrases are ASCII: a case-insensitive search keeps positions, so a
     // progress line is cut from the text as SteamCMD wrote it.
     const auto find = [&text, carried](QLatin1StringView phrase, qsizetype from = -1) {
@@ -39,7 +67,9 @@ QList<SteamCMDOutput::Event> SteamCMDOutput::feed(QStringView chunk)
         return find(phrase) >= 0;
     };
 
-    if (has("steam guard"_L1) || has("two-factor"_L1) || has("enter the current code"_L1))
+    const bool approval = has("confirm the login in the steam mobile app"_L1);
+    if (!approval &&
+        (has("steam guard"_L1) || has("two-factor"_L1) || has("enter the current code"_L1)))
         return {{Kind::SteamGuardPrompt, {}}};
     if (has("no subscription"_L1) || has("no license"_L1))
         return {{Kind::NotOwned, {}}};

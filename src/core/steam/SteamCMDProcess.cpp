@@ -76,6 +76,8 @@ void SteamCMDProcess::start(const QString &program, const QStringList &arguments
         qCWarning(lcSteamCmd) << "no pseudo-terminal for SteamCMD:" << terminalError;
         Q_EMIT usingPipes(terminalError);
         m_child->setProcessChannelMode(QProcess::SeparateChannels);
+        if (!m_pipeArguments.isEmpty())
+            m_child->setArguments(m_pipeArguments);
         connect(m_child, &QProcess::readyReadStandardOutput, this,
                 [this] { take(m_child->readAllStandardOutput(), m_outDecoder); });
         connect(m_child, &QProcess::readyReadStandardError, this,

@@ -36,6 +36,12 @@ public:
     // How long a child asked to stop may take before it is killed.
     void setStopGracePeriod(int milliseconds) { m_stopGraceMs = milliseconds; }
 
+    // Arguments used instead of start()'s when the child has to run with
+    // pipes (no terminal could be opened); empty: the same.
+    void setPipeArguments(const QStringList &arguments) { m_pipeArguments = arguments; }
+    // Whether the child was started on a terminal of its own.
+    bool onTerminal() const { return !m_terminal.isNull(); }
+
     // Starts the child once. Ends in exactly one of failedToStart() or
     // finished(); usingPipes() comes first when no terminal could be opened.
     void start(const QString &program, const QStringList &arguments,
@@ -76,6 +82,7 @@ private:
     QPointer<PseudoTerminal> m_terminal;
     StreamDecoder m_outDecoder;
     StreamDecoder m_errDecoder;
+    QStringList m_pipeArguments;
     bool m_useTerminal = true;
     int m_stopGraceMs = 10'000;
     bool m_stopRequested = false;

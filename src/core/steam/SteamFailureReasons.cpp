@@ -105,9 +105,9 @@ void explain(SteamFailure &failure, const SteamFailureReasons::Context &context)
         return;
     case Kind::RateLimited:
         failure.explanation =
-            QStringLiteral("Steam refuses sign-ins for a while after too many attempts. Wait an "
-                           "hour or so before you try again: every attempt in between can make "
-                           "the wait longer.");
+            QStringLiteral("Steam refuses sign-ins for a while after too many attempts. Wait "
+                           "before you try again: every attempt in between can make the wait "
+                           "longer.");
         failure.failure = kAuthenticationFailed;
         failure.endsRun = true;
         return;
@@ -127,12 +127,11 @@ void explain(SteamFailure &failure, const SteamFailureReasons::Context &context)
             const DiskShortfall s = *context.shortfall;
             failure.explanation =
                 QStringLiteral("There is not enough free disk space for the game in %1: it needs "
-                               "%2 MB and only %3 MB are free. Free up at least %4 MB there, "
-                               "then try again.")
+                               "%2 MB and only %3 MB are free. Free up space there, then try "
+                               "again.")
                     .arg(assets)
                     .arg(s.neededMB)
-                    .arg(s.availableMB)
-                    .arg(qMax<qint64>(s.neededMB - s.availableMB, 1));
+                    .arg(s.availableMB);
         } else {
             failure.explanation = QStringLiteral("There is not enough free disk space for the "
                                                  "game in %1. Free up space there, then try again.")
@@ -160,8 +159,8 @@ void explain(SteamFailure &failure, const SteamFailureReasons::Context &context)
     case Kind::MissingConfiguration:
         failure.explanation =
             QStringLiteral("Steam did not send the game's configuration (missing configuration). "
-                           "This often happens right after SteamCMD has updated itself and goes "
-                           "away on the next try: try again.");
+                           "This is often reported right after SteamCMD has updated itself and "
+                           "usually goes away on a later try: try again in a while.");
         failure.retryOnce = true;
         return;
     case Kind::UpdateJobFailed:
@@ -205,6 +204,14 @@ SteamFailure SteamFailureReasons::recognise(QStringView text, const Context &con
     }
     if (failure.kind == Kind::Missing32BitRuntime)
         failure.reason = QStringLiteral("linux32/steamcmd: No such file or directory");
+    explain(failure, context);
+    return failure;
+}
+
+SteamFailure SteamFailureReasons::forKind(SteamFailure::Kind kind, const Context &context)
+{
+    SteamFailure failure;
+    failure.kind = kind;
     explain(failure, context);
     return failure;
 }

@@ -74,6 +74,10 @@ public:
     // open one; Kind::None when it holds no failure reason.
     static SteamFailure recognise(QStringView text, const Context &context);
 
+    // The sentences and flags of a failure the launcher found itself (a
+    // password asked for twice); `reason` stays empty.
+    static SteamFailure forKind(SteamFailure::Kind kind, const Context &context);
+
     // As recognise(), reading the shortfall from SteamCMD's content log
     // when the reason is a lack of disk space.
     static SteamFailure recogniseWithLog(QStringView text, const QString &assetsDir,

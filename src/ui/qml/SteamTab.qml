@@ -185,5 +185,19 @@ Rectangle {
             lampColor: panel.statusColor(panel.kind)
             text: panel.steamCMD.statusText
         }
+
+        Text {
+            objectName: "statusDetail"
+            Layout.fillWidth: true
+            visible: text !== ""
+            text: panel.steamCMD.failureExplanation || panel.steamCMD.approvalPrompt
+                  || panel.steamCMD.progressDetail
+            color: Qt.rgba(1, 1, 1, 0.6)
+            font.family: Theme.mono
+            font.pixelSize: 11
+            wrapMode: Text.WordWrap
+            Accessible.role: Accessible.StaticText
+            Accessible.name: text
+        }
     }
 }

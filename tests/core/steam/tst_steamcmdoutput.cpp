@@ -33,6 +33,12 @@ QString describe(const SteamCMDOutput::Event &event)
         return QStringLiteral("validating");
     case Kind::LoginFailure:
         return QStringLiteral("login failure");
+    case Kind::PhoneApproval:
+        return QStringLiteral("approval");
+    case Kind::ApprovalConfirmed:
+        return QStringLiteral("approved");
+    case Kind::PasswordPrompt:
+        return QStringLiteral("password");
     }
     return {};
 }
@@ -119,6 +125,23 @@ void TestSteamCMDOutput::events_data()
         << QStringList{"progress|" + kProgress.trimmed()};
     QTest::newRow("not owned cut")
         << QStringList{"(No subscr", "iption)\n"} << QStringList{"not owned"};
+
+    // The password prompt: an unfinished line, any case, blanks after; once
+    // until the line ends.
+    QTest::newRow("password prompt") << QStringList{"Logging in user 'u' to Steam Public...\n",
+                                                    "PassWord:", " \t", "", "\npassword: "}
+                                     << QStringList{"password", "password"};
+    QTest::newRow("password on a finished line is no prompt")
+        << QStringList{"Enter your password:\n", "password: x"} << QStringList{};
+    // Phone approval: its notice names Steam Guard, yet progress that follows
+    // in the same read still counts, after the confirmation, which may end an
+    // open line.
+    QTest::newRow("phone approval, then confirmed")
+        << QStringList{"This account is protected by a Steam Guard mobile authenticator.\n"
+                       "Please CONFIRM THE LOGIN in the Steam Mobile app on your phone.\n\n"
+                       "Waiting for confirmation...",
+                       "OK\n" + kProgress + "\n"}
+        << QStringList{"approval", "approved", "progress|" + kProgress.trimmed()};
 
     // Noise SteamCMD writes on every run.
     QTest::newRow("noise")

@@ -75,7 +75,8 @@ private:
     // Writes the fake, starts a download as "u"/"p" and waits for its end.
     Observer *runFake(SteamCMDManager &manager, const QByteArray &body);
     void servePatch();
-    QByteArray expectedArgv(SteamCMDManager &manager, const QString &user, const QString &pass);
+    // On a terminal: the user name, never the password.
+    QByteArray expectedArgv(SteamCMDManager &manager, const QString &user);
 
     std::unique_ptr<TestHome> m_home;
     std::unique_ptr<LoopbackHttpServer> m_server;
@@ -145,8 +146,7 @@ Observer *TestSteamCMDRun::runFake(SteamCMDManager &manager, const QByteArray &b
     return seen;
 }
 
-QByteArray TestSteamCMDRun::expectedArgv(SteamCMDManager &manager, const QString &user,
-                                         const QString &pass)
+QByteArray TestSteamCMDRun::expectedArgv(SteamCMDManager &manager, const QString &user)
 {
     const QStringList lines{manager.steamCMDDir(),
                             "+@sSteamCmdForcePlatformType",
@@ -155,7 +155,6 @@ QByteArray TestSteamCMDRun::expectedArgv(SteamCMDManager &manager, const QString
                             manager.assetsDir(),
                             "+login",
                             user,
-                            pass,
                             "+app_update",
                             "4187530",
                             "validate",
@@ -195,7 +194,7 @@ void TestSteamCMDRun::fullRunWithDepotAndPatch()
     QVERIFY(manager.hasActiveWork());
     waitForRest(manager);
 
-    QCOMPARE(readFile(fake("argv-1")), expectedArgv(manager, user, pass));
+    QCOMPARE(readFile(fake("argv-1")), expectedArgv(manager, user));
     QCOMPARE(manager.state(), SteamCMDState::completed());
     QCOMPARE(seen->states,
              (QStringList{"AUTHENTICATING...",
@@ -266,7 +265,7 @@ void TestSteamCMDRun::installsSteamCMDFirst()
                                    "[*] Extracting SteamCMD...\n"
                                    "[✓] SteamCMD installed successfully\n\n"
                                    "[*] Launching SteamCMD...\n"
-                                   "11 args\n" +
+                                   "10 args\n" +
                                        kPatchTail);
 }
 
@@ -276,16 +275,20 @@ void TestSteamCMDRun::classification_data()
     QTest::addColumn<QString>("ending");    // how the fake ends afterwards
     QTest::addColumn<QStringList>("states");
     QTest::addColumn<bool>("purchaseAlert");
+    QTest::addColumn<QString>("explanation"); // the "[!] " line's sentence, if any
 
     const QString exit3 = "ERROR: SteamCMD exited with code 3";
     const QString guard = "STEAM GUARD CODE REQUIRED";
     const QString owned = "ERROR: Game not owned — purchase required";
     const QString auth = "ERROR: Authentication failed — check credentials";
     const auto row = [](const char *name, const QByteArray &output, const QString &ending,
-                        const QStringList &states, bool alert = false) {
+                        const QStringList &states, bool alert = false,
+                        const QString &explanation = {}) {
         QTest::newRow(name) << output << ending << (QStringList{"AUTHENTICATING..."} + states)
-                            << alert;
+                            << alert << explanation;
     };
+    const QString notOwned = "This Steam account does not own the game. Buy it on Steam, or sign "
+                             "in with the account that owns it.";
     row("mobile code prompt, any case", "Please ENTER THE CURRENT CODE from your app:", "exit 3",
         {guard, exit3});
     row("two-factor alone", "TWO-FACTOR code:", "exit 3", {guard, exit3});
@@ -304,12 +307,16 @@ void TestSteamCMDRun::classification_data()
     row("validating", "VALIDATING install\n", "exit 3", {"VALIDATING FILES...", exit3});
     // The child is not stopped; its own failing exit adds no second failure.
     row("not owned", "ERROR! Failed to install app '4187530' (No Subscription)\n",
-        "sleep 0.3; exit 8", {owned}, true);
-    row("no license", "no LICENSE\n", "exit 8", {owned}, true);
+        "sleep 0.3; exit 8", {owned}, true, notOwned);
+    row("no license", "no LICENSE\n", "exit 8", {owned}, true, notOwned);
     // The child would sleep for a minute: only the terminate request ends it.
     row("invalid password", "Logging in user 'u' to Steam Public...FAILED (Invalid Password)\n",
-        "exec sleep 60", {auth});
-    row("login failure", "Login Failure: Rate Limit Exceeded (84)\n", "exec sleep 60", {auth});
+        "exec sleep 60", {auth}, false,
+        "Steam did not accept the password. Check your user name and password, then try again.");
+    row("login failure", "Login Failure: Rate Limit Exceeded (84)\n", "exec sleep 60", {auth},
+        false,
+        "Steam refuses sign-ins for a while after too many attempts. Wait before you try again: "
+        "every attempt in between can make the wait longer.");
     row("nothing known", "Redirecting stderr to 'logs/stderr.txt'\n", "exit 3", {exit3});
     // A child killed by a signal reports the signal number.
     row("SIGTERM", "", "kill -TERM $$; sleep 5", {"ERROR: SteamCMD exited with code 15"});
@@ -322,6 +329,7 @@ void TestSteamCMDRun::classification()
     QFETCH(QString, ending);
     QFETCH(QStringList, states);
     QFETCH(bool, purchaseAlert);
+    QFETCH(QString, explanation);
 
     SteamCMDManager manager;
     QVERIFY(writeFile(fake("out"), output));
@@ -331,9 +339,12 @@ void TestSteamCMDRun::classification()
     QVERIFY2(clock.elapsed() < 20000, "the child was not stopped");
     QCOMPARE(seen->states, states);
     QCOMPARE(manager.showPurchaseAlert(), purchaseAlert);
-    // The raw output reached the console before the one failure line.
+    // The raw output reached the console before the one failure line, and
+    // the reason's sentence between them.
+    QCOMPARE(manager.failureExplanation(), explanation);
+    const QString explained = explanation.isEmpty() ? QString() : "\n[!] " + explanation + "\n";
     QCOMPARE(manager.consoleLog(), "[*] Launching SteamCMD...\n" + QString::fromUtf8(output) +
-                                       "\n[✗] " + states.last().mid(7) + "\n");
+                                       explained + "\n[✗] " + states.last().mid(7) + "\n");
 }
 
 void TestSteamCMDRun::splitCharactersSurviveReads()
@@ -413,7 +424,7 @@ void TestSteamCMDRun::selfUpdateRestartsWithSameArguments()
     waitForRest(manager);
 
     QCOMPARE(readFile(fake("runs")), QByteArray("3\n"));
-    QCOMPARE(readFile(fake("argv-1")), expectedArgv(manager, "user", "secret"));
+    QCOMPARE(readFile(fake("argv-1")), expectedArgv(manager, "user"));
     QCOMPARE(readFile(fake("argv-3")), readFile(fake("argv-1")));
     QCOMPARE(seen->states.mid(0, 3),
              (QStringList{"AUTHENTICATING...", "DOWNLOADING PATCH... 0%", "UNPACKING PATCH..."}));

@@ -1,0 +1,85 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "DownloadProgress.h"
+
+#include <QTimer>
+
+DownloadProgress::DownloadProgress(std::chrono::milliseconds stallLimit, QObject *parent,
+                                   TransferRate::Clock clock)
+    : QObject(parent), m_stallLimit(stallLimit), m_stallTimer(new QTimer(this)),
+      m_rate(std::move(clock))
+{
+    m_stallTimer->setSingleShot(true);
+    m_stallTimer->setInterval(stallLimit);
+    connect(m_stallTimer, &QTimer::timeout, this, &DownloadProgress::stalled);
+}
+
+void DownloadProgress::restart()
+{
+    m_rate.reset();
+    m_phase = SteamProgress::Phase::Other;
+    m_lastLine.clear();
+    moved();
+}
+
+void DownloadProgress::setWatching(bool watching)
+{
+    if (m_watching == watching)
+        return;
+    m_watching = watching;
+    if (watching)
+        m_stallTimer->start();
+    else
+        m_stallTimer->stop();
+}
+
+void DownloadProgress::moved()
+{
+    if (m_watching)
+        m_stallTimer->start();
+}
+
+void DownloadProgress::output(const QString &text, const QStringList &progressLines)
+{
+    bool isNew = false;
+    for (const QString &line : progressLines) {
+        if (line != m_lastLine) {
+            isNew = true;
+            take(line);
+        }
+    }
+    // What is left once the last progress line is taken out (blanks and
+    // terminal resets around it) is output SteamCMD had not written before.
+    if (!isNew && !m_lastLine.isEmpty()) {
+        QString rest = text;
+        rest.remove(m_lastLine).remove(QStringLiteral("\x1b[0m"));
+        isNew = !rest.trimmed().isEmpty();
+    } else if (!isNew) {
+        isNew = !text.trimmed().isEmpty();
+    }
+    if (isNew)
+        moved();
+}
+
+void DownloadProgress::take(const QString &line)
+{
+    m_lastLine = line;
+    const std::optional<SteamProgress> progress = SteamProgress::parse(line);
+    if (!progress)
+        return;
+    // The percentage and the bytes start again with each phase.
+    if (progress->phase != m_phase)
+        m_rate.reset();
+    m_phase = progress->phase;
+    QString detail;
+    if (progress->hasBytes()) {
+        m_rate.addSample(progress->bytesDone, progress->bytesTotal);
+        detail = m_rate.text(progress->phaseName());
+    } else {
+        detail = progress->phaseName() + QStringLiteral(" · ") +
+                 QString::number(progress->percent, 'f', 1) + u'%';
+    }
+    if (detail == m_detail)
+        return;
+    m_detail = detail;
+    Q_EMIT detailChanged(detail);
+}

@@ -1,0 +1,54 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "SteamProgress.h"
+#include "TransferRate.h"
+
+#include <QObject>
+#include <QString>
+#include <QStringList>
+
+#include <chrono>
+
+class QTimer;
+
+// What SteamCMD's progress lines mean for a person: the phase, the bytes,
+// the speed and the time left ("Downloading · 120 MB of 10.0 GB ·
+// 10.0 MB/s · 17 min left"), and whether SteamCMD has stalled: no new
+// output for the stall limit while it downloads or validates (a progress
+// line repeated unchanged is no new output).
+class DownloadProgress : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit DownloadProgress(std::chrono::milliseconds stallLimit, QObject *parent = nullptr,
+                              TransferRate::Clock clock = {});
+
+    // One read of SteamCMD's output and the progress lines found in it.
+    void output(const QString &text, const QStringList &progressLines);
+    // Whether the stall limit applies (downloading or validating).
+    void setWatching(bool watching);
+    // A new SteamCMD start: the speed and the last line are forgotten.
+    void restart();
+
+    QString detail() const { return m_detail; }
+    std::chrono::milliseconds stallLimit() const { return m_stallLimit; }
+
+Q_SIGNALS:
+    void detailChanged(const QString &detail);
+    // Once per stall; again only after SteamCMD has moved on.
+    void stalled();
+
+private:
+    void take(const QString &line);
+    void moved();
+
+    std::chrono::milliseconds m_stallLimit;
+    QTimer *m_stallTimer;
+    TransferRate m_rate;
+    SteamProgress::Phase m_phase = SteamProgress::Phase::Other;
+    QString m_lastLine;
+    QString m_detail;
+    bool m_watching = false;
+};
