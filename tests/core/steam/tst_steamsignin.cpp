@@ -3,10 +3,10 @@
 // SteamCMD on a real terminal: what SteamCMD was given and read, the console,
 // the states and the sentences shown under the status line.
 #include "FakeSteamCMD.h"
-#include "TestFiles.h"
 #include "RunWait.h"
 #include "ServedPatch.h"
 #include "SteamCMDManager.h"
+#include "TestFiles.h"
 #include "TestHome.h"
 
 #include <QDir>
