@@ -220,6 +220,10 @@ void TestWindowAccess::everythingInViewAtTheSmallestSize()
     QFETCH(bool, banner);
     if (banner)
         m_server->setRoute(kManifestPath, manifest("2.1.0"));
+    // The window learns of files on disk when it starts or the workflow
+    // moves on, so finished assets are laid out before it is made.
+    if (state == QLatin1String("steam ready"))
+        QVERIFY(makeSteamAssets());
     makeViewModel();
     SteamCMDManager *manager = m_viewModel->steamCMD();
     m_viewModel->setSteamUsername("player");
@@ -227,8 +231,6 @@ void TestWindowAccess::everythingInViewAtTheSmallestSize()
     const bool local = state.startsWith(QLatin1String("local"));
     if (local)
         m_viewModel->setActiveTab(LauncherViewModel::Tab::Local);
-    if (state == QLatin1String("steam ready"))
-        QVERIFY(makeSteamAssets());
     if (state == QLatin1String("local invalid")) {
         QVERIFY(QDir().mkpath(m_home->filePath("empty")));
         m_viewModel->setInstallPath(m_home->filePath("empty"));
