@@ -252,6 +252,7 @@ void DownloadRun::applyPatch()
     connect(m_patch, &PatchInstaller::unpacking, this,
             [this] { setState(SteamCMDState::unpackingPatch()); });
     connect(m_patch, &PatchInstaller::log, this, &DownloadRun::log);
+    connect(m_patch, &PatchInstaller::detailChanged, this, &DownloadRun::detailChanged);
     connect(m_patch, &PatchInstaller::busyChanged, this, [this] {
         Q_EMIT activityChanged();
         releaseIfIdle();

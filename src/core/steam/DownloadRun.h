@@ -85,6 +85,9 @@ Q_SIGNALS:
     void consoleAppended(const QString &text);
     // SteamCMD said the account does not own the game.
     void purchaseRequired();
+    // A line for under the status while the patch downloads (size done,
+    // total, speed, time left); empty when there is none.
+    void detailChanged(const QString &text);
     // hasActiveWork() or hasSteamCMDChild() may have changed.
     void activityChanged();
     void finished(DownloadRun::Outcome outcome);

@@ -4,6 +4,7 @@
 #include "Endpoints.h"
 #include "SteamCMDInstaller.h"
 #include "game/GameFolders.h"
+#include "patch/ExtractedTree.h"
 
 #include <QNetworkAccessManager>
 
@@ -12,6 +13,9 @@
 SteamCMDManager::SteamCMDManager(QObject *parent) : QObject(parent)
 {
     qRegisterMetaType<SteamCMDState>();
+    // What a launcher killed while unpacking the patch left behind: one
+    // look at the install folder's names, made once at start.
+    ExtractedTree::removeLeftovers(installDir());
 }
 
 SteamCMDManager::~SteamCMDManager()
@@ -60,6 +64,14 @@ void SteamCMDManager::setLastUsername(const QString &username)
         return;
     m_lastUsername = username;
     Q_EMIT lastUsernameChanged();
+}
+
+void SteamCMDManager::setProgressDetail(const QString &text)
+{
+    if (m_progressDetail == text)
+        return;
+    m_progressDetail = text;
+    Q_EMIT progressDetailChanged();
 }
 
 void SteamCMDManager::setState(const SteamCMDState &state)
@@ -195,12 +207,14 @@ void SteamCMDManager::startDownload(const QString &username, const QString &pass
         previous->abandon();
     }
     clearConsole();
+    setProgressDetail(QString());
     setLastUsername(username);
 
     auto *run = new DownloadRun(network(), paths(), m_runSettings, username, password, this);
     m_run = run;
     connect(run, &DownloadRun::stateChanged, this, &SteamCMDManager::setState);
     connect(run, &DownloadRun::consoleAppended, this, &SteamCMDManager::appendLog);
+    connect(run, &DownloadRun::detailChanged, this, &SteamCMDManager::setProgressDetail);
     connect(run, &DownloadRun::purchaseRequired, this, [this] { setShowPurchaseAlert(true); });
     connect(run, &DownloadRun::activityChanged, this, &SteamCMDManager::updateActiveWork);
     connect(run, &DownloadRun::finished, this,
@@ -216,6 +230,7 @@ void SteamCMDManager::onRunFinished(DownloadRun *run, DownloadRun::Outcome outco
     m_run = nullptr;
     run->disconnect(this);
     run->deleteLater();
+    setProgressDetail(QString());
     updateActiveWork();
     Q_EMIT runFinished(outcome);
 }

@@ -34,6 +34,9 @@ class SteamCMDManager : public QObject
     Q_PROPERTY(bool showPurchaseAlert READ showPurchaseAlert WRITE setShowPurchaseAlert NOTIFY
                    showPurchaseAlertChanged)
     Q_PROPERTY(QString lastUsername READ lastUsername NOTIFY lastUsernameChanged)
+    // A line for under the status while a download shows its progress (size
+    // done, total, speed, time left); empty otherwise.
+    Q_PROPERTY(QString progressDetail READ progressDetail NOTIFY progressDetailChanged)
     Q_PROPERTY(QString storeURL READ storeURL CONSTANT)
     Q_PROPERTY(QString installDir READ installDir CONSTANT)
     // Whether a run, or a replaced run's SteamCMD child or unzip, is still
@@ -60,6 +63,7 @@ public:
     bool showPurchaseAlert() const { return m_showPurchaseAlert; }
     void setShowPurchaseAlert(bool show);
     QString lastUsername() const { return m_lastUsername; }
+    QString progressDetail() const { return m_progressDetail; }
 
     // Folder layout, derived afresh on every read; reading creates nothing.
     QString supportDir() const;     // <data home>/Vantor Online
@@ -132,6 +136,7 @@ Q_SIGNALS:
     void steamGuardCodeChanged();
     void showPurchaseAlertChanged();
     void lastUsernameChanged();
+    void progressDetailChanged();
     // hasActiveWork() or hasSteamCMDChild() changed.
     void activeWorkChanged();
     // The run started by startDownload() has ended, in this outcome; the
@@ -141,6 +146,7 @@ Q_SIGNALS:
 private:
     void setState(const SteamCMDState &state);
     void setLastUsername(const QString &username);
+    void setProgressDetail(const QString &text);
     void clearConsole();
     QNetworkAccessManager *network();
     DownloadRun::Paths paths() const;
@@ -152,6 +158,7 @@ private:
     QString m_steamGuardCode;
     bool m_showPurchaseAlert = false;
     QString m_lastUsername;
+    QString m_progressDetail;
     bool m_echoToStdout = true;
     DownloadRun::Settings m_runSettings;
     QNetworkAccessManager *m_network = nullptr;

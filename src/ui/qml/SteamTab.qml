@@ -148,5 +148,19 @@ Rectangle {
             lampColor: panel.statusColor(panel.kind)
             text: panel.steamCMD.statusText
         }
+
+        Text {
+            objectName: "progressDetail"
+            Layout.fillWidth: true
+            visible: text.length > 0
+            text: panel.steamCMD.progressDetail
+            color: Qt.rgba(1, 1, 1, 0.5)
+            font.family: Theme.mono
+            font.pixelSize: 10
+            elide: Text.ElideRight
+            textFormat: Text.PlainText
+            Accessible.role: Accessible.StaticText
+            Accessible.name: text
+        }
     }
 }
