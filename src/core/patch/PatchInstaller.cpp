@@ -4,24 +4,20 @@
 #include "Endpoints.h"
 #include "LogCategories.h"
 #include "PatchArchive.h"
-#include "ReplyBody.h"
+#include "patch/ExtractedTree.h"
+#include "patch/FreeSpace.h"
+#include "patch/ResumableDownload.h"
 
 #include <QFile>
-#include <QFileInfo>
 #include <QNetworkAccessManager>
-#include <QNetworkReply>
 #include <QProcess>
-#include <QSaveFile>
 #include <QUrl>
-
-#include <filesystem>
-#include <system_error>
 
 namespace {
 
-// How much of the download may wait in memory before it is written to
-// disk; the socket is throttled beyond that.
-constexpr qint64 kReadBufferBytes = 1024 * 1024;
+// How often the detail line may change: often enough to look alive, rarely
+// enough that formatting it costs nothing next to the transfer.
+constexpr qint64 kDetailIntervalMs = 250;
 
 } // namespace
 
@@ -31,11 +27,10 @@ PatchInstaller::PatchInstaller(QNetworkAccessManager *network, QString installDi
 
 PatchInstaller::~PatchInstaller()
 {
-    if (m_reply) {
-        m_reply->disconnect(this);
-        m_reply->abort();
-        m_reply->deleteLater();
-    }
+    // The download keeps its part for the next run; unzip is stopped with
+    // its QProcess, and the private folder goes with m_tree.
+    if (m_download)
+        m_download->disconnect(this);
     if (m_unzip)
         m_unzip->disconnect(this);
 }
@@ -47,7 +42,7 @@ QString PatchInstaller::archivePath() const
 
 bool PatchInstaller::isBusy() const
 {
-    return m_reply || m_unzip;
+    return m_download || m_unzip;
 }
 
 void PatchInstaller::end(bool ok, const QString &failure)
@@ -55,8 +50,20 @@ void PatchInstaller::end(bool ok, const QString &failure)
     if (m_ended)
         return;
     m_ended = true;
+    // Whatever unzip wrote and was not moved goes, in every outcome.
+    m_tree.reset();
+    setDetail(QString());
     if (!m_abandoned)
         Q_EMIT finished(ok, failure);
+}
+
+void PatchInstaller::setDetail(const QString &text)
+{
+    if (m_detail == text)
+        return;
+    m_detail = text;
+    if (!m_abandoned)
+        Q_EMIT detailChanged(text);
 }
 
 void PatchInstaller::start()
@@ -65,90 +72,75 @@ void PatchInstaller::start()
     if (!url.isValid() || url.isRelative())
         return end(false, QStringLiteral("Invalid patch URL."));
 
-    // A link in the archive's place would make the download land wherever
-    // it points: the link goes, not its target.
-    if (QFileInfo(archivePath()).isSymLink())
-        QFile::remove(archivePath());
-    m_file = std::make_unique<QSaveFile>(archivePath());
-    if (!m_file->open(QIODevice::WriteOnly))
-        return end(false, QStringLiteral("Failed to prepare patch file: ") + m_file->errorString());
-
-    QNetworkRequest request(url);
-    request.setTransferTimeout(int(m_transferTimeout.count()));
-    m_reply = m_network->get(request);
-    m_reply->setReadBufferSize(kReadBufferBytes);
-    qCInfo(lcPatch) << "downloading the community patch from" << url.toString();
-
-    connect(m_reply, &QNetworkReply::readyRead, this, &PatchInstaller::dataArrived);
-    connect(m_reply, &QNetworkReply::downloadProgress, this, [this](qint64 received, qint64 total) {
-        // Without a known size there is no fraction to show.
-        if (total > 0 && !m_abandoned)
-            Q_EMIT progress(double(received) / double(total));
+    // Private folders of a launcher that crashed or was killed mid-unpack.
+    if (const int removed = ExtractedTree::removeLeftovers(m_installDir))
+        qCInfo(lcPatch) << "removed" << removed << "unpacking leftovers in" << m_installDir;
+    // A link in the archive's place would be renamed over, not written
+    // through; the part beside it is opened by the download itself.
+    m_download = new ResumableDownload(m_network, url, archivePath(), this);
+    m_download->setTransferTimeout(m_transferTimeout);
+    connect(m_download, &ResumableDownload::resuming, this, [this](qint64 offset, qint64 total) {
+        if (!m_abandoned)
+            Q_EMIT log(QStringLiteral("[*] ") + ResumableDownload::resumingText(offset, total) +
+                       QStringLiteral("\n"));
     });
-    connect(m_reply, &QNetworkReply::finished, this, &PatchInstaller::downloadFinished);
+    connect(m_download, &ResumableDownload::progress, this, &PatchInstaller::downloadProgressed);
+    connect(m_download, &ResumableDownload::finished, this, &PatchInstaller::downloadFinished);
+    m_rate.reset();
+    m_sinceDetail.invalidate();
     Q_EMIT busyChanged();
+    m_download->start();
 }
 
 void PatchInstaller::abandon()
 {
     m_abandoned = true;
-    if (m_reply)
-        m_reply->abort(); // finishes the download, which then says nothing
+    if (m_download)
+        m_download->abort(); // finishes the download, which then says nothing
 }
 
-void PatchInstaller::dataArrived()
+void PatchInstaller::downloadProgressed(qint64 done, qint64 total)
 {
-    if (!m_reply || !m_reply->isOpen() || !m_file)
+    if (m_abandoned)
         return;
-    const QByteArray data = m_reply->readAll();
-    if (data.isEmpty() || !m_writeError.isEmpty())
+    // Without a known size there is no fraction to show.
+    if (total > 0)
+        Q_EMIT progress(double(done) / double(total));
+    const bool last = total >= 0 && done >= total;
+    if (m_sinceDetail.isValid() && m_sinceDetail.elapsed() < kDetailIntervalMs && !last)
         return;
-    m_received += data.size();
-    if (m_file->write(data) != data.size()) {
-        m_writeError = m_file->errorString();
-        m_reply->abort();
-    }
+    m_sinceDetail.start();
+    m_rate.addSample(done, total);
+    setDetail(m_rate.text());
 }
 
 void PatchInstaller::downloadFinished()
 {
-    if (!m_abandoned)
-        dataArrived();
-    QNetworkReply *reply = m_reply;
-    m_reply = nullptr;
-    reply->deleteLater();
-    if (m_abandoned) {
-        m_file.reset();
+    ResumableDownload *download = m_download;
+    m_download = nullptr;
+    download->deleteLater();
+    const ResumableDownload::Outcome outcome = download->outcome();
+    if (m_abandoned || outcome == ResumableDownload::Outcome::Aborted) {
         Q_EMIT busyChanged();
         return end(false);
     }
-
-    // An HTTP answer, even an error page, is a body that arrived and is
-    // handed to unzip like any other; transport failures and a body cut short
-    // are download failures.
-    const QNetworkReply::NetworkError error = reply->error();
+    setDetail(QString());
     QString failure;
-    if (!m_writeError.isEmpty()) {
-        failure = QStringLiteral("Failed to download patch: ") + m_writeError;
-    } else if (error == QNetworkReply::OperationCanceledError) {
-        // Only the inactivity timeout cancels a download that was not abandoned.
-        failure = QStringLiteral("Failed to download patch: no data received for %1 seconds")
-                      .arg(QString::number(double(m_transferTimeout.count()) / 1000.0));
-    } else if (!ReplyBody::arrivedWhole(reply, m_received)) {
-        // Cut short without an error from the network layer: the connection
-        // closed early all the same.
-        failure = QStringLiteral("Failed to download patch: ") +
-                  (error == QNetworkReply::NoError ? QStringLiteral("Connection closed")
-                                                   : reply->errorString());
-    } else {
-        // Whatever is in the archive's place (a folder left by someone) goes;
-        // the commit renames the finished download there.
-        std::error_code ignored;
-        std::filesystem::remove_all(archivePath().toStdString(), ignored);
-        if (!m_file->commit())
-            failure = QStringLiteral("Failed to prepare patch file: ") + m_file->errorString();
+    switch (outcome) {
+    case ResumableDownload::Outcome::Succeeded:
+        break;
+    case ResumableDownload::Outcome::FileError:
+        // Nothing written (the part could not be opened) or all of it
+        // (it could not be renamed into place): the file, not the transfer.
+        if (download->bytesTransferred() == 0 || download->bytesDone() == download->bytesTotal())
+            failure = QStringLiteral("Failed to prepare patch file: ") + download->errorString();
+        else
+            failure = QStringLiteral("Failed to download patch: ") + download->errorString();
+        break;
+    default:
+        failure = QStringLiteral("Failed to download patch: ") + download->errorString();
+        break;
     }
-    m_file.reset(); // an uncommitted download is removed here
     if (!failure.isEmpty()) {
         Q_EMIT busyChanged();
         return end(false, failure);
@@ -161,18 +153,33 @@ void PatchInstaller::unpack()
     Q_EMIT unpacking();
     Q_EMIT log(QStringLiteral("[*] Unpacking patch...\n"));
     const QString zip = archivePath();
-
-    // Looked at before anything is written: unzip would create whatever
-    // links the archive holds inside the install folder.
-    if (const std::optional<QString> reason = PatchArchive::refusalReason(zip)) {
+    const auto fail = [this, &zip](const QString &failure) {
         QFile::remove(zip);
         Q_EMIT busyChanged();
-        return end(false, QStringLiteral("Refused the patch archive: ") + *reason);
+        end(false, failure);
+    };
+
+    // Looked at before anything is written. Not the last word: what unzip
+    // makes of the bytes is looked at again before it reaches the tree.
+    const PatchArchive::Inspection inspection = PatchArchive::inspect(zip);
+    if (inspection.refusal)
+        return fail(QStringLiteral("Refused the patch archive: ") + *inspection.refusal);
+    // A body that is no zip archive goes to unzip all the same, which says so.
+    if (inspection.isZip) {
+        const QString shortage = FreeSpace::shortage(m_installDir, inspection.uncompressedBytes);
+        if (!shortage.isEmpty())
+            return fail(QStringLiteral("Failed to unpack patch: ") + shortage);
     }
+    QString error;
+    m_tree = ExtractedTree::create(m_installDir, &error);
+    if (!m_tree)
+        return fail(QStringLiteral("Failed to unpack patch: ") + error);
 
     auto *unzip = new QProcess(this);
     unzip->setProgram(QStringLiteral("/usr/bin/unzip"));
-    unzip->setArguments({QStringLiteral("-o"), zip, QStringLiteral("-d"), m_installDir});
+    // Into the empty private folder: -o only keeps unzip from asking about
+    // names the archive holds twice.
+    unzip->setArguments({QStringLiteral("-o"), zip, QStringLiteral("-d"), m_tree->path()});
     // unzip's own report goes to the launcher's output, not the console. It
     // gets no input: a question from it must not wait on a pipe nobody feeds.
     unzip->setProcessChannelMode(QProcess::ForwardedChannels);
@@ -187,21 +194,40 @@ void PatchInstaller::unpack()
         // The archive stays; the next patch download replaces it.
         end(false, QStringLiteral("Failed to execute unzip: ") + unzip->errorString());
     });
-    connect(unzip, &QProcess::finished, this, [this, unzip, zip](int exitCode) {
+    connect(unzip, &QProcess::finished, this, [this, unzip](int exitCode) {
         unzip->deleteLater();
         m_unzip = nullptr;
-        // An abandoned install leaves the archive to the run that replaced it.
-        if (!m_abandoned)
-            QFile::remove(zip);
-        Q_EMIT busyChanged();
-        if (exitCode != 0) {
-            return end(false, QStringLiteral("Failed to unpack patch (unzip exited with code ") +
-                                  QString::number(exitCode) + QStringLiteral(")"));
-        }
-        if (!m_abandoned)
-            Q_EMIT log(QStringLiteral("[✓] Community Patch successfully applied!\n"));
-        end(true);
+        unzipEnded(exitCode);
     });
     m_unzip = unzip;
     unzip->start();
+}
+
+void PatchInstaller::unzipEnded(int exitCode)
+{
+    if (m_abandoned) {
+        // The run that replaced this one applies its own patch; the archive
+        // may be its download by now.
+        Q_EMIT busyChanged();
+        return end(false);
+    }
+    QFile::remove(archivePath());
+    // Whatever the archive check concluded, this is what unzip made of the
+    // bytes: a link, device, pipe or socket anywhere refuses the whole patch.
+    if (const std::optional<QString> reason = m_tree->refusalReason()) {
+        Q_EMIT busyChanged();
+        return end(false, QStringLiteral("Refused the patch archive: ") + *reason);
+    }
+    // Plain files and folders only: moved in also after a failed unzip, as
+    // unzip itself would have left them in the install folder.
+    const std::optional<QString> moveFailure = m_tree->moveIntoPlace();
+    Q_EMIT busyChanged();
+    if (exitCode != 0) {
+        return end(false, QStringLiteral("Failed to unpack patch (unzip exited with code ") +
+                              QString::number(exitCode) + QStringLiteral(")"));
+    }
+    if (moveFailure)
+        return end(false, QStringLiteral("Failed to unpack patch: ") + *moveFailure);
+    Q_EMIT log(QStringLiteral("[✓] Community Patch successfully applied!\n"));
+    end(true);
 }

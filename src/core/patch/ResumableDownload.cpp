@@ -63,7 +63,12 @@ void ResumableDownload::start()
     // A part is continued only when it was fetched from this address under
     // a validator the server can confirm; anything else starts over.
     const auto [url, validator] = readValidatorFile(validatorPath());
-    const qint64 kept = QFileInfo(partialPath()).size();
+    // Only a plain file of our own is appended to: a link in its place
+    // would have the download written wherever it points.
+    const QFileInfo part(partialPath());
+    const QFileInfo side(validatorPath());
+    const bool plain = !part.isSymLink() && part.isFile() && !side.isSymLink();
+    const qint64 kept = plain ? part.size() : 0;
     if (kept > 0 && !validator.isEmpty() && url == m_url.toEncoded()) {
         m_offset = kept;
         m_validator = validator;

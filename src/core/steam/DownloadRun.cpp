@@ -392,6 +392,7 @@ void DownloadRun::applyPatch()
     connect(m_patch, &PatchInstaller::unpacking, this,
             [this] { setState(SteamCMDState::unpackingPatch()); });
     connect(m_patch, &PatchInstaller::log, this, &DownloadRun::log);
+    connect(m_patch, &PatchInstaller::detailChanged, this, &DownloadRun::progressDetailChanged);
     connect(m_patch, &PatchInstaller::busyChanged, this, [this] {
         Q_EMIT activityChanged();
         releaseIfIdle();

@@ -99,7 +99,8 @@ Q_SIGNALS:
     void purchaseRequired();
     void failureExplanationChanged(const QString &explanation);
     void awaitingApprovalChanged(bool awaiting);
-    // Size, speed, time left and phase of SteamCMD's download ("" for none).
+    // A line for under the status: the phase, size, speed and time left of
+    // SteamCMD's download or of the patch download ("" for none).
     void progressDetailChanged(const QString &detail);
     // hasActiveWork() or hasSteamCMDChild() may have changed.
     void activityChanged();

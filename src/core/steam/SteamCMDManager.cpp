@@ -7,6 +7,7 @@
 #include "RunLog.h"
 #include "SteamCMDInstaller.h"
 #include "game/GameFolders.h"
+#include "patch/ExtractedTree.h"
 
 #include <QNetworkAccessManager>
 
@@ -15,6 +16,9 @@
 SteamCMDManager::SteamCMDManager(QObject *parent) : QObject(parent)
 {
     qRegisterMetaType<SteamCMDState>();
+    // What a launcher killed while unpacking the patch left behind: one
+    // look at the install folder's names, made once at start.
+    ExtractedTree::removeLeftovers(installDir());
 }
 
 SteamCMDManager::~SteamCMDManager()
@@ -65,6 +69,14 @@ void SteamCMDManager::setLastUsername(const QString &username)
         return;
     m_lastUsername = username;
     Q_EMIT lastUsernameChanged();
+}
+
+void SteamCMDManager::setProgressDetail(const QString &text)
+{
+    if (m_progressDetail == text)
+        return;
+    m_progressDetail = text;
+    Q_EMIT progressDetailChanged();
 }
 
 void SteamCMDManager::setState(const SteamCMDState &state)
@@ -289,6 +301,7 @@ void SteamCMDManager::onRunFinished(DownloadRun *run, DownloadRun::Outcome outco
     run->deleteLater();
     if (m_runLog)
         m_runLog->close();
+    setProgressDetail(QString());
     updateActiveWork();
     Q_EMIT runFinished(outcome);
 }

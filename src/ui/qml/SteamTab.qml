@@ -196,6 +196,7 @@ Rectangle {
             font.family: Theme.mono
             font.pixelSize: 11
             wrapMode: Text.WordWrap
+            textFormat: Text.PlainText
             Accessible.role: Accessible.StaticText
             Accessible.name: text
         }

@@ -4,6 +4,7 @@
 #include "TestHome.h"
 #include "patch/ResumableDownload.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QNetworkAccessManager>
 #include <QRandomGenerator>
@@ -28,6 +29,7 @@ private Q_SLOTS:
     void stallKeepsThePart();
     void abortKeepsThePart();
     void errorPageIsABody();
+    void linkedPartIsNotWrittenThrough();
     void resumingText();
 
 private:
@@ -248,6 +250,29 @@ void TestResumableDownload::resumingText()
              QStringLiteral("resuming at 12 MB of 536 MB"));
     QCOMPARE(ResumableDownload::resumingText(999999, 1000000),
              QStringLiteral("resuming at 0 MB of 1 MB"));
+}
+
+void TestResumableDownload::linkedPartIsNotWrittenThrough()
+{
+    // A link where the part belongs, with a validator that would have it
+    // continued: the file it points at must not grow.
+    const QString victim = m_home->filePath("outside/victim.txt");
+    QVERIFY(writeFile(victim, "the user's own file\n"));
+    QVERIFY(QFile::link(victim, target() + ".part"));
+    const QUrl url(m_server->url(m_path));
+    QVERIFY(writeFile(target() + ".part.validator", url.toEncoded() + "\n\"v\"\n"));
+    LoopbackHttpServer::Response response;
+    response.body = noise(64 * 1024, 3);
+    response.etag = "\"v\"";
+    m_server->setRoute(m_path, response);
+    ResumableDownload download(&m_network, url, target());
+    QSignalSpy resuming(&download, &ResumableDownload::resuming);
+    QVERIFY(run(download));
+    QCOMPARE(download.outcome(), Outcome::Succeeded);
+    QCOMPARE(resuming.size(), 0);
+    QCOMPARE(readFile(victim), QByteArray("the user's own file\n"));
+    QCOMPARE(readFile(target()), response.body);
+    QVERIFY(!m_server->lastRequestHeaders(m_path).contains("Range"));
 }
 
 QTEST_GUILESS_MAIN(TestResumableDownload)

@@ -5,6 +5,7 @@
 #include "TestArchives.h"
 #include "TestFiles.h"
 #include "TestHome.h"
+#include "TransferRate.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -611,8 +612,17 @@ void TestSteamCMDRun::patchProgressFromSlowBody()
     slow.chunkIntervalMs = 150;
     m_server->setRoute(kPatchPath, slow);
     SteamCMDManager manager;
+    QStringList details;
+    connect(&manager, &SteamCMDManager::progressDetailChanged, this,
+            [&] { details.append(manager.progressDetail()); });
     auto seen = runFake(manager, "exit 0\n");
     QCOMPARE(manager.state(), SteamCMDState::completed());
+    // Under the status while the body arrives: done of the whole size; gone
+    // once the download is over.
+    const QString whole = " of " + TransferRate::formatBytes(m_zip.size());
+    QVERIFY2(details.size() >= 2 && details.first().endsWith(whole), qPrintable(details.join('|')));
+    QCOMPARE(details.last(), QString());
+    QCOMPARE(manager.progressDetail(), QString());
     // Four pieces: at least four fractions after the first 0, rising to 1.
     QVERIFY2(seen->fractions.size() >= 5, qPrintable(QString::number(seen->fractions.size())));
     QCOMPARE(seen->fractions.first(), 0.0);

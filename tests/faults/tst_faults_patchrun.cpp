@@ -1,0 +1,294 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "CraftedZip.h"
+#include "TestFiles.h"
+#include "FakeSteamCMD.h"
+#include "FaultSupport.h"
+#include "LoopbackHttpServer.h"
+#include "SteamCMDManager.h"
+#include "TestHome.h"
+#include "patch/ExtractedTree.h"
+#include "patch/ResumableDownload.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QRandomGenerator>
+#include <QTest>
+
+#include <memory>
+
+using Kind = SteamCMDState::Kind;
+
+namespace {
+
+const QString kPatchPath = QStringLiteral("/releases/latest/download/VO_Mac_Patch.zip");
+
+CraftedZip stored(const QList<CraftedEntry> &entries)
+{
+    CraftedZip zip;
+    zip.entries = entries;
+    return zip;
+}
+
+QByteArray noise(qint64 size)
+{
+    QByteArray bytes(size, '\0');
+    QRandomGenerator(5).fillRange(reinterpret_cast<quint32 *>(bytes.data()), size / 4);
+    return bytes;
+}
+
+} // namespace
+
+// The patch step as a download run drives it, from the manager: hostile
+// archives and the plain patch after them, a download broken off and
+// continued, a server that ignores ranges, unzip failing half-way, and the
+// leftovers of a launcher killed while unpacking. A folder "outside" beside
+// the install tree must stay as it was whatever happens.
+class TestFaultsPatchRun : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void cleanup();
+
+    void hostileThenPlainPatch_data();
+    void hostileThenPlainPatch();
+    void brokenDownloadContinues_data();
+    void brokenDownloadContinues();
+    void unzipFailureKeepsWhatItWrote();
+    void leftoversOfAKilledLauncher();
+
+private:
+    QString outside(const QString &name = QString()) const
+    {
+        return m_home->filePath(QStringLiteral("outside/") + name);
+    }
+    QByteArray expand(QByteArray text) const
+    {
+        return text.replace("@out", QFile::encodeName(m_home->filePath("outside")));
+    }
+    void serve(const LoopbackHttpServer::Response &response)
+    {
+        m_server->setRoute(kPatchPath, response);
+    }
+    void serve(const QByteArray &zip)
+    {
+        LoopbackHttpServer::Response response;
+        response.body = zip;
+        serve(response);
+    }
+    // One download run (SteamCMD succeeds at once) to its end.
+    void run(SteamCMDManager &manager)
+    {
+        manager.startDownload("u", "p");
+        QVERIFY(waitForRunFinished(manager, 30000));
+    }
+    // No link anywhere in the install tree, no private folder, no archive.
+    void checkInstallTree(SteamCMDManager &manager)
+    {
+        const QStringList tree = treeOf(manager.installDir());
+        for (const QString &entry : tree) {
+            QVERIFY2(!entry.contains(" -> "), qPrintable(entry));
+            QVERIFY2(!entry.startsWith(ExtractedTree::namePrefix()), qPrintable(entry));
+        }
+        QVERIFY(!tree.contains("temp_patch.zip"));
+    }
+
+    std::unique_ptr<TestHome> m_home;
+    std::unique_ptr<LoopbackHttpServer> m_server;
+    QStringList m_outsideBefore;
+};
+
+void TestFaultsPatchRun::init()
+{
+    m_home = std::make_unique<TestHome>();
+    QVERIFY(m_home->isValid());
+    m_server = std::make_unique<LoopbackHttpServer>();
+    QVERIFY(m_server->listen());
+    qputenv("VANTOR_PATCH_URL", m_server->url(kPatchPath).toUtf8());
+    QVERIFY(writeFile(outside("victim.txt"), "the user's own file\n"));
+    QVERIFY(QDir().mkpath(outside("Maps")));
+    m_outsideBefore = treeOf(outside());
+}
+
+void TestFaultsPatchRun::cleanup()
+{
+    if (m_home) {
+        QCOMPARE(treeOf(outside()), m_outsideBefore);
+        QCOMPARE(readFile(outside("victim.txt")), QByteArray("the user's own file\n"));
+    }
+    qunsetenv("VANTOR_PATCH_URL");
+    m_server.reset();
+    m_home.reset();
+}
+
+void TestFaultsPatchRun::hostileThenPlainPatch_data()
+{
+    QTest::addColumn<CraftedZip>("archive");
+    QTest::addColumn<QString>("refusal");
+    const CraftedEntry ini("patch.ini", "[patch]\n");
+    const CraftedEntry linkOut("Maps", "@out/Maps", kLinkMode);
+
+    // The list is read whole, whatever count the end record gives.
+    CraftedZip low = stored({ini, linkOut});
+    low.count = 1;
+    QTest::newRow("link hidden by a low count") << low << "entry \"Maps\" is a symbolic link";
+    CraftedEntry unicode = ini;
+    unicode.centralExtra = unicodePathField(ini.name, "Maps");
+    unicode.mode = kLinkMode;
+    unicode.flags = 0;
+    unicode.data = "@out/Maps";
+    QTest::newRow("Unicode path renames a link")
+        << stored({unicode}) << "entry \"patch.ini\" carries a different Unicode name \"Maps\"";
+}
+
+void TestFaultsPatchRun::hostileThenPlainPatch()
+{
+    QFETCH(CraftedZip, archive);
+    QFETCH(QString, refusal);
+    for (CraftedEntry &entry : archive.entries)
+        entry.data = expand(entry.data);
+    serve(archive.build());
+    SteamCMDManager manager;
+    manager.setEchoToStandardOutput(false);
+    QVERIFY(writeFakeSteamCMD(manager.steamCMDBinary(), m_home->filePath("fake"), "exit 0\n"));
+    run(manager);
+    QCOMPARE(manager.state(), SteamCMDState::failed("Refused the patch archive: " + refusal));
+    checkInstallTree(manager);
+    QCOMPARE(treeOf(manager.installDir()), QStringList{"Assets/"});
+
+    // The next, ordinary patch lands inside, in a folder of its own.
+    serve(stored({{"Maps/new.map", "next"}, {"patch.ini", "next"}}).build());
+    run(manager);
+    QCOMPARE(manager.state(), SteamCMDState::completed());
+    checkInstallTree(manager);
+    QVERIFY(QFileInfo(manager.installDir() + "/Maps").isDir());
+    QCOMPARE(readFile(manager.installDir() + "/Maps/new.map"), QByteArray("next"));
+    QCOMPARE(readFile(manager.installDir() + "/patch.ini"), QByteArray("next"));
+}
+
+void TestFaultsPatchRun::brokenDownloadContinues_data()
+{
+    QTest::addColumn<bool>("serverIgnoresRange");
+    QTest::newRow("206: the rest is appended") << false;
+    QTest::newRow("200 to the range: starts over") << true;
+}
+
+void TestFaultsPatchRun::brokenDownloadContinues()
+{
+    QFETCH(bool, serverIgnoresRange);
+    // Big enough that what the network layer drops when the connection
+    // breaks (up to its buffers) is small next to the whole.
+    const QByteArray content = noise(64 * 1000 * 1000);
+    const QByteArray zip = stored({{"Maps/big.map", content}}).build();
+    LoopbackHttpServer::Response response;
+    response.body = zip;
+    response.etag = "\"v1\"";
+    response.breakAtByte = 30 * 1000 * 1000;
+    serve(response);
+    SteamCMDManager manager;
+    manager.setEchoToStandardOutput(false);
+    QVERIFY(writeFakeSteamCMD(manager.steamCMDBinary(), m_home->filePath("fake"), "exit 0\n"));
+    run(manager);
+    QCOMPARE(manager.state().kind(), Kind::Failed);
+    QVERIFY2(manager.state().text().startsWith("Failed to download patch: "),
+             qPrintable(manager.state().text()));
+    // Only the part and what it was fetched under are left.
+    const QString target = manager.installDir() + "/temp_patch.zip";
+    QCOMPARE(treeOf(manager.installDir()),
+             (QStringList{"Assets/", "temp_patch.zip.part", "temp_patch.zip.part.validator"}));
+    const qint64 kept = QFileInfo(target + ".part").size();
+    QVERIFY2(kept > 0 && kept <= response.breakAtByte, qPrintable(QString::number(kept)));
+    QCOMPARE(manager.progressDetail(), QString());
+
+    response.breakAtByte = -1;
+    response.ignoreRange = serverIgnoresRange;
+    serve(response);
+    QList<double> fractions;
+    connect(&manager, &SteamCMDManager::stateChanged, this, [&] {
+        if (manager.state().kind() == Kind::DownloadingPatch)
+            fractions.append(manager.state().progress());
+    });
+    const qint64 sentBefore = m_server->bodyBytesSent(kPatchPath);
+    run(manager);
+    QCOMPARE(manager.state(), SteamCMDState::completed());
+    const QByteArray asked = m_server->lastRequestHeaders(kPatchPath);
+    QVERIFY2(asked.contains("Range: bytes=" + QByteArray::number(kept) + "-") &&
+                 asked.contains("If-Range: \"v1\""),
+             asked.constData());
+    const QString resuming = "[*] " + ResumableDownload::resumingText(kept, zip.size()) + "\n";
+    const qint64 sent = m_server->bodyBytesSent(kPatchPath) - sentBefore;
+    if (serverIgnoresRange) {
+        QVERIFY(!manager.consoleLog().contains("resuming"));
+        QCOMPARE(sent, qint64(zip.size()));
+    } else {
+        QVERIFY2(manager.consoleLog().contains("\n[⭳] Downloading Community Patch & Maps...\n" +
+                                               resuming + "[*] Unpacking patch...\n"),
+                 qPrintable(manager.consoleLog()));
+        QCOMPARE(sent, zip.size() - kept);
+        const qint64 all = m_server->bodyBytesSent(kPatchPath);
+        QCOMPARE(all, zip.size() + (30 * 1000 * 1000 - kept));
+        QVERIFY2(all < zip.size() + zip.size() / 10, qPrintable(QString::number(all)));
+        // The fraction is of the whole archive: the kept bytes count as done.
+        QVERIFY(fractions.size() >= 2);
+        QCOMPARE(fractions.at(0), 0.0);
+        QCOMPARE(fractions.at(1), double(kept) / double(zip.size()));
+    }
+    QCOMPARE(fractions.last(), 1.0);
+    QVERIFY(readFile(manager.installDir() + "/Maps/big.map") == content);
+    checkInstallTree(manager);
+    QCOMPARE(treeOf(manager.installDir()), (QStringList{"Assets/", "Maps/", "Maps/big.map"}));
+}
+
+void TestFaultsPatchRun::unzipFailureKeepsWhatItWrote()
+{
+    // The second entry's bytes do not match its checksum: unzip writes the
+    // first, complains about the second and exits with 2. What it wrote goes
+    // in, as it always did, but through the private folder.
+    QByteArray zip = stored({{"patch.ini", "patched\n"}, {"Maps/bad.map", "0123456789"}}).build();
+    const qsizetype data = zip.indexOf("0123456789");
+    QVERIFY(data > 0);
+    zip[data] = 'X';
+    serve(zip);
+    SteamCMDManager manager;
+    manager.setEchoToStandardOutput(false);
+    QVERIFY(writeFakeSteamCMD(manager.steamCMDBinary(), m_home->filePath("fake"), "exit 0\n"));
+    QVERIFY(writeFile(manager.installDir() + "/patch.ini", "old\n"));
+    run(manager);
+    QCOMPARE(manager.state(),
+             SteamCMDState::failed("Failed to unpack patch (unzip exited with code 2)"));
+    QVERIFY2(
+        manager.consoleLog().endsWith(
+            "[*] Unpacking patch...\n\n[✗] Failed to unpack patch (unzip exited with code 2)\n"),
+        qPrintable(manager.consoleLog()));
+    QCOMPARE(readFile(manager.installDir() + "/patch.ini"), QByteArray("patched\n"));
+    checkInstallTree(manager);
+}
+
+void TestFaultsPatchRun::leftoversOfAKilledLauncher()
+{
+    // A process that has ended: its id names no launcher any more.
+    QProcess gone;
+    gone.start("/bin/true");
+    QVERIFY(gone.waitForStarted(10000));
+    const qint64 deadPid = gone.processId();
+    QVERIFY(gone.waitForFinished(10000));
+    QVERIFY(deadPid > 0 && !processAlive(deadPid));
+    const QString install = QDir(m_home->filePath("Documents")).filePath("Vantor Online");
+    const QString leftover =
+        install + "/" + ExtractedTree::namePrefix() + QString::number(deadPid) + "-1f";
+    QVERIFY(writeFile(leftover + "/Maps/half.map", "half"));
+    QVERIFY(QFile::link(outside("Maps"), leftover + "/Maps/link"));
+    // Not ours by name: left alone.
+    QVERIFY(writeFile(install + "/.patch-staging-notes.txt", "the user's"));
+
+    SteamCMDManager manager;
+    QCOMPARE(manager.installDir(), install);
+    QVERIFY(!QFileInfo::exists(leftover));
+    QCOMPARE(treeOf(install), QStringList{".patch-staging-notes.txt"});
+}
+
+QTEST_GUILESS_MAIN(TestFaultsPatchRun)
+#include "tst_faults_patchrun.moc"
