@@ -175,23 +175,14 @@ int DownloadCommand::exec(const QString &username, const QString &password)
             &DownloadCommand::onTerminationSignal);
     // Standard output is the console: written here as it grows.
     m_manager.setEchoToStandardOutput(false);
-    // The download's detail line (size, speed, time left), redrawn in place
-    // on standard error when that is a terminal; console text first wipes it.
-    auto detailShown = std::make_shared<bool>(false);
-    if (::isatty(STDERR_FILENO) == 1) {
-        connect(&m_manager, &SteamCMDManager::progressDetailChanged, this, [this, detailShown] {
-            say(QStringLiteral("\r\x1b[K") + m_manager.progressDetail());
-            *detailShown = !m_manager.progressDetail().isEmpty();
-        });
-    }
-    connect(&m_manager, &SteamCMDManager::consoleAppended, this,
-            [detailShown](const QString &text) {
-                if (std::exchange(*detailShown, false))
-                    say(QStringLiteral("\r\x1b[K"));
-                const QByteArray bytes = text.toUtf8();
-                std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout);
-                std::fflush(stdout);
-            });
+    connect(&m_manager, &SteamCMDManager::consoleAppended, this, [](const QString &text) {
+        // Console text takes the progress line's place on a shared terminal.
+        if (std::exchange(g_progressShown, false))
+            std::fputs("\r\x1b[K", stderr);
+        const QByteArray bytes = text.toUtf8();
+        std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout);
+        std::fflush(stdout);
+    });
     connect(&m_manager, &SteamCMDManager::stateChanged, this, &DownloadCommand::onStateChanged);
     connect(&m_manager, &SteamCMDManager::progressDetailChanged, this,
             [this] { showProgress(m_manager.progressDetail()); });

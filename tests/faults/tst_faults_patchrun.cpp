@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CraftedZip.h"
-#include "TestFiles.h"
 #include "FakeSteamCMD.h"
 #include "FaultSupport.h"
 #include "LoopbackHttpServer.h"
 #include "SteamCMDManager.h"
+#include "TestFiles.h"
 #include "TestHome.h"
 #include "patch/ExtractedTree.h"
 #include "patch/ResumableDownload.h"
