@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // 100,000 lines of SteamCMD-like output appended to the console in bursts
 // while the launcher window is shown, against the same appends with the
 // console hidden (the Local Archive tab in front).

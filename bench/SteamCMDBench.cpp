@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // On-demand benchmark of the download run's two heavy paths:
 //  1. SteamCMD output: ~20 MB / ~200,000 SteamCMD-like lines through a fake
 //     SteamCMD into the manager, against `cat` of the same bytes read by a

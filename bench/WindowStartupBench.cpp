@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up to the first drawn frame, and resident memory when idle, of the
 // launcher window against a minimal Qt Quick window, measured in the same run.
 //

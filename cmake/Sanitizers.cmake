@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sanitizer builds: VANTOR_SANITIZE names the sanitizers every target of the
 # project is compiled and linked with, e.g. "address,undefined" or "thread".
 # Empty (the default) leaves the build as it is. Qt and the other system

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Warnings every target of ours is built with; errors with VANTOR_WERROR.
 # Qt's and the system's headers come in as system headers and are not judged.
 function(vantor_set_warnings target)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer target: the look at a downloaded patch archive before unzip runs,
 // which reads offsets, sizes, names and extra fields straight from the file.
 #include "PatchArchive.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer target: the update manifest decoder and the version comparison,
 // the two places where text from the network is taken apart.
 #include "AppUpdate.h"

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs every Debian 12 package the launcher needs to build, run and test.
 # Idempotent; works as root (no sudo needed) or as a user with sudo.
 set -euo pipefail

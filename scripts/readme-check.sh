@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs the commands the README shows, in a throw-away home, with loopback or
 # local addresses only and fakes for SteamCMD and the engine. Commands that
 # would change the machine (installing the package) are simulated.

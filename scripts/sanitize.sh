@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the whole project with sanitizers and runs the tests under them.
 #   scripts/sanitize.sh [asan-ubsan|tsan|all] [ctest arguments...]   (default: all)
 # asan-ubsan: AddressSanitizer, LeakSanitizer and UndefinedBehaviorSanitizer in

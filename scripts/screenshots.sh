@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Renders the launcher window to docs/screenshots/*.png under Xvfb with
 # OpenGL (so the glows show). Usage: scripts/screenshots.sh [vantor-screenshots binary]
 # or: cmake --build build --target screenshots

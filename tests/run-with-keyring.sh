@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs one command against a real GNOME Keyring of its own: a private D-Bus
 # session, a fresh temporary HOME and runtime folder, a login keyring created
 # and unlocked with a throw-away password. Nothing of the user's keyring or

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A SteamCMD that misbehaves: crashes, endless self-updates, garbage and
 // giant output, prompts cut by reads, a closed input, a deaf ear to stop
 // requests, and credentials no shell should ever see.

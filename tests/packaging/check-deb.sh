@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the .deb with cpack from the existing build (nothing is recompiled), checks its
 # control fields, has lintian check it, unpacks it into a scratch root with dpkg -x and
 # runs the launcher there.

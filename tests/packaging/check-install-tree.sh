@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # cmake --install of the built tree: layout, link, metadata, and that the installed
 # launcher runs through its games/ link, also after the tree was staged or moved.
 # Usage: check-install-tree.sh <cmake> <build dir> <version> <build number> <appdir probe>

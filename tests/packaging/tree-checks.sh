@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Checks shared by the packaging tests: sourced, not run.
 # Expects VERSION and BUILD_NUMBER to be set by the caller.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Renders the launcher window in its main states to PNG files:
 //   vantor-screenshots <output folder>
 // Run it under Xvfb with OpenGL so the glows show (scripts/screenshots.sh).

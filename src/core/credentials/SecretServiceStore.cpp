@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // glib's headers use `signals` as a member name, which Qt defines as a macro:
 // they come first, before any Qt header.
 #include <libsecret/secret.h>

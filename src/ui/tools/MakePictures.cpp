@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Draws the launcher's pictures (the window background, the porter's
 // avatar, the folder-layout hint) into a folder:
 //   vantor-make-pictures <output folder>

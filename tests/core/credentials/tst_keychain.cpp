@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs against a real Secret Service: CTest starts it through
 // tests/run-with-keyring.sh (a private D-Bus session with its own GNOME
 // Keyring and a temporary HOME). The unavailable-store cases start this same

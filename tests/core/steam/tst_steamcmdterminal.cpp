@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // SteamCMD on a terminal of its own: prompts of a child that buffers its
 // output on pipes, what the child sees, and what never comes back out.
 #include "FakeSteamCMD.h"
