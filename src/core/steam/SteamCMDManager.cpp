@@ -84,9 +84,11 @@ void SteamCMDManager::setState(const SteamCMDState &state)
     if (m_state == state)
         return;
     m_state = state;
-    // The detail line belongs to SteamCMD's download and verification.
+    // The detail line belongs to SteamCMD's download and verification and
+    // to the patch download.
     if (state.kind() != SteamCMDState::Kind::Downloading &&
-        state.kind() != SteamCMDState::Kind::Validating)
+        state.kind() != SteamCMDState::Kind::Validating &&
+        state.kind() != SteamCMDState::Kind::DownloadingPatch)
         setProgressDetail(QString());
     Q_EMIT stateChanged();
 }
@@ -105,14 +107,6 @@ void SteamCMDManager::setApprovalPrompt(const QString &text)
         return;
     m_approvalPrompt = text;
     Q_EMIT approvalPromptChanged();
-}
-
-void SteamCMDManager::setProgressDetail(const QString &text)
-{
-    if (m_progressDetail == text)
-        return;
-    m_progressDetail = text;
-    Q_EMIT progressDetailChanged();
 }
 
 QString SteamCMDManager::logFolder()

@@ -37,9 +37,6 @@ class SteamCMDManager : public QObject
     Q_PROPERTY(bool showPurchaseAlert READ showPurchaseAlert WRITE setShowPurchaseAlert NOTIFY
                    showPurchaseAlertChanged)
     Q_PROPERTY(QString lastUsername READ lastUsername NOTIFY lastUsernameChanged)
-    // A line for under the status while a download shows its progress (size
-    // done, total, speed, time left); empty otherwise.
-    Q_PROPERTY(QString progressDetail READ progressDetail NOTIFY progressDetailChanged)
     Q_PROPERTY(QString storeURL READ storeURL CONSTANT)
     Q_PROPERTY(QString installDir READ installDir CONSTANT)
     // Whether a run, or a replaced run's SteamCMD child or unzip, is still
