@@ -8,6 +8,7 @@ Column {
     spacing: 4
 
     Text {
+        id: title
         objectName: "headerTitle"
         anchors.horizontalCenter: parent.horizontalCenter
         text: "VANTOR ONLINE"
@@ -26,10 +27,10 @@ Column {
                 z: -1
                 x: Math.cos(angle) * distance
                 y: Math.sin(angle) * distance
-                text: parent.text
+                text: title.text
                 color: Theme.neonBlue
                 opacity: index < 8 ? 0.16 : 0.07
-                font: parent.font
+                font: title.font
                 Accessible.ignored: true
             }
         }

@@ -232,7 +232,9 @@ ApplicationWindow {
         Item {
             id: tabSlot
             objectName: "tabSlot"
-            readonly property Item panel: window.isLocalTab ? localSlot.item : steamSlot.item
+            // A loaded panel (SteamTab or LocalTab): both offer focusFirst()
+            // and minimumHeight.
+            readonly property var panel: window.isLocalTab ? localSlot.item : steamSlot.item
             readonly property real minimumHeight: panel ? panel.minimumHeight : 0
             Layout.fillWidth: true
             Layout.fillHeight: true
