@@ -101,6 +101,7 @@ private Q_SLOTS:
 
     void closingWithoutWorkClosesAtOnce();
     void closingDuringADownloadAsksFirst();
+    void closingDuringThePatchDownloadQuitsAtOnce();
 
 private:
     void makeViewModel();
@@ -599,6 +600,33 @@ void TestWindowAccess::closingDuringADownloadAsksFirst()
     QVERIFY(!manager->hasActiveWork());
     QVERIFY(!manager->hasSteamCMDChild());
     QVERIFY(m_viewModel->steamCMD()->consoleLog().contains(QStringLiteral("--- CANCELLED ---")));
+}
+
+// The patch download resumes at the next run, so "Stop and Quit" does not
+// wait for it to finish.
+void TestWindowAccess::closingDuringThePatchDownloadQuitsAtOnce()
+{
+    LoopbackHttpServer::Response patch;
+    patch.body = QByteArray(4 * 1024 * 1024, 'p');
+    patch.etag = "\"v1\"";
+    patch.stallAfter = 1024 * 1024;
+    m_server->setRoute("/patch.zip", patch);
+    makeViewModel();
+    SteamCMDManager *manager = m_viewModel->steamCMD();
+    QVERIFY(open());
+    QVERIFY(writeScript(manager->steamCMDBinary(), "#!/bin/sh\nexit 0\n"));
+    manager->startDownload(QStringLiteral("player"), QStringLiteral("secret"));
+    QTRY_COMPARE_WITH_TIMEOUT(manager->stateKind(), SteamCMDState::Kind::DownloadingPatch, 10000);
+    QVERIFY(manager->hasActiveWork());
+
+    m_window->close();
+    QObject *question = m_window->findChild<QObject *>("quitQuestion");
+    QVERIFY(question);
+    QTRY_VERIFY(question->property("opened").toBool());
+    QVERIFY(QmlHarness::click(m_window, QmlHarness::item(m_window, "alertAcceptButton")));
+    QTRY_VERIFY_WITH_TIMEOUT(!m_window->isVisible(), 2000);
+    // Quit while the download was still under way.
+    QCOMPARE(manager->stateKind(), SteamCMDState::Kind::DownloadingPatch);
 }
 
 QTEST_MAIN(TestWindowAccess)

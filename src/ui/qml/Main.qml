@@ -88,8 +88,8 @@ ApplicationWindow {
 
     // Closing while SteamCMD, its installation, the patch download or unzip
     // is at work asks first. "Stop and Quit" stops the run as CANCEL does and
-    // closes once the work has ended; a SteamCMD that the installation
-    // launches meanwhile is stopped too.
+    // closes once SteamCMD has ended (at once during the patch step); a
+    // SteamCMD that the installation launches meanwhile is stopped too.
     property bool quitConfirmed: false
     property bool stoppingForQuit: false
     property AlertDialog quitQuestion: null
@@ -106,6 +106,15 @@ ApplicationWindow {
     }
     function stopAndQuit() {
         stoppingForQuit = true
+        // The patch step may be left at any point: its download continues
+        // where it stopped at the next run, and unzip writes into a private
+        // folder that the next start removes.
+        const kind = steamCMD.stateKind
+        if (kind === SteamCMDState.DownloadingPatch || kind === SteamCMDState.UnpackingPatch) {
+            quitConfirmed = true
+            window.close()
+            return
+        }
         steamCMD.cancel()
         closeWhenIdle()
     }
