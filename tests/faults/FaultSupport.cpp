@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "FaultSupport.h"
+#include "CraftedZip.h"
 #include "RunWait.h"
 
 #include <QDir>
@@ -9,43 +10,12 @@
 #include <QProcess>
 #include <QTest>
 
-#include <array>
 #include <cerrno>
 #include <cstring>
 
 #include <sys/mount.h>
 
 namespace {
-
-quint32 crc32(const QByteArray &data)
-{
-    static const std::array<quint32, 256> table = [] {
-        std::array<quint32, 256> t{};
-        for (quint32 i = 0; i < 256; ++i) {
-            quint32 c = i;
-            for (int k = 0; k < 8; ++k)
-                c = (c & 1) ? 0xedb88320u ^ (c >> 1) : c >> 1;
-            t[i] = c;
-        }
-        return t;
-    }();
-    quint32 crc = 0xffffffffu;
-    for (const char byte : data)
-        crc = table[(crc ^ quint8(byte)) & 0xff] ^ (crc >> 8);
-    return crc ^ 0xffffffffu;
-}
-
-void put16(QByteArray &out, quint32 value)
-{
-    out.append(char(value & 0xff));
-    out.append(char((value >> 8) & 0xff));
-}
-
-void put32(QByteArray &out, quint32 value)
-{
-    put16(out, value & 0xffff);
-    put16(out, value >> 16);
-}
 
 QString describeErrno()
 {
@@ -56,54 +26,16 @@ QString describeErrno()
 
 QByteArray craftZip(const QList<ZipEntry> &entries)
 {
-    QByteArray archive;
-    QByteArray directory;
+    CraftedZip zip;
     for (const ZipEntry &entry : entries) {
         quint32 mode = 0100644;
         if (entry.kind == ZipEntry::Kind::Folder)
-            mode = 040755;
+            mode = kFolderMode;
         else if (entry.kind == ZipEntry::Kind::SymbolicLink)
-            mode = 0120777;
-        const quint32 crc = crc32(entry.data);
-        const quint32 offset = quint32(archive.size());
-        const auto common = [&](QByteArray &out) {
-            put16(out, 10);     // version needed
-            put16(out, 0x0800); // UTF-8 names
-            put16(out, 0);      // stored
-            put16(out, 0);      // time
-            put16(out, 0x21);   // 1980-01-01
-            put32(out, crc);
-            put32(out, quint32(entry.data.size()));
-            put32(out, quint32(entry.data.size()));
-            put16(out, quint32(entry.name.size()));
-            put16(out, 0); // extra
-        };
-        put32(archive, 0x04034b50);
-        common(archive);
-        archive += entry.name;
-        archive += entry.data;
-
-        put32(directory, 0x02014b50);
-        put16(directory, (3 << 8) | 30); // made on Unix, so the mode counts
-        common(directory);
-        put16(directory, 0); // comment
-        put16(directory, 0); // disk
-        put16(directory, 0); // internal attributes
-        put32(directory, mode << 16);
-        put32(directory, offset);
-        directory += entry.name;
+            mode = kLinkMode;
+        zip.entries.append(CraftedEntry(entry.name, entry.data, mode));
     }
-    const quint32 directoryOffset = quint32(archive.size());
-    archive += directory;
-    put32(archive, 0x06054b50);
-    put16(archive, 0);
-    put16(archive, 0);
-    put16(archive, quint32(entries.size()));
-    put16(archive, quint32(entries.size()));
-    put32(archive, quint32(directory.size()));
-    put32(archive, directoryOffset);
-    put16(archive, 0);
-    return archive;
+    return zip.build();
 }
 
 QByteArray craftTarGz(const QList<TarEntry> &entries)
