@@ -406,7 +406,11 @@ void TestFaultsPatchStaging::bigDownloadResumes()
     QCOMPARE(second.bytesTransferred(), kSize - kept);
     QCOMPARE(QFileInfo(target).size(), kSize);
     QCOMPARE(digestOf(target), digestOf(served));
-#if !defined(__SANITIZE_ADDRESS__) && !defined(__SANITIZE_THREAD__)
+#ifdef VANTOR_SANITIZED
+    // The sanitizers keep freed blocks (and their shadow) for a while: the
+    // figure says nothing about the launcher's own use there.
+    qInfo("memory bound not checked in a sanitizer build");
+#else
     if (fresh)
         QVERIFY2(growthKiB < 64 * 1024, qPrintable(QString::number(growthKiB)));
 #endif
