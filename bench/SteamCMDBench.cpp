@@ -19,6 +19,7 @@
 
 #include "LoopbackHttpServer.h"
 #include "SteamCMDManager.h"
+#include "TestFiles.h"
 #include "TestHome.h"
 #include "platform/PseudoTerminal.h"
 
