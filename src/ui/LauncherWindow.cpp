@@ -20,6 +20,10 @@ void prepareEngine(QQmlEngine &engine)
 QQuickWindow *create(QQmlEngine &engine, LauncherViewModel *viewModel)
 {
     prepareEngine(engine);
+    // Text drawn with the system's font rasterizer, as desktop programs draw
+    // it: sharp at the window's small sizes (at any pixel density), and no
+    // distance field to compute for every glyph before the first frame.
+    QQuickWindow::setTextRenderType(QQuickWindow::NativeTextRendering);
     QQmlComponent component(&engine, QUrl(QStringLiteral("qrc:/VantorLauncher/Main.qml")));
     if (!component.isReady()) {
         qCCritical(lcUi).noquote() << "cannot load the launcher window:" << component.errorString();

@@ -48,6 +48,8 @@ struct Scene
     bool publishUpdate = false;
     std::function<void(LauncherViewModel &)> prepare;
     bool about = false;
+    // Laid out before the view model is made: it looks at the disk as it starts.
+    bool steamAssets = false;
 };
 
 bool save(QQuickWindow *window, const QString &path)
@@ -130,9 +132,9 @@ int main(int argc, char **argv)
         // The update banner together with LAUNCH at the smallest window size.
         {QStringLiteral("banner-launch.png"), true,
          [](LauncherViewModel &vm) {
-             makeSteamAssets();
              vm.steamCMD()->appendLog(QStringLiteral("[✓] Community patch applied\n"));
-         }},
+         },
+         false, true},
         {QStringLiteral("about.png"), false, [](LauncherViewModel &) {}, true},
     };
     // VANTOR_SCREENSHOT_ONLY=<file> renders that one scene (for the 200% run).
@@ -154,6 +156,8 @@ int main(int argc, char **argv)
                           : manifest(QStringLiteral("0.0.1"), 0, QString());
         server.setRoute(QStringLiteral("/api/update.json"), update);
 
+        if (scene.steamAssets && !makeSteamAssets())
+            return 1;
         LauncherViewModel viewModel;
         viewModel.steamCMD()->setEchoToStandardOutput(false);
         scene.prepare(viewModel);

@@ -611,6 +611,10 @@ void TestLauncherWindow::steamGuardSubmitAndCancelThroughTheWindow()
     m_viewModel = std::make_unique<LauncherViewModel>();
     SteamCMDManager *manager = m_viewModel->steamCMD();
     manager->setEchoToStandardOutput(false);
+    // A stop that lands while the shell starts "sleep 30" runs the trap only
+    // after that sleep: the kill after the grace period ends it, well within
+    // the wait below.
+    manager->setStopGracePeriod(3000);
     QVERIFY(writeScript(manager->steamCMDBinary(),
                         "#!/bin/sh\n"
                         "trap 'sleep 1; exit 143' TERM\n"

@@ -147,7 +147,9 @@ ApplicationWindow {
         }
     }
 
-    // Background picture, darkened; without it the window colour shows.
+    // Background picture, darkened; without it the window colour shows. It
+    // is decoded beside the window's creation (the first frame shows the
+    // window colour, the picture follows within a few frames).
     Loader {
         objectName: "backgroundSlot"
         anchors.fill: parent
@@ -160,7 +162,7 @@ ApplicationWindow {
                 anchors.fill: parent
                 source: parent.parent.picture
                 fillMode: Image.PreserveAspectCrop
-                asynchronous: false
+                asynchronous: true
                 smooth: true
             }
             Rectangle {

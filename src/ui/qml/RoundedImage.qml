@@ -4,7 +4,8 @@ import VantorLauncher
 
 // A picture clipped to a rounded rectangle (or a circle with radius = size/2).
 // The corners are cut when the picture is loaded (RoundedPictureProvider),
-// at the screen's pixel density, so no shader effect is needed.
+// at the screen's pixel density, so no shader effect is needed. Decoded
+// beside the window's creation; it shows a few frames after the first.
 Item {
     id: root
     property url source
@@ -18,5 +19,6 @@ Item {
         sourceSize: Qt.size(Math.ceil(root.width), Math.ceil(root.height))
         fillMode: Image.PreserveAspectFit
         smooth: true
+        asynchronous: true
     }
 }

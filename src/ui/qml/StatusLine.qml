@@ -10,9 +10,22 @@ RowLayout {
     property string text
 
     spacing: 8
-    // Read as a status bar: a screen reader hears each new status.
+    // Read as a status bar when the reader walks the window.
     Accessible.role: Accessible.StatusBar
     Accessible.name: text
+
+    // A status bar's new name is spoken only while it has focus, but a
+    // screen reader speaks a notification as it is shown: each new status
+    // (not the first) is shown as one for a moment, a later event-loop turn
+    // after the text changed so that hiding and showing are not merged. It
+    // is hidden again soon, so showing the tab again does not repeat it.
+    property bool announces: false
+    Component.onCompleted: announces = true
+    onTextChanged: {
+        announcement.visible = false
+        if (announces && text !== "")
+            Qt.callLater(announcement.announce)
+    }
 
     Rectangle {
         objectName: "statusLamp"
@@ -21,6 +34,26 @@ RowLayout {
         Layout.preferredHeight: 8
         radius: 4
         color: status.lampColor
+        // The notification: one pixel under the lamp, outside the row's
+        // layout (readers skip the lamp itself, not what it holds).
+        Item {
+            id: announcement
+            objectName: "statusAnnouncement"
+            width: 1
+            height: 1
+            visible: false
+            Accessible.role: Accessible.Notification
+            Accessible.name: status.text
+            function announce() {
+                visible = true
+                announcementEnd.restart()
+            }
+            Timer {
+                id: announcementEnd
+                interval: 1000
+                onTriggered: announcement.visible = false
+            }
+        }
         Halo {
             color: status.lampColor
             glowRadius: 4

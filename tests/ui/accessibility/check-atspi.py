@@ -12,6 +12,7 @@ import threading
 import time
 
 import pyatspi
+from gi.repository import GLib
 
 LAUNCHER = sys.argv[1]
 failures = []
@@ -104,6 +105,38 @@ def focused(app, timeout=5):
     return None
 
 
+def press(node):
+    """Does the node's Press action (the first action when it has none)."""
+    action = node.queryAction()
+    names = [action.getName(i).lower() for i in range(action.nActions)]
+    action.doAction(names.index("press") if "press" in names else 0)
+
+
+announced = []
+
+
+def on_showing(event):
+    """Notifications shown (what a screen reader speaks unasked), by name."""
+    try:
+        if event.detail1 == 1 and event.source.getRoleName() == "notification":
+            announced.append(event.source.name)
+    except Exception:
+        pass
+
+
+def wait_for(condition, timeout=10):
+    """Dispatches accessibility events until the condition holds."""
+    context = GLib.MainContext.default()
+    end = time.time() + timeout
+    while time.time() < end:
+        while context.pending():
+            context.iteration(False)
+        if condition():
+            return True
+        time.sleep(0.1)
+    return False
+
+
 def dump(app):
     for role, name, _ in controls(app):
         print("  %s %r" % (role, name))
@@ -115,6 +148,7 @@ def xdotool(*args):
 
 
 def main():
+    pyatspi.Registry.registerEventListener(on_showing, "object:state-changed:showing")
     server = http.server.HTTPServer(("127.0.0.1", 0), Manifest)
     threading.Thread(target=server.serve_forever, daemon=True).start()
     env = dict(os.environ)
@@ -157,9 +191,7 @@ def main():
             action = local.queryAction()
             names = [action.getName(i) for i in range(action.nActions)]
             check(len(names) > 0, "the tab has an action (%s)" % ", ".join(names))
-            lowered = [n.lower() for n in names]
-            index = lowered.index("press") if "press" in lowered else 0
-            action.doAction(index)
+            press(local)
             check(find(app, "push button", "LOCATE") is not None,
                   "LOCATE appears after pressing LOCAL ARCHIVE")
 
@@ -189,6 +221,36 @@ def main():
             xdotool("key", "--clearmodifiers", "F1")
             dialog = find(app, "dialog", "About Vantor Online")
             check(dialog is not None, "the About window is a dialog named About Vantor Online")
+            xdotool("key", "--clearmodifiers", "Escape")
+            check(wait_for(lambda: find(app, "dialog", "About Vantor Online", timeout=0) is None),
+                  "Escape closes the About window")
+
+        # A new status is announced: a notification named by it is shown.
+        steam = find(app, "page tab", "STEAM (RECOMMENDED)")
+        if steam is not None:
+            press(steam)
+        username = find(app, "text", "Username")
+        password = [node for role, _, node in controls(app) if role == "password text"]
+        download = find(app, "push button", "DOWNLOAD ASSETS")
+        check(username is not None and len(password) == 1 and download is not None,
+              "the Steam tab's fields and button are back")
+        if username is not None and len(password) == 1 and download is not None and window_ids:
+            # Typed as a player does: Return in the password field starts.
+            username.queryComponent().grabFocus()
+            now = focused(app)
+            check(now is not None and now.name == "Username",
+                  "the Username field takes focus (%s)" % (now.name if now else None))
+            xdotool("type", "--delay", "20", "player")
+            xdotool("key", "--clearmodifiers", "Tab")
+            xdotool("type", "--delay", "20", "secret")
+            wait_for(lambda: False, 1)
+            check(announced == [], "neither the first status nor showing the tab again is "
+                  "announced (%s)" % announced)
+            xdotool("key", "--clearmodifiers", "Return")
+            # The SteamCMD download address is unreachable: the run fails.
+            failed = "ERROR: Failed to download SteamCMD tarball"
+            check(wait_for(lambda: failed in announced, 30),
+                  "the new status is announced as a notification (%s)" % announced)
     finally:
         launcher.terminate()
         try:
