@@ -1,14 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "AboutWindowController.h"
-#include "KeychainHelper.h"
 #include "LauncherViewModel.h"
 #include "LoopbackHttpServer.h"
-#include "MemoryCredentialStore.h"
 #include "QmlHarness.h"
 #include "TestFiles.h"
-#include "TestHome.h"
 #include "UiSupport.h"
 #include "UrlRecorder.h"
+#include "WindowTestSetup.h"
 #include "game/GameFolders.h"
 #include "platform/EngineStarter.h"
 #include "platform/FolderPicker.h"
@@ -25,8 +23,6 @@
 #include <memory>
 
 namespace {
-
-const QString kManifestPath = QStringLiteral("/api/update.json");
 
 QByteArray manifest(const QString &version, const QString &notes, const QString &downloadURL,
                     qint64 build = 999999)
@@ -144,9 +140,7 @@ private:
     bool shown(const QString &name) { return QmlHarness::isShown(m_window, name); }
     bool click(const QString &name) { return QmlHarness::click(m_window, find(name)); }
 
-    std::unique_ptr<TestHome> m_home;
-    std::unique_ptr<LoopbackHttpServer> m_server;
-    std::shared_ptr<MemoryCredentialStore> m_store;
+    std::unique_ptr<WindowTestSetup> m_setup;
     std::unique_ptr<LauncherViewModel> m_viewModel;
     std::unique_ptr<QmlHarness> m_qml;
     QQuickWindow *m_window = nullptr;
@@ -154,22 +148,9 @@ private:
 
 void TestLauncherWindow::init()
 {
-    QCoreApplication::setOrganizationName("Vantor Online");
-    QCoreApplication::setApplicationName("Vantor Online");
-    m_home = std::make_unique<TestHome>();
-    QVERIFY(m_home->isValid());
-    m_server = std::make_unique<LoopbackHttpServer>();
-    QVERIFY(m_server->listen());
-    // No update unless a test publishes one; nothing reaches the internet.
-    m_server->setRoute(kManifestPath, json(manifest("0.0.1", "old", "https://example.org/", 0)));
-    qputenv("VANTOR_UPDATE_URL", m_server->url(kManifestPath).toUtf8());
-    qputenv("VANTOR_STEAMCMD_URL", m_server->url("/steamcmd.tar.gz").toUtf8());
-    qputenv("VANTOR_PATCH_URL", m_server->url("/patch.zip").toUtf8());
-    qputenv("VANTOR_STORE_URL", "https://store.example.org/app/4187530");
-    qputenv("VANTOR_ENGINE_PATH", m_home->filePath("engine/VantorOnlineDL").toUtf8());
-    m_store = std::make_shared<MemoryCredentialStore>();
-    KeychainHelper::setStore(m_store);
-    UiSupport::setPictureSearchPath(UiSupport::defaultPictureSearchPath());
+    m_setup = std::make_unique<WindowTestSetup>(
+        json(manifest("0.0.1", "old", "https://example.org/", 0)));
+    QVERIFY(m_setup->isValid());
     m_qml = std::make_unique<QmlHarness>();
 }
 
@@ -178,14 +159,7 @@ void TestLauncherWindow::cleanup()
     m_window = nullptr;
     m_qml.reset();
     m_viewModel.reset();
-    KeychainHelper::setStore(nullptr);
-    m_store.reset();
-    m_server.reset();
-    for (const char *name : {"VANTOR_UPDATE_URL", "VANTOR_STEAMCMD_URL", "VANTOR_PATCH_URL",
-                             "VANTOR_STORE_URL", "VANTOR_ENGINE_PATH"})
-        qunsetenv(name);
-    UiSupport::setPictureSearchPath(UiSupport::defaultPictureSearchPath());
-    m_home.reset();
+    m_setup.reset();
 }
 
 QQuickWindow *TestLauncherWindow::open()
@@ -217,7 +191,7 @@ void TestLauncherWindow::windowSizeAndTitle()
 
 void TestLauncherWindow::tabButtonsChangeOnlyTheActiveTab()
 {
-    const QString folder = m_home->filePath("games");
+    const QString folder = m_setup->home().filePath("games");
     m_viewModel = std::make_unique<LauncherViewModel>();
     m_viewModel->steamCMD()->setEchoToStandardOutput(false);
     m_viewModel->setInstallPath(folder);
@@ -280,8 +254,9 @@ void TestLauncherWindow::bannerShowsAPublishedUpdateUntilDismissed()
 {
     const QString notes = QStringLiteral("Line one of the notes\nLine two\nLine three\nLine four\n"
                                          "Line five");
-    m_server->setRoute(kManifestPath,
-                       json(manifest("2.1.0", notes, "https://vantor-online.org/download")));
+    m_setup->server().setRoute(
+        WindowTestSetup::manifestPath,
+        json(manifest("2.1.0", notes, "https://vantor-online.org/download")));
     QVERIFY(open());
     QTRY_VERIFY_WITH_TIMEOUT(m_viewModel->updateChecker()->hasUpdate(), 5000);
     QTRY_VERIFY(shown("updateBanner"));
@@ -306,8 +281,9 @@ void TestLauncherWindow::bannerShowsAPublishedUpdateUntilDismissed()
     }
 
     // A newer manifest replaces the contents while shown.
-    m_server->setRoute(kManifestPath,
-                       json(manifest("2.2.0", "Short", "https://vantor-online.org/download")));
+    m_setup->server().setRoute(
+        WindowTestSetup::manifestPath,
+        json(manifest("2.2.0", "Short", "https://vantor-online.org/download")));
     m_viewModel->updateChecker()->checkForUpdate();
     QTRY_COMPARE_WITH_TIMEOUT(find("bannerTitle")->property("text").toString(),
                               QStringLiteral("UPDATE AVAILABLE: v2.2.0"), 5000);
@@ -318,8 +294,9 @@ void TestLauncherWindow::bannerShowsAPublishedUpdateUntilDismissed()
     QVERIFY(!find("updateBanner"));
 
     // Dismissed for the rest of the run, even when a newer one is published.
-    m_server->setRoute(kManifestPath,
-                       json(manifest("3.0.0", "Later", "https://vantor-online.org/download")));
+    m_setup->server().setRoute(
+        WindowTestSetup::manifestPath,
+        json(manifest("3.0.0", "Later", "https://vantor-online.org/download")));
     QSignalSpy changed(m_viewModel->updateChecker(), &UpdateChecker::availableUpdateChanged);
     m_viewModel->updateChecker()->checkForUpdate();
     QVERIFY(changed.wait(5000));
@@ -383,7 +360,7 @@ void TestLauncherWindow::picturesPresent()
 
 void TestLauncherWindow::missingPicturesFallBack()
 {
-    UiSupport::setPictureSearchPath({m_home->filePath("no-pictures")});
+    UiSupport::setPictureSearchPath({m_setup->home().filePath("no-pictures")});
     m_viewModel = std::make_unique<LauncherViewModel>();
     m_viewModel->steamCMD()->setEchoToStandardOutput(false);
     m_viewModel->setActiveTab(LauncherViewModel::Tab::Local);
@@ -419,7 +396,7 @@ void TestLauncherWindow::launchErrorAlertClearsTheMessage_data()
 void TestLauncherWindow::launchErrorAlertClearsTheMessage()
 {
     QFETCH(bool, byKeyboard);
-    const QString folder = m_home->filePath("games");
+    const QString folder = m_setup->home().filePath("games");
     QVERIFY(!makeGameFolder(folder).isEmpty());
     m_viewModel = std::make_unique<LauncherViewModel>();
     m_viewModel->steamCMD()->setEchoToStandardOutput(false);
@@ -550,8 +527,8 @@ void TestLauncherWindow::downloadButtonStoresCredentialsAndStarts()
     m_viewModel->setSteamPassword("pa ss");
     QSignalSpy stateSpy(m_viewModel->steamCMD(), &SteamCMDManager::stateChanged);
     QVERIFY(click("downloadButton"));
-    QCOMPARE(m_store->saves().size(), 1);
-    QCOMPARE(m_store->saves().first(),
+    QCOMPARE(m_setup->store().saves().size(), 1);
+    QCOMPARE(m_setup->store().saves().first(),
              qMakePair(QStringLiteral(" player "), QStringLiteral("pa ss")));
     QTRY_VERIFY(stateSpy.count() > 0);
     QTRY_COMPARE_WITH_TIMEOUT(m_viewModel->steamCMD()->stateKind(), SteamCMDState::Kind::Failed,
@@ -562,7 +539,7 @@ void TestLauncherWindow::steamTabWhileSteamCMDInstalls()
 {
     LoopbackHttpServer::Response hang;
     hang.hang = true;
-    m_server->setRoute("/steamcmd.tar.gz", hang);
+    m_setup->server().setRoute("/steamcmd.tar.gz", hang);
     QVERIFY(open());
     m_viewModel->setSteamUsername("player");
     m_viewModel->setSteamPassword("secret");
@@ -607,7 +584,7 @@ void TestLauncherWindow::steamGuardSubmitAndCancelThroughTheWindow()
     // A SteamCMD that asks for a code, records what it reads, then works on;
     // asked to stop it takes a moment, so that the state right after CANCEL
     // can be seen however fast the click's events run.
-    const QString codeFile = m_home->filePath("received-code");
+    const QString codeFile = m_setup->home().filePath("received-code");
     m_viewModel = std::make_unique<LauncherViewModel>();
     SteamCMDManager *manager = m_viewModel->steamCMD();
     manager->setEchoToStandardOutput(false);
@@ -698,9 +675,9 @@ void TestLauncherWindow::consoleShowsTheManagersLog()
 
 void TestLauncherWindow::localTabPathStates()
 {
-    const QString invalid = m_home->filePath("empty-folder");
+    const QString invalid = m_setup->home().filePath("empty-folder");
     QVERIFY(QDir().mkpath(invalid));
-    const QString valid = m_home->filePath("games");
+    const QString valid = m_setup->home().filePath("games");
     QVERIFY(!makeGameFolder(valid).isEmpty());
     const QString hint =
         QStringLiteral("SELECT THE PARENT DIRECTORY CONTAINING BOTH GAME VERSIONS");
@@ -743,7 +720,7 @@ void TestLauncherWindow::localTabPathStates()
 
 void TestLauncherWindow::locateUsesTheFolderPicker()
 {
-    const QString valid = m_home->filePath("games");
+    const QString valid = m_setup->home().filePath("games");
     QVERIFY(!makeGameFolder(valid).isEmpty());
     auto picker = std::make_shared<FixedFolderPicker>(valid);
     m_viewModel = std::make_unique<LauncherViewModel>();
@@ -763,7 +740,7 @@ void TestLauncherWindow::steamHintWhileAssetsAreValidButBusy()
 {
     LoopbackHttpServer::Response hang;
     hang.hang = true;
-    m_server->setRoute("/steamcmd.tar.gz", hang);
+    m_setup->server().setRoute("/steamcmd.tar.gz", hang);
     QVERIFY(writeFile(GameFolders::assetsDir() + "/INIDL.big", "x"));
     QVERIFY(writeFile(GameFolders::baseGameDir() + "/ini.big", "x"));
     m_viewModel = std::make_unique<LauncherViewModel>();
@@ -783,9 +760,9 @@ void TestLauncherWindow::steamHintWhileAssetsAreValidButBusy()
 
 void TestLauncherWindow::launchButtonLaunchesAndQuits()
 {
-    const QString folder = m_home->filePath("games");
+    const QString folder = m_setup->home().filePath("games");
     QVERIFY(!makeGameFolder(folder).isEmpty());
-    QVERIFY(writeScript(m_home->filePath("engine/VantorOnlineDL"), "#!/bin/sh\nexit 0\n"));
+    QVERIFY(writeScript(m_setup->home().filePath("engine/VantorOnlineDL"), "#!/bin/sh\nexit 0\n"));
     auto starter = std::make_shared<FakeEngineStarter>(true);
     m_viewModel = std::make_unique<LauncherViewModel>();
     m_viewModel->steamCMD()->setEchoToStandardOutput(false);
@@ -809,9 +786,9 @@ void TestLauncherWindow::launchButtonLaunchesAndQuits()
 
 void TestLauncherWindow::failedLaunchShowsTheAlertAndLaunchAgain()
 {
-    const QString folder = m_home->filePath("games");
+    const QString folder = m_setup->home().filePath("games");
     QVERIFY(!makeGameFolder(folder).isEmpty());
-    QVERIFY(writeScript(m_home->filePath("engine/VantorOnlineDL"), "#!/bin/sh\nexit 0\n"));
+    QVERIFY(writeScript(m_setup->home().filePath("engine/VantorOnlineDL"), "#!/bin/sh\nexit 0\n"));
     m_viewModel = std::make_unique<LauncherViewModel>();
     m_viewModel->steamCMD()->setEchoToStandardOutput(false);
     m_viewModel->setEngineStarter(std::make_shared<FakeEngineStarter>(false));

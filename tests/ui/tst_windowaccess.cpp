@@ -1,14 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "AboutWindowController.h"
-#include "KeychainHelper.h"
 #include "LauncherViewModel.h"
 #include "LoopbackHttpServer.h"
-#include "MemoryCredentialStore.h"
 #include "QmlHarness.h"
 #include "TestFiles.h"
-#include "TestHome.h"
 #include "UiSupport.h"
 #include "UrlRecorder.h"
+#include "WindowTestSetup.h"
 #include "platform/FolderPicker.h"
 
 #include <QJsonDocument>
@@ -21,8 +19,6 @@
 #include <memory>
 
 namespace {
-
-const QString kManifestPath = QStringLiteral("/api/update.json");
 
 LoopbackHttpServer::Response manifest(const QString &version)
 {
@@ -129,9 +125,7 @@ private:
     }
     void startGuardAskingRun(const QString &codeFile);
 
-    std::unique_ptr<TestHome> m_home;
-    std::unique_ptr<LoopbackHttpServer> m_server;
-    std::shared_ptr<MemoryCredentialStore> m_store;
+    std::unique_ptr<WindowTestSetup> m_setup;
     std::unique_ptr<LauncherViewModel> m_viewModel;
     std::unique_ptr<QmlHarness> m_qml;
     QQuickWindow *m_window = nullptr;
@@ -139,24 +133,11 @@ private:
 
 void TestWindowAccess::init()
 {
-    QCoreApplication::setOrganizationName("Vantor Online");
-    QCoreApplication::setApplicationName("Vantor Online");
-    m_home = std::make_unique<TestHome>();
-    QVERIFY(m_home->isValid());
-    m_server = std::make_unique<LoopbackHttpServer>();
-    QVERIFY(m_server->listen());
-    m_server->setRoute(kManifestPath, manifest("0.0.1"));
+    m_setup = std::make_unique<WindowTestSetup>(manifest("0.0.1"));
+    QVERIFY(m_setup->isValid());
     LoopbackHttpServer::Response hang;
     hang.hang = true;
-    m_server->setRoute("/steamcmd.tar.gz", hang);
-    qputenv("VANTOR_UPDATE_URL", m_server->url(kManifestPath).toUtf8());
-    qputenv("VANTOR_STEAMCMD_URL", m_server->url("/steamcmd.tar.gz").toUtf8());
-    qputenv("VANTOR_PATCH_URL", m_server->url("/patch.zip").toUtf8());
-    qputenv("VANTOR_STORE_URL", "https://store.example.org/app/4187530");
-    qputenv("VANTOR_ENGINE_PATH", m_home->filePath("engine/VantorOnlineDL").toUtf8());
-    m_store = std::make_shared<MemoryCredentialStore>();
-    KeychainHelper::setStore(m_store);
-    UiSupport::setPictureSearchPath(UiSupport::defaultPictureSearchPath());
+    m_setup->server().setRoute("/steamcmd.tar.gz", hang);
     m_qml = std::make_unique<QmlHarness>();
 }
 
@@ -165,13 +146,7 @@ void TestWindowAccess::cleanup()
     m_window = nullptr;
     m_qml.reset();
     m_viewModel.reset();
-    KeychainHelper::setStore(nullptr);
-    m_store.reset();
-    m_server.reset();
-    for (const char *name : {"VANTOR_UPDATE_URL", "VANTOR_STEAMCMD_URL", "VANTOR_PATCH_URL",
-                             "VANTOR_STORE_URL", "VANTOR_ENGINE_PATH"})
-        qunsetenv(name);
-    m_home.reset();
+    m_setup.reset();
 }
 
 void TestWindowAccess::makeViewModel()
@@ -220,7 +195,7 @@ void TestWindowAccess::everythingInViewAtTheSmallestSize()
     QFETCH(QString, state);
     QFETCH(bool, banner);
     if (banner)
-        m_server->setRoute(kManifestPath, manifest("2.1.0"));
+        m_setup->server().setRoute(WindowTestSetup::manifestPath, manifest("2.1.0"));
     // The window learns of files on disk when it starts or the workflow
     // moves on, so finished assets are laid out before it is made.
     if (state == QLatin1String("steam ready"))
@@ -233,16 +208,16 @@ void TestWindowAccess::everythingInViewAtTheSmallestSize()
     if (local)
         m_viewModel->setActiveTab(LauncherViewModel::Tab::Local);
     if (state == QLatin1String("local invalid")) {
-        QVERIFY(QDir().mkpath(m_home->filePath("empty")));
-        m_viewModel->setInstallPath(m_home->filePath("empty"));
+        QVERIFY(QDir().mkpath(m_setup->home().filePath("empty")));
+        m_viewModel->setInstallPath(m_setup->home().filePath("empty"));
     }
     if (state == QLatin1String("local ready"))
-        m_viewModel->setInstallPath(makeGameFolder(m_home->filePath("games")));
+        m_viewModel->setInstallPath(makeGameFolder(m_setup->home().filePath("games")));
     QVERIFY(open());
     if (banner)
         QTRY_VERIFY_WITH_TIMEOUT(shown("updateBanner"), 5000);
     if (state == QLatin1String("steam guard")) {
-        startGuardAskingRun(m_home->filePath("code"));
+        startGuardAskingRun(m_setup->home().filePath("code"));
         QTRY_VERIFY(shown("guardCodeField"));
     } else if (state == QLatin1String("steam busy")) {
         manager->installSteamCMD([](bool) {});
@@ -296,7 +271,7 @@ void TestWindowAccess::everythingInViewAtTheSmallestSize()
 
 void TestWindowAccess::symbolsTakeTheirOwnSize()
 {
-    m_server->setRoute(kManifestPath, manifest("2.1.0"));
+    m_setup->server().setRoute(WindowTestSetup::manifestPath, manifest("2.1.0"));
     QVERIFY(open());
     QTRY_VERIFY_WITH_TIMEOUT(shown("updateBanner"), 5000);
     const qreal ratio = m_window->effectiveDevicePixelRatio();
@@ -459,10 +434,10 @@ void TestWindowAccess::returnActivatesTheFocusedControl()
     QTest::keyClick(m_window, Qt::Key_Tab);
     QCOMPARE(focused(), QStringLiteral("passwordField"));
     QTest::keyClick(m_window, Qt::Key_Return);
-    QCOMPARE(m_store->saves().size(), 0);
+    QCOMPARE(m_setup->store().saves().size(), 0);
     typeText(m_window, "secret");
     QTest::keyClick(m_window, Qt::Key_Return);
-    QCOMPARE(m_store->saves().size(), 1);
+    QCOMPARE(m_setup->store().saves().size(), 1);
     QTRY_COMPARE_WITH_TIMEOUT(m_viewModel->steamCMD()->stateKind(), SteamCMDState::Kind::Failed,
                               10000);
 
@@ -489,7 +464,7 @@ void TestWindowAccess::returnActivatesTheFocusedControl()
 
 void TestWindowAccess::guardCodeFieldTakesFocus()
 {
-    const QString codeFile = m_home->filePath("received-code");
+    const QString codeFile = m_setup->home().filePath("received-code");
     makeViewModel();
     SteamCMDManager *manager = m_viewModel->steamCMD();
     QVERIFY(writeScript(manager->steamCMDBinary(), guardAskingSteamCMD(codeFile)));
@@ -567,7 +542,7 @@ void TestWindowAccess::closingDuringADownloadAsksFirst()
     makeViewModel();
     SteamCMDManager *manager = m_viewModel->steamCMD();
     QVERIFY(open());
-    startGuardAskingRun(m_home->filePath("code"));
+    startGuardAskingRun(m_setup->home().filePath("code"));
     QVERIFY(manager->hasActiveWork());
 
     // "Keep Running" (or Escape): nothing changes.
@@ -610,7 +585,7 @@ void TestWindowAccess::closingDuringThePatchDownloadQuitsAtOnce()
     patch.body = QByteArray(4 * 1024 * 1024, 'p');
     patch.etag = "\"v1\"";
     patch.stallAfter = 1024 * 1024;
-    m_server->setRoute("/patch.zip", patch);
+    m_setup->server().setRoute("/patch.zip", patch);
     makeViewModel();
     SteamCMDManager *manager = m_viewModel->steamCMD();
     QVERIFY(open());
