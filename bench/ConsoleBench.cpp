@@ -17,6 +17,7 @@
 #include "LauncherViewModel.h"
 #include "LauncherWindow.h"
 #include "MemoryCredentialStore.h"
+#include "StandInStages.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -82,7 +83,6 @@ Result run(bool consoleShown, int lines, int perBurst, int burstIntervalMs)
     Result result;
     LauncherViewModel viewModel;
     SteamCMDManager *manager = viewModel.steamCMD();
-    manager->setEchoToStandardOutput(false);
     viewModel.setActiveTab(consoleShown ? LauncherViewModel::Tab::Steam
                                         : LauncherViewModel::Tab::Local);
     QQmlEngine engine;
@@ -90,6 +90,11 @@ Result run(bool consoleShown, int lines, int perBurst, int burstIntervalMs)
     if (!window || !QTest::qWaitForWindowExposed(window.get()))
         return result;
     QTest::qWait(300);
+    // A run whose SteamCMD only writes what the feeder below hands it.
+    const auto plan = startStandInRun(*manager);
+    QTest::qWait(10);
+    if (!plan->current)
+        return result;
 
     QElapsedTimer clock;
     qint64 lastFrame = -1;
@@ -137,7 +142,7 @@ Result run(bool consoleShown, int lines, int perBurst, int burstIntervalMs)
         while (next < due)
             chunk += bursts.at(next++);
         if (!chunk.isEmpty())
-            manager->appendLog(chunk);
+            Q_EMIT plan->current->log(chunk);
         if (next >= bursts.size())
             feeder.stop();
     });

@@ -340,7 +340,6 @@ int main(int argc, char **argv)
         QTemporaryDir work;
         check(work.isValid(), QStringLiteral("no temporary folder"));
         SteamCMDManager manager;
-        manager.setEchoToStandardOutput(false);
         if (logPart)
             return runLogPart(manager, work, lines, rounds);
         return runPatchPart(manager, work, patchMiB, rounds);

@@ -86,7 +86,6 @@ int runLauncher(int argc, char **argv)
     phase("application");
     KeychainHelper::setStore(std::make_shared<MemoryCredentialStore>());
     LauncherViewModel viewModel;
-    viewModel.steamCMD()->setEchoToStandardOutput(false);
     phase("view model");
     QQmlEngine engine;
     QQuickWindow *window = LauncherWindow::create(engine, &viewModel);

@@ -175,7 +175,6 @@ int DownloadCommand::exec(const QString &username, const QString &password)
     connect(&termination, &TerminationSignals::received, this,
             &DownloadCommand::onTerminationSignal);
     // Standard output is the console: written here as it grows.
-    m_manager.setEchoToStandardOutput(false);
     connect(&m_manager, &SteamCMDManager::consoleAppended, this, [](const QString &text) {
         // Console text takes the progress line's place on a shared terminal.
         if (std::exchange(g_progressShown, false))
@@ -264,10 +263,11 @@ void DownloadCommand::onTerminationSignal()
         return;
     m_interrupted = true;
     say(QStringLiteral("\nvantor-launcher download: interrupted, stopping SteamCMD\n"));
-    m_manager.cancel();
-    // Without a SteamCMD child to wait for (an install or the patch under
-    // way, which a cancel does not stop) the command leaves at once.
-    if (!m_manager.currentRun() || !m_manager.currentRun()->hasSteamCMDChild())
+    // The run ends once whatever stage it is in has stopped (SteamCMD is
+    // waited for); runFinished() then says so.
+    if (m_manager.currentRun())
+        m_manager.cancel();
+    else
         finish(kStatusInterrupted);
 }
 

@@ -4,6 +4,7 @@
 #include "LauncherViewModel.h"
 #include "LoopbackHttpServer.h"
 #include "MemoryCredentialStore.h"
+#include "StandInStages.h"
 #include "TestFiles.h"
 #include "TestHome.h"
 #include "platform/FolderPicker.h"
@@ -97,18 +98,12 @@ void TestLauncherViewModel::cleanup()
 // makes it fail.
 void TestLauncherViewModel::driveManager(SteamCMDManager *manager, const QString &state)
 {
-    manager->setEchoToStandardOutput(false);
     if (state == "idle")
         return;
-    if (state == "running") {
-        LoopbackHttpServer::Response hang;
-        hang.hang = true;
-        m_server->setRoute("/steamcmd.tar.gz", hang);
-        qputenv("VANTOR_STEAMCMD_URL", m_server->url("/steamcmd.tar.gz").toUtf8());
-    } else {
-        qputenv("VANTOR_STEAMCMD_URL", LoopbackHttpServer::closedPortUrl("/s.tar.gz").toUtf8());
-    }
-    manager->installSteamCMD([](bool) {});
+    if (state == "running")
+        startStandInRun(*manager, {}, {StandInStep::hanging()});
+    else
+        startStandInRun(*manager, {StandInStep::failing("SteamCMD exited with code 5", 5)});
     if (state == "running")
         QTRY_VERIFY(manager->isRunning());
     else
@@ -319,7 +314,6 @@ void TestLauncherViewModel::canLaunchFollowsTheWorkflowNotItsConsole()
     qputenv("VANTOR_STEAMCMD_URL", m_server->url("/steamcmd.tar.gz").toUtf8());
     LauncherViewModel model(LauncherViewModel::UpdateChecks::DontStart);
     SteamCMDManager *manager = model.steamCMD();
-    manager->setEchoToStandardOutput(false);
     QVERIFY(model.canLaunch());
     QList<bool> announced;
     connect(&model, &LauncherViewModel::canLaunchChanged, this,
@@ -328,7 +322,7 @@ void TestLauncherViewModel::canLaunchFollowsTheWorkflowNotItsConsole()
     QSignalSpy effective(&model, &LauncherViewModel::effectiveInstallPathChanged);
 
     // Busy: no launch while the workflow runs.
-    manager->installSteamCMD([](bool) {});
+    auto plan = startStandInRun(*manager, {}, {StandInStep::hanging()});
     QTRY_VERIFY(manager->isRunning());
     QCOMPARE(announced, QList<bool>{false});
     QVERIFY(!model.canLaunch());
@@ -337,7 +331,7 @@ void TestLauncherViewModel::canLaunchFollowsTheWorkflowNotItsConsole()
     manager->setSteamGuardCode("12345");
     manager->setShowPurchaseAlert(true);
     for (int i = 0; i < 20; ++i)
-        manager->appendLog(QStringLiteral("progress %1\n").arg(i));
+        Q_EMIT plan->current->log(QStringLiteral("progress %1\n").arg(i));
     QTRY_VERIFY(manager->consoleLog().contains("progress 19"));
     QCOMPARE(announced, QList<bool>{false});
 
@@ -359,15 +353,15 @@ void TestLauncherViewModel::consoleStreamListsNoFolders()
     QVERIFY(writeFile(folder + "/Expansion/inidl.big", "x"));
     LauncherViewModel model(LauncherViewModel::UpdateChecks::DontStart);
     SteamCMDManager *manager = model.steamCMD();
-    manager->setEchoToStandardOutput(false);
     model.setInstallPath(folder);
 
+    auto plan = startStandInRun(*manager);
     FolderCheckCounter checks;
     for (const Tab tab : {Tab::Local, Tab::Steam}) {
         model.setActiveTab(tab);
         QCOMPARE(checks.total(), 1); // the change of tab looks once
         for (int i = 0; i < 200; ++i)
-            manager->appendLog(QStringLiteral("chunk %1\n").arg(i));
+            Q_EMIT plan->current->log(QStringLiteral("chunk %1\n").arg(i));
         QTRY_VERIFY(manager->consoleLog().endsWith("chunk 199\n"));
         // As a window reads after every chunk.
         for (int i = 0; i < 200; ++i)

@@ -172,7 +172,6 @@ QStringList treeOf(const QString &root)
 
 WorkflowRecorder::WorkflowRecorder(SteamCMDManager &manager) : m_manager(manager)
 {
-    manager.setEchoToStandardOutput(false);
     connect(&manager, &SteamCMDManager::stateChanged, this, [this] {
         const QString text = m_manager.statusText();
         if (m_manager.state().kind() == SteamCMDState::Kind::DownloadingPatch &&

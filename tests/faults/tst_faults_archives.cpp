@@ -244,10 +244,8 @@ void TestFaultsArchives::tarballEntries()
     m_server->setRoute(kTarballPath, response);
 
     SteamCMDManager manager;
-    manager.setEchoToStandardOutput(false);
-    std::optional<bool> result;
-    manager.installSteamCMD([&result](bool ok) { result = ok; });
-    QTRY_VERIFY_WITH_TIMEOUT(result.has_value(), 20000);
+    const InstallerResult result = runSteamCMDInstaller();
+    QVERIFY(result.outcome);
 
     const QString dir = manager.steamCMDDir();
     const QString relativeOutside = outside().mid(1).chopped(1); // "/x/outside/" -> "x/outside"
@@ -266,15 +264,14 @@ void TestFaultsArchives::tarballEntries()
     const QStringList tree = treeOf(dir);
     QVERIFY2(tree == unpacked, qPrintable(tree.join(", ")));
     if (message.isEmpty()) {
-        QCOMPARE(*result, true);
-        QVERIFY(manager.consoleLog().endsWith("[✓] SteamCMD installed successfully\n\n"));
+        QVERIFY(result.succeeded());
+        QVERIFY(result.console.endsWith("[✓] SteamCMD installed successfully\n\n"));
         return;
     }
     message.replace("@out", outside().chopped(1));
-    QCOMPARE(*result, false);
-    QCOMPARE(manager.state(), SteamCMDState::failed(message));
-    QVERIFY2(manager.consoleLog().endsWith("\n[✗] " + message + "\n"),
-             qPrintable(manager.consoleLog()));
+    QCOMPARE(result.outcome, Operation::Outcome::Failed);
+    QCOMPARE(result.message, message);
+    QVERIFY2(!result.console.contains("[✓]"), qPrintable(result.console));
 }
 
 QTEST_GUILESS_MAIN(TestFaultsArchives)

@@ -4,6 +4,7 @@
 #include "FolderCheckCounter.h"
 #include "LauncherViewModel.h"
 #include "LoopbackHttpServer.h"
+#include "StandInStages.h"
 #include "TestFiles.h"
 #include "TestHome.h"
 #include "UpdateChecker.h"
@@ -237,7 +238,6 @@ void TestFaultsInput::tenThousandSubfolders()
     // console nor the window's reads after each chunk list it again.
     LauncherViewModel model(LauncherViewModel::UpdateChecks::DontStart);
     SteamCMDManager *manager = model.steamCMD();
-    manager->setEchoToStandardOutput(false);
     model.setFolderPicker(std::make_shared<AnswerPicker>(root));
     model.setActiveTab(LauncherViewModel::Tab::Local);
     FolderCheckCounter checks;
@@ -251,9 +251,11 @@ void TestFaultsInput::tenThousandSubfolders()
     // The window's reads: the bottom action and the tab after every chunk.
     QObject::connect(manager, &SteamCMDManager::consoleLogChanged, &model,
                      [&] { reads += !model.canLaunch() && !model.isPathValid(); });
+    auto plan = startStandInRun(*manager);
+    QTRY_VERIFY(plan->current);
     clock.restart();
     for (int i = 0; i < kChunks; ++i) {
-        manager->appendLog(
+        Q_EMIT plan->current->log(
             QStringLiteral(" Update state (0x61) downloading, progress: %1.00\n").arg(i % 100));
     }
     QTRY_COMPARE(reads, kChunks);

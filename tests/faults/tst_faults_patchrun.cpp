@@ -152,7 +152,6 @@ void TestFaultsPatchRun::hostileThenPlainPatch()
         entry.data = expand(entry.data);
     serve(archive.build());
     SteamCMDManager manager;
-    manager.setEchoToStandardOutput(false);
     QVERIFY(writeFakeSteamCMD(manager.steamCMDBinary(), m_home->filePath("fake"), "exit 0\n"));
     run(manager);
     QCOMPARE(manager.state(), SteamCMDState::failed("Refused the patch archive: " + refusal));
@@ -189,7 +188,6 @@ void TestFaultsPatchRun::brokenDownloadContinues()
     response.breakAtByte = 30 * 1000 * 1000;
     serve(response);
     SteamCMDManager manager;
-    manager.setEchoToStandardOutput(false);
     QVERIFY(writeFakeSteamCMD(manager.steamCMDBinary(), m_home->filePath("fake"), "exit 0\n"));
     run(manager);
     QCOMPARE(manager.state().kind(), Kind::Failed);
@@ -253,7 +251,6 @@ void TestFaultsPatchRun::unzipFailureKeepsWhatItWrote()
     zip[data] = 'X';
     serve(zip);
     SteamCMDManager manager;
-    manager.setEchoToStandardOutput(false);
     QVERIFY(writeFakeSteamCMD(manager.steamCMDBinary(), m_home->filePath("fake"), "exit 0\n"));
     QVERIFY(writeFile(manager.installDir() + "/patch.ini", "old\n"));
     run(manager);

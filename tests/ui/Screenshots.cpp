@@ -10,6 +10,7 @@
 #include "LauncherWindow.h"
 #include "LoopbackHttpServer.h"
 #include "MemoryCredentialStore.h"
+#include "StandInStages.h"
 #include "TestFiles.h"
 #include "TestHome.h"
 
@@ -101,16 +102,18 @@ int main(int argc, char **argv)
          [](LauncherViewModel &vm) {
              vm.setSteamUsername(QStringLiteral("player_one"));
              vm.setSteamPassword(QStringLiteral("correct horse"));
-             vm.steamCMD()->installSteamCMD([](bool) {});
+             startStandInRun(*vm.steamCMD(), {}, {StandInStep::hanging()});
          }},
         {QStringLiteral("steam-failed.png"), false,
          [](LauncherViewModel &vm) {
              vm.setSteamUsername(QStringLiteral("player_one"));
              vm.setSteamPassword(QStringLiteral("correct horse"));
-             vm.steamCMD()->appendLog(QStringLiteral(
+             StandInStep refused = StandInStep::failing(
+                 QStringLiteral("Authentication failed — check credentials"), 5);
+             refused.log = QStringLiteral(
                  "Logging in user 'player_one' [U:1:0] to Steam Public...FAILED (Invalid "
-                 "Password)\n"));
-             vm.steamCMD()->fail(QStringLiteral("Authentication failed — check credentials"));
+                 "Password)\n");
+             startStandInRun(*vm.steamCMD(), {refused});
          }},
         {QStringLiteral("local-empty.png"), false,
          [](LauncherViewModel &vm) {
@@ -132,7 +135,10 @@ int main(int argc, char **argv)
         // The update banner together with LAUNCH at the smallest window size.
         {QStringLiteral("banner-launch.png"), true,
          [](LauncherViewModel &vm) {
-             vm.steamCMD()->appendLog(QStringLiteral("[✓] Community patch applied\n"));
+             StandInStep applied;
+             applied.log = QStringLiteral("[✓] Community patch applied\n");
+             applied.hang = true;
+             startStandInRun(*vm.steamCMD(), {applied});
          },
          false, true},
         {QStringLiteral("about.png"), false, [](LauncherViewModel &) {}, true},
@@ -159,7 +165,6 @@ int main(int argc, char **argv)
         if (scene.steamAssets && !makeSteamAssets())
             return 1;
         LauncherViewModel viewModel;
-        viewModel.steamCMD()->setEchoToStandardOutput(false);
         scene.prepare(viewModel);
         QQmlEngine engine;
         std::unique_ptr<QQuickWindow> window(LauncherWindow::create(engine, &viewModel));

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ConsoleLines.h"
 #include "LoopbackHttpServer.h"
+#include "StandInStages.h"
 #include "SteamCMDManager.h"
 #include "TestHome.h"
 
@@ -165,8 +166,9 @@ void TestConsoleLines::followsTheManagersConsole()
     TestHome home;
     QVERIFY(home.isValid());
     SteamCMDManager manager;
-    manager.setEchoToStandardOutput(false);
-    manager.appendLog(QStringLiteral("[*] earlier\n"));
+    auto plan = startStandInRun(manager);
+    QTRY_VERIFY(plan->current);
+    Q_EMIT plan->current->log(QStringLiteral("[*] earlier\n"));
     QTRY_VERIFY(!manager.consoleLog().isEmpty());
 
     ConsoleLines model;
@@ -178,7 +180,7 @@ void TestConsoleLines::followsTheManagersConsole()
     QSignalSpy resets(&model, &QAbstractItemModel::modelReset);
     QSignalSpy inserts(&model, &QAbstractItemModel::rowsInserted);
     for (const char *piece : {"Steam Gu", "ard code:", "\n", "a\r\nb\n"})
-        manager.appendLog(QString::fromUtf8(piece));
+        Q_EMIT plan->current->log(QString::fromUtf8(piece));
     QTRY_VERIFY(manager.consoleLog().endsWith(QStringLiteral("b\n")));
     QCOMPARE(model.text(), manager.consoleLog());
     QCOMPARE(linesOf(model), (QStringList{"[*] earlier", "Steam Guard code:", "a", "b"}));
@@ -190,8 +192,7 @@ void TestConsoleLines::followsTheManagersConsole()
     QCOMPARE(model.text(), manager.consoleLog());
 
     // A new run empties the console: the lines start afresh.
-    qputenv("VANTOR_STEAMCMD_URL", LoopbackHttpServer::closedPortUrl("/s.tar.gz").toUtf8());
-    manager.startDownload(QStringLiteral("user"), QStringLiteral("password"));
+    startStandInRun(manager, {StandInStep::failing("SteamCMD exited with code 5", 5)});
     QTRY_COMPARE(manager.stateKind(), SteamCMDState::Kind::Failed);
     QTRY_VERIFY(manager.consoleLog().contains(QStringLiteral("[✗] ")));
     QCOMPARE(model.text(), manager.consoleLog());
@@ -200,17 +201,19 @@ void TestConsoleLines::followsTheManagersConsole()
     ConsoleLines fresh;
     fresh.setText(manager.consoleLog());
     QCOMPARE(linesOf(model), linesOf(fresh));
-    qunsetenv("VANTOR_STEAMCMD_URL");
 }
 
 void TestConsoleLines::stopsFollowingAManagerThatIsGone()
 {
     ConsoleLines model;
     {
+        TestHome home;
+        QVERIFY(home.isValid());
         SteamCMDManager manager;
-        manager.setEchoToStandardOutput(false);
         model.setSource(&manager);
-        manager.appendLog(QStringLiteral("last words\n"));
+        auto plan = startStandInRun(manager);
+        QTRY_VERIFY(plan->current);
+        Q_EMIT plan->current->log(QStringLiteral("last words\n"));
         QTRY_COMPARE(model.lineCount(), 1);
     }
     // The lines stay; the text can be written again.

@@ -3,6 +3,7 @@
 #include "LauncherViewModel.h"
 #include "LoopbackHttpServer.h"
 #include "QmlHarness.h"
+#include "StandInStages.h"
 #include "TestFiles.h"
 #include "UiSupport.h"
 #include "UrlRecorder.h"
@@ -166,7 +167,6 @@ QQuickWindow *TestLauncherWindow::open()
 {
     if (!m_viewModel) {
         m_viewModel = std::make_unique<LauncherViewModel>();
-        m_viewModel->steamCMD()->setEchoToStandardOutput(false);
     }
     m_window = m_qml->showLauncher(m_viewModel.get());
     if (!m_window)
@@ -193,7 +193,6 @@ void TestLauncherWindow::tabButtonsChangeOnlyTheActiveTab()
 {
     const QString folder = m_setup->home().filePath("games");
     m_viewModel = std::make_unique<LauncherViewModel>();
-    m_viewModel->steamCMD()->setEchoToStandardOutput(false);
     m_viewModel->setInstallPath(folder);
     m_viewModel->setSteamUsername("player");
     m_viewModel->setSteamPassword("secret");
@@ -342,7 +341,6 @@ void TestLauncherWindow::aboutWindowIsMadeOnceAndReused()
 void TestLauncherWindow::picturesPresent()
 {
     m_viewModel = std::make_unique<LauncherViewModel>();
-    m_viewModel->steamCMD()->setEchoToStandardOutput(false);
     m_viewModel->setActiveTab(LauncherViewModel::Tab::Local);
     QVERIFY(open());
     QVERIFY(shown("backgroundPicture"));
@@ -362,7 +360,6 @@ void TestLauncherWindow::missingPicturesFallBack()
 {
     UiSupport::setPictureSearchPath({m_setup->home().filePath("no-pictures")});
     m_viewModel = std::make_unique<LauncherViewModel>();
-    m_viewModel->steamCMD()->setEchoToStandardOutput(false);
     m_viewModel->setActiveTab(LauncherViewModel::Tab::Local);
     QVERIFY(open());
     QVERIFY(!find("backgroundPicture"));
@@ -399,7 +396,6 @@ void TestLauncherWindow::launchErrorAlertClearsTheMessage()
     const QString folder = m_setup->home().filePath("games");
     QVERIFY(!makeGameFolder(folder).isEmpty());
     m_viewModel = std::make_unique<LauncherViewModel>();
-    m_viewModel->steamCMD()->setEchoToStandardOutput(false);
     m_viewModel->setActiveTab(LauncherViewModel::Tab::Local);
     m_viewModel->setInstallPath(folder);
     QVERIFY(open());
@@ -537,14 +533,11 @@ void TestLauncherWindow::downloadButtonStoresCredentialsAndStarts()
 
 void TestLauncherWindow::steamTabWhileSteamCMDInstalls()
 {
-    LoopbackHttpServer::Response hang;
-    hang.hang = true;
-    m_setup->server().setRoute("/steamcmd.tar.gz", hang);
     QVERIFY(open());
     m_viewModel->setSteamUsername("player");
     m_viewModel->setSteamPassword("secret");
     SteamCMDManager *manager = m_viewModel->steamCMD();
-    manager->installSteamCMD([](bool) {});
+    startStandInRun(*manager, {}, {StandInStep::hanging()});
     QTRY_COMPARE(manager->stateKind(), SteamCMDState::Kind::DownloadingSteamCMD);
 
     QVERIFY(!find("downloadButton")->isEnabled());
@@ -566,7 +559,7 @@ void TestLauncherWindow::steamTabAfterAFailure()
     const QString message = QStringLiteral("SteamCMD exited with code 5. A very long explanation "
                                            "that cannot fit on the status line of the window, "
                                            "whatever its width, so it has to be cut short.");
-    m_viewModel->steamCMD()->fail(message);
+    startStandInRun(*m_viewModel->steamCMD(), {StandInStep::failing(message, 5)});
     QTRY_COMPARE(m_viewModel->steamCMD()->stateKind(), SteamCMDState::Kind::Failed);
     QCOMPARE(colorOf(find("statusLamp")), QColor("#ff3b30"));
     QVERIFY(find("downloadButton")->isEnabled());
@@ -587,7 +580,6 @@ void TestLauncherWindow::steamGuardSubmitAndCancelThroughTheWindow()
     const QString codeFile = m_setup->home().filePath("received-code");
     m_viewModel = std::make_unique<LauncherViewModel>();
     SteamCMDManager *manager = m_viewModel->steamCMD();
-    manager->setEchoToStandardOutput(false);
     // A stop that lands while the shell starts "sleep 30" runs the trap only
     // after that sleep: the kill after the grace period ends it, well within
     // the wait below.
@@ -659,13 +651,15 @@ void TestLauncherWindow::consoleShowsTheManagersLog()
     QObject *lines = find("console")->findChild<QObject *>("consoleLines");
     QVERIFY(lines);
     QCOMPARE(lines->property("source").value<SteamCMDManager *>(), manager);
-    manager->appendLog("[*] first line\n");
+    auto plan = startStandInRun(*manager);
+    QTRY_VERIFY(plan->current);
+    Q_EMIT plan->current->log("[*] first line\n");
     QTRY_VERIFY(!shown("consolePlaceholder"));
     QString expected = QStringLiteral("[*] first line\n");
     for (int i = 0; i < 300; ++i) {
         const QString line =
             QStringLiteral(" Update state (0x61) downloading, progress: %1\n").arg(i);
-        manager->appendLog(line);
+        Q_EMIT plan->current->log(line);
         expected += line;
     }
     QTRY_COMPARE(consoleText(), expected);
@@ -683,7 +677,6 @@ void TestLauncherWindow::localTabPathStates()
         QStringLiteral("SELECT THE PARENT DIRECTORY CONTAINING BOTH GAME VERSIONS");
 
     m_viewModel = std::make_unique<LauncherViewModel>();
-    m_viewModel->steamCMD()->setEchoToStandardOutput(false);
     m_viewModel->setActiveTab(LauncherViewModel::Tab::Local);
     QVERIFY(open());
 
@@ -724,7 +717,6 @@ void TestLauncherWindow::locateUsesTheFolderPicker()
     QVERIFY(!makeGameFolder(valid).isEmpty());
     auto picker = std::make_shared<FixedFolderPicker>(valid);
     m_viewModel = std::make_unique<LauncherViewModel>();
-    m_viewModel->steamCMD()->setEchoToStandardOutput(false);
     m_viewModel->setFolderPicker(picker);
     m_viewModel->setActiveTab(LauncherViewModel::Tab::Local);
     QVERIFY(open());
@@ -738,19 +730,15 @@ void TestLauncherWindow::locateUsesTheFolderPicker()
 
 void TestLauncherWindow::steamHintWhileAssetsAreValidButBusy()
 {
-    LoopbackHttpServer::Response hang;
-    hang.hang = true;
-    m_setup->server().setRoute("/steamcmd.tar.gz", hang);
     QVERIFY(writeFile(GameFolders::assetsDir() + "/INIDL.big", "x"));
     QVERIFY(writeFile(GameFolders::baseGameDir() + "/ini.big", "x"));
     m_viewModel = std::make_unique<LauncherViewModel>();
     SteamCMDManager *manager = m_viewModel->steamCMD();
-    manager->setEchoToStandardOutput(false);
     QVERIFY(manager->areAssetsValid());
     QVERIFY(open());
     QVERIFY(shown("launchButton"));
 
-    manager->installSteamCMD([](bool) {});
+    startStandInRun(*manager, {}, {StandInStep::hanging()});
     QTRY_VERIFY(manager->isRunning());
     QVERIFY(!shown("launchButton"));
     QVERIFY(shown("targetRequiredHint"));
@@ -765,7 +753,6 @@ void TestLauncherWindow::launchButtonLaunchesAndQuits()
     QVERIFY(writeScript(m_setup->home().filePath("engine/VantorOnlineDL"), "#!/bin/sh\nexit 0\n"));
     auto starter = std::make_shared<FakeEngineStarter>(true);
     m_viewModel = std::make_unique<LauncherViewModel>();
-    m_viewModel->steamCMD()->setEchoToStandardOutput(false);
     m_viewModel->setEngineStarter(starter);
     m_viewModel->setActiveTab(LauncherViewModel::Tab::Local);
     m_viewModel->setInstallPath(folder);
@@ -790,7 +777,6 @@ void TestLauncherWindow::failedLaunchShowsTheAlertAndLaunchAgain()
     QVERIFY(!makeGameFolder(folder).isEmpty());
     QVERIFY(writeScript(m_setup->home().filePath("engine/VantorOnlineDL"), "#!/bin/sh\nexit 0\n"));
     m_viewModel = std::make_unique<LauncherViewModel>();
-    m_viewModel->steamCMD()->setEchoToStandardOutput(false);
     m_viewModel->setEngineStarter(std::make_shared<FakeEngineStarter>(false));
     m_viewModel->setActiveTab(LauncherViewModel::Tab::Local);
     m_viewModel->setInstallPath(folder);

@@ -3,6 +3,7 @@
 #include "LauncherViewModel.h"
 #include "LoopbackHttpServer.h"
 #include "QmlHarness.h"
+#include "StandInStages.h"
 #include "TestFiles.h"
 #include "UiSupport.h"
 #include "UrlRecorder.h"
@@ -152,7 +153,6 @@ void TestWindowAccess::cleanup()
 void TestWindowAccess::makeViewModel()
 {
     m_viewModel = std::make_unique<LauncherViewModel>();
-    m_viewModel->steamCMD()->setEchoToStandardOutput(false);
     m_viewModel->steamCMD()->setStopGracePeriod(2000);
 }
 
@@ -220,11 +220,11 @@ void TestWindowAccess::everythingInViewAtTheSmallestSize()
         startGuardAskingRun(m_setup->home().filePath("code"));
         QTRY_VERIFY(shown("guardCodeField"));
     } else if (state == QLatin1String("steam busy")) {
-        manager->installSteamCMD([](bool) {});
+        startStandInRun(*manager, {}, {StandInStep::hanging()});
         QTRY_VERIFY(manager->isRunning());
         QTRY_VERIFY(shown("cancelButton"));
     } else if (state == QLatin1String("steam failed")) {
-        manager->fail(QStringLiteral("SteamCMD exited with code 5"));
+        startStandInRun(*manager, {StandInStep::failing("SteamCMD exited with code 5", 5)});
         QTRY_COMPARE(manager->stateKind(), SteamCMDState::Kind::Failed);
     }
     const bool ready = state.endsWith(QLatin1String("ready"));

@@ -13,16 +13,8 @@
 #include <QProcess>
 #include <QUrl>
 
-namespace {
-
-// How often the detail line may change: often enough to look alive, rarely
-// enough that formatting it costs nothing next to the transfer.
-constexpr qint64 kDetailIntervalMs = 250;
-
-} // namespace
-
 PatchInstaller::PatchInstaller(QNetworkAccessManager *network, QString installDir, QObject *parent)
-    : QObject(parent), m_network(network), m_installDir(std::move(installDir))
+    : Operation(parent), m_network(network), m_installDir(std::move(installDir))
 {}
 
 PatchInstaller::~PatchInstaller()
@@ -40,33 +32,19 @@ QString PatchInstaller::archivePath() const
     return m_installDir + QStringLiteral("/temp_patch.zip");
 }
 
-bool PatchInstaller::isBusy() const
-{
-    return m_download || m_unzip;
-}
-
 void PatchInstaller::end(bool ok, const QString &failure)
 {
-    if (m_ended)
-        return;
-    m_ended = true;
     // Whatever unzip wrote and was not moved goes, in every outcome.
     m_tree.reset();
-    setDetail(QString());
-    if (!m_abandoned)
-        Q_EMIT finished(ok, failure);
+    if (abortRequested())
+        cancelled();
+    else if (ok)
+        succeed();
+    else
+        fail(failure);
 }
 
-void PatchInstaller::setDetail(const QString &text)
-{
-    if (m_detail == text)
-        return;
-    m_detail = text;
-    if (!m_abandoned)
-        Q_EMIT detailChanged(text);
-}
-
-void PatchInstaller::start()
+void PatchInstaller::run()
 {
     const QUrl url(Endpoints::communityPatch(), QUrl::StrictMode);
     if (!url.isValid() || url.isRelative())
@@ -80,38 +58,27 @@ void PatchInstaller::start()
     m_download = new ResumableDownload(m_network, url, archivePath(), this);
     m_download->setTransferTimeout(m_transferTimeout);
     connect(m_download, &ResumableDownload::resuming, this, [this](qint64 offset, qint64 total) {
-        if (!m_abandoned)
-            Q_EMIT log(QStringLiteral("[*] ") + ResumableDownload::resumingText(offset, total) +
-                       QStringLiteral("\n"));
+        Q_EMIT log(QStringLiteral("[*] ") + ResumableDownload::resumingText(offset, total) +
+                   QStringLiteral("\n"));
     });
     connect(m_download, &ResumableDownload::progress, this, &PatchInstaller::downloadProgressed);
     connect(m_download, &ResumableDownload::finished, this, &PatchInstaller::downloadFinished);
-    m_rate.reset();
-    m_sinceDetail.invalidate();
-    Q_EMIT busyChanged();
     m_download->start();
 }
 
-void PatchInstaller::abandon()
+void PatchInstaller::onAbort()
 {
-    m_abandoned = true;
     if (m_download)
-        m_download->abort(); // finishes the download, which then says nothing
+        m_download->abort(); // its end finishes the cancel
+    else if (m_unzip)
+        m_unzip->kill();
+    else
+        end(false);
 }
 
 void PatchInstaller::downloadProgressed(qint64 done, qint64 total)
 {
-    if (m_abandoned)
-        return;
-    // Without a known size there is no fraction to show.
-    if (total > 0)
-        Q_EMIT progress(double(done) / double(total));
-    const bool last = total >= 0 && done >= total;
-    if (m_sinceDetail.isValid() && m_sinceDetail.elapsed() < kDetailIntervalMs && !last)
-        return;
-    m_sinceDetail.start();
-    m_rate.addSample(done, total);
-    setDetail(m_rate.text());
+    Q_EMIT progress(done, total);
 }
 
 void PatchInstaller::downloadFinished()
@@ -120,11 +87,8 @@ void PatchInstaller::downloadFinished()
     m_download = nullptr;
     download->deleteLater();
     const ResumableDownload::Outcome outcome = download->outcome();
-    if (m_abandoned || outcome == ResumableDownload::Outcome::Aborted) {
-        Q_EMIT busyChanged();
+    if (outcome == ResumableDownload::Outcome::Aborted)
         return end(false);
-    }
-    setDetail(QString());
     QString failure;
     switch (outcome) {
     case ResumableDownload::Outcome::Succeeded:
@@ -141,10 +105,8 @@ void PatchInstaller::downloadFinished()
         failure = QStringLiteral("Failed to download patch: ") + download->errorString();
         break;
     }
-    if (!failure.isEmpty()) {
-        Q_EMIT busyChanged();
+    if (!failure.isEmpty())
         return end(false, failure);
-    }
     unpack();
 }
 
@@ -155,7 +117,6 @@ void PatchInstaller::unpack()
     const QString zip = archivePath();
     const auto fail = [this, &zip](const QString &failure) {
         QFile::remove(zip);
-        Q_EMIT busyChanged();
         end(false, failure);
     };
 
@@ -190,7 +151,6 @@ void PatchInstaller::unpack()
             return;
         unzip->deleteLater();
         m_unzip = nullptr;
-        Q_EMIT busyChanged();
         // The archive stays; the next patch download replaces it.
         end(false, QStringLiteral("Failed to execute unzip: ") + unzip->errorString());
     });
@@ -205,23 +165,16 @@ void PatchInstaller::unpack()
 
 void PatchInstaller::unzipEnded(int exitCode)
 {
-    if (m_abandoned) {
-        // The run that replaced this one applies its own patch; the archive
-        // may be its download by now.
-        Q_EMIT busyChanged();
+    if (abortRequested())
         return end(false);
-    }
     QFile::remove(archivePath());
     // Whatever the archive check concluded, this is what unzip made of the
     // bytes: a link, device, pipe or socket anywhere refuses the whole patch.
-    if (const std::optional<QString> reason = m_tree->refusalReason()) {
-        Q_EMIT busyChanged();
+    if (const std::optional<QString> reason = m_tree->refusalReason())
         return end(false, QStringLiteral("Refused the patch archive: ") + *reason);
-    }
     // Plain files and folders only: moved in also after a failed unzip, as
     // unzip itself would have left them in the install folder.
     const std::optional<QString> moveFailure = m_tree->moveIntoPlace();
-    Q_EMIT busyChanged();
     if (exitCode != 0) {
         return end(false, QStringLiteral("Failed to unpack patch (unzip exited with code ") +
                               QString::number(exitCode) + QStringLiteral(")"));

@@ -27,7 +27,7 @@ QString describe(const std::error_code &error)
 
 SteamCMDInstaller::SteamCMDInstaller(QNetworkAccessManager *network, QString steamCMDDir,
                                      QString binary, QObject *parent)
-    : QObject(parent), m_network(network), m_dir(std::move(steamCMDDir)),
+    : Operation(parent), m_network(network), m_dir(std::move(steamCMDDir)),
       m_binary(std::move(binary))
 {
 #ifdef Q_OS_MACOS
@@ -37,15 +37,7 @@ SteamCMDInstaller::SteamCMDInstaller(QNetworkAccessManager *network, QString ste
 #endif
 }
 
-void SteamCMDInstaller::end(bool ok, const QString &failure)
-{
-    if (m_ended)
-        return;
-    m_ended = true;
-    Q_EMIT finished(ok, failure);
-}
-
-void SteamCMDInstaller::start()
+void SteamCMDInstaller::run()
 {
 #ifdef Q_OS_MACOS
     Q_EMIT log(QStringLiteral("[*] Downloading SteamCMD for macOS...\n"));
@@ -55,17 +47,17 @@ void SteamCMDInstaller::start()
     std::error_code error;
     std::filesystem::create_directories(m_dir.toStdString(), error);
     if (error)
-        return end(false, QStringLiteral("Installation error: ") + describe(error));
+        return fail(QStringLiteral("Installation error: ") + describe(error));
 
     const QUrl url(Endpoints::steamCmdTarball());
     if (!url.isValid() || url.isRelative())
-        return end(false, QStringLiteral("Failed to download SteamCMD tarball"));
+        return fail(QStringLiteral("Failed to download SteamCMD tarball"));
 
     QNetworkRequest request(url);
     request.setTransferTimeout(int(m_transferTimeout.count()));
     QNetworkReply *reply = m_network->get(request);
-    // Aborted if the install is dropped (a superseded run).
     reply->setParent(this);
+    m_reply = reply;
     qCInfo(lcSteamCmd) << "fetching SteamCMD from" << url.toString();
     connect(reply, &QNetworkReply::finished, this, [this, reply] {
         reply->deleteLater();
@@ -76,7 +68,7 @@ void SteamCMDInstaller::start()
         const QByteArray body = reply->readAll();
         if (!ReplyBody::arrivedWhole(reply, body.size())) {
             qCWarning(lcSteamCmd) << "SteamCMD fetch failed:" << reply->errorString();
-            return end(false, QStringLiteral("Failed to download SteamCMD tarball"));
+            return fail(QStringLiteral("Failed to download SteamCMD tarball"));
         }
         extract(body);
     });
@@ -99,13 +91,14 @@ void SteamCMDInstaller::extract(const QByteArray &body)
         // Half a tarball is of no use to anyone and may be what filled the disk.
         file.close();
         file.remove();
-        return end(false, QStringLiteral("Installation error: ") + why);
+        return fail(QStringLiteral("Installation error: ") + why);
     }
     file.close();
 
     Q_EMIT log(QStringLiteral("[*] Extracting SteamCMD...\n"));
 
     auto *tar = new QProcess(this);
+    m_tar = tar;
     tar->setProgram(QStringLiteral("/usr/bin/tar"));
     tar->setArguments({QStringLiteral("-xzf"), m_tarball, QStringLiteral("-C"), m_dir});
     tar->setProcessChannelMode(QProcess::ForwardedChannels);
@@ -113,14 +106,21 @@ void SteamCMDInstaller::extract(const QByteArray &body)
         if (e != QProcess::FailedToStart)
             return;
         tar->deleteLater();
-        end(false, QStringLiteral("Installation error: ") + tar->errorString());
+        fail(QStringLiteral("Installation error: ") + tar->errorString());
     });
     connect(tar, &QProcess::finished, this, [this, tar](int exitCode) {
         tar->deleteLater();
+        if (abortRequested()) {
+            // Half an extraction may hold the executable but not what it
+            // needs: the next run installs afresh.
+            QFile::remove(m_binary);
+            QFile::remove(m_tarball);
+            return cancelled();
+        }
         // A child killed by a signal reports the signal number, as on macOS.
         // On failure the tarball stays for inspection.
         if (exitCode != 0)
-            return end(false, QStringLiteral("Failed to extract SteamCMD (exit %1)").arg(exitCode));
+            return fail(QStringLiteral("Failed to extract SteamCMD (exit %1)").arg(exitCode));
         QFile::remove(m_tarball);
         clearQuarantine();
     });
@@ -138,7 +138,7 @@ void SteamCMDInstaller::clearQuarantine()
         if (e != QProcess::FailedToStart)
             return;
         xattr->deleteLater();
-        end(false, QStringLiteral("Installation error: ") + xattr->errorString());
+        fail(QStringLiteral("Installation error: ") + xattr->errorString());
     });
     connect(xattr, &QProcess::finished, this, [this, xattr] {
         xattr->deleteLater();
@@ -162,9 +162,9 @@ void SteamCMDInstaller::setPermissions()
         const QString folder = QDir(m_dir).canonicalPath();
         // A dangling link is left to the mode change, which reports it missing.
         if (!target.isEmpty() && !target.startsWith(folder + QLatin1Char('/'))) {
-            return end(false, QStringLiteral(
-                                  "Installation error: %1 links outside the SteamCMD folder (%2)")
-                                  .arg(binary.fileName(), binary.symLinkTarget()));
+            return fail(
+                QStringLiteral("Installation error: %1 links outside the SteamCMD folder (%2)")
+                    .arg(binary.fileName(), binary.symLinkTarget()));
         }
     }
 
@@ -172,8 +172,23 @@ void SteamCMDInstaller::setPermissions()
     std::filesystem::permissions(m_binary.toStdString(), std::filesystem::perms(0755),
                                  std::filesystem::perm_options::replace, error);
     if (error)
-        return end(false, QStringLiteral("Installation error: ") + describe(error));
+        return fail(QStringLiteral("Installation error: ") + describe(error));
 
     Q_EMIT log(QStringLiteral("[✓] SteamCMD installed successfully\n\n"));
-    end(true);
+    succeed();
+}
+
+void SteamCMDInstaller::onAbort()
+{
+    if (m_tar && m_tar->state() != QProcess::NotRunning) {
+        m_tar->kill(); // its end finishes the cancel
+        return;
+    }
+    if (m_reply) {
+        m_reply->disconnect(this);
+        m_reply->abort();
+        m_reply->deleteLater();
+    }
+    QFile::remove(m_tarball);
+    cancelled();
 }

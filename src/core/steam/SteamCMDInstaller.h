@@ -1,18 +1,24 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <QObject>
+#include "operation/Operation.h"
+
+#include <QPointer>
 #include <QString>
 
 #include <chrono>
 
 class QNetworkAccessManager;
+class QNetworkReply;
+class QProcess;
 
 // Puts SteamCMD into its folder: fetches the published tarball, unpacks it
 // with the system's tar, clears the quarantine attributes (macOS) and makes
-// the SteamCMD executable runnable. Every step is reported as console text;
-// the install ends in exactly one finished().
-class SteamCMDInstaller : public QObject
+// the SteamCMD executable runnable. Every step is reported as console text.
+// Aborted, it stops the transfer or tar and removes the tarball, and with
+// an unfinished extraction the SteamCMD executable too, so that the next
+// run installs afresh instead of starting half a SteamCMD.
+class SteamCMDInstaller : public Operation
 {
     Q_OBJECT
 
@@ -24,25 +30,22 @@ public:
 
     void setTransferTimeout(std::chrono::milliseconds timeout) { m_transferTimeout = timeout; }
 
-    // Begins the install; may finish before it returns (a folder that cannot
-    // be made, an address that is no address).
-    void start();
-
-Q_SIGNALS:
-    void log(const QString &text);
-    // ok: SteamCMD is ready. Otherwise failure is the message for the console.
-    void finished(bool ok, const QString &failure);
+protected:
+    // May finish before it returns (a folder that cannot be made, an
+    // address that is no address).
+    void run() override;
+    void onAbort() override;
 
 private:
     void extract(const QByteArray &body);
     void clearQuarantine();
     void setPermissions();
-    void end(bool ok, const QString &failure = {});
 
     QNetworkAccessManager *m_network;
     QString m_dir;
     QString m_binary;
     QString m_tarball;
     std::chrono::milliseconds m_transferTimeout{60000};
-    bool m_ended = false;
+    QPointer<QNetworkReply> m_reply;
+    QPointer<QProcess> m_tar;
 };

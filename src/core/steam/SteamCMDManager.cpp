@@ -1,17 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "SteamCMDManager.h"
+#include "steam/SteamCMDManager.h"
 
 #include "Endpoints.h"
-#include "InstallLock.h"
 #include "LogCategories.h"
-#include "RunLog.h"
-#include "SteamCMDInstaller.h"
 #include "game/GameFolders.h"
 #include "patch/ExtractedTree.h"
+#include "steam/InstallLock.h"
+#include "steam/RunLog.h"
 
 #include <QNetworkAccessManager>
-
-#include <cstdio>
 
 SteamCMDManager::SteamCMDManager(QObject *parent) : QObject(parent)
 {
@@ -33,13 +30,11 @@ SteamCMDManager::~SteamCMDManager()
         if (run)
             run->disconnect(this);
     }
-    if (m_installer)
-        m_installer->disconnect(this);
 }
 
 QString SteamCMDManager::appID()
 {
-    return QStringLiteral("4187530");
+    return SteamDownloadStages::appID();
 }
 
 QString SteamCMDManager::storeURL()
@@ -156,7 +151,7 @@ bool SteamCMDManager::areAssetsValid() const
     return GameFolders::areAssetsValid();
 }
 
-DownloadRun::Paths SteamCMDManager::paths() const
+SteamDownloadStages::Paths SteamCMDManager::paths() const
 {
     return {steamCMDDir(), steamCMDBinary(), installDir(), assetsDir(), baseGameDir()};
 }
@@ -167,11 +162,6 @@ void SteamCMDManager::appendLog(const QString &text)
 {
     if (text.isEmpty())
         return;
-    if (m_echoToStdout) {
-        const QByteArray bytes = text.toUtf8();
-        std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout);
-        std::fflush(stdout);
-    }
     // Appended in place: the console holds everything SteamCMD says during a
     // run, and copying it whole for every chunk would grow quadratically.
     m_consoleLog += text;
@@ -190,16 +180,6 @@ void SteamCMDManager::clearConsole()
     Q_EMIT consoleLogChanged();
 }
 
-void SteamCMDManager::fail(const QString &message)
-{
-    if (m_run) {
-        m_run->fail(message);
-        return;
-    }
-    setState(SteamCMDState::failed(message));
-    appendLog(QStringLiteral("\n[✗] ") + message + QStringLiteral("\n"));
-}
-
 // ---- runs -----------------------------------------------------------------
 
 QNetworkAccessManager *SteamCMDManager::network()
@@ -209,22 +189,13 @@ QNetworkAccessManager *SteamCMDManager::network()
     return m_network;
 }
 
-void SteamCMDManager::installSteamCMD(std::function<void(bool)> completion)
+std::unique_ptr<DownloadStages> SteamCMDManager::makeStages(const QString &username,
+                                                            const QString &password)
 {
-    setState(SteamCMDState::downloadingSteamCMD());
-    auto *installer = new SteamCMDInstaller(network(), steamCMDDir(), steamCMDBinary(), this);
-    installer->setTransferTimeout(m_runSettings.transferTimeout);
-    m_installer = installer;
-    connect(installer, &SteamCMDInstaller::log, this, &SteamCMDManager::appendLog);
-    connect(installer, &SteamCMDInstaller::finished, this,
-            [this, installer, completion](bool ok, const QString &failure) {
-                installer->deleteLater();
-                m_installer = nullptr;
-                if (!ok)
-                    fail(failure);
-                completion(ok);
-            });
-    installer->start();
+    if (m_stagesFactory)
+        return m_stagesFactory(username, password);
+    return std::make_unique<SteamDownloadStages>(network(), paths(), m_runSettings, username,
+                                                 password);
 }
 
 void SteamCMDManager::startDownload(const QString &username, const QString &password)
@@ -251,7 +222,7 @@ void SteamCMDManager::startDownload(const QString &username, const QString &pass
     else
         m_runLog.reset();
 
-    auto *run = new DownloadRun(network(), paths(), m_runSettings, username, password, this);
+    auto *run = new DownloadRun(makeStages(username, password), this);
     m_run = run;
     connect(run, &DownloadRun::stateChanged, this, &SteamCMDManager::setState);
     connect(run, &DownloadRun::failureExplanationChanged, this,
@@ -266,7 +237,7 @@ void SteamCMDManager::startDownload(const QString &username, const QString &pass
     connect(run, &DownloadRun::purchaseRequired, this, [this] { setShowPurchaseAlert(true); });
     connect(run, &DownloadRun::activityChanged, this, &SteamCMDManager::updateActiveWork);
     connect(run, &DownloadRun::finished, this,
-            [this, run](DownloadRun::Outcome outcome) { onRunFinished(run, outcome); });
+            [this, run](Operation::Outcome outcome) { onRunFinished(run, outcome); });
     updateActiveWork();
     // Held until no SteamCMD of this manager is left (a replaced run's child
     // included); another launcher's run refuses this one at once.
@@ -283,7 +254,7 @@ void SteamCMDManager::startDownload(const QString &username, const QString &pass
             qCWarning(lcSteamCmd) << "running without the download lock:" << m_lock->errorString();
         }
     }
-    run->start(isSteamCMDInstalled());
+    run->start();
 }
 
 void SteamCMDManager::onRunFinished(DownloadRun *run, DownloadRun::Outcome outcome)
@@ -310,12 +281,8 @@ void SteamCMDManager::submitSteamGuard()
     setSteamGuardCode(QString());
     if (m_runLog)
         m_runLog->addSecret(code);
-    if (m_run) {
+    if (m_run)
         m_run->submitSteamGuardCode(code);
-    } else {
-        appendLog(QStringLiteral("> Steam Guard code submitted\n"));
-        setState(SteamCMDState::authenticating());
-    }
 }
 
 void SteamCMDManager::cancel()
@@ -324,6 +291,7 @@ void SteamCMDManager::cancel()
         m_run->cancel();
         return;
     }
+    // No run to stop: only the state and the console say so.
     setState(SteamCMDState::idle());
     appendLog(QStringLiteral("\n--- CANCELLED ---\n"));
 }

@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "DownloadRun.h"
-#include "SteamCMDState.h"
+#include "steam/DownloadRun.h"
+#include "steam/SteamCMDState.h"
+#include "steam/SteamDownloadStages.h"
 
 #include <QList>
 #include <QObject>
@@ -16,7 +17,6 @@
 class InstallLock;
 class QNetworkAccessManager;
 class RunLog;
-class SteamCMDInstaller;
 
 // Acquires the game's data through SteamCMD: the face the window and the
 // commands see. Each startDownload() makes one DownloadRun, whose state and
@@ -39,9 +39,9 @@ class SteamCMDManager : public QObject
     Q_PROPERTY(QString lastUsername READ lastUsername NOTIFY lastUsernameChanged)
     Q_PROPERTY(QString storeURL READ storeURL CONSTANT)
     Q_PROPERTY(QString installDir READ installDir CONSTANT)
-    // Whether a run, or a replaced run's SteamCMD child or unzip, is still
-    // under way (an install started by installSteamCMD() alone is not a run). A failed state can
-    // still move on while this is true (an exit 0 after a reported failure runs the success path).
+    // Whether a run, or a replaced run still stopping, is under way. A failed
+    // state can still move on while this is true (an exit 0 after a
+    // reported failure runs the success path).
     Q_PROPERTY(bool hasActiveWork READ hasActiveWork NOTIFY activeWorkChanged)
     // Shown under the status line: what a failure means and what to do; the
     // phone approval SteamCMD waits for; size, speed and time left of the
@@ -86,17 +86,11 @@ public:
     bool isSteamCMDInstalled() const;
     bool areAssetsValid() const;
 
-    // Adds text to the console as it is (no line end added), announces it
-    // with consoleAppended() and echoes it to standard output.
-    Q_INVOKABLE void appendLog(const QString &text);
-    // Ends the workflow with a message: the state becomes failed, then the
-    // console gets "\n[✗] <message>\n". It stops nothing by itself.
-    void fail(const QString &message);
-
-    // Installs SteamCMD alone, outside any run, reporting in the console and
-    // the state like a run's install: completion(true) once it is ready,
-    // completion(false) after the failure has been reported.
-    void installSteamCMD(std::function<void(bool)> completion);
+    // Makes the stages of each run from its account; the real ones unless
+    // changed (tests and the screenshot scenes give stand-ins).
+    using StagesFactory = std::function<std::unique_ptr<DownloadStages>(const QString &username,
+                                                                        const QString &password)>;
+    void setStagesFactory(StagesFactory factory) { m_stagesFactory = std::move(factory); }
 
     // Starts a download run with the account's credentials, unless a workflow
     // is busy. A run still alive (its SteamCMD waiting for a Steam Guard
@@ -105,8 +99,8 @@ public:
     Q_INVOKABLE void startDownload(const QString &username, const QString &password);
     // Sends the typed Steam Guard code to the waiting SteamCMD.
     Q_INVOKABLE void submitSteamGuard();
-    // Stops the current SteamCMD child and returns to idle. A patch download
-    // or unzip under way goes on.
+    // Stops the current run, whatever stage it is in, and returns to idle;
+    // the run ends cancelled once that stage has stopped.
     Q_INVOKABLE void cancel();
 
     // The run under way, from startDownload() until its finished(); nullptr
@@ -126,10 +120,6 @@ public:
     // How long SteamCMD may go without new output while it downloads before
     // the console says it has stalled (five minutes unless changed).
     void setStallLimit(std::chrono::milliseconds limit) { m_runSettings.stallLimit = limit; }
-
-    // Whether console text is echoed to standard output (on by default; the
-    // console is the launcher's log). Tests that pipe megabytes turn it off.
-    void setEchoToStandardOutput(bool echo) { m_echoToStdout = echo; }
 
     // How long the SteamCMD and patch downloads wait without receiving a
     // byte before they give up (a minute unless changed; tests shorten it).
@@ -165,9 +155,11 @@ private:
     void setFailureExplanation(const QString &text);
     void setApprovalPrompt(const QString &text);
     void setProgressDetail(const QString &text);
+    void appendLog(const QString &text);
     void clearConsole();
     QNetworkAccessManager *network();
-    DownloadRun::Paths paths() const;
+    SteamDownloadStages::Paths paths() const;
+    std::unique_ptr<DownloadStages> makeStages(const QString &username, const QString &password);
     void onRunFinished(DownloadRun *run, DownloadRun::Outcome outcome);
     void updateActiveWork();
 
@@ -179,20 +171,17 @@ private:
     QString m_failureExplanation;
     QString m_approvalPrompt;
     QString m_progressDetail;
-    bool m_echoToStdout = true;
     // One download per install at a time, across processes; held from a
     // run's start until no child of any run of this manager is left.
     std::unique_ptr<InstallLock> m_lock;
     std::unique_ptr<RunLog> m_runLog;
-    DownloadRun::Settings m_runSettings;
+    SteamDownloadStages::Settings m_runSettings;
+    StagesFactory m_stagesFactory;
     QNetworkAccessManager *m_network = nullptr;
 
     DownloadRun *m_run = nullptr;
-    // Replaced runs whose SteamCMD child or unzip has not ended yet; each
-    // deletes itself when it has.
+    // Replaced runs still stopping; each deletes itself when it has ended.
     QList<QPointer<DownloadRun>> m_replaced;
-    // An install started by installSteamCMD().
-    QPointer<SteamCMDInstaller> m_installer;
     bool m_activeWork = false;
     bool m_hadSteamCMDChild = false;
 };

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "LoopbackHttpServer.h"
+#include "RunWait.h"
 #include "SteamCMDManager.h"
 #include "TestArchives.h"
 #include "TestFiles.h"
@@ -7,21 +8,12 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QSignalSpy>
 #include <QTest>
 
 #include <memory>
 #include <optional>
 #include <sys/stat.h>
-
-namespace {
-
-struct Run
-{
-    std::optional<bool> result;
-    QStringList states;
-};
-
-} // namespace
 
 class TestSteamCMDBootstrap : public QObject
 {
@@ -38,10 +30,9 @@ private Q_SLOTS:
     void installsFromTarball();
     void failures_data();
     void failures();
+    void cancelDuringTheDownload();
 
 private:
-    std::unique_ptr<Run> install(SteamCMDManager &manager);
-
     std::unique_ptr<TestHome> m_home;
     std::unique_ptr<LoopbackHttpServer> m_server;
 };
@@ -61,22 +52,6 @@ void TestSteamCMDBootstrap::cleanup()
     qunsetenv("VANTOR_STEAMCMD_URL");
     m_server.reset();
     m_home.reset();
-}
-
-std::unique_ptr<Run> TestSteamCMDBootstrap::install(SteamCMDManager &manager)
-{
-    auto run = std::make_unique<Run>();
-    Run *raw = run.get();
-    connect(&manager, &SteamCMDManager::stateChanged, this,
-            [raw, &manager] { raw->states.append(manager.statusText()); });
-    manager.installSteamCMD([raw](bool ok) {
-        QVERIFY(!raw->result.has_value()); // exactly once
-        raw->result = ok;
-    });
-    [&] {
-        QTRY_VERIFY_WITH_TIMEOUT(raw->result.has_value(), 20000);
-    }();
-    return run;
 }
 
 void TestSteamCMDBootstrap::pathsFollowHomeAndCreateNothing()
@@ -148,14 +123,12 @@ void TestSteamCMDBootstrap::installsFromTarball()
     m_server->setRoute("/client/installer/steamcmd_linux.tar.gz", tarball);
 
     SteamCMDManager manager;
-    manager.setEchoToStandardOutput(false);
-    auto run = install(manager);
-    QCOMPARE(run->result, std::optional<bool>(true));
+    const InstallerResult run = runSteamCMDInstaller();
+    QVERIFY(run.succeeded());
     // Linux has no quarantine attributes: the step and its line are macOS's.
-    QCOMPARE(manager.consoleLog(), QStringLiteral("[*] Downloading SteamCMD for Linux...\n"
-                                                  "[*] Extracting SteamCMD...\n"
-                                                  "[✓] SteamCMD installed successfully\n\n"));
-    QCOMPARE(run->states, QStringList{"INSTALLING STEAMCMD..."});
+    QCOMPARE(run.console, QStringLiteral("[*] Downloading SteamCMD for Linux...\n"
+                                         "[*] Extracting SteamCMD...\n"
+                                         "[✓] SteamCMD installed successfully\n\n"));
     QVERIFY(manager.isSteamCMDInstalled());
     QVERIFY(QFileInfo::exists(manager.steamCMDDir() + "/linux32/steamcmd"));
     QVERIFY(!QFileInfo::exists(manager.steamCMDDir() + "/steamcmd_linux.tar.gz"));
@@ -205,17 +178,40 @@ void TestSteamCMDBootstrap::failures()
         m_server->setRoute("/client/installer/steamcmd_linux.tar.gz", response);
     }
     SteamCMDManager manager;
-    manager.setEchoToStandardOutput(false);
-    auto run = install(manager);
-    QCOMPARE(run->result, std::optional<bool>(false));
-    QCOMPARE(manager.state(), SteamCMDState::failed(message));
-    QCOMPARE(run->states, (QStringList{"INSTALLING STEAMCMD...", "ERROR: " + message}));
-    QCOMPARE(manager.consoleLog(), console + "\n[✗] " + message + "\n");
+    const InstallerResult run = runSteamCMDInstaller();
+    QCOMPARE(run.outcome, Operation::Outcome::Failed);
+    QCOMPARE(run.message, message);
+    QCOMPARE(run.console, console);
     QVERIFY(!manager.isSteamCMDInstalled());
     if (kept == "steamcmd_linux.tar.gz")
         QCOMPARE(readFile(manager.steamCMDDir() + "/" + kept), body);
     else if (!kept.isEmpty())
         QVERIFY(QFileInfo::exists(manager.steamCMDDir() + "/" + kept));
+}
+
+void TestSteamCMDBootstrap::cancelDuringTheDownload()
+{
+    // A whole run against a tarball that never comes: CANCEL ends it there,
+    // SteamCMD never starts and nothing of the install is left.
+    LoopbackHttpServer::Response hang;
+    hang.hang = true;
+    m_server->setRoute("/client/installer/steamcmd_linux.tar.gz", hang);
+    SteamCMDManager manager;
+    QSignalSpy finished(&manager, &SteamCMDManager::runFinished);
+    manager.startDownload("player", "secret");
+    QTRY_COMPARE(m_server->requestCount("/client/installer/steamcmd_linux.tar.gz"), 1);
+    QCOMPARE(manager.stateKind(), SteamCMDState::Kind::DownloadingSteamCMD);
+    manager.cancel();
+    QVERIFY(finished.count() == 1 || finished.wait(5000));
+    QCOMPARE(finished.at(0).at(0).value<Operation::Outcome>(), Operation::Outcome::Cancelled);
+    QCOMPARE(manager.state(), SteamCMDState::idle());
+    QVERIFY(manager.consoleLog().endsWith("\n--- CANCELLED ---\n"));
+    QTest::qWait(200);
+    QVERIFY(!manager.consoleLog().contains("Launching SteamCMD"));
+    QVERIFY(!manager.hasActiveWork());
+    QVERIFY(!manager.isSteamCMDInstalled());
+    QCOMPARE(QDir(manager.steamCMDDir()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+             QStringList());
 }
 
 QTEST_GUILESS_MAIN(TestSteamCMDBootstrap)

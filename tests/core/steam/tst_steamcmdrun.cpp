@@ -54,6 +54,7 @@ private Q_SLOTS:
     void submitIgnoredWhenNotWaiting();
     void selfUpdateRestartsWithSameArguments();
     void secondStartIgnoredAndCancelStopsChild();
+    void cancelledSteamCMDThatExitsZeroGoesNoFurther();
     void restartWhileWaitingForCode();
     void successAfterReportedFailure();
     void launchProblems_data();
@@ -118,7 +119,6 @@ Observer *TestSteamCMDRun::observe(SteamCMDManager &manager)
 {
     m_observers.push_back(std::make_unique<Observer>());
     Observer *raw = m_observers.back().get();
-    manager.setEchoToStandardOutput(false);
     connect(&manager, &SteamCMDManager::stateChanged, this, [raw, &manager] {
         const SteamCMDState state = manager.state();
         if (state.kind() == Kind::DownloadingPatch) {
@@ -134,8 +134,9 @@ Observer *TestSteamCMDRun::observe(SteamCMDManager &manager)
 void TestSteamCMDRun::waitForRest(SteamCMDManager &manager)
 {
     QVERIFY(waitForRunFinished(manager, 20000));
+    // A cancelled run rests at idle.
     const Kind kind = manager.state().kind();
-    QVERIFY(kind == Kind::Completed || kind == Kind::Failed);
+    QVERIFY(kind == Kind::Completed || kind == Kind::Failed || kind == Kind::Idle);
     QVERIFY(!manager.hasActiveWork());
 }
 
@@ -321,8 +322,10 @@ void TestSteamCMDRun::classification_data()
         "every attempt in between can make the wait longer.");
     row("nothing known", "Redirecting stderr to 'logs/stderr.txt'\n", "exit 3", {exit3});
     // A child killed by a signal reports the signal number.
-    row("SIGTERM", "", "kill -TERM $$; sleep 5", {"ERROR: SteamCMD exited with code 15"});
-    row("SIGKILL", "", "kill -KILL $$; sleep 5", {"ERROR: SteamCMD exited with code 9"});
+    // Signals the launcher did not send are crashes, not exit statuses.
+    row("SIGTERM", "", "kill -TERM $$; sleep 5",
+        {"ERROR: SteamCMD crashed (signal 15: Terminated)"});
+    row("SIGKILL", "", "kill -KILL $$; sleep 5", {"ERROR: SteamCMD crashed (signal 9: Killed)"});
 }
 
 void TestSteamCMDRun::classification()
@@ -454,13 +457,32 @@ void TestSteamCMDRun::secondStartIgnoredAndCancelStopsChild()
     waitForRest(manager);
     QCOMPARE(finished.count(), 1);
     QCOMPARE(finished.at(0).at(0).value<DownloadRun::Outcome>(), DownloadRun::Outcome::Cancelled);
-    QCOMPARE(seen->states,
-             (QStringList{"AUTHENTICATING...", "READY", "ERROR: SteamCMD exited with code 15"}));
+    // The stop asked for is no failure: no "exited with code 15".
+    QCOMPARE(seen->states, (QStringList{"AUTHENTICATING...", "READY"}));
     QCOMPARE(manager.consoleLog(), QStringLiteral("[*] Launching SteamCMD...\nstarted\n"
-                                                  "\n--- CANCELLED ---\n"
-                                                  "\n[✗] SteamCMD exited with code 15\n"));
+                                                  "\n--- CANCELLED ---\n"));
     QVERIFY(!processAlive(fakePid(1)));
     QVERIFY(!manager.hasSteamCMDChild());
+}
+
+void TestSteamCMDRun::cancelledSteamCMDThatExitsZeroGoesNoFurther()
+{
+    // SteamCMD's own verdict counts, but not after a cancel: neither the
+    // fix-up nor the patch download follows.
+    servePatch();
+    SteamCMDManager manager;
+    writeFake(manager, "trap 'echo bye; exit 0' TERM\necho started\n"
+                       "while :; do sleep 0.1; done\n");
+    QSignalSpy finished(&manager, &SteamCMDManager::runFinished);
+    manager.startDownload("u", "p");
+    QTRY_VERIFY_WITH_TIMEOUT(manager.consoleLog().contains("started"), 10000);
+    manager.cancel();
+    waitForRest(manager);
+    QCOMPARE(finished.at(0).at(0).value<DownloadRun::Outcome>(), DownloadRun::Outcome::Cancelled);
+    QTRY_VERIFY(manager.consoleLog().contains("bye"));
+    QCOMPARE(manager.state(), SteamCMDState::idle());
+    QVERIFY(!manager.consoleLog().contains("Vanilla download completed"));
+    QCOMPARE(m_server->requestCount(kPatchPath), 0);
 }
 
 void TestSteamCMDRun::restartWhileWaitingForCode()

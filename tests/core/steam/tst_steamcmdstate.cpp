@@ -1,14 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "RunWait.h"
+#include "StandInStages.h"
 #include "SteamCMDManager.h"
 #include "SteamCMDState.h"
+#include "TestHome.h"
 
 #include <QSignalSpy>
-#include <QTemporaryFile>
 #include <QTest>
 
 #include <cmath>
-#include <cstdio>
-#include <unistd.h>
 
 using Kind = SteamCMDState::Kind;
 
@@ -21,7 +21,7 @@ private Q_SLOTS:
     void statusTexts();
     void equality();
     void failSetsStateThenConsoleLine();
-    void appendLogKeepsTextAndEchoesIt();
+    void consoleKeepsTheStagesTextAsItCame();
     void stateNotifiesOnlyOnChange();
 };
 
@@ -80,8 +80,9 @@ void TestSteamCMDState::equality()
 
 void TestSteamCMDState::failSetsStateThenConsoleLine()
 {
+    TestHome home;
+    QVERIFY(home.isValid());
     SteamCMDManager manager;
-    manager.setEchoToStandardOutput(false);
     QList<QPair<QString, QString>> events; // (what, value) in order of arrival
     connect(&manager, &SteamCMDManager::stateChanged, this, [&] {
         events.append({"state", manager.statusText()});
@@ -91,43 +92,29 @@ void TestSteamCMDState::failSetsStateThenConsoleLine()
     });
 
     QCOMPARE(manager.state(), SteamCMDState::idle());
-    manager.fail("boom");
-    // Both effects happen at once, the state first.
-    QCOMPARE(events.size(), 2);
-    QCOMPARE(events[0], qMakePair(QString("state"), QString("ERROR: boom")));
-    QCOMPARE(events[1], qMakePair(QString("console"), QString("\n[✗] boom\n")));
-
-    // A later failure replaces the message; both stay in the console.
-    manager.fail("second");
-    QVERIFY(manager.consoleLog().endsWith("\n[✗] second\n"));
-    QCOMPARE(manager.state(), SteamCMDState::failed("second"));
-    QCOMPARE(manager.consoleLog(), QStringLiteral("\n[✗] boom\n\n[✗] second\n"));
+    startStandInRun(manager, {StandInStep::failing("boom")});
+    QVERIFY(waitForRunFinished(manager));
+    // Both effects happen at once, the state first, as the run's last words.
+    QVERIFY(events.size() >= 2);
+    QCOMPARE(events.at(events.size() - 2), qMakePair(QString("state"), QString("ERROR: boom")));
+    QCOMPARE(events.last(), qMakePair(QString("console"), QString("\n[✗] boom\n")));
 }
 
-void TestSteamCMDState::appendLogKeepsTextAndEchoesIt()
+void TestSteamCMDState::consoleKeepsTheStagesTextAsItCame()
 {
-    QTemporaryFile capture;
-    QVERIFY(capture.open());
-    std::fflush(stdout);
-    const int savedStdout = dup(STDOUT_FILENO);
-    QVERIFY(savedStdout >= 0);
-    QVERIFY(dup2(capture.handle(), STDOUT_FILENO) >= 0);
-
+    TestHome home;
+    QVERIFY(home.isValid());
     SteamCMDManager manager;
+    auto plan = startStandInRun(manager);
+    QTRY_VERIFY(plan->current);
     QStringList pieces;
     connect(&manager, &SteamCMDManager::consoleAppended, this,
             [&pieces](const QString &text) { pieces.append(text); });
-    manager.appendLog("partial line, ");
-    manager.appendLog("rest ✓ of it\n");
+    Q_EMIT plan->current->log("partial line, ");
+    Q_EMIT plan->current->log("rest ✓ of it\n");
 
-    std::fflush(stdout);
-    dup2(savedStdout, STDOUT_FILENO);
-    close(savedStdout);
-
-    // Standard output, the console and its stream got the text at once,
-    // before the event loop ran, piece by piece with no line end added.
-    capture.seek(0);
-    QCOMPARE(QString::fromUtf8(capture.readAll()), QStringLiteral("partial line, rest ✓ of it\n"));
+    // The console and its stream got the text at once, before the event
+    // loop ran, piece by piece with no line end added.
     QCOMPARE(manager.consoleLog(), QStringLiteral("partial line, rest ✓ of it\n"));
     QCOMPARE(pieces, (QStringList{"partial line, ", "rest ✓ of it\n"}));
 }

@@ -53,7 +53,6 @@ private:
     QString fake(const QString &name) const { return m_home->filePath("fake/" + name); }
     void writeFake(SteamCMDManager &manager, const QByteArray &body)
     {
-        manager.setEchoToStandardOutput(false);
         QVERIFY(writeFakeSteamCMD(manager.steamCMDBinary(), fake(""), body));
     }
 
@@ -190,7 +189,9 @@ void TestSteamCMDTerminal::stopReachesSteamCMDsOwnChildren()
 
     manager.cancel();
     QVERIFY(waitForRunFinished(manager));
-    QCOMPARE(manager.state(), SteamCMDState::failed("SteamCMD exited with code 15"));
+    // A stop the player asked for is no failure, whatever status it left.
+    QCOMPARE(manager.state(), SteamCMDState::idle());
+    QVERIFY(!manager.consoleLog().contains("[✗]"));
     QTRY_VERIFY_WITH_TIMEOUT(!processAlive(grandchild), 5000);
 }
 

@@ -74,7 +74,6 @@ void TestSteamSignIn::cleanup()
 QStringList TestSteamSignIn::run(SteamCMDManager &manager)
 {
     QStringList states;
-    manager.setEchoToStandardOutput(false);
     connect(&manager, &SteamCMDManager::stateChanged, this, [&] {
         if (!manager.statusText().startsWith("DOWNLOADING PATCH") &&
             !manager.statusText().startsWith("DOWNLOADING ASSETS"))
@@ -263,7 +262,6 @@ void TestSteamSignIn::stallSaidOnceNothingKilledLockHeld()
     QVERIFY(m_fake->setScenario(Scenario::Stall));
     QVERIFY(m_fake->setDelay(0.05));
     SteamCMDManager manager;
-    manager.setEchoToStandardOutput(false);
     manager.setStallLimit(std::chrono::milliseconds(400));
     manager.startDownload("o'brien", FakeSteamCMD::kPassword);
     const QString line = "\n[!] SteamCMD has made no progress for 1 s. CANCEL and a new download "
@@ -274,7 +272,6 @@ void TestSteamSignIn::stallSaidOnceNothingKilledLockHeld()
 
     // Another window meanwhile: refused at once, before anything starts.
     SteamCMDManager other;
-    other.setEchoToStandardOutput(false);
     QSignalSpy finished(&other, &SteamCMDManager::runFinished);
     other.startDownload("o'brien", FakeSteamCMD::kPassword);
     QCOMPARE(finished.count(), 1);

@@ -1,0 +1,295 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "steam/SteamCMDSession.h"
+
+#include "LogCategories.h"
+#include "steam/DownloadProgress.h"
+#include "steam/SteamCMDProcess.h"
+
+#include <csignal>
+#include <cstring>
+#include <filesystem>
+#include <system_error>
+
+namespace {
+
+const QString kAuthenticationFailed = QStringLiteral("Authentication failed — check credentials");
+
+// "SteamCMD crashed (signal 11: Segmentation fault)": a signal nobody here
+// sent is not an exit status, and its number alone means little to a player.
+QString crashText(int signalNumber)
+{
+    const char *name = ::strsignal(signalNumber);
+    QString text = QStringLiteral("SteamCMD crashed (signal %1").arg(signalNumber);
+    if (name)
+        text += QStringLiteral(": ") + QString::fromLocal8Bit(name);
+    return text + QLatin1Char(')');
+}
+
+} // namespace
+
+SteamCMDSession::SteamCMDSession(Setup setup, QObject *parent)
+    : SteamCMDStage(parent), m_setup(std::move(setup)),
+      m_failures(m_setup.assetsDir, m_setup.steamCMDDir),
+      m_progress(new DownloadProgress(m_setup.stallLimit, this))
+{
+    connect(m_progress, &DownloadProgress::detailChanged, this,
+            &SteamCMDSession::progressDetailChanged);
+    connect(m_progress, &DownloadProgress::stalled, this, [this] {
+        Q_EMIT log(QStringLiteral("\n[!] SteamCMD has made no progress for %1. CANCEL and a new "
+                                  "download continue where it stopped.\n")
+                       .arg(TransferRate::formatDuration(
+                           std::chrono::ceil<std::chrono::seconds>(m_setup.stallLimit).count())));
+    });
+}
+
+SteamCMDSession::~SteamCMDSession() = default;
+
+QStringList SteamCMDSession::arguments(const Setup &setup)
+{
+    return {QStringLiteral("+@sSteamCmdForcePlatformType"),
+            QStringLiteral("windows"),
+            QStringLiteral("+force_install_dir"),
+            setup.assetsDir,
+            QStringLiteral("+login"),
+            setup.username,
+            QStringLiteral("+app_update"),
+            setup.appID,
+            QStringLiteral("validate"),
+            QStringLiteral("+quit")};
+}
+
+void SteamCMDSession::setState(const SteamCMDState &state)
+{
+    m_kind = state.kind();
+    if (m_kind != SteamCMDState::Kind::WaitingSteamGuard)
+        setAwaitingApproval(false);
+    m_progress->setWatching(m_process && (m_kind == SteamCMDState::Kind::Downloading ||
+                                          m_kind == SteamCMDState::Kind::Validating));
+    Q_EMIT stateChanged(state);
+}
+
+void SteamCMDSession::setExplanation(const QString &explanation)
+{
+    if (m_explanation == explanation)
+        return;
+    m_explanation = explanation;
+    Q_EMIT failureExplanationChanged(explanation);
+}
+
+void SteamCMDSession::setAwaitingApproval(bool awaiting)
+{
+    if (m_awaitingApproval == awaiting)
+        return;
+    m_awaitingApproval = awaiting;
+    Q_EMIT awaitingApprovalChanged(awaiting);
+}
+
+void SteamCMDSession::reportFailure(const QString &message)
+{
+    // Said once, however often SteamCMD repeats it.
+    if (m_failure == message)
+        return;
+    m_failure = message;
+    m_kind = SteamCMDState::Kind::Failed;
+    setAwaitingApproval(false);
+    m_progress->setWatching(false);
+    Q_EMIT failureFound(message);
+}
+
+void SteamCMDSession::stopForFailure()
+{
+    m_stoppingForFailure = true;
+    if (m_process)
+        m_process->stop();
+}
+
+void SteamCMDSession::run()
+{
+    setState(SteamCMDState::authenticating());
+    Q_EMIT log(QStringLiteral("[*] Launching SteamCMD...\n"));
+
+    std::error_code error;
+    std::filesystem::create_directories(m_setup.assetsDir.toStdString(), error);
+    if (error) {
+        fail(QStringLiteral("Cannot create assets directory: ") +
+             QString::fromLocal8Bit(error.message()));
+        return;
+    }
+
+    m_process = new SteamCMDProcess(this);
+    m_process->setUsePseudoTerminal(m_setup.usePseudoTerminal);
+    m_process->setStopGracePeriod(m_setup.stopGraceMs);
+    connect(m_process, &SteamCMDProcess::usingPipes, this, [this](const QString &reason) {
+        Q_EMIT log(QStringLiteral("[!] No terminal for SteamCMD (") + reason +
+                   QStringLiteral("): its prompts may only show when it exits.\n"));
+    });
+    connect(m_process, &SteamCMDProcess::output, this, &SteamCMDSession::onOutput);
+    connect(m_process, &SteamCMDProcess::failedToStart, this, [this](const QString &reason) {
+        m_process->deleteLater();
+        m_process = nullptr;
+        if (abortRequested())
+            cancelled();
+        else
+            fail(QStringLiteral("Failed to launch SteamCMD: ") + reason);
+    });
+    connect(m_process, &SteamCMDProcess::finished, this,
+            [this](int status, SteamCMDProcess::Ending ending) { onEnded(status, int(ending)); });
+
+    const QStringList terminalArguments = arguments(m_setup);
+    // Through pipes a prompt may never show, so there the password has to
+    // ride on the command line, right after the user name.
+    QStringList pipeArguments = terminalArguments;
+    pipeArguments.insert(terminalArguments.indexOf(QStringLiteral("+login")) + 2, m_setup.password);
+    m_process->setPipeArguments(pipeArguments);
+    m_process->start(m_setup.binary, terminalArguments, m_setup.steamCMDDir);
+}
+
+void SteamCMDSession::onAbort()
+{
+    // The end comes when the child has gone (asked, then killed after the
+    // grace period); until then the run waits and starts nothing else.
+    if (m_process)
+        m_process->stop();
+    else
+        cancelled();
+}
+
+void SteamCMDSession::onOutput(const QString &text)
+{
+    Q_EMIT log(text);
+    // Once stopped for a cancel, what SteamCMD still says is kept in the
+    // console, but it moves no state: the player asked for the stop.
+    if (abortRequested())
+        return;
+    const QList<SteamCMDOutput::Event> events = m_output.feed(text);
+    QStringList progressLines;
+    for (const SteamCMDOutput::Event &event : events) {
+        if (event.kind == SteamCMDOutput::Event::Kind::Progress)
+            progressLines.append(event.line);
+    }
+    m_progress->output(text, progressLines);
+    // The reason's sentence comes before the failure line it explains.
+    for (const SteamFailure &failure : m_failures.feed(text))
+        onFailure(failure);
+    for (const SteamCMDOutput::Event &event : events) {
+        if (m_stoppingForFailure)
+            break;
+        onEvent(event);
+    }
+}
+
+void SteamCMDSession::onEvent(const SteamCMDOutput::Event &event)
+{
+    using Kind = SteamCMDOutput::Event::Kind;
+    switch (event.kind) {
+    case Kind::SteamGuardPrompt:
+        setState(SteamCMDState::waitingSteamGuard());
+        break;
+    case Kind::NotOwned:
+        // SteamCMD is left to end by itself.
+        reportFailure(QStringLiteral("Game not owned — purchase required"));
+        Q_EMIT purchaseRequired();
+        break;
+    case Kind::Progress:
+        setState(SteamCMDState::downloading(event.line));
+        break;
+    case Kind::Validating:
+        setState(SteamCMDState::validating());
+        break;
+    case Kind::LoginFailure:
+        reportFailure(kAuthenticationFailed);
+        stopForFailure();
+        break;
+    case Kind::PhoneApproval:
+        // A kind of Steam Guard wait: the code field stays, for a code
+        // SteamCMD may ask for next.
+        setAwaitingApproval(true);
+        setState(SteamCMDState::waitingSteamGuard());
+        break;
+    case Kind::ApprovalConfirmed:
+        if (m_kind == SteamCMDState::Kind::WaitingSteamGuard)
+            setState(SteamCMDState::authenticating());
+        break;
+    case Kind::PasswordPrompt:
+        onPasswordPrompt();
+        break;
+    }
+}
+
+void SteamCMDSession::onPasswordPrompt()
+{
+    if (!m_passwordTyped) {
+        // Once per start; the password itself is never logged.
+        m_passwordTyped = true;
+        Q_EMIT log(QStringLiteral("> Password submitted\n"));
+        if (m_process && m_process->write((m_setup.password + QLatin1Char('\n')).toUtf8()))
+            m_output.lineEnded();
+        return;
+    }
+    // Asked again in the same start: the password was refused.
+    onFailure(SteamFailureReasons::forKind(SteamFailure::Kind::InvalidPassword,
+                                           {m_setup.assetsDir, m_setup.steamCMDDir, {}}));
+}
+
+void SteamCMDSession::onFailure(const SteamFailure &failure)
+{
+    if (m_stoppingForFailure)
+        return;
+    // Often gone on a second try: that try comes first, without a word of
+    // failure yet.
+    if (failure.retryOnce && m_setup.mayRetryConfiguration) {
+        setMissingConfiguration();
+        return;
+    }
+    setExplanation(failure.explanation);
+    Q_EMIT log(QStringLiteral("\n[!] ") + failure.explanation + QStringLiteral("\n"));
+    if (!failure.endsRun)
+        return;
+    reportFailure(failure.failure);
+    stopForFailure();
+}
+
+void SteamCMDSession::submitSteamGuardCode(const QString &code)
+{
+    Q_EMIT log(QStringLiteral("> Steam Guard code submitted\n"));
+    // Nothing to write to: the code is lost, as the console line says
+    // nothing about delivery. Once written, its line end has ended the
+    // prompt's line: what the child writes next starts a line of its own.
+    if (m_process && m_process->write((code + QLatin1Char('\n')).toUtf8()))
+        m_output.lineEnded();
+    setState(SteamCMDState::authenticating());
+}
+
+void SteamCMDSession::onEnded(int status, int ending)
+{
+    m_process->deleteLater();
+    m_process = nullptr;
+    m_progress->setWatching(false);
+    if (abortRequested())
+        return cancelled();
+
+    switch (SteamCMDProcess::Ending(ending)) {
+    case SteamCMDProcess::Ending::Stopped:
+        // Only a failure already reported stops SteamCMD without a cancel.
+        if (!m_failure.isEmpty())
+            return fail(m_failure);
+        break;
+    case SteamCMDProcess::Ending::Crashed:
+        qCWarning(lcSteamCmd) << "SteamCMD was killed by signal" << status;
+        return fail(m_failure.isEmpty() ? crashText(status) : m_failure);
+    case SteamCMDProcess::Ending::Exited:
+        break;
+    }
+    setExitStatus(status);
+    if (status == 0) {
+        // SteamCMD's own verdict on the download, also after a failure it
+        // reported on the way.
+        setExplanation(QString());
+        return succeed();
+    }
+    // A failure SteamCMD reported in its output (a wrong password, a game
+    // not owned) is the one message of this start.
+    fail(m_failure.isEmpty()
+             ? QStringLiteral("SteamCMD exited with code ") + QString::number(status)
+             : m_failure);
+}
