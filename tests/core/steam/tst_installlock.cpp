@@ -1,9 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // One download per install, across processes: a second holder is refused at
 // once with the first one's process id, and a killed holder frees the lock.
+#include "RunWait.h"
+#include "StandInStages.h"
 #include "TestFiles.h"
 #include "TestHome.h"
+#include "game/GameFolders.h"
 #include "steam/InstallLock.h"
+#include "steam/SteamCMDManager.h"
 
 #include <QCoreApplication>
 #include <QProcess>
@@ -58,6 +62,7 @@ private Q_SLOTS:
     void holderIdFromFileIsChecked_data();
     void holderIdFromFileIsChecked();
     void symbolicLinkRefused();
+    void heldWhileAReplacedRunStillStops();
 
 private:
     QString lockPath() const { return InstallLock::pathIn(m_home->filePath("support")); }
@@ -130,6 +135,27 @@ void TestInstallLock::secondHolderRefusedUntilFirstIsKilled()
     QVERIFY(startHolder(third));
     third.kill();
     third.waitForFinished();
+}
+
+void TestInstallLock::heldWhileAReplacedRunStillStops()
+{
+    // A run waiting at a prompt is replaced by a new one, which fails at
+    // once; the replaced run's SteamCMD takes its time to exit. Until it
+    // has, another launcher is refused: two SteamCMDs must never share the
+    // install.
+    SteamCMDManager manager;
+    StandInStep slowToStop = StandInStep::hanging();
+    slowToStop.stopDelayMs = 700;
+    auto plan = startStandInRun(manager, {slowToStop, StandInStep::failing("boom")});
+    QTRY_VERIFY(plan->current);
+    manager.startDownload("player", "secret");
+    QVERIFY(waitForRunFinished(manager));
+    QVERIFY(manager.hasActiveWork());
+    InstallLock other(InstallLock::pathIn(GameFolders::supportDir()));
+    QVERIFY(!other.tryLock());
+    QVERIFY(other.isHeldElsewhere());
+    QTRY_VERIFY_WITH_TIMEOUT(!manager.hasActiveWork(), 5000);
+    QVERIFY(other.tryLock());
 }
 
 void TestInstallLock::sameProcessTwice()
