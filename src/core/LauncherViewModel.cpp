@@ -46,6 +46,8 @@ LauncherViewModel::LauncherViewModel(UpdateChecks updateChecks, QObject *parent)
         if (!m_steamCMD->hasActiveWork())
             refresh(m_activeTab == Tab::Steam ? RecheckSteamAssets : RecheckNothing);
     });
+    connect(m_steamCMD, &SteamCMDManager::downloadUnderWayChanged, this,
+            [this] { refresh(RecheckNothing); });
     refresh(RecheckLocalFolder | RecheckSteamAssets);
     loadCredentials();
     if (updateChecks == UpdateChecks::Start)
@@ -190,7 +192,7 @@ void LauncherViewModel::refresh(unsigned recheck)
         effective = m_installPath;
         break;
     case Tab::Steam:
-        canLaunch = m_steamAssetsValid && !m_steamCMD->state().isRunning();
+        canLaunch = m_steamAssetsValid && !m_steamCMD->downloadUnderWay();
         effective = GameFolders::installDir();
         break;
     }
@@ -259,6 +261,12 @@ void LauncherViewModel::launchGame()
     refresh(currentTabFolders());
     if (!canLaunch())
         return;
+    // The window stops a download before it launches: the launcher quits
+    // after a launch, and its teardown would kill a SteamCMD at work.
+    if (m_steamCMD->hasActiveWork()) {
+        qCWarning(lcLaunch) << "a download is under way; nothing started";
+        return;
+    }
     setIsLaunching(true);
 
     const QString engine = GameFolders::enginePath();

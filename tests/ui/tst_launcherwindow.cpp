@@ -21,6 +21,7 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include <functional>
 #include <memory>
 
 namespace {
@@ -66,6 +67,8 @@ public:
     {
         programs.append(program);
         installPaths.append(env.value(QStringLiteral("VANTOR_INSTALL_PATH")));
+        if (onStart)
+            onStart();
         Result result;
         result.started = m_succeed;
         result.pid = m_succeed ? 4242 : 0;
@@ -74,6 +77,7 @@ public:
     }
     QStringList programs;
     QStringList installPaths;
+    std::function<void()> onStart;
 
 private:
     bool m_succeed;
@@ -121,6 +125,7 @@ private Q_SLOTS:
     void locateUsesTheFolderPicker();
     void steamHintWhileAssetsAreValidButBusy();
     void launchButtonLaunchesAndQuits();
+    void launchDuringADownloadAsksFirst();
     void failedLaunchShowsTheAlertAndLaunchAgain();
 
 private:
@@ -604,12 +609,14 @@ void TestLauncherWindow::steamGuardSubmitAndCancelThroughTheWindow()
     QVERIFY(click("downloadButton"));
     QTRY_COMPARE_WITH_TIMEOUT(manager->stateKind(), SteamCMDState::Kind::WaitingSteamGuard, 10000);
     // Waiting for the code: the row grows the code field and SUBMIT; the
-    // workflow is not busy, so DOWNLOAD stays enabled and CANCEL hidden.
+    // download is under way, so CANCEL shows and neither DOWNLOAD nor
+    // LAUNCH is offered.
     QVERIFY(shown("guardCodeField"));
     QVERIFY(shown("submitGuardButton"));
     QTRY_COMPARE(find("guardCodeField")->width(), 110.0);
-    QVERIFY(find("downloadButton")->isEnabled());
-    QVERIFY(!shown("cancelButton"));
+    QVERIFY(!find("downloadButton")->isEnabled());
+    QVERIFY(shown("cancelButton"));
+    QVERIFY(!shown("launchButton"));
     QCOMPARE(colorOf(find("statusLamp")), QColor("#ff9500"));
     QCOMPARE(find("statusText")->property("text").toString(), manager->statusText());
 
@@ -771,6 +778,44 @@ void TestLauncherWindow::launchButtonLaunchesAndQuits()
     QVERIFY(click("launchButton"));
     QCOMPARE(starter->programs.size(), 1);
     QVERIFY(quit.wait(3000));
+}
+
+void TestLauncherWindow::launchDuringADownloadAsksFirst()
+{
+    // LAUNCH on the Local Archive tab while SteamCMD works for the Steam tab:
+    // the launcher quits after a launch, so the download is stopped first
+    // and the engine starts only once SteamCMD has gone.
+    const QString folder = m_setup->home().filePath("games");
+    QVERIFY(!makeGameFolder(folder).isEmpty());
+    QVERIFY(writeScript(m_setup->home().filePath("engine/VantorOnlineDL"), "#!/bin/sh\nexit 0\n"));
+    auto starter = std::make_shared<FakeEngineStarter>(true);
+    m_viewModel = std::make_unique<LauncherViewModel>();
+    SteamCMDManager *manager = m_viewModel->steamCMD();
+    bool childAliveAtLaunch = true;
+    starter->onStart = [&] {
+        childAliveAtLaunch = manager->hasSteamCMDChild();
+    };
+    m_viewModel->setEngineStarter(starter);
+    QVERIFY(writeScript(manager->steamCMDBinary(),
+                        "#!/bin/sh\ntrap 'sleep 0.3; exit 143' TERM\necho started\n"
+                        "while :; do sleep 0.1; done\n"));
+    manager->startDownload("player", "secret");
+    QTRY_VERIFY_WITH_TIMEOUT(manager->consoleLog().contains("started"), 10000);
+    m_viewModel->setActiveTab(LauncherViewModel::Tab::Local);
+    m_viewModel->setInstallPath(folder);
+    QVERIFY(open());
+
+    QVERIFY(click("launchButton"));
+    QObject *question = m_window->findChild<QObject *>("launchQuestion");
+    QVERIFY(question);
+    QTRY_VERIFY(question->property("opened").toBool());
+    QCOMPARE(question->property("message").toString(),
+             QStringLiteral("A download is running. Stop it and launch?"));
+    QVERIFY(starter->programs.isEmpty());
+    QVERIFY(click("alertAcceptButton"));
+    QTRY_COMPARE_WITH_TIMEOUT(starter->programs.size(), 1, 10000);
+    QVERIFY(!childAliveAtLaunch);
+    QVERIFY(manager->consoleLog().contains("--- CANCELLED ---"));
 }
 
 void TestLauncherWindow::failedLaunchShowsTheAlertAndLaunchAgain()

@@ -239,6 +239,7 @@ void SteamCMDManager::startDownload(const QString &username, const QString &pass
     connect(run, &DownloadRun::finished, this,
             [this, run](Operation::Outcome outcome) { onRunFinished(run, outcome); });
     updateActiveWork();
+    updateDownloadUnderWay();
     // Held until no SteamCMD of this manager is left (a replaced run's child
     // included); another launcher's run refuses this one at once.
     if (!m_lock || !m_lock->isLocked()) {
@@ -268,6 +269,7 @@ void SteamCMDManager::onRunFinished(DownloadRun *run, DownloadRun::Outcome outco
         m_runLog->close();
     setProgressDetail(QString());
     updateActiveWork();
+    updateDownloadUnderWay();
     Q_EMIT runFinished(outcome);
 }
 
@@ -289,6 +291,7 @@ void SteamCMDManager::cancel()
 {
     if (m_run) {
         m_run->cancel();
+        updateDownloadUnderWay();
         return;
     }
     // No run to stop: only the state and the console say so.
@@ -323,4 +326,13 @@ void SteamCMDManager::updateActiveWork()
     m_activeWork = active;
     m_hadSteamCMDChild = child;
     Q_EMIT activeWorkChanged();
+}
+
+void SteamCMDManager::updateDownloadUnderWay()
+{
+    const bool underWay = m_run && !m_run->abortRequested();
+    if (underWay == m_downloadUnderWay)
+        return;
+    m_downloadUnderWay = underWay;
+    Q_EMIT downloadUnderWayChanged();
 }

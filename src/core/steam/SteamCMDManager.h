@@ -43,6 +43,10 @@ class SteamCMDManager : public QObject
     // state can still move on while this is true (an exit 0 after a
     // reported failure runs the success path).
     Q_PROPERTY(bool hasActiveWork READ hasActiveWork NOTIFY activeWorkChanged)
+    // A download run has started and has neither ended nor been cancelled,
+    // the Steam Guard wait included (where isRunning is false): what the
+    // window offers CANCEL for, and no second DOWNLOAD ASSETS or LAUNCH.
+    Q_PROPERTY(bool downloadUnderWay READ downloadUnderWay NOTIFY downloadUnderWayChanged)
     // Shown under the status line: what a failure means and what to do; the
     // phone approval SteamCMD waits for; size, speed and time left of the
     // download. Each empty when there is nothing to say.
@@ -108,6 +112,7 @@ public:
     DownloadRun *currentRun() const { return m_run; }
 
     bool hasActiveWork() const { return m_activeWork; }
+    bool downloadUnderWay() const { return m_downloadUnderWay; }
     // Whether a SteamCMD child of any run is still alive (including one that
     // was asked to stop and has not ended yet).
     bool hasSteamCMDChild() const;
@@ -145,6 +150,7 @@ Q_SIGNALS:
     void progressDetailChanged();
     // hasActiveWork() or hasSteamCMDChild() changed.
     void activeWorkChanged();
+    void downloadUnderWayChanged();
     // The run started by startDownload() has ended, in this outcome; the
     // state and the console hold its last words.
     void runFinished(DownloadRun::Outcome outcome);
@@ -162,6 +168,7 @@ private:
     std::unique_ptr<DownloadStages> makeStages(const QString &username, const QString &password);
     void onRunFinished(DownloadRun *run, DownloadRun::Outcome outcome);
     void updateActiveWork();
+    void updateDownloadUnderWay();
 
     SteamCMDState m_state;
     QString m_consoleLog;
@@ -183,5 +190,6 @@ private:
     // Replaced runs still stopping; each deletes itself when it has ended.
     QList<QPointer<DownloadRun>> m_replaced;
     bool m_activeWork = false;
+    bool m_downloadUnderWay = false;
     bool m_hadSteamCMDChild = false;
 };

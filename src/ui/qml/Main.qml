@@ -86,53 +86,58 @@ ApplicationWindow {
             Qt.callLater(focusActivePanel)
     }
 
-    // Closing while SteamCMD, its installation, the patch download or unzip
-    // is at work asks first. "Stop and Quit" stops the run as CANCEL does and
-    // closes once SteamCMD has ended (at once during the patch step); a
-    // SteamCMD that the installation launches meanwhile is stopped too.
+    // Closing or launching while a download is under way (the Steam Guard
+    // wait included) asks first. "Stop and Quit" / "Stop and Launch" stop the
+    // run as CANCEL does and go on once it has ended: nothing on the way out
+    // may leave a SteamCMD to be killed by the teardown.
     property bool quitConfirmed: false
-    property bool stoppingForQuit: false
+    // What follows once the stopped run has ended: "quit", "launch" or "".
+    property string afterStop: ""
     property AlertDialog quitQuestion: null
+    property AlertDialog launchQuestion: null
     onClosing: close => {
         if (quitConfirmed || !steamCMD.hasActiveWork)
             return
         close.accepted = false
-        if (stoppingForQuit)
+        if (afterStop !== "")
             return
         if (!quitQuestion)
             quitQuestion = quitQuestionComponent.createObject(window.contentItem)
         if (!quitQuestion.visible)
             quitQuestion.open()
     }
-    function stopAndQuit() {
-        stoppingForQuit = true
-        // The patch step may be left at any point: its download continues
-        // where it stopped at the next run, and unzip writes into a private
-        // folder that the next start removes.
-        const kind = steamCMD.stateKind
-        if (kind === SteamCMDState.DownloadingPatch || kind === SteamCMDState.UnpackingPatch) {
-            quitConfirmed = true
-            window.close()
+    function launch() {
+        if (!steamCMD.hasActiveWork) {
+            viewModel.launchGame()
             return
         }
-        steamCMD.cancel()
-        closeWhenIdle()
+        if (!launchQuestion)
+            launchQuestion = launchQuestionComponent.createObject(window.contentItem)
+        if (!launchQuestion.visible)
+            launchQuestion.open()
     }
-    function closeWhenIdle() {
-        if (stoppingForQuit && !steamCMD.hasActiveWork) {
+    function stopThen(next) {
+        afterStop = next
+        steamCMD.cancel()
+        goOnWhenStopped()
+    }
+    function goOnWhenStopped() {
+        if (afterStop === "" || steamCMD.hasActiveWork)
+            return
+        const next = afterStop
+        afterStop = ""
+        if (next === "quit") {
             quitConfirmed = true
             window.close()
+        } else {
+            viewModel.launchGame()
         }
     }
     Connections {
         target: window.steamCMD
-        enabled: window.stoppingForQuit
+        enabled: window.afterStop !== ""
         function onActiveWorkChanged() {
-            Qt.callLater(window.closeWhenIdle)
-        }
-        function onStateChanged() {
-            if (window.steamCMD.stateKind === SteamCMDState.Authenticating)
-                window.steamCMD.cancel()
+            Qt.callLater(window.goOnWhenStopped)
         }
     }
     Component {
@@ -143,7 +148,18 @@ ApplicationWindow {
             message: "A download is running. Stop it and quit?"
             acceptText: "Stop and Quit"
             rejectText: "Keep Running"
-            onAcceptClicked: window.stopAndQuit()
+            onAcceptClicked: window.stopThen("quit")
+        }
+    }
+    Component {
+        id: launchQuestionComponent
+        AlertDialog {
+            objectName: "launchQuestion"
+            title: "Launch Vantor Online"
+            message: "A download is running. Stop it and launch?"
+            acceptText: "Stop and Launch"
+            rejectText: "Keep Running"
+            onAcceptClicked: window.stopThen("launch")
         }
     }
 
@@ -322,7 +338,7 @@ ApplicationWindow {
                 sourceComponent: LaunchButton {
                     objectName: "launchButton"
                     launching: window.viewModel.isLaunching
-                    onClicked: window.viewModel.launchGame()
+                    onClicked: window.launch()
                 }
             }
             Loader {

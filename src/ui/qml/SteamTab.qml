@@ -13,7 +13,7 @@ Rectangle {
     readonly property bool waitingForGuard: kind === SteamCMDState.WaitingSteamGuard
     readonly property bool canStartDownload: viewModel.steamUsername !== ""
                                              && viewModel.steamPassword !== ""
-                                             && !steamCMD.isRunning
+                                             && !steamCMD.downloadUnderWay
 
     function statusColor(k) {
         switch (k) {
@@ -157,7 +157,9 @@ Rectangle {
                 }
                 PanelButton {
                     objectName: "cancelButton"
-                    visible: panel.steamCMD.isRunning
+                    // Also while SteamCMD waits for a Steam Guard code or a
+                    // phone approval, where the state is not "running".
+                    visible: panel.steamCMD.downloadUnderWay
                     text: "CANCEL"
                     fontSize: 11
                     horizontalPadding: 16
