@@ -3,11 +3,15 @@
 
 #include "AssetFixup.h"
 #include "DownloadProgress.h"
+#include "Endpoints.h"
 #include "LogCategories.h"
-#include "PatchInstaller.h"
 #include "SteamCMDInstaller.h"
 #include "SteamCMDManager.h"
 #include "SteamCMDProcess.h"
+#include "patch/PatchCheck.h"
+#include "patch/PatchDownload.h"
+#include "patch/PatchUnpack.h"
+#include "patch/ZipStreamCheck.h"
 
 #include <filesystem>
 #include <system_error>
@@ -17,6 +21,10 @@ namespace {
 // SteamCMD's status when it has updated itself and wants to be started again.
 constexpr int kSelfUpdateStatus = 42;
 const QString kAuthenticationFailed = QStringLiteral("Authentication failed — check credentials");
+// How often the patch download's detail line may change: often enough to
+// look alive, rarely enough that formatting it costs nothing next to the
+// transfer.
+constexpr qint64 kPatchDetailIntervalMs = 250;
 
 } // namespace
 
@@ -41,7 +49,7 @@ DownloadRun::~DownloadRun() = default;
 
 bool DownloadRun::hasActiveWork() const
 {
-    return m_installer || m_process || (m_patch && m_patch->isBusy());
+    return m_installer || m_process || m_patchStep;
 }
 
 void DownloadRun::setState(const SteamCMDState &state)
@@ -385,26 +393,75 @@ void DownloadRun::applyPatch()
 {
     setState(SteamCMDState::downloadingPatch(0.0));
     log(QStringLiteral("\n[⭳] Downloading Community Patch & Maps...\n"));
-    m_patch = new PatchInstaller(m_network, m_paths.installDir, this);
-    m_patch->setTransferTimeout(m_settings.transferTimeout);
-    connect(m_patch, &PatchInstaller::progress, this,
-            [this](double fraction) { setState(SteamCMDState::downloadingPatch(fraction)); });
-    connect(m_patch, &PatchInstaller::unpacking, this,
-            [this] { setState(SteamCMDState::unpackingPatch()); });
-    connect(m_patch, &PatchInstaller::log, this, &DownloadRun::log);
-    connect(m_patch, &PatchInstaller::detailChanged, this, &DownloadRun::progressDetailChanged);
-    connect(m_patch, &PatchInstaller::busyChanged, this, [this] {
-        Q_EMIT activityChanged();
-        releaseIfIdle();
+    auto *download = new PatchDownload(m_network, Endpoints::communityPatch(),
+                                       m_paths.installDir + QStringLiteral("/temp_patch.zip"),
+                                       m_settings.transferTimeout, this);
+    m_patchRate.reset();
+    m_sincePatchDetail.invalidate();
+    connect(download, &Operation::progress, this, &DownloadRun::patchDownloadProgressed);
+    runPatchStep(download, [this, download] {
+        setPatchDetail(QString());
+        setState(SteamCMDState::unpackingPatch());
+        auto *check = new PatchCheck(download->archivePath(), download->takeStreamCheck(), this);
+        runPatchStep(check, [this, check] {
+            runPatchStep(new PatchUnpack(check->archivePath(), m_paths.installDir,
+                                         check->declaredBytes(), check->largestEntryBytes(), this),
+                         [this] {
+                             setState(SteamCMDState::completed());
+                             finish();
+                         });
+        });
     });
-    connect(m_patch, &PatchInstaller::finished, this, [this](bool ok, const QString &failure) {
-        if (ok)
-            setState(SteamCMDState::completed());
-        else
-            fail(failure);
-        finish();
-    });
-    m_patch->start();
+}
+
+void DownloadRun::runPatchStep(Operation *step, std::function<void()> next)
+{
+    m_patchStep = step;
+    connect(step, &Operation::log, this, &DownloadRun::log);
+    connect(
+        step, &Operation::finished, this,
+        [this, step, next = std::move(next)](Operation::Outcome outcome, const QString &message) {
+            step->deleteLater();
+            m_patchStep = nullptr;
+            if (!m_abandoned) {
+                // The next step counts as work before anyone hears that
+                // this one ended.
+                if (outcome == Operation::Outcome::Succeeded) {
+                    next();
+                } else {
+                    setPatchDetail(QString());
+                    if (outcome == Operation::Outcome::Failed)
+                        fail(message);
+                    finish();
+                }
+            }
+            Q_EMIT activityChanged();
+            releaseIfIdle();
+        });
+    Q_EMIT activityChanged();
+    step->start();
+}
+
+void DownloadRun::patchDownloadProgressed(qint64 done, qint64 total)
+{
+    // Without a known size there is no fraction to show.
+    if (total > 0)
+        setState(SteamCMDState::downloadingPatch(double(done) / double(total)));
+    const bool last = total >= 0 && done >= total;
+    if (m_sincePatchDetail.isValid() && m_sincePatchDetail.elapsed() < kPatchDetailIntervalMs &&
+        !last)
+        return;
+    m_sincePatchDetail.start();
+    m_patchRate.addSample(done, total);
+    setPatchDetail(m_patchRate.text());
+}
+
+void DownloadRun::setPatchDetail(const QString &detail)
+{
+    if (m_patchDetail == detail)
+        return;
+    m_patchDetail = detail;
+    Q_EMIT progressDetailChanged(detail);
 }
 
 // ---- replaced by a newer run ---------------------------------------------
@@ -423,8 +480,10 @@ void DownloadRun::abandon()
         qCInfo(lcSteamCmd) << "stopping the SteamCMD child of the previous run";
         m_process->stop();
     }
-    if (m_patch)
-        m_patch->abandon();
+    // The download keeps its part for the newer run; unzip is stopped and
+    // nothing of it moved into place.
+    if (m_patchStep)
+        m_patchStep->abort();
     releaseIfIdle();
 }
 

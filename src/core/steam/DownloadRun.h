@@ -5,13 +5,18 @@
 #include "SteamCMDState.h"
 #include "SteamFailureWatch.h"
 
+#include "TransferRate.h"
+
+#include <QElapsedTimer>
 #include <QObject>
+#include <QPointer>
 #include <QString>
 
 #include <chrono>
+#include <functional>
 
 class DownloadProgress;
-class PatchInstaller;
+class Operation;
 class QNetworkAccessManager;
 class SteamCMDInstaller;
 class SteamCMDProcess;
@@ -120,6 +125,9 @@ private:
     void setAwaitingApproval(bool awaiting);
     void onSteamCMDEnded(int status);
     void applyPatch();
+    void runPatchStep(Operation *step, std::function<void()> next);
+    void patchDownloadProgressed(qint64 done, qint64 total);
+    void setPatchDetail(const QString &detail);
     void finish();
     void releaseIfIdle();
 
@@ -135,7 +143,11 @@ private:
     SteamCMDOutput m_output;
     SteamFailureWatch m_failures;
     DownloadProgress *m_progress;
-    PatchInstaller *m_patch = nullptr;
+    // The patch step under way: its download, check or unpacking.
+    QPointer<Operation> m_patchStep;
+    TransferRate m_patchRate;
+    QElapsedTimer m_sincePatchDetail;
+    QString m_patchDetail;
     int m_selfUpdateRestarts = 0;
     // Per SteamCMD start: the password was typed at its prompt; a failure
     // that ends the start was found (later output changes no state).
