@@ -194,7 +194,6 @@ public:
     QString rollBack();
     // Everything is in place: what was moved aside goes.
     void commit();
-    QByteArray backupFolder() const { return m_backupFolder; }
 
 private:
     struct Step

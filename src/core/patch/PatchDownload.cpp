@@ -13,6 +13,8 @@ namespace {
 // How long one turn of reading back may hold the main thread while the
 // check catches up with a kept part; the transfer goes on in between.
 constexpr std::chrono::milliseconds kReadTurn{20};
+// How far the download may run ahead of the check before it reads on.
+constexpr qint64 kReadAhead = 1024 * 1024;
 
 } // namespace
 
@@ -52,7 +54,9 @@ void PatchDownload::run()
     });
     connect(m_download, &ResumableDownload::progress, this, [this](qint64 done, qint64 total) {
         Q_EMIT progress(done, total);
-        readArrived();
+        // A megabyte at a time rather than every piece the network hands on.
+        if (m_check && done - m_check->position() >= kReadAhead)
+            readArrived();
     });
     connect(m_download, &ResumableDownload::finished, this, &PatchDownload::downloadFinished);
     m_download->start();

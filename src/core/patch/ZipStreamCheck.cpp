@@ -228,12 +228,19 @@ void ZipStreamCheck::readHeader()
         m_declared = {qint64(listed->compressed), qint64(listed->uncompressed), listed->crc};
     }
     if (m_method == kStored) {
-        // Its data has no end of its own: without a size it cannot be read.
+        // A folder holds no data (the list check refuses one that does), as
+        // streaming writers leave them: its sizes follow at once.
+        if (m_declared.compressed < 0 && rawName.endsWith('/'))
+            m_declared.compressed = 0;
+        // Other stored data has no end of its own: without a size it cannot
+        // be read.
         if (m_declared.compressed < 0)
             return stop();
-        if (m_declared.compressed > m_declared.uncompressed)
+        // Stored: as many bytes unpacked as packed (sizes after the data are
+        // compared when they come).
+        if (m_declared.uncompressed >= 0 && m_declared.compressed > m_declared.uncompressed)
             return refuse(holdsMore(m_name, quint64(m_declared.uncompressed)));
-        if (m_declared.compressed < m_declared.uncompressed)
+        if (m_declared.uncompressed >= 0 && m_declared.compressed < m_declared.uncompressed)
             return refuse(holdsFewer(m_name, quint64(m_declared.compressed),
                                      quint64(m_declared.uncompressed)));
     } else if (m_method == kDeflated) {

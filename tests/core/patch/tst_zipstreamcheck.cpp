@@ -47,6 +47,10 @@ void TestZipStreamCheck::entries_data()
     storedStreamed.dataDescriptor = true;
     QTest::newRow("stored, sizes after the data")
         << zip({storedStreamed, map}) << Status::Stopped << QString();
+    // As streaming writers leave folders: stored, sizes after no data.
+    CraftedEntry folder("Maps/", {}, kFolderMode);
+    folder.dataDescriptor = true;
+    QTest::newRow("folder, sizes after it") << zip({folder, map}) << Status::Done << QString();
     QTest::newRow("no zip archive")
         << QByteArray("<html>404</html>") << Status::Stopped << QString();
 
