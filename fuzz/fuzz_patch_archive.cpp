@@ -1,13 +1,30 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer target: the look at a downloaded patch archive before unzip runs,
-// which reads offsets, sizes, names and extra fields straight from the file.
+// which reads offsets, sizes, names and extra fields straight from the file,
+// and the check of each entry's data against its records, which reads the
+// local headers, inflates the data and reads the data descriptors as the
+// bytes arrive.
 #include "PatchArchive.h"
+#include "patch/ZipStreamCheck.h"
 
 #include <QBuffer>
 
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
+
+namespace {
+
+// What the data check concluded, to compare two readings of the same bytes.
+QString verdict(const ZipStreamCheck &stream)
+{
+    return QString::number(int(stream.status())) + QLatin1Char(' ') +
+           stream.refusal().value_or(QString()) + QLatin1Char(' ') +
+           QString::number(stream.entries().size()) + QLatin1Char(' ') +
+           QString::number(stream.uncompressedBytes());
+}
+
+} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
@@ -21,7 +38,35 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         std::abort();
     // An accepted archive's figures are real ones.
     if (!inspection.refusal && (inspection.entries < 0 || inspection.uncompressedBytes < 0 ||
-                                (inspection.entries == 0 && inspection.uncompressedBytes != 0)))
+                                (inspection.entries == 0 && inspection.uncompressedBytes != 0) ||
+                                inspection.listed.size() != inspection.entries ||
+                                inspection.largestEntryBytes > inspection.uncompressedBytes))
+        std::abort();
+
+    // The data check reads the same whether the bytes come at once or in
+    // pieces (here: split where the first byte says).
+    ZipStreamCheck whole;
+    whole.feed(bytes.constData(), bytes.size());
+    ZipStreamCheck pieces;
+    const qsizetype cut = bytes.isEmpty() ? 0 : quint8(bytes[0]) % (bytes.size() + 1);
+    pieces.feed(bytes.constData(), cut);
+    pieces.feed(bytes.constData() + cut, bytes.size() - cut);
+    if (verdict(whole) != verdict(pieces))
+        std::abort();
+    if (whole.status() == ZipStreamCheck::Status::Refused && whole.refusal()->isEmpty())
+        std::abort();
+    if (inspection.refusal || !inspection.isZip)
+        return 0;
+
+    // With the list in hand, as the patch step goes on: what both accept has
+    // the same entries and sizes.
+    whole.useListing(inspection.listed);
+    whole.readFrom(archive, std::chrono::hours(1));
+    const std::optional<QString> disagreement = whole.disagreement(inspection.listed);
+    if (disagreement && disagreement->isEmpty())
+        std::abort();
+    if (!disagreement && (whole.entries().size() != inspection.entries ||
+                          whole.uncompressedBytes() != inspection.uncompressedBytes))
         std::abort();
     return 0;
 }

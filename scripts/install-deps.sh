@@ -18,6 +18,8 @@ packages=(
   qml6-module-qtqml qml6-module-qtqml-models
   # strict JSON parser for the update manifest (header-only)
   nlohmann-json3-dev
+  # inflates the patch archive's entries to check them before unzip runs
+  zlib1g-dev
   # keyring
   libsecret-1-dev gnome-keyring dbus dbus-x11
   # tools the launcher runs, and the ones its tests use

@@ -169,8 +169,9 @@ void TestFaultsNetwork::patch_data()
         << "short"
         << "Failed to download patch: Connection closed";
     // unzip's 9: no zip signature in the page.
-    QTest::newRow("error page") << "error page"
-                                << "Failed to unpack patch (unzip exited with code 9)";
+    QTest::newRow("error page")
+        << "error page"
+        << "Failed to unpack patch (unzip exited with code 9); nothing was changed";
 }
 
 void TestFaultsNetwork::patch()
@@ -309,7 +310,8 @@ void TestFaultsNetwork::hugePatchStaysBounded()
     // in 2 GiB of zeros; the workflow fails cleanly and the file is gone.
     QCOMPARE(landed, kSize);
     QCOMPARE(manager.state(),
-             SteamCMDState::failed("Failed to unpack patch (unzip exited with code 9)"));
+             SteamCMDState::failed(
+                 "Failed to unpack patch (unzip exited with code 9); nothing was changed"));
     QVERIFY(recorder.states.contains("DOWNLOADING PATCH... 0%"));
     QCOMPARE(treeOf(manager.installDir()), QStringList{"Assets/"});
 #ifdef VANTOR_SANITIZED

@@ -3,20 +3,30 @@
 #include "FakeSteamCMD.h"
 #include "FaultSupport.h"
 #include "LoopbackHttpServer.h"
+#include "PatchArchive.h"
 #include "SteamCMDManager.h"
 #include "TestFiles.h"
 #include "TestHome.h"
 #include "patch/ExtractedTree.h"
+#include "patch/FreeSpace.h"
+#include "patch/PatchUnpack.h"
 #include "patch/ResumableDownload.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
 #include <QRandomGenerator>
+#include <QTemporaryFile>
 #include <QTest>
+#include <QTimer>
 
+#include <cstdio>
 #include <memory>
+#include <optional>
+
+#include <unistd.h>
 
 using Kind = SteamCMDState::Kind;
 
@@ -42,8 +52,9 @@ QByteArray noise(qint64 size)
 
 // The patch step as a download run drives it, from the manager: hostile
 // archives and the plain patch after them, a download broken off and
-// continued, a server that ignores ranges, unzip failing half-way, and the
-// leftovers of a launcher killed while unpacking. A folder "outside" beside
+// continued, a server that ignores ranges, archives that lie about their
+// entries, unzip or the move into place failing half-way on a small disk,
+// and the leftovers of a launcher killed while unpacking. A folder "outside" beside
 // the install tree must stay as it was whatever happens.
 class TestFaultsPatchRun : public QObject
 {
@@ -57,7 +68,8 @@ private Q_SLOTS:
     void hostileThenPlainPatch();
     void brokenDownloadContinues_data();
     void brokenDownloadContinues();
-    void unzipFailureKeepsWhatItWrote();
+    void smallDisk_data();
+    void smallDisk();
     void leftoversOfAKilledLauncher();
 
 private:
@@ -240,28 +252,115 @@ void TestFaultsPatchRun::brokenDownloadContinues()
     QCOMPARE(treeOf(manager.installDir()), (QStringList{"Assets/", "Maps/", "Maps/big.map"}));
 }
 
-void TestFaultsPatchRun::unzipFailureKeepsWhatItWrote()
+void TestFaultsPatchRun::smallDisk_data()
 {
-    // The second entry's bytes do not match its checksum: unzip writes the
-    // first, complains about the second and exits with 2. What it wrote goes
-    // in, as it always did, but through the private folder.
-    QByteArray zip = stored({{"patch.ini", "patched\n"}, {"Maps/bad.map", "0123456789"}}).build();
-    const qsizetype data = zip.indexOf("0123456789");
-    QVERIFY(data > 0);
-    zip[data] = 'X';
+    QTest::addColumn<QList<CraftedEntry>>("entries");
+    QTest::addColumn<QString>("message");    // empty: the patch is applied
+    QTest::addColumn<bool>("mapsElsewhere"); // Maps/ links to a nearly full disk
+
+    const CraftedEntry map("Maps/A.map", "new a\n");
+    const CraftedEntry ini("patch.ini", "new\n");
+    CraftedEntry bomb = deflatedZeros("Data/big.bin", 500000000);
+    bomb.size = 1000;
+    QTest::newRow("understates an entry 500,000-fold")
+        << QList<CraftedEntry>{ini, bomb}
+        << "Refused the patch archive: entry Data/big.bin holds more than the 1000 bytes it "
+           "declares"
+        << false;
+    CraftedEntry otherBytes = deflatedZeros("Data/big.bin", 100000000);
+    otherBytes.crc = *otherBytes.crc ^ 1;
+    QTest::newRow("CRC-32 that does not match")
+        << QList<CraftedEntry>{ini, otherBytes}
+        << "Refused the patch archive: entry Data/big.bin does not match the CRC-32 it declares"
+        << false;
+    // unzip cannot make a name this long: it writes the others, exits 2.
+    QTest::newRow("unzip fails half-way")
+        << QList<CraftedEntry>{map, CraftedEntry(QByteArray(300, 'x') + "/b.txt", "b"), ini}
+        << "Failed to unpack patch (unzip exited with code 2); nothing was changed" << false;
+    // A.map is replaced first, then B.map does not fit.
+    QTest::newRow("move into place fails half-way")
+        << QList<CraftedEntry>{map, CraftedEntry("Maps/B.map", noise(2 * 1024 * 1024)), ini}
+        << "Failed to unpack patch: could not put \"Maps/B.map\" in place: No space left on "
+           "device; nothing was changed"
+        << true;
+    QTest::newRow("honest patch") << QList<CraftedEntry>{map, CraftedEntry("Maps/B.map", "b\n"),
+                                                         ini}
+                                  << QString() << false;
+}
+
+void TestFaultsPatchRun::smallDisk()
+{
+    QFETCH(QList<CraftedEntry>, entries);
+    QFETCH(QString, message);
+    QFETCH(bool, mapsElsewhere);
+    const QByteArray zip = stored(entries).build();
     serve(zip);
     SteamCMDManager manager;
     QVERIFY(writeFakeSteamCMD(manager.steamCMDBinary(), m_home->filePath("fake"), "exit 0\n"));
-    QVERIFY(writeFile(manager.installDir() + "/patch.ini", "old\n"));
+    const QString dir = manager.installDir();
+    const ScopedMount disk = ScopedMount::tmpfs(dir, 160 * 1024 * 1024);
+    if (!disk.isMounted())
+        QSKIP(qPrintable(disk.error()));
+    // The earlier patch, its maps perhaps on a disk of their own.
+    QVERIFY(QDir().mkpath(dir + "/Assets"));
+    QVERIFY(writeFile(dir + "/patch.ini", "old\n"));
+    const QString maps = mapsElsewhere ? m_home->filePath("maps-disk") : dir + "/Maps";
+    std::optional<ScopedMount> mapsDisk;
+    if (mapsElsewhere) {
+        mapsDisk.emplace(ScopedMount::tmpfs(maps, 1024 * 1024));
+        QVERIFY(mapsDisk->isMounted());
+        QVERIFY(QFile::link(maps, dir + "/Maps"));
+    }
+    QVERIFY(writeFile(maps + "/A.map", "old a\n"));
+    QVERIFY(writeFile(maps + "/Old.map", "old\n"));
+    const auto contents = [&] {
+        QStringList all;
+        for (const QString &root : {dir, maps}) {
+            for (const QString &entry : treeOf(root))
+                all << entry + ": " + readFile(root + "/" + entry).toHex();
+        }
+        return all;
+    };
+    const QStringList before = contents();
+
+    // Free space, watched all along; unzip's report, caught.
+    const qint64 freeBefore = FreeSpace::available(dir);
+    qint64 leastFree = freeBefore;
+    QTimer sample;
+    connect(&sample, &QTimer::timeout, this,
+            [&] { leastFree = qMin(leastFree, FreeSpace::available(dir)); });
+    sample.start(2);
+    QTemporaryFile printed;
+    QVERIFY(printed.open());
+    std::fflush(stdout);
+    const int standardOutput = ::dup(STDOUT_FILENO);
+    ::dup2(printed.handle(), STDOUT_FILENO);
     run(manager);
-    QCOMPARE(manager.state(),
-             SteamCMDState::failed("Failed to unpack patch (unzip exited with code 2)"));
-    QVERIFY2(
-        manager.consoleLog().endsWith(
-            "[*] Unpacking patch...\n\n[✗] Failed to unpack patch (unzip exited with code 2)\n"),
-        qPrintable(manager.consoleLog()));
-    QCOMPARE(readFile(manager.installDir() + "/patch.ini"), QByteArray("patched\n"));
+    std::fflush(stdout);
+    ::dup2(standardOutput, STDOUT_FILENO);
+    ::close(standardOutput);
+    sample.stop();
+
+    // What the records declare, refused or not: the bound on what is written.
+    QByteArray bytes = zip;
+    QBuffer buffer(&bytes);
+    QVERIFY(buffer.open(QIODevice::ReadOnly));
+    const qint64 declared = PatchArchive::inspect(buffer).uncompressedBytes;
+    QVERIFY2(freeBefore - leastFree <= zip.size() + declared + PatchUnpack::marginBytes(declared),
+             qPrintable(QString::number(freeBefore - leastFree)));
+    if (!message.isEmpty()) {
+        QCOMPARE(manager.state(), SteamCMDState::failed(message));
+        // No private folder, no archive: byte for byte what was there.
+        QCOMPARE(contents(), before);
+        return;
+    }
+    QCOMPARE(manager.state(), SteamCMDState::completed());
     checkInstallTree(manager);
+    QCOMPARE(readFile(dir + "/patch.ini"), QByteArray("new\n"));
+    QCOMPARE(readFile(maps + "/A.map"), QByteArray("new a\n"));
+    QCOMPARE(readFile(maps + "/Old.map"), QByteArray("old\n"));
+    const QByteArray report = readFile(printed.fileName());
+    QVERIFY2(report.contains("extracting: ") && report.contains("/Maps/B.map"), report.constData());
 }
 
 void TestFaultsPatchRun::leftoversOfAKilledLauncher()

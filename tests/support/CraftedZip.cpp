@@ -1,26 +1,30 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CraftedZip.h"
 
-#include <array>
+#include <zlib.h>
 
 namespace {
 
 quint32 crc32Of(const QByteArray &data)
 {
-    static const std::array<quint32, 256> table = [] {
-        std::array<quint32, 256> t{};
-        for (quint32 i = 0; i < 256; ++i) {
-            quint32 c = i;
-            for (int k = 0; k < 8; ++k)
-                c = (c & 1) ? 0xedb88320u ^ (c >> 1) : c >> 1;
-            t[i] = c;
-        }
-        return t;
-    }();
-    quint32 crc = 0xffffffffu;
-    for (const char byte : data)
-        crc = table[(crc ^ quint8(byte)) & 0xff] ^ (crc >> 8);
-    return crc ^ 0xffffffffu;
+    return quint32(
+        crc32_z(0, reinterpret_cast<const Bytef *>(data.constData()), z_size_t(data.size())));
+}
+
+// Raw deflate (no zlib header), as zip entries hold it.
+QByteArray deflateRaw(const QByteArray &data)
+{
+    z_stream stream{};
+    deflateInit2(&stream, Z_BEST_COMPRESSION, Z_DEFLATED, -MAX_WBITS, 9, Z_DEFAULT_STRATEGY);
+    QByteArray out(qsizetype(deflateBound(&stream, uLong(data.size()))), Qt::Uninitialized);
+    stream.next_in = reinterpret_cast<Bytef *>(const_cast<char *>(data.constData()));
+    stream.avail_in = uInt(data.size());
+    stream.next_out = reinterpret_cast<Bytef *>(out.data());
+    stream.avail_out = uInt(out.size());
+    deflate(&stream, Z_FINISH);
+    out.resize(qsizetype(stream.total_out));
+    deflateEnd(&stream);
+    return out;
 }
 
 void put16(QByteArray &out, quint64 value)
@@ -53,13 +57,51 @@ QByteArray unicodePathField(const QByteArray &plain, const QByteArray &unicodeNa
     return field + unicodeName;
 }
 
+CraftedEntry deflatedZeros(const QByteArray &name, qint64 size)
+{
+    CraftedEntry entry(name);
+    entry.deflated = true;
+    entry.size = quint64(size);
+    const QByteArray zeros(1024 * 1024, '\0');
+    z_stream stream{};
+    deflateInit2(&stream, Z_BEST_COMPRESSION, Z_DEFLATED, -MAX_WBITS, 9, Z_DEFAULT_STRATEGY);
+    QByteArray out;
+    QByteArray buffer(256 * 1024, Qt::Uninitialized);
+    quint32 crc = 0;
+    for (qint64 left = size;;) {
+        const qint64 piece = qMin<qint64>(left, zeros.size());
+        crc = quint32(
+            crc32_z(crc, reinterpret_cast<const Bytef *>(zeros.constData()), z_size_t(piece)));
+        left -= piece;
+        stream.next_in = reinterpret_cast<Bytef *>(const_cast<char *>(zeros.constData()));
+        stream.avail_in = uInt(piece);
+        int result = Z_OK;
+        do {
+            stream.next_out = reinterpret_cast<Bytef *>(buffer.data());
+            stream.avail_out = uInt(buffer.size());
+            result = deflate(&stream, left > 0 ? Z_NO_FLUSH : Z_FINISH);
+            out.append(buffer.constData(), buffer.size() - qsizetype(stream.avail_out));
+        } while (stream.avail_out == 0);
+        if (left == 0 && result == Z_STREAM_END)
+            break;
+    }
+    deflateEnd(&stream);
+    entry.packed = out;
+    entry.crc = crc;
+    return entry;
+}
+
 QByteArray CraftedZip::build() const
 {
     QByteArray archive = prefix;
     QByteArray list;
     for (const CraftedEntry &entry : entries) {
-        const quint32 crc = crc32Of(entry.data);
-        const quint32 size = quint32(entry.data.size());
+        const QByteArray body =
+            entry.packed.value_or(entry.deflated ? deflateRaw(entry.data) : entry.data);
+        const quint16 method = entry.deflated ? 8 : 0;
+        const quint32 crc = entry.crc.value_or(crc32Of(entry.data));
+        const quint32 size = quint32(entry.size.value_or(quint64(entry.data.size())));
+        const quint32 compressed = quint32(body.size());
         const quint64 offset = quint64(archive.size());
         const QByteArray localName = entry.localName.value_or(entry.name);
         const bool deferred = entry.dataDescriptor;
@@ -68,34 +110,33 @@ QByteArray CraftedZip::build() const
         put32(archive, 0x04034b50);
         put16(archive, 20);
         put16(archive, flags);
-        put16(archive, 0); // stored
+        put16(archive, method);
         put16(archive, 0);
         put16(archive, 0x21);
         put32(archive, deferred ? 0 : crc);
-        put32(archive, deferred ? 0 : size);
+        put32(archive, deferred ? 0 : compressed);
         put32(archive, deferred ? 0 : size);
         put16(archive, quint64(localName.size()));
         put16(archive, quint64(entry.localExtra.size()));
-        archive += localName + entry.localExtra + entry.data;
+        archive += localName + entry.localExtra + body;
         if (deferred) {
             put32(archive, 0x08074b50);
             put32(archive, crc);
-            put32(archive, entry.descriptorSize.value_or(size));
+            put32(archive, entry.descriptorSize.value_or(compressed));
             put32(archive, entry.descriptorSize.value_or(size));
         }
         if (!entry.listed)
             continue;
-        const quint32 listed = entry.listedSize.value_or(size);
         put32(list, 0x02014b50);
         put16(list, quint64(entry.host) << 8 | 30);
         put16(list, 20);
         put16(list, flags);
-        put16(list, 0);
+        put16(list, method);
         put16(list, 0);
         put16(list, 0x21);
         put32(list, crc);
-        put32(list, listed);
-        put32(list, listed);
+        put32(list, entry.listedSize.value_or(compressed));
+        put32(list, entry.listedSize.value_or(size));
         put16(list, quint64(entry.name.size()));
         put16(list, quint64(entry.centralExtra.size()));
         put16(list, 0); // comment

@@ -6,11 +6,11 @@
 
 #include <optional>
 
-// A zip archive written byte by byte, stored (not compressed), with every
-// field a hostile archive might bend under the test's control: what the
-// central list and the local headers say, host and mode, extra fields, data
-// descriptors, the end record's figures, data in front of the archive and a
-// comment behind it.
+// A zip archive written byte by byte, stored or deflated, with every field a
+// hostile archive might bend under the test's control: what the central
+// list and the local headers say (names, sizes, CRC-32), host and mode,
+// extra fields, data descriptors, the end record's figures, data in front
+// of the archive and a comment behind it.
 struct CraftedEntry
 {
     CraftedEntry() = default;
@@ -31,7 +31,18 @@ struct CraftedEntry
     std::optional<quint32> descriptorSize; // a descriptor that lies about the size
     bool listed = true;                    // false: local header and data only
     std::optional<quint32> listedSize;     // central sizes that lie
+    bool deflated = false;                 // method 8: data is deflated when built
+    // The entry's bytes as they are to stand in the archive, made elsewhere
+    // (deflatedZeros()); data is then unused.
+    std::optional<QByteArray> packed;
+    // What every record declares, when it is not the truth about data.
+    std::optional<quint64> size;
+    std::optional<quint32> crc;
 };
+
+// A deflated entry of `size` zero bytes, made without holding them: its
+// records declare the true size and CRC-32 until the test says otherwise.
+CraftedEntry deflatedZeros(const QByteArray &name, qint64 size);
 
 struct CraftedZip
 {

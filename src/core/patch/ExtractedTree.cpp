@@ -8,9 +8,11 @@
 #include <QRandomGenerator>
 #include <QRegularExpression>
 
+#include <algorithm>
 #include <cerrno>
 #include <csignal>
 #include <cstring>
+#include <vector>
 
 #include <dirent.h>
 #include <fcntl.h>
@@ -122,6 +124,25 @@ QString walk(int parent, const char *name, const QString &relative, int depth)
     return QString();
 }
 
+// What the entries under a folder take on disk, never following a link.
+qint64 bytesOnDisk(int parent, const char *name, int depth)
+{
+    struct stat info
+    {
+    };
+    if (::fstatat(parent, name, &info, AT_SYMLINK_NOFOLLOW) != 0)
+        return 0;
+    qint64 bytes = qint64(info.st_blocks) * 512;
+    if (!S_ISDIR(info.st_mode) || depth > kMaxDepth)
+        return bytes;
+    Folder folder(parent, name);
+    if (folder.isOpen()) {
+        while (const char *child = folder.next())
+            bytes += bytesOnDisk(folder.fd(), child, depth + 1);
+    }
+    return bytes;
+}
+
 bool removeEntry(int parent, const char *name)
 {
     struct stat info
@@ -146,10 +167,95 @@ QString cannotPut(const QString &path, int error)
     return QStringLiteral("could not put \"%1\" in place: %2").arg(path, reason(error));
 }
 
+QByteArray below(const QByteArray &folder, const char *name)
+{
+    return folder + '/' + name;
+}
+
+// Moves the unpacked tree into the install tree and keeps a journal of
+// every change it makes there, so that a move that stops half-way (a full
+// disk behind a folder the user linked elsewhere, a file in a folder's
+// place) is undone: what it put in place is removed, and what that replaced
+// comes back from where it was moved aside. The install tree's own files are
+// never overwritten, only renamed away: into the private backup folder
+// beside the unpacked tree (same file system), or, behind a link to another
+// file system, next to their place. Changes are made by path from the
+// install folder down, following folder links the user made, as the move
+// itself does.
+class Mover
+{
+public:
+    explicit Mover(QByteArray backupFolder) : m_backupFolder(std::move(backupFolder)) {}
+
+    // Moves every entry of folder `from` into folder `to` (at `toPath`).
+    QString merge(int from, int to, const QByteArray &toPath, const QString &relative);
+    // Undoes the journal, latest change first; what could not be undone,
+    // or an empty text.
+    QString rollBack();
+    // Everything is in place: what was moved aside goes.
+    void commit();
+
+private:
+    struct Step
+    {
+        enum class Kind
+        {
+            Placed,     // a file or a whole folder that was not there
+            MadeFolder, // an empty folder made to copy into
+            MovedAside, // a file of the install tree, now at `backup`
+        };
+        Kind kind;
+        QByteArray path;
+        QByteArray backup;
+    };
+
+    QString mergeFolder(int from, const char *name, int to, const QByteArray &toPath,
+                        const QString &path, mode_t mode);
+    QString placeFile(int from, const char *name, int to, const QByteArray &toPath,
+                      const QString &path, mode_t mode);
+    QString moveAside(int to, const char *name, const QByteArray &toPath, const QString &path);
+    QString copyFile(int from, const char *name, int to, const QString &relative, mode_t mode);
+
+    QByteArray m_backupFolder;
+    bool m_backupFolderMade = false;
+    int m_backups = 0;
+    std::vector<Step> m_steps;
+};
+
+QString Mover::moveAside(int to, const char *name, const QByteArray &toPath, const QString &path)
+{
+    if (!m_backupFolderMade) {
+        if (::mkdir(m_backupFolder.constData(), S_IRWXU) != 0 && errno != EEXIST)
+            return cannotPut(path, errno);
+        m_backupFolderMade = true;
+    }
+    QByteArray backup = m_backupFolder + '/' + QByteArray::number(m_backups++);
+    if (::renameat(to, name, AT_FDCWD, backup.constData()) != 0) {
+        if (errno != EXDEV)
+            return cannotPut(path, errno);
+        // Another file system: next to its place, under a name of its own.
+        for (int attempt = 0;; ++attempt) {
+            const QByteArray beside = QByteArray(".") + name + ".patch-old" +
+                                      (attempt ? '-' + QByteArray::number(attempt) : "");
+            struct stat info
+            {
+            };
+            if (::fstatat(to, beside.constData(), &info, AT_SYMLINK_NOFOLLOW) == 0)
+                continue;
+            if (::renameat(to, name, to, beside.constData()) != 0)
+                return cannotPut(path, errno);
+            backup = below(toPath, beside.constData());
+            break;
+        }
+    }
+    m_steps.push_back({Step::Kind::MovedAside, below(toPath, name), backup});
+    return QString();
+}
+
 // A file copied where a rename cannot go (another file system, behind a
 // folder the user linked elsewhere): written beside its place, then renamed
-// over it, so the old file stays whole until the new one is.
-QString copyFile(int from, const char *name, int to, const QString &relative, mode_t mode)
+// into it.
+QString Mover::copyFile(int from, const char *name, int to, const QString &relative, mode_t mode)
 {
     const int source = ::openat(from, name, O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
     if (source < 0)
@@ -195,33 +301,59 @@ QString copyFile(int from, const char *name, int to, const QString &relative, mo
     return QString();
 }
 
-QString merge(int from, int to, const QString &relative);
+QString Mover::placeFile(int from, const char *name, int to, const QByteArray &toPath,
+                         const QString &path, mode_t mode)
+{
+    struct stat there
+    {
+    };
+    if (::fstatat(to, name, &there, AT_SYMLINK_NOFOLLOW) == 0) {
+        // A folder is not replaced by a file (nor its contents lost).
+        if (S_ISDIR(there.st_mode))
+            return cannotPut(path, EISDIR);
+        // A file or a link (moved, never written through).
+        if (const QString why = moveAside(to, name, toPath, path); !why.isEmpty())
+            return why;
+    } else if (errno != ENOENT) {
+        return cannotPut(path, errno);
+    }
+    if (::renameat(from, name, to, name) != 0) {
+        if (errno != EXDEV)
+            return cannotPut(path, errno);
+        if (const QString why = copyFile(from, name, to, path, mode); !why.isEmpty())
+            return why;
+    }
+    m_steps.push_back({Step::Kind::Placed, below(toPath, name), {}});
+    return QString();
+}
 
-QString mergeFolder(int from, const char *name, int to, const QString &path, mode_t mode)
+QString Mover::mergeFolder(int from, const char *name, int to, const QByteArray &toPath,
+                           const QString &path, mode_t mode)
 {
     // What the install tree has here, a link the user made followed.
     struct stat there
     {
     };
-    if (::fstatat(to, name, &there, 0) != 0) {
-        if (errno != ENOENT)
-            return cannotPut(path, errno);
-        // Nothing, or a link to nothing: the folder moves whole.
-        ::unlinkat(to, name, 0);
-        if (::renameat(from, name, to, name) == 0)
+    const bool found = ::fstatat(to, name, &there, 0) == 0;
+    if (!found && errno != ENOENT)
+        return cannotPut(path, errno);
+    if (!found || !S_ISDIR(there.st_mode)) {
+        // Nothing, a link to nothing or a file: the folder takes its place,
+        // moved whole where a rename reaches.
+        struct stat entry
+        {
+        };
+        if (::fstatat(to, name, &entry, AT_SYMLINK_NOFOLLOW) == 0) {
+            if (const QString why = moveAside(to, name, toPath, path); !why.isEmpty())
+                return why;
+        }
+        if (::renameat(from, name, to, name) == 0) {
+            m_steps.push_back({Step::Kind::Placed, below(toPath, name), {}});
             return QString();
-        if (errno != EXDEV)
-            return cannotPut(path, errno);
-        if (::mkdirat(to, name, mode & 07777) != 0)
-            return cannotPut(path, errno);
-    } else if (!S_ISDIR(there.st_mode)) {
-        // A file where the patch has a folder: the folder takes its place.
-        if (::unlinkat(to, name, 0) != 0)
-            return cannotPut(path, errno);
-        if (::renameat(from, name, to, name) == 0)
-            return QString();
+        }
         if (errno != EXDEV || ::mkdirat(to, name, mode & 07777) != 0)
             return cannotPut(path, errno);
+        m_steps.push_back({Step::Kind::MadeFolder, below(toPath, name), {}});
     }
     Folder source(from, name);
     Folder target(to, name, /*followLink=*/true);
@@ -229,21 +361,20 @@ QString mergeFolder(int from, const char *name, int to, const QString &path, mod
         return cannotPut(path, source.error());
     if (!target.isOpen())
         return cannotPut(path, target.error());
-    if (const QString why = merge(source.fd(), target.fd(), path); !why.isEmpty())
-        return why;
-    return QString();
+    return merge(source.fd(), target.fd(), below(toPath, name), path);
 }
 
-// Moves every entry of folder `from` into folder `to`.
-QString merge(int from, int to, const QString &relative)
+QString Mover::merge(int from, int to, const QByteArray &toPath, const QString &relative)
 {
     Folder listing(from, ".");
     if (!listing.isOpen())
         return cannotPut(relative, listing.error());
-    // Names first: the folder changes while its entries are moved away.
+    // Names first: the folder changes while its entries are moved away. In
+    // order, so that a move that fails does so at the same place each time.
     QList<QByteArray> names;
     while (const char *name = listing.next())
         names.append(QByteArray(name));
+    std::sort(names.begin(), names.end());
     for (const QByteArray &name : names) {
         const QString path = join(relative, name);
         struct stat info
@@ -252,21 +383,52 @@ QString merge(int from, int to, const QString &relative)
         if (::fstatat(from, name.constData(), &info, AT_SYMLINK_NOFOLLOW) != 0)
             return cannotPut(path, errno);
         QString why;
-        if (S_ISDIR(info.st_mode)) {
-            why = mergeFolder(from, name.constData(), to, path, info.st_mode);
-        } else if (S_ISREG(info.st_mode)) {
-            // A rename replaces a file, or a link, without writing through it.
-            if (::renameat(from, name.constData(), to, name.constData()) != 0)
-                why = errno == EXDEV ? copyFile(from, name.constData(), to, path, info.st_mode)
-                                     : cannotPut(path, errno);
-        } else {
-            // Never after a walk; kept out all the same.
+        if (S_ISDIR(info.st_mode))
+            why = mergeFolder(from, name.constData(), to, toPath, path, info.st_mode);
+        else if (S_ISREG(info.st_mode))
+            why = placeFile(from, name.constData(), to, toPath, path, info.st_mode);
+        else // never after a walk; kept out all the same
             why = QStringLiteral("entry \"%1\" is not a plain file or folder").arg(path);
-        }
         if (!why.isEmpty())
             return why;
     }
     return QString();
+}
+
+QString Mover::rollBack()
+{
+    QString failure;
+    for (auto step = m_steps.rbegin(); step != m_steps.rend(); ++step) {
+        bool undone = true;
+        switch (step->kind) {
+        case Step::Kind::Placed:
+            undone = removeEntry(AT_FDCWD, step->path.constData());
+            break;
+        case Step::Kind::MadeFolder:
+            undone = ::rmdir(step->path.constData()) == 0;
+            break;
+        case Step::Kind::MovedAside:
+            undone = ::rename(step->backup.constData(), step->path.constData()) == 0;
+            break;
+        }
+        if (!undone && failure.isEmpty())
+            failure = QStringLiteral("could not put back \"%1\": %2")
+                          .arg(QFile::decodeName(step->path), reason(errno));
+    }
+    m_steps.clear();
+    if (failure.isEmpty())
+        removeEntry(AT_FDCWD, m_backupFolder.constData());
+    return failure;
+}
+
+void Mover::commit()
+{
+    for (const Step &step : m_steps) {
+        if (step.kind == Step::Kind::MovedAside)
+            removeEntry(AT_FDCWD, step.backup.constData());
+    }
+    m_steps.clear();
+    removeEntry(AT_FDCWD, m_backupFolder.constData());
 }
 
 } // namespace
@@ -317,21 +479,46 @@ std::optional<QString> ExtractedTree::refusalReason() const
     return why;
 }
 
-std::optional<QString> ExtractedTree::moveIntoPlace()
+qint64 ExtractedTree::bytesOnDisk() const
 {
+    return ::bytesOnDisk(AT_FDCWD, QFile::encodeName(m_path).constData(), 0);
+}
+
+QString ExtractedTree::backupPath() const
+{
+    return m_path + QStringLiteral("-old");
+}
+
+std::optional<QString> ExtractedTree::moveIntoPlace(bool *unchanged)
+{
+    if (unchanged)
+        *unchanged = true;
     if (std::optional<QString> why = refusalReason())
         return why;
+    const QByteArray installDir = QFile::encodeName(m_installDir);
     Folder source(AT_FDCWD, QFile::encodeName(m_path).constData());
-    Folder target(AT_FDCWD, QFile::encodeName(m_installDir).constData(), /*followLink=*/true);
+    Folder target(AT_FDCWD, installDir.constData(), /*followLink=*/true);
     if (!source.isOpen())
         return cannotPut(QString(), source.error());
     if (!target.isOpen())
         return cannotPut(m_installDir, target.error());
-    const QString why = merge(source.fd(), target.fd(), QString());
-    if (why.isEmpty())
+    Mover mover(QFile::encodeName(backupPath()));
+    const QString why = mover.merge(source.fd(), target.fd(), installDir, QString());
+    if (why.isEmpty()) {
+        mover.commit();
         return std::nullopt;
+    }
     qCWarning(lcPatch) << "moving the unpacked patch into place stopped:" << why;
-    return why;
+    const QString undoFailure = mover.rollBack();
+    if (undoFailure.isEmpty())
+        return why;
+    // The install folder's own files that could not go back stay in the
+    // backup folder, which is not removed.
+    qCWarning(lcPatch) << "putting the install folder back stopped:" << undoFailure;
+    if (unchanged)
+        *unchanged = false;
+    return why +
+           QStringLiteral("; %1, and what it replaced is in \"%2\"").arg(undoFailure, backupPath());
 }
 
 void ExtractedTree::remove()

@@ -41,8 +41,23 @@ public:
     // across file systems the files are copied), files replace what is
     // there. Walks first and moves nothing when refusalReason() has one.
     // Nothing on success, else what went wrong ("could not put "x" in
-    // place: <reason>"); what was moved by then stays moved.
-    std::optional<QString> moveIntoPlace();
+    // place: <reason>"). A move that stops half-way is undone: what it put
+    // in place goes and what that replaced comes back, so the install
+    // folder is as it was; `unchanged` (if given) says whether it is, false
+    // only when undoing failed too (the message then says where the files
+    // it replaced are).
+    std::optional<QString> moveIntoPlace(bool *unchanged = nullptr);
+
+    // Where the install folder's files that the move replaces wait until it
+    // has succeeded or been undone: beside the private folder, its name with
+    // "-old" after it. Only a crash during the move leaves it behind, and
+    // then it holds the user's earlier files, so it is never removed as a
+    // leftover.
+    QString backupPath() const;
+
+    // What the private folder and all in it take on disk (links are not
+    // followed).
+    qint64 bytesOnDisk() const;
 
     // Removes the private folder and all in it, never following a link
     // (also done by the destructor). Safe to call more than once.

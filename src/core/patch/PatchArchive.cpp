@@ -524,6 +524,11 @@ PatchArchive::Inspection PatchArchive::inspect(QIODevice &file)
 
     result.entries = qint64(entries.size());
     result.uncompressedBytes = qint64(total);
+    for (const Entry *entry : byOffset) {
+        result.listed.append(
+            {entry->localOffset, entry->compressed, entry->uncompressed, entry->crc});
+        result.largestEntryBytes = qMax(result.largestEntryBytes, qint64(entry->uncompressed));
+    }
     return result;
 }
 

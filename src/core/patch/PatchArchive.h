@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QList>
 #include <QString>
 
 #include <optional>
@@ -23,6 +24,15 @@ class PatchArchive
 public:
     PatchArchive() = delete;
 
+    // One entry as the list describes it.
+    struct Listed
+    {
+        quint64 localOffset = 0;
+        quint64 compressed = 0;
+        quint64 uncompressed = 0;
+        quint32 crc = 0;
+    };
+
     struct Inspection
     {
         // Why the archive must not be unpacked; nothing when it may be, and
@@ -34,6 +44,11 @@ public:
         // The sum of the entries' uncompressed sizes, as the list gives them
         // (what unpacking writes); valid when there is no refusal.
         qint64 uncompressedBytes = 0;
+        // The largest of them.
+        qint64 largestEntryBytes = 0;
+        // The entries as the list gives them, by where their local headers
+        // are; valid when there is no refusal.
+        QList<Listed> listed;
     };
 
     static Inspection inspect(const QString &zipPath);

@@ -161,6 +161,7 @@ void ResumableDownload::headersArrived()
             finish(Outcome::FileError, m_file.errorString());
             return;
         }
+        Q_EMIT partOpened();
         Q_EMIT resuming(m_offset, m_total);
         Q_EMIT progress(m_offset, m_total);
         return;
@@ -206,6 +207,7 @@ bool ResumableDownload::startOver(qint64 total)
             side.commit();
         }
     }
+    Q_EMIT partOpened();
     Q_EMIT progress(0, m_total);
     return true;
 }

@@ -77,6 +77,10 @@ Q_SIGNALS:
     void progress(qint64 done, qint64 total);
     // A range answer was accepted: the download goes on from `offset`.
     void resuming(qint64 offset, qint64 total);
+    // The partial file was opened for this answer's body: fresh and empty,
+    // or a kept part to be continued (before resuming()). What it held
+    // before, if anything, is no longer part of the download.
+    void partOpened();
     void finished();
 
 private:

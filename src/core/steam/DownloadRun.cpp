@@ -100,9 +100,6 @@ void DownloadRun::run()
 
 void DownloadRun::runStage(Operation *stage, StageEnd onEnd)
 {
-    // A step the stages do not have this time.
-    if (!stage)
-        return onEnd(Outcome::Succeeded, QString());
     m_stage = stage;
     connect(stage, &Operation::log, this, &DownloadRun::log);
     connect(stage, &Operation::finished, this,

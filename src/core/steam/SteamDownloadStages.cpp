@@ -1,7 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "steam/SteamDownloadStages.h"
 
-#include "patch/PatchInstaller.h"
+#include "Endpoints.h"
+#include "patch/PatchCheck.h"
+#include "patch/PatchDownload.h"
+#include "patch/PatchUnpack.h"
+#include "patch/ZipStreamCheck.h"
 #include "steam/AssetFixup.h"
 #include "steam/SteamCMDInstaller.h"
 #include "steam/SteamCMDSession.h"
@@ -56,17 +60,24 @@ void SteamDownloadStages::fixUpAssets(const std::function<void(const QString &)>
 
 Operation *SteamDownloadStages::downloadPatch(QObject *parent)
 {
-    auto *patch = new PatchInstaller(m_network, m_paths.installDir, parent);
-    patch->setTransferTimeout(m_settings.transferTimeout);
-    return patch;
+    m_patchDownload = new PatchDownload(m_network, Endpoints::communityPatch(),
+                                        m_paths.installDir + QStringLiteral("/temp_patch.zip"),
+                                        m_settings.transferTimeout, parent);
+    return m_patchDownload;
 }
 
-Operation *SteamDownloadStages::checkPatch(QObject *)
+Operation *SteamDownloadStages::checkPatch(QObject *parent)
 {
-    return nullptr;
+    Q_ASSERT(m_patchDownload);
+    m_patchCheck = new PatchCheck(m_patchDownload->archivePath(),
+                                  m_patchDownload->takeStreamCheck(), parent);
+    return m_patchCheck;
 }
 
-Operation *SteamDownloadStages::unpackPatch(QObject *)
+Operation *SteamDownloadStages::unpackPatch(QObject *parent)
 {
-    return nullptr;
+    Q_ASSERT(m_patchCheck);
+    return new PatchUnpack(m_patchCheck->archivePath(), m_paths.installDir,
+                           m_patchCheck->declaredBytes(), m_patchCheck->largestEntryBytes(),
+                           parent);
 }

@@ -3,14 +3,19 @@
 
 #include "steam/DownloadStages.h"
 
+#include <QPointer>
 #include <QString>
 
 #include <chrono>
 
+class PatchCheck;
+class PatchDownload;
 class QNetworkAccessManager;
 
 // The real stages of a download run: SteamCMD's installer and SteamCMD
 // itself with the run's account, the depot fix-up and the community patch.
+// The patch's three steps are asked for in their order, each after the one
+// before has succeeded.
 class SteamDownloadStages : public DownloadStages
 {
 public:
@@ -54,4 +59,8 @@ private:
     Settings m_settings;
     QString m_username;
     QString m_password;
+    // The patch steps hand on what they learnt: the download its reading
+    // of the data, the check the sizes the unpack is held to.
+    QPointer<PatchDownload> m_patchDownload;
+    QPointer<PatchCheck> m_patchCheck;
 };

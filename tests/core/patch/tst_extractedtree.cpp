@@ -26,6 +26,7 @@ private Q_SLOTS:
     void cleanup();
     void walk_data();
     void walk();
+    void moveMerges_data();
     void moveMerges();
     void removalNeverFollowsLinks();
     void leftovers();
@@ -149,8 +150,16 @@ void TestExtractedTree::walk()
     QCOMPARE(treeOf(install()), expected);
 }
 
+void TestExtractedTree::moveMerges_data()
+{
+    QTest::addColumn<bool>("blocked"); // the last entry cannot be put in place
+    QTest::newRow("all in place") << false;
+    QTest::newRow("the last one blocked: all undone") << true;
+}
+
 void TestExtractedTree::moveMerges()
 {
+    QFETCH(bool, blocked);
     // The install tree before: a folder to merge into, a file to replace, a
     // folder the user moved elsewhere (a link to it), a link to a file, and
     // a file where the patch brings a folder.
@@ -171,9 +180,34 @@ void TestExtractedTree::moveMerges()
     QVERIFY(writeFile(s + "/Data/x.ini", "x"));
     QVERIFY(writeFile(s + "/New/Deep/y.ini", "y"));
     QVERIFY(QFile::setPermissions(s + "/New/Deep/y.ini", QFile::ReadOwner | QFile::ExeOwner));
+    // Moved last (names in order): a file where the install tree has a folder.
+    if (blocked) {
+        QVERIFY(writeFile(install("zz/keep"), "kept"));
+        QVERIFY(writeFile(s + "/zz", "a file"));
+    }
+    const auto contents = [this] {
+        QStringList all;
+        for (const QString &root : {install(), m_home->filePath("elsewhere")}) {
+            for (const QString &entry : treeOf(root)) {
+                if (!entry.startsWith(ExtractedTree::namePrefix()))
+                    all << entry + ": " + readFile(root + '/' + entry);
+            }
+        }
+        return all;
+    };
+    const QStringList before = contents();
 
-    QCOMPARE(tree->moveIntoPlace(), std::nullopt);
+    bool unchanged = false;
+    const std::optional<QString> failure = tree->moveIntoPlace(&unchanged);
     tree.reset();
+    if (blocked) {
+        QCOMPARE(failure.value_or(QString()),
+                 QStringLiteral("could not put \"zz\" in place: Is a directory"));
+        QVERIFY(unchanged);
+        QCOMPARE(contents(), before);
+        return;
+    }
+    QCOMPARE(failure, std::nullopt);
     QCOMPARE(treeOf(install()),
              (QStringList{"Big -> " + m_home->filePath("elsewhere/Big"), "Data/", "Data/x.ini",
                           "Maps/", "Maps/Old.map", "Maps/One.map", "Maps/Two.map", "New/",

@@ -3,6 +3,7 @@
 #include "PatchArchive.h"
 #include "TestFiles.h"
 #include "TestHome.h"
+#include "patch/ZipStreamCheck.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -282,6 +283,17 @@ void TestPatchArchive::madeByZip()
     QVERIFY2(!inspection.refusal, qPrintable(inspection.refusal.value_or(QString())));
     QCOMPARE(inspection.uncompressedBytes, qint64(75003));
     QCOMPARE(inspection.entries, qint64(5));
+
+    // Their data, read in order, agrees with the list (zip64 sizes in the
+    // local headers, descriptors of stored folders read once it is known).
+    QFile file(zipPath);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    ZipStreamCheck stream;
+    stream.readFrom(file, std::chrono::hours(1));
+    stream.useListing(inspection.listed);
+    QVERIFY(stream.readFrom(file, std::chrono::hours(1)));
+    QCOMPARE(stream.disagreement(inspection.listed), std::nullopt);
+    QCOMPARE(stream.uncompressedBytes(), qint64(75003));
 }
 
 void TestPatchArchive::notAnArchive()

@@ -586,9 +586,10 @@ void TestSteamCMDRun::patchFailures_data()
     QTest::addColumn<QString>("lineBefore");
     const QString downloading = "[⭳] Downloading Community Patch & Maps...\n";
     // unzip says 9: "the specified zipfiles were not found" (no zip signature).
-    QTest::newRow("error page") << "page"
-                                << "Failed to unpack patch (unzip exited with code 9)"
-                                << "[*] Unpacking patch...\n";
+    QTest::newRow("error page")
+        << "page"
+        << "Failed to unpack patch (unzip exited with code 9); nothing was changed"
+        << "[*] Unpacking patch...\n";
     QTest::newRow("no network") << "closed"
                                 << "Failed to download patch: " << downloading;
     QTest::newRow("body cut short") << "cut"
