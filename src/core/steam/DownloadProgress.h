@@ -2,7 +2,7 @@
 #pragma once
 
 #include "SteamProgress.h"
-#include "TransferRate.h"
+#include "transfer/TransferRate.h"
 
 #include <QObject>
 #include <QString>

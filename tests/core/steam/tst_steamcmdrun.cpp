@@ -6,7 +6,7 @@
 #include "TestArchives.h"
 #include "TestFiles.h"
 #include "TestHome.h"
-#include "TransferRate.h"
+#include "transfer/TransferRate.h"
 
 #include <QDir>
 #include <QFileInfo>
