@@ -16,7 +16,6 @@ namespace {
 
 // SteamCMD's status when it has updated itself and wants to be started again.
 constexpr int kSelfUpdateStatus = 42;
-const QString kAuthenticationFailed = QStringLiteral("Authentication failed — check credentials");
 
 } // namespace
 
@@ -24,7 +23,7 @@ DownloadRun::DownloadRun(QNetworkAccessManager *network, Paths paths, Settings s
                          QString username, QString password, QObject *parent)
     : QObject(parent), m_network(network), m_paths(std::move(paths)), m_settings(settings),
       m_username(std::move(username)), m_password(std::move(password)),
-      m_failures(m_paths.assetsDir, m_paths.steamCMDDir),
+      m_reader(m_paths.assetsDir, m_paths.steamCMDDir),
       m_progress(new DownloadProgress(m_settings.stallLimit, this))
 {
     connect(m_progress, &DownloadProgress::detailChanged, this,
@@ -152,8 +151,7 @@ void DownloadRun::launchSteamCMD()
         return;
     }
 
-    m_output = SteamCMDOutput();
-    m_failures.restart();
+    m_reader.restart();
     m_progress->restart();
     m_passwordTyped = false;
     m_stopping = false;
@@ -208,17 +206,16 @@ void DownloadRun::onOutput(const QString &text)
     if (m_abandoned)
         return;
     log(text);
-    const QList<SteamCMDOutput::Event> events = m_output.feed(text);
+    // The failure reasons come first: a sentence before the failure line it
+    // explains.
+    const QList<SteamCMDReader::Event> events = m_reader.feed(text);
     QStringList progressLines;
-    for (const SteamCMDOutput::Event &event : events) {
-        if (event.kind == SteamCMDOutput::Event::Kind::Progress)
+    for (const SteamCMDReader::Event &event : events) {
+        if (event.kind == SteamCMDReader::Event::Kind::Progress)
             progressLines.append(event.line);
     }
-    m_progress->output(text, progressLines);
-    // The reason's sentence comes before the failure line it explains.
-    for (const SteamFailure &failure : m_failures.feed(text))
-        onFailure(failure);
-    for (const SteamCMDOutput::Event &event : events) {
+    m_progress->output(progressLines, m_reader.saidMore());
+    for (const SteamCMDReader::Event &event : events) {
         // SteamCMD is being stopped for a failure: its last words move nothing.
         if (m_stopping)
             break;
@@ -226,16 +223,16 @@ void DownloadRun::onOutput(const QString &text)
     }
 }
 
-void DownloadRun::onEvent(const SteamCMDOutput::Event &event)
+void DownloadRun::onEvent(const SteamCMDReader::Event &event)
 {
-    using Kind = SteamCMDOutput::Event::Kind;
+    using Kind = SteamCMDReader::Event::Kind;
     switch (event.kind) {
     case Kind::SteamGuardPrompt:
         setState(SteamCMDState::waitingSteamGuard());
         break;
     case Kind::NotOwned:
         // SteamCMD is left to end by itself.
-        fail(QStringLiteral("Game not owned — purchase required"));
+        fail(SteamFailureReasons::notOwned());
         Q_EMIT purchaseRequired();
         break;
     case Kind::Progress:
@@ -245,8 +242,8 @@ void DownloadRun::onEvent(const SteamCMDOutput::Event &event)
         setState(SteamCMDState::validating());
         break;
     case Kind::LoginFailure:
-        if (m_state != SteamCMDState::failed(kAuthenticationFailed))
-            fail(kAuthenticationFailed);
+        if (m_state != SteamCMDState::failed(SteamFailureReasons::authenticationFailed()))
+            fail(SteamFailureReasons::authenticationFailed());
         m_stopping = true;
         if (m_process)
             m_process->stop();
@@ -264,6 +261,9 @@ void DownloadRun::onEvent(const SteamCMDOutput::Event &event)
     case Kind::PasswordPrompt:
         onPasswordPrompt();
         break;
+    case Kind::Failure:
+        onFailure(event.failure);
+        break;
     }
 }
 
@@ -274,7 +274,7 @@ void DownloadRun::onPasswordPrompt()
         m_passwordTyped = true;
         log(QStringLiteral("> Password submitted\n"));
         if (m_process && m_process->write((m_password + QLatin1Char('\n')).toUtf8()))
-            m_output.lineEnded();
+            m_reader.lineEnded();
         return;
     }
     // Asked again in the same start: the password was refused.
@@ -319,10 +319,13 @@ void DownloadRun::submitSteamGuardCode(const QString &code)
 {
     log(QStringLiteral("> Steam Guard code submitted\n"));
     // Nothing to write to: the code is lost, as the console line says
-    // nothing about delivery. Once written, its line end has ended the
-    // prompt's line: what the child writes next starts a line of its own.
+    // nothing about delivery. Once written, the reader knows: typed at
+    // SteamCMD's prompt, its line end has ended the prompt's line, and a
+    // prompt that comes back means Steam refused the code.
     if (m_process && m_process->write((code + QLatin1Char('\n')).toUtf8()))
-        m_output.lineEnded();
+        m_reader.codeSubmitted();
+    // A sentence about the code before is no longer the news.
+    setExplanation(QString());
     setState(SteamCMDState::authenticating());
 }
 
@@ -360,7 +363,11 @@ void DownloadRun::onSteamCMDEnded(int status)
         finish();
     } else if (!retryAfterMissingConfiguration()) {
         // A failure SteamCMD reported in its output (a wrong password, a game
-        // not owned) is the one message of this run.
+        // not owned) is the one message of this run. One it gave no words
+        // for (a refused Steam Guard code) is said now.
+        const SteamFailure silent = m_reader.reasonForExit();
+        if (m_state.kind() != SteamCMDState::Kind::Failed && !m_cancelled && !silent.isNull())
+            onFailure(silent);
         if (m_state.kind() != SteamCMDState::Kind::Failed)
             fail(QStringLiteral("SteamCMD exited with code ") + QString::number(status));
         finish();

@@ -1,9 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "SteamCMDOutput.h"
+#include "SteamCMDReader.h"
 #include "SteamCMDState.h"
-#include "SteamFailureWatch.h"
 
 #include <QObject>
 #include <QString>
@@ -112,7 +111,7 @@ private:
     void install();
     void launchSteamCMD();
     void onOutput(const QString &text);
-    void onEvent(const SteamCMDOutput::Event &event);
+    void onEvent(const SteamCMDReader::Event &event);
     void onFailure(const SteamFailure &failure);
     void onPasswordPrompt();
     bool retryAfterMissingConfiguration();
@@ -132,8 +131,7 @@ private:
     SteamCMDState m_state;
     SteamCMDInstaller *m_installer = nullptr;
     SteamCMDProcess *m_process = nullptr;
-    SteamCMDOutput m_output;
-    SteamFailureWatch m_failures;
+    SteamCMDReader m_reader;
     DownloadProgress *m_progress;
     PatchInstaller *m_patch = nullptr;
     int m_selfUpdateRestarts = 0;
