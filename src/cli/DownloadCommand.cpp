@@ -211,6 +211,10 @@ void DownloadCommand::onStateChanged()
 void DownloadCommand::promptForCode()
 {
     m_prompting = true;
+    // Asked again after a code: Steam refused it, as the sentence the run
+    // has put under the status says.
+    if (m_codeSent && !m_manager.failureExplanation().isEmpty())
+        say(m_manager.failureExplanation() + QLatin1Char('\n'));
     // During a phone approval a code line, if one comes, is passed on.
     if (m_manager.approvalPrompt().isEmpty())
         say(QStringLiteral("Steam Guard code: "));
@@ -228,6 +232,7 @@ void DownloadCommand::onCodeLine(const QByteArray &line)
         promptForCode();
         return;
     }
+    m_codeSent = true;
     m_manager.setSteamGuardCode(code);
     m_manager.submitSteamGuard();
 }

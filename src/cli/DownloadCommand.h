@@ -43,6 +43,8 @@ private:
     SteamCMDManager &m_manager;
     StdinLineReader &m_input;
     bool m_prompting = false;
+    // A code has been passed on to SteamCMD in this run.
+    bool m_codeSent = false;
     bool m_cancelledByInput = false;
     bool m_interrupted = false;
     bool m_finished = false;

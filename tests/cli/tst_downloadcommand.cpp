@@ -37,6 +37,7 @@ private Q_SLOTS:
     void awkwardCredentialsStayUnchangedAndUnseen_data();
     void awkwardCredentialsStayUnchangedAndUnseen();
     void phoneApprovalNeedsNoCode();
+    void refusedCodeSaidBeforeAskingAgain();
     void secondDownloadRefusedAtOnce();
 
 private:
@@ -390,6 +391,46 @@ void TestDownloadCommand::phoneApprovalNeedsNoCode()
     QCOMPARE(steamcmd.typed(1), QByteArray());
     // Standard error is no terminal here: no progress line is drawn on it.
     QVERIFY2(!err.contains("Downloading ·"), qPrintable(err));
+}
+
+void TestDownloadCommand::refusedCodeSaidBeforeAskingAgain()
+{
+    FakeSteamCMD steamcmd(SteamCMDManager().steamCMDBinary(), fake(""));
+    QVERIFY(steamcmd.install());
+    QVERIFY(steamcmd.setScenario(FakeSteamCMD::Scenario::SteamGuardCode));
+    // Standard error without the log holds only what the command says.
+    qputenv("QT_LOGGING_RULES", "vantor.*=false");
+    QProcess launcher;
+    start(launcher, {"download", "--username", "u", "--password-stdin"}, "pw\n", false);
+    qunsetenv("QT_LOGGING_RULES");
+    // Three wrong codes, each typed once SteamCMD waits at its prompt: it
+    // asks again twice, then gives up.
+    // (The console's sentences about the code name the prompt too.)
+    const QByteArray prompt = FakeSteamCMD::Words::guardPrompt;
+    QByteArray out;
+    const auto prompts = [&] {
+        out += launcher.readAllStandardOutput();
+        return out.count(prompt) - out.count("the " + prompt);
+    };
+    for (int asked = 1; asked <= 3; ++asked) {
+        QTRY_VERIFY_WITH_TIMEOUT(prompts() == asked, 20000);
+        launcher.write(QByteArray::number(asked) + '\n');
+    }
+    QVERIFY(waitForExit(launcher, 30000));
+    QCOMPARE(launcher.exitCode(), 1);
+    const QString err = QString::fromUtf8(launcher.readAllStandardError());
+    const QString ask = "Steam Guard code: ";
+    const QString again = "Steam did not accept the Steam Guard code: it was wrong or had "
+                          "expired. Type the newest code to try again.\n";
+    // The sentence before each new ask; at the end the refusal's own.
+    QVERIFY2(err.count(again) == 2 && err.count(again + ask) == 2, qPrintable(err));
+    QVERIFY2(err.startsWith(ask), qPrintable(err));
+    QVERIFY2(err.endsWith(again + ask +
+                          "Steam did not accept the Steam Guard code: it was wrong or had "
+                          "expired. Start the download again and enter the newest code.\n"
+                          "ERROR: Authentication failed — check credentials\n"),
+             qPrintable(err));
+    QCOMPARE(steamcmd.typed(1), QByteArray("1\n2\n3\n"));
 }
 
 void TestDownloadCommand::secondDownloadRefusedAtOnce()

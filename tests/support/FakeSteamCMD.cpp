@@ -6,9 +6,12 @@
 #include <QDir>
 #include <QFile>
 
+#include <utility>
+
 namespace {
 
-// bash for `read -t`. Wording from public SteamCMD logs.
+// bash for `read -t`. Every text SteamCMD prints comes from Words, as a
+// printf format in a variable w_<name> (see install()).
 const char kScript[] = R"SH(
 n=$(( $(cat "$F/runs" 2>/dev/null || echo 0) + 1 ))
 echo $n > "$F/runs"
@@ -41,45 +44,52 @@ typed() {
     IFS= read -r ${1:+-t "$1"} line || return 1
     printf '%s\n' "$line" >> "$F/typed-$n"
 }
+# A text and a line end.
+say() { printf -- "$1\n" "${@:2}"; }
 
 banner() {
-    printf "Redirecting stderr to '%s/logs/stderr.txt'\n" "$PWD"
-    printf 'Logging directory: '"'"'%s/logs'"'"'\n' "$PWD"
-    printf 'ILocalize::AddFile() failed to load file "public/steambootstrapper_english.txt".\n'
-    printf '[  0%%] Checking for available update...\n'
-    printf '[----] Verifying installation...\n'
-    printf 'Steam Console Client (c) Valve Corporation - version 1733265492\n'
-    printf -- "-- type 'quit' to exit --\n"
-    printf 'Loading Steam API...OK\n'
+    say "$w_redirecting" "$PWD"
+    say "$w_logFolder" "$PWD"
+    say "$w_localize"
+    say "$w_checkingUpdate"
+    say "$w_verifyingInstallation"
+    say "$w_notShutDown"
+    say "$w_setlocale"
+    say "$w_sdl"
+    say "$w_version"
+    say "$w_typeQuit"
+    say "$w_loadingApi"
 }
-logging_in() { printf "Logging in user '%s' [U:1:59827295] to Steam Public..." "$user"; }
+logging_in() { printf -- "$w_loggingIn" "$user"; }
 signed_in() {
-    printf 'Waiting for client config...OK\n'
-    printf 'Waiting for user info...OK\n'
+    say "$w_clientConfig"
+    say "$w_userInfo"
 }
 cached() {
-    printf 'Logging in using cached credentials.\n'
+    say "$w_cachedLogin"
     signed_in
 }
+progress() { printf -- "$w_reset"; say "$1"; }
 download() {
-    printf '\033[0m Update state (0x11) preallocating, progress: 0.00 (0 / 87188267)\n'
-    printf '\033[0m Update state (0x61) downloading, progress: 30.72 (26785670 / 87188267)\n'
-    printf '\033[0m Update state (0x61) downloading, progress: 100.00 (87188267 / 87188267)\n'
-    printf '\033[0m Update state (0x5) verifying install, progress: 94.34 (82251010 / 87188267)\n'
-    printf "Success! App '4187530' fully installed.\n"
-    printf 'Unloading Steam API...OK\n'
+    progress "$w_preallocating"
+    progress "$w_downloading"
+    progress "$w_downloaded"
+    progress "$w_verifying"
+    say "$w_success"
+    say "$w_unloading"
     exit 0
 }
-password_prompt() { printf 'password: '; }
+password_prompt() { printf -- "$w_passwordPrompt"; }
 approval() {
     logging_in
-    printf 'This account is protected by a Steam Guard mobile authenticator.\n'
-    printf 'Please confirm the login in the Steam Mobile app on your phone.\n\n'
-    printf 'Waiting for confirmation...\n'
+    say "$w_approvalNotice"
+    say ''
+    say "$w_waitingForConfirmation"
     # Whether SteamCMD reads a code meanwhile is unknown: a line is kept.
     typed "$delay" || sleep "$delay"
 }
-fail_login() { printf "$1\n" "$reason"; exit 5; }
+# The failure line of the form in $1, with the reason.
+fail_with() { say "$1" "$reason"; exit 5; }
 
 banner
 case "$scenario" in
@@ -87,7 +97,7 @@ cached)
     cached; download ;;
 password|password-refused)
     if [ -z "$given" ]; then
-        logging_in; printf '\n'; password_prompt
+        logging_in; say ''; password_prompt
         typed || exit 5
         given=$line
         if [ "$scenario" = password-refused ]; then
@@ -96,52 +106,58 @@ password|password-refused)
     else
         logging_in
     fi
-    [ "$given" = "$password" ] || { printf 'FAILED (Invalid Password)\n'; exit 5; }
-    printf 'OK\n'; signed_in; download ;;
+    [ "$given" = "$password" ] || { say "$w_openLine" "$w_invalidPassword"; exit 5; }
+    say OK; signed_in; download ;;
 guard-code)
-    logging_in; printf '\n'
-    printf 'This computer has not been authenticated for your account using Steam Guard.\n'
-    printf 'Please check your email for the message from Steam, and enter the Steam Guard\n'
-    printf ' code from that message.\n'
-    printf "You can also enter this code at any time using 'set_steam_guard_code'\n"
-    printf ' at the console.\n'
-    printf 'Steam Guard code:'
-    typed || exit 5
-    [ "$line" = "$code" ] || { printf 'FAILED (Invalid Login Auth Code)\n'; exit 5; }
-    logging_in; printf 'OK\n'; signed_in; download ;;
+    logging_in; say ''
+    # A wrong code brings the same prompt back, without a word of failure.
+    for attempt in 1 2 3; do
+        say "$w_emailNotice"
+        printf -- "$w_guardPrompt"
+        typed || exit 5
+        if [ "$line" = "$code" ]; then
+            logging_in; say OK; signed_in; download
+        fi
+    done
+    exit 5 ;;
 phone-approval)
     approval
-    printf 'Waiting for confirmation...OK\n'
+    say "$w_confirmed"
     signed_in; download ;;
 approval-timeout)
     approval
-    printf 'Wait for confirmation timed out.Timed out waiting for confirmation.\n'
-    printf 'ERROR (Timeout)\n'
+    say "$w_approvalTimedOut"
+    say "$w_error" "$w_timeout"
+    exit 5 ;;
+user-info-timeout)
+    say "$w_cachedLogin"
+    say "$w_clientConfig"
+    say "$w_userInfoTimedOut"
     exit 5 ;;
 failure)
     case "$form" in
-    login-failure) logging_in; fail_login 'Login Failure: %s' ;;
-    result-code) logging_in; fail_login 'FAILED login with result code %s' ;;
-    open-line) logging_in; fail_login 'FAILED (%s)' ;;
-    error) logging_in; printf '\n'; fail_login 'ERROR (%s)' ;;
+    login-failure) logging_in; fail_with "$w_loginFailure" ;;
+    result-code) logging_in; fail_with "$w_resultCode" ;;
+    open-line) logging_in; fail_with "$w_openLine" ;;
+    error) logging_in; say ''; fail_with "$w_error" ;;
     after-prompt)
-        logging_in; printf '\n'
-        printf 'Enter the current code from your Steam Guard Mobile Authenticator app\n'
-        printf 'Two-factor code:'
+        logging_in; say ''
+        say "$w_mobileNotice"
+        printf -- "$w_twoFactorPrompt"
         typed
-        fail_login 'FAILED (%s)' ;;
+        fail_with "$w_afterPrompt" ;;
     install)
         cached
-        printf "ERROR! Failed to install app '4187530' (%s)\n" "$reason"
+        say "$w_installFailed" "$reason"
         exit 8 ;;
     state)
         cached
-        printf '\033[0m Update state (0x61) downloading, progress: 64.20 (55975014 / 87188267)\n'
+        progress "$w_beforeJobFailed"
         case "$reason" in 0x202|0x212)
             mkdir -p logs
-            printf '[2026-12-08 22:10:41] AppID 4187530 update canceled : Not enough disk space available in "%s", 5969 MB needed, 5845 MB available (Not enough disk space)\n' "$PWD" >> logs/content_log.txt ;;
+            { say "$w_shortfall" "$PWD"; say "$w_paused"; } >> logs/content_log.txt ;;
         esac
-        printf "Error! App '4187530' state is %s after update job.\n" "$reason"
+        say "$w_updateJobState" "$reason"
         exit 8 ;;
     esac
     exit 99 ;;
@@ -149,27 +165,26 @@ missing-config-once|missing-config)
     cached
     if [ "$scenario" = missing-config ] || [ ! -e "$F/config-missed" ]; then
         : > "$F/config-missed"
-        printf "ERROR! Failed to install app '4187530' (Missing configuration)\n"
+        say "$w_installFailed" "$w_missingConfiguration"
         exit 8
     fi
     download ;;
 no-loader)
-    # What steamcmd.sh prints when the 32-bit loader is missing.
-    printf 'steamcmd.sh: line 37: %s/linux32/steamcmd: No such file or directory\n' "$PWD" >&2
+    say "$w_loaderMissing" "$PWD" >&2
     exit 127 ;;
 stall)
     cached
     while :; do
-        printf '\033[0m Update state (0x61) downloading, progress: 41.17 (35895546 / 87188267)\n'
+        progress "$w_stalled"
         sleep "$delay"
     done ;;
 self-update)
     if [ ! -e "$F/updated" ]; then
         : > "$F/updated"
-        printf '[----] Downloading update (0 of 15,633 KB)...\n'
-        printf '[----] Downloading update (15,633 of 15,633 KB)...\n'
-        printf '[----] Download complete.\n'
-        printf '[----] Installing update...\n'
+        say "$w_updateStarted"
+        say "$w_updateDownloaded"
+        say "$w_updateComplete"
+        say "$w_updateInstalling"
         exit 42
     fi
     cached; download ;;
@@ -177,6 +192,68 @@ esac
 printf 'fake: unknown scenario %s\n' "$scenario" >&2
 exit 99
 )SH";
+
+using W = FakeSteamCMD::Words;
+
+// The texts the program prints, by the names its variables take.
+const std::pair<const char *, const char *> kWords[] = {
+    {"redirecting", W::redirecting},
+    {"logFolder", W::logFolder},
+    {"localize", W::localize},
+    {"checkingUpdate", W::checkingUpdate},
+    {"verifyingInstallation", W::verifyingInstallation},
+    {"notShutDown", W::notShutDown},
+    {"setlocale", W::setlocale},
+    {"sdl", W::sdl},
+    {"version", W::version},
+    {"typeQuit", W::typeQuit},
+    {"loadingApi", W::loadingApi},
+    {"loggingIn", W::loggingIn},
+    {"cachedLogin", W::cachedLogin},
+    {"clientConfig", W::clientConfig},
+    {"userInfo", W::userInfo},
+    {"userInfoTimedOut", W::userInfoTimedOut},
+    {"passwordPrompt", W::passwordPrompt},
+    {"emailNotice", W::emailNotice},
+    {"guardPrompt", W::guardPrompt},
+    {"mobileNotice", W::mobileNotice},
+    {"twoFactorPrompt", W::twoFactorPrompt},
+    {"approvalNotice", W::approvalNotice},
+    {"waitingForConfirmation", W::waitingForConfirmation},
+    {"confirmed", W::confirmed},
+    {"approvalTimedOut", W::approvalTimedOut},
+    {"reset", W::reset},
+    {"preallocating", W::preallocating},
+    {"downloading", W::downloading},
+    {"downloaded", W::downloaded},
+    {"verifying", W::verifying},
+    {"stalled", W::stalled},
+    {"beforeJobFailed", W::beforeJobFailed},
+    {"success", W::success},
+    {"unloading", W::unloading},
+    {"updateStarted", W::updateStarted},
+    {"updateDownloaded", W::updateDownloaded},
+    {"updateComplete", W::updateComplete},
+    {"updateInstalling", W::updateInstalling},
+    {"loaderMissing", W::loaderMissing},
+    {"shortfall", W::shortfall},
+    {"paused", W::paused},
+    {"invalidPassword", W::invalidPassword},
+    {"timeout", W::timeout},
+    {"missingConfiguration", W::missingConfiguration},
+};
+
+// A text as a printf format in single quotes: "%1" becomes "%s", any other
+// "%" and "\" print as themselves.
+QByteArray shellFormat(const QString &text)
+{
+    QString format = text;
+    format.replace(u'\\', QStringLiteral("\\\\"))
+        .replace(u'%', QStringLiteral("%%"))
+        .replace(QStringLiteral("%%1"), QStringLiteral("%s"))
+        .replace(u'\'', QStringLiteral("'\\''"));
+    return '\'' + format.toUtf8() + '\'';
+}
 
 } // namespace
 
@@ -190,7 +267,21 @@ bool FakeSteamCMD::install()
         return false;
     QByteArray folder = QFile::encodeName(m_recordDir);
     folder.replace('\'', "'\\''");
-    return writeScript(m_binary, "#!/bin/bash\nF='" + folder + "'\n" + kScript) &&
+    QByteArray words;
+    for (const auto &[name, text] : kWords)
+        words += "w_" + QByteArray(name) + '=' + shellFormat(QString::fromUtf8(text)) + '\n';
+    const std::pair<const char *, Form> forms[] = {
+        {"loginFailure", Form::LoginFailure},
+        {"resultCode", Form::ResultCode},
+        {"openLine", Form::OpenLine},
+        {"error", Form::Error},
+        {"afterPrompt", Form::AfterPrompt},
+        {"installFailed", Form::InstallFailed},
+        {"updateJobState", Form::UpdateJobState},
+    };
+    for (const auto &[name, form] : forms)
+        words += "w_" + QByteArray(name) + '=' + shellFormat(failureLine(form)) + '\n';
+    return writeScript(m_binary, "#!/bin/bash\nF='" + folder + "'\n" + words + kScript) &&
            setScenario(Scenario::CachedLogin);
 }
 
@@ -231,6 +322,8 @@ QString FakeSteamCMD::scenarioName(Scenario scenario)
         return QStringLiteral("stall");
     case Scenario::SelfUpdate:
         return QStringLiteral("self-update");
+    case Scenario::UserInfoTimeout:
+        return QStringLiteral("user-info-timeout");
     }
     return {};
 }
@@ -254,6 +347,32 @@ QString FakeSteamCMD::formName(Form form)
         return QStringLiteral("state");
     }
     return {};
+}
+
+QString FakeSteamCMD::failureLine(Form form)
+{
+    switch (form) {
+    case Form::LoginFailure:
+        return QStringLiteral("Login Failure: %1");
+    case Form::ResultCode:
+        return QStringLiteral("FAILED login with result code %1");
+    case Form::OpenLine:
+    case Form::AfterPrompt:
+        return QStringLiteral("FAILED (%1)");
+    case Form::Error:
+        return QStringLiteral("ERROR (%1)");
+    case Form::InstallFailed:
+        return QStringLiteral("ERROR! Failed to install app '4187530' (%1)");
+    case Form::UpdateJobState:
+        return QStringLiteral("Error! App '4187530' state is %1 after update job.");
+    }
+    return {};
+}
+
+QString FakeSteamCMD::says(const char *words, const QString &filling)
+{
+    const QString text = QString::fromUtf8(words);
+    return text.contains(u"%1") ? text.arg(filling) : text;
 }
 
 bool FakeSteamCMD::setScenario(Scenario scenario)

@@ -38,25 +38,13 @@ void DownloadProgress::moved()
         m_stallTimer->start();
 }
 
-void DownloadProgress::output(const QString &text, const QStringList &progressLines)
+void DownloadProgress::output(const QStringList &progressLines, bool saidMore)
 {
-    bool isNew = false;
     for (const QString &line : progressLines) {
-        if (line != m_lastLine) {
-            isNew = true;
+        if (line != m_lastLine)
             take(line);
-        }
     }
-    // What is left once the last progress line is taken out (blanks and
-    // terminal resets around it) is output SteamCMD had not written before.
-    if (!isNew && !m_lastLine.isEmpty()) {
-        QString rest = text;
-        rest.remove(m_lastLine).remove(QStringLiteral("\x1b[0m"));
-        isNew = !rest.trimmed().isEmpty();
-    } else if (!isNew) {
-        isNew = !text.trimmed().isEmpty();
-    }
-    if (isNew)
+    if (saidMore)
         moved();
 }
 

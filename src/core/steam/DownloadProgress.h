@@ -2,7 +2,7 @@
 #pragma once
 
 #include "SteamProgress.h"
-#include "TransferRate.h"
+#include "transfer/TransferRate.h"
 
 #include <QObject>
 #include <QString>
@@ -25,8 +25,9 @@ public:
     explicit DownloadProgress(std::chrono::milliseconds stallLimit, QObject *parent = nullptr,
                               TransferRate::Clock clock = {});
 
-    // One read of SteamCMD's output and the progress lines found in it.
-    void output(const QString &text, const QStringList &progressLines);
+    // The progress lines of one read of SteamCMD's output, and whether it
+    // said anything else (SteamCMDReader::saidMore()).
+    void output(const QStringList &progressLines, bool saidMore);
     // Whether the stall limit applies (downloading or validating).
     void setWatching(bool watching);
     // A new SteamCMD start: the speed and the last line are forgotten.

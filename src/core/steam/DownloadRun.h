@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "TransferRate.h"
+#include "transfer/TransferRate.h"
 #include "operation/Operation.h"
 #include "steam/SteamCMDState.h"
 

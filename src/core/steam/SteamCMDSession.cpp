@@ -12,8 +12,6 @@
 
 namespace {
 
-const QString kAuthenticationFailed = QStringLiteral("Authentication failed — check credentials");
-
 // "SteamCMD crashed (signal 11: Segmentation fault)": a signal nobody here
 // sent is not an exit status, and its number alone means little to a player.
 QString crashText(int signalNumber)
@@ -29,7 +27,7 @@ QString crashText(int signalNumber)
 
 SteamCMDSession::SteamCMDSession(Setup setup, QObject *parent)
     : SteamCMDStage(parent), m_setup(std::move(setup)),
-      m_failures(m_setup.assetsDir, m_setup.steamCMDDir),
+      m_reader(m_setup.assetsDir, m_setup.steamCMDDir),
       m_progress(new DownloadProgress(m_setup.stallLimit, this))
 {
     connect(m_progress, &DownloadProgress::detailChanged, this,
@@ -161,33 +159,32 @@ void SteamCMDSession::onOutput(const QString &text)
     // console, but it moves no state: the player asked for the stop.
     if (abortRequested())
         return;
-    const QList<SteamCMDOutput::Event> events = m_output.feed(text);
+    // The failure reasons come first: a sentence before the failure line
+    // it explains.
+    const QList<SteamCMDReader::Event> events = m_reader.feed(text);
     QStringList progressLines;
-    for (const SteamCMDOutput::Event &event : events) {
-        if (event.kind == SteamCMDOutput::Event::Kind::Progress)
+    for (const SteamCMDReader::Event &event : events) {
+        if (event.kind == SteamCMDReader::Event::Kind::Progress)
             progressLines.append(event.line);
     }
-    m_progress->output(text, progressLines);
-    // The reason's sentence comes before the failure line it explains.
-    for (const SteamFailure &failure : m_failures.feed(text))
-        onFailure(failure);
-    for (const SteamCMDOutput::Event &event : events) {
+    m_progress->output(progressLines, m_reader.saidMore());
+    for (const SteamCMDReader::Event &event : events) {
         if (m_stoppingForFailure)
             break;
         onEvent(event);
     }
 }
 
-void SteamCMDSession::onEvent(const SteamCMDOutput::Event &event)
+void SteamCMDSession::onEvent(const SteamCMDReader::Event &event)
 {
-    using Kind = SteamCMDOutput::Event::Kind;
+    using Kind = SteamCMDReader::Event::Kind;
     switch (event.kind) {
     case Kind::SteamGuardPrompt:
         setState(SteamCMDState::waitingSteamGuard());
         break;
     case Kind::NotOwned:
         // SteamCMD is left to end by itself.
-        reportFailure(QStringLiteral("Game not owned — purchase required"));
+        reportFailure(SteamFailureReasons::notOwned());
         Q_EMIT purchaseRequired();
         break;
     case Kind::Progress:
@@ -197,7 +194,7 @@ void SteamCMDSession::onEvent(const SteamCMDOutput::Event &event)
         setState(SteamCMDState::validating());
         break;
     case Kind::LoginFailure:
-        reportFailure(kAuthenticationFailed);
+        reportFailure(SteamFailureReasons::authenticationFailed());
         stopForFailure();
         break;
     case Kind::PhoneApproval:
@@ -213,6 +210,9 @@ void SteamCMDSession::onEvent(const SteamCMDOutput::Event &event)
     case Kind::PasswordPrompt:
         onPasswordPrompt();
         break;
+    case Kind::Failure:
+        onFailure(event.failure);
+        break;
     }
 }
 
@@ -223,7 +223,7 @@ void SteamCMDSession::onPasswordPrompt()
         m_passwordTyped = true;
         Q_EMIT log(QStringLiteral("> Password submitted\n"));
         if (m_process && m_process->write((m_setup.password + QLatin1Char('\n')).toUtf8()))
-            m_output.lineEnded();
+            m_reader.lineEnded();
         return;
     }
     // Asked again in the same start: the password was refused.
@@ -253,10 +253,13 @@ void SteamCMDSession::submitSteamGuardCode(const QString &code)
 {
     Q_EMIT log(QStringLiteral("> Steam Guard code submitted\n"));
     // Nothing to write to: the code is lost, as the console line says
-    // nothing about delivery. Once written, its line end has ended the
-    // prompt's line: what the child writes next starts a line of its own.
+    // nothing about delivery. Once written, the reader knows: typed at
+    // SteamCMD's prompt, its line end has ended the prompt's line, and a
+    // prompt that comes back means Steam refused the code.
     if (m_process && m_process->write((code + QLatin1Char('\n')).toUtf8()))
-        m_output.lineEnded();
+        m_reader.codeSubmitted();
+    // A sentence about the code before is no longer the news.
+    setExplanation(QString());
     setState(SteamCMDState::authenticating());
 }
 
@@ -288,7 +291,11 @@ void SteamCMDSession::onEnded(int status, int ending)
         return succeed();
     }
     // A failure SteamCMD reported in its output (a wrong password, a game
-    // not owned) is the one message of this start.
+    // not owned) is the one message of this start. One it gave no words for
+    // (a refused Steam Guard code) is said now.
+    const SteamFailure silent = m_reader.reasonForExit();
+    if (m_failure.isEmpty() && !silent.isNull())
+        onFailure(silent);
     fail(m_failure.isEmpty()
              ? QStringLiteral("SteamCMD exited with code ") + QString::number(status)
              : m_failure);

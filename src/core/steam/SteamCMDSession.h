@@ -1,9 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "steam/SteamCMDOutput.h"
+#include "steam/SteamCMDReader.h"
 #include "steam/SteamCMDStage.h"
-#include "steam/SteamFailureWatch.h"
 
 #include <QString>
 
@@ -55,7 +54,7 @@ protected:
 private:
     void setState(const SteamCMDState &state);
     void onOutput(const QString &text);
-    void onEvent(const SteamCMDOutput::Event &event);
+    void onEvent(const SteamCMDReader::Event &event);
     void onFailure(const SteamFailure &failure);
     void onPasswordPrompt();
     void reportFailure(const QString &message);
@@ -66,8 +65,7 @@ private:
 
     Setup m_setup;
     SteamCMDProcess *m_process = nullptr;
-    SteamCMDOutput m_output;
-    SteamFailureWatch m_failures;
+    SteamCMDReader m_reader;
     DownloadProgress *m_progress;
     SteamCMDState::Kind m_kind = SteamCMDState::Kind::Idle;
     // The failure found in the output, which the start fails with unless

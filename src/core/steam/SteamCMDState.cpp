@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "SteamCMDState.h"
 
+#include <algorithm>
+#include <cmath>
 #include <cstdio>
 
 SteamCMDState SteamCMDState::downloading(const QString &progressLine)
@@ -13,7 +15,11 @@ SteamCMDState SteamCMDState::downloading(const QString &progressLine)
 SteamCMDState SteamCMDState::downloadingPatch(double fraction)
 {
     SteamCMDState s(Kind::DownloadingPatch);
-    s.m_progress = fraction;
+    // A fraction that is not a number says nothing of the progress: none
+    // known yet. Kept within 0..1, the state is equal to itself and its
+    // status text is always a percentage, so observers hear of real changes
+    // only.
+    s.m_progress = std::isnan(fraction) ? 0.0 : std::clamp(fraction, 0.0, 1.0);
     return s;
 }
 
@@ -84,7 +90,7 @@ bool operator==(const SteamCMDState &a, const SteamCMDState &b)
     case SteamCMDState::Kind::Failed:
         return a.m_text == b.m_text;
     case SteamCMDState::Kind::DownloadingPatch:
-        return a.m_progress == b.m_progress; // NaN != NaN, deliberately
+        return a.m_progress == b.m_progress;
     default:
         return true;
     }

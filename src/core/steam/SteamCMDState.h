@@ -35,6 +35,7 @@ public:
     SteamCMDState() = default; // idle
 
     static SteamCMDState downloading(const QString &progressLine);
+    // The fraction is kept within 0..1; one that is not a number counts as 0.
     static SteamCMDState downloadingPatch(double fraction);
     static SteamCMDState failed(const QString &message);
     static SteamCMDState idle() { return SteamCMDState(Kind::Idle); }
@@ -55,7 +56,7 @@ public:
     // True while a workflow is busy. Waiting for a Steam Guard code is not busy.
     bool isRunning() const;
 
-    // Same kind and equal payloads; a NaN fraction never equals itself.
+    // Same kind and equal payloads.
     friend bool operator==(const SteamCMDState &a, const SteamCMDState &b);
     friend bool operator!=(const SteamCMDState &a, const SteamCMDState &b) { return !(a == b); }
 

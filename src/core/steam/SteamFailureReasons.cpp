@@ -8,6 +8,8 @@
 
 #include <array>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 using Kind = SteamFailure::Kind;
@@ -33,10 +35,13 @@ constexpr std::array kRules{
     Rule{Kind::InvalidPlatform, R"(invalid platform)"},
     Rule{Kind::NotOwned, R"(no subscription|no license)"},
     Rule{Kind::MissingConfiguration, R"(missing configuration)"},
-    // "Timeout" alone is too common a word: only as a result or after the
-    // approval wait.
-    Rule{Kind::ApprovalTimedOut, R"(timed out waiting for confirmation|\((timeout)\)|)"
-                                 R"(login failure:\s*(timeout)|result code\s+(timeout))"},
+    // "Timeout" alone is too common a word: only as a result ("FAILED
+    // (Timed out)", "ERROR (Timeout)") or as a wait that gave up ("Timed out
+    // waiting for confirmation"). Whether the phone approval timed out or
+    // Steam did not answer, only the reader of the whole output knows.
+    Rule{Kind::TimedOut, R"(timed out waiting for \w+(?: \w+)*|\((timeout|timed out)\)|)"
+                         R"(login failure:\s*(timeout|timed out)|)"
+                         R"(result code\s+(timeout|timed out))"},
 };
 
 const QRegularExpression &ruleExpression(std::size_t index)
@@ -51,17 +56,25 @@ const QRegularExpression &ruleExpression(std::size_t index)
     return expressions[index];
 }
 
-const QRegularExpression
-    kUpdateJobState(QStringLiteral(R"(state is (0x[0-9a-f]{1,8}) after update job)"),
-                    QRegularExpression::CaseInsensitiveOption);
+const char kUpdateJobPattern[] = R"(state is (0x[0-9a-f]{1,8}) after update job)";
+const QRegularExpression kUpdateJobState(QString::fromLatin1(kUpdateJobPattern),
+                                         QRegularExpression::CaseInsensitiveOption);
+// Any of the patterns above, in one search.
+const QRegularExpression kAnyReason = [] {
+    QStringList patterns;
+    for (const Rule &rule : kRules)
+        patterns.append(QString::fromLatin1(rule.pattern));
+    patterns.append(QString::fromLatin1(kUpdateJobPattern));
+    return QRegularExpression(u"(?:"_s + patterns.join(u")|(?:"_s) + u')',
+                              QRegularExpression::CaseInsensitiveOption);
+}();
 // Digits bounded so that no value overflows a qint64.
 const QRegularExpression
     kShortfall(QStringLiteral(R"(\b(\d{1,15}) MB needed, (\d{1,15}) MB available)"),
                QRegularExpression::CaseInsensitiveOption);
 
-const QString kAuthenticationFailed = QStringLiteral("Authentication failed — check credentials");
-const QString kNotOwned = QStringLiteral("Game not owned — purchase required");
 const QString kNotApproved = QStringLiteral("Sign-in not approved in time");
+const QString kRateLimited = QStringLiteral("Too many sign-in attempts — wait before trying again");
 
 Kind kindOfState(uint state)
 {
@@ -93,14 +106,14 @@ void explain(SteamFailure &failure, const SteamFailureReasons::Context &context)
     case Kind::InvalidPassword:
         failure.explanation = QStringLiteral("Steam did not accept the password. Check your user "
                                              "name and password, then try again.");
-        failure.failure = kAuthenticationFailed;
+        failure.failure = SteamFailureReasons::authenticationFailed();
         failure.endsRun = true;
         return;
     case Kind::CodeRejected:
         failure.explanation =
             QStringLiteral("Steam did not accept the Steam Guard code: it was wrong or had "
                            "expired. Start the download again and enter the newest code.");
-        failure.failure = kAuthenticationFailed;
+        failure.failure = SteamFailureReasons::authenticationFailed();
         failure.endsRun = true;
         return;
     case Kind::RateLimited:
@@ -108,7 +121,9 @@ void explain(SteamFailure &failure, const SteamFailureReasons::Context &context)
             QStringLiteral("Steam refuses sign-ins for a while after too many attempts. Wait "
                            "before you try again: every attempt in between can make the wait "
                            "longer.");
-        failure.failure = kAuthenticationFailed;
+        // Not a wrong password: typing it again and retrying is what
+        // extends the block.
+        failure.failure = kRateLimited;
         failure.endsRun = true;
         return;
     case Kind::ApprovalTimedOut:
@@ -117,6 +132,16 @@ void explain(SteamFailure &failure, const SteamFailureReasons::Context &context)
                            "approve the sign-in in the Steam Mobile app on your phone right away.");
         failure.failure = kNotApproved;
         failure.endsRun = true;
+        return;
+    case Kind::TimedOut:
+        failure.explanation = QStringLiteral("SteamCMD did not hear back from Steam in time. "
+                                             "Check your internet connection and try again.");
+        return;
+    case Kind::CodeAskedAgain:
+        // SteamCMD waits for another code: the run goes on.
+        failure.explanation =
+            QStringLiteral("Steam did not accept the Steam Guard code: it was wrong or had "
+                           "expired. Type the newest code to try again.");
         return;
     case Kind::NoConnection:
         failure.explanation = QStringLiteral(
@@ -154,7 +179,7 @@ void explain(SteamFailure &failure, const SteamFailureReasons::Context &context)
         failure.explanation =
             QStringLiteral("This Steam account does not own the game. Buy it on Steam, or sign "
                            "in with the account that owns it.");
-        failure.failure = kNotOwned;
+        failure.failure = SteamFailureReasons::notOwned();
         return;
     case Kind::MissingConfiguration:
         failure.explanation =
@@ -204,6 +229,8 @@ SteamFailure SteamFailureReasons::recognise(QStringView text, const Context &con
     }
     if (failure.kind == Kind::Missing32BitRuntime)
         failure.reason = QStringLiteral("linux32/steamcmd: No such file or directory");
+    if (failure.kind == Kind::TimedOut && context.approvalUnderway)
+        failure.kind = Kind::ApprovalTimedOut;
     explain(failure, context);
     return failure;
 }
@@ -216,10 +243,27 @@ SteamFailure SteamFailureReasons::forKind(SteamFailure::Kind kind, const Context
     return failure;
 }
 
-SteamFailure SteamFailureReasons::recogniseWithLog(QStringView text, const QString &assetsDir,
-                                                   const QString &steamCMDDir)
+QString SteamFailureReasons::authenticationFailed()
 {
-    Context context{assetsDir, steamCMDDir, std::nullopt};
+    return QStringLiteral("Authentication failed — check credentials");
+}
+
+QString SteamFailureReasons::notOwned()
+{
+    return QStringLiteral("Game not owned — purchase required");
+}
+
+qsizetype SteamFailureReasons::findCandidate(QStringView text, qsizetype from)
+{
+    const QRegularExpressionMatch match = kAnyReason.match(text, from);
+    return match.hasMatch() ? match.capturedStart() : -1;
+}
+
+SteamFailure SteamFailureReasons::recogniseWithLog(QStringView text, const QString &assetsDir,
+                                                   const QString &steamCMDDir,
+                                                   bool approvalUnderway)
+{
+    Context context{assetsDir, steamCMDDir, std::nullopt, approvalUnderway};
     SteamFailure failure = recognise(text, context);
     if (failure.kind == Kind::DiskFull) {
         context.shortfall = readDiskShortfall(steamCMDDir);

@@ -23,6 +23,8 @@ struct SteamFailure
         CodeRejected,         // a Steam Guard code was wrong or had expired
         RateLimited,          // too many sign-in attempts; Steam blocks for a while
         ApprovalTimedOut,     // the phone approval was not given in time
+        TimedOut,             // SteamCMD did not hear back from Steam in time
+        CodeAskedAgain,       // the Steam Guard prompt came back: the code was refused
         NoConnection,         // no connection to Steam or its content servers
         DiskFull,             // not enough space in the assets folder
         DiskWriteFailure,     // the assets folder cannot be written
@@ -40,8 +42,9 @@ struct SteamFailure
     QString explanation;
     // The message the run fails with at once, where a fixed one exists
     // ("Authentication failed — check credentials", "Game not owned —
-    // purchase required", "Sign-in not approved in time"). Empty: the run
-    // fails when SteamCMD exits, with the text of its exit status.
+    // purchase required", "Sign-in not approved in time", "Too many sign-in
+    // attempts — wait before trying again"). Empty: the run fails when
+    // SteamCMD exits, with the text of its exit status.
     QString failure;
     // SteamCMD cannot get any further in this start (it would sit at a
     // prompt or go on without a session): stop it now and fail with
@@ -68,7 +71,14 @@ public:
         QString assetsDir;   // named in the disk sentences
         QString steamCMDDir; // where SteamCMD keeps logs/content_log.txt
         std::optional<DiskShortfall> shortfall;
+        // A phone approval is under way: a time-out means it was not given.
+        bool approvalUnderway = false;
     };
+
+    // The fixed messages of a refused sign-in and of a game the account
+    // does not own, also used where SteamCMD's output gives no reason.
+    static QString authenticationFailed();
+    static QString notOwned();
 
     // Pure: the failure in one line of SteamCMD output or the tail of an
     // open one; Kind::None when it holds no failure reason.
@@ -81,7 +91,12 @@ public:
     // As recognise(), reading the shortfall from SteamCMD's content log
     // when the reason is a lack of disk space.
     static SteamFailure recogniseWithLog(QStringView text, const QString &assetsDir,
-                                         const QString &steamCMDDir);
+                                         const QString &steamCMDDir, bool approvalUnderway = false);
+
+    // Where, from `from` on, the first text that may be a failure reason
+    // begins, or -1: one quick search that spares recognise() the lines
+    // that hold none.
+    static qsizetype findCandidate(QStringView text, qsizetype from = 0);
 
     // The last "N MB needed, M MB available" of SteamCMD's content log,
     // reading at most `maxBytes` from the end of the file.

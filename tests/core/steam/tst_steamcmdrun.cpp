@@ -6,7 +6,7 @@
 #include "TestArchives.h"
 #include "TestFiles.h"
 #include "TestHome.h"
-#include "TransferRate.h"
+#include "transfer/TransferRate.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -316,8 +316,9 @@ void TestSteamCMDRun::classification_data()
     row("invalid password", "Logging in user 'u' to Steam Public...FAILED (Invalid Password)\n",
         "exec sleep 60", {auth}, false,
         "Steam did not accept the password. Check your user name and password, then try again.");
-    row("login failure", "Login Failure: Rate Limit Exceeded (84)\n", "exec sleep 60", {auth},
-        false,
+    // A rate limit is no wrong password: a status of its own.
+    row("login failure, rate limit", "Login Failure: Rate Limit Exceeded (84)\n", "exec sleep 60",
+        {"ERROR: Too many sign-in attempts — wait before trying again"}, false,
         "Steam refuses sign-ins for a while after too many attempts. Wait before you try again: "
         "every attempt in between can make the wait longer.");
     row("nothing known", "Redirecting stderr to 'logs/stderr.txt'\n", "exit 3", {exit3});

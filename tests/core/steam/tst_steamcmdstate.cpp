@@ -40,6 +40,11 @@ void TestSteamCMDState::statusTexts_data()
     row("patch-0.456", SteamCMDState::downloadingPatch(0.456), "DOWNLOADING PATCH... 46%", true);
     row("patch-0", SteamCMDState::downloadingPatch(0.0), "DOWNLOADING PATCH... 0%", true);
     row("patch-1", SteamCMDState::downloadingPatch(1.0), "DOWNLOADING PATCH... 100%", true);
+    // Not a number: no progress known yet; beyond the ends: kept at them.
+    row("patch-nan", SteamCMDState::downloadingPatch(std::nan("")), "DOWNLOADING PATCH... 0%",
+        true);
+    row("patch-above-1", SteamCMDState::downloadingPatch(1.7), "DOWNLOADING PATCH... 100%", true);
+    row("patch-below-0", SteamCMDState::downloadingPatch(-0.3), "DOWNLOADING PATCH... 0%", true);
     // printf rounds half to even: 0.125 * 100 = 12.5 gives 12.
     row("patch-half-even", SteamCMDState::downloadingPatch(0.125), "DOWNLOADING PATCH... 12%",
         true);
@@ -73,8 +78,11 @@ void TestSteamCMDState::equality()
     QVERIFY(SteamCMDState::idle() != SteamCMDState::completed());
     QCOMPARE(SteamCMDState::downloadingPatch(0.25), SteamCMDState::downloadingPatch(0.25));
     QVERIFY(SteamCMDState::downloadingPatch(0.25) != SteamCMDState::downloadingPatch(0.5));
+    // A state with a fraction that is not a number is the one with none
+    // done, so a repeated one is no change.
     const SteamCMDState nan = SteamCMDState::downloadingPatch(std::nan(""));
-    QVERIFY(!(nan == nan));
+    QCOMPARE(nan, SteamCMDState::downloadingPatch(0.0));
+    QCOMPARE(nan.progress(), 0.0);
     QCOMPARE(SteamCMDState(), SteamCMDState::idle());
 }
 

@@ -12,6 +12,7 @@
 #include <QDir>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
 
 #include <memory>
 
@@ -23,6 +24,9 @@ Q_DECLARE_METATYPE(FakeSteamCMD::Form)
 namespace {
 
 const QString kAuthFailed = QStringLiteral("Authentication failed — check credentials");
+const QString kAskedAgain = QStringLiteral("Steam did not accept the Steam Guard code: it was "
+                                           "wrong or had expired. Type the newest code to try "
+                                           "again.");
 
 } // namespace
 
@@ -36,6 +40,8 @@ private Q_SLOTS:
 
     void signIns_data();
     void signIns();
+    void refusedCodeAskedAgain_data();
+    void refusedCodeAskedAgain();
     void reasonsExplained_data();
     void reasonsExplained();
     void missingConfigurationRetriedOnce_data();
@@ -164,41 +170,128 @@ void TestSteamSignIn::signIns()
     QVERIFY(!processAlive(m_fake->pid(1)));
 }
 
+void TestSteamSignIn::refusedCodeAskedAgain_data()
+{
+    // Steam refuses a code without a word: SteamCMD asks again.
+    QTest::addColumn<QStringList>("codes"); // typed in turn when asked
+    QTest::addColumn<QStringList>("states");
+    QTest::addColumn<QStringList>("sentences"); // under the status at each prompt
+    QTest::addColumn<QString>("failure");       // empty: the run completes
+    const QString guard = "STEAM GUARD CODE REQUIRED";
+    const QString auth = "AUTHENTICATING...";
+    QTest::newRow("wrong, then right")
+        << QStringList{"11111", FakeSteamCMD::kCode}
+        << QStringList{auth, guard, auth, guard, auth, "UNPACKING PATCH...", "ASSETS READY"}
+        << QStringList{"", kAskedAgain} << QString();
+    // SteamCMD gives up after the third: the run ends with the refusal.
+    QTest::newRow("wrong three times")
+        << QStringList{"1", "2", "3"}
+        << QStringList{auth, guard, auth, guard, auth, guard, auth, "ERROR: " + kAuthFailed}
+        << QStringList{"", kAskedAgain, kAskedAgain} << kAuthFailed;
+}
+
+void TestSteamSignIn::refusedCodeAskedAgain()
+{
+    QFETCH(QStringList, codes);
+    QFETCH(QStringList, states);
+    QFETCH(QStringList, sentences);
+    QFETCH(QString, failure);
+    QVERIFY(m_fake->setScenario(Scenario::SteamGuardCode));
+    SteamCMDManager manager;
+    QStringList shown;
+    const QStringList typed = codes;
+    // Typed once SteamCMD waits at its next prompt, as a player does (the
+    // sentences about the code name it too).
+    const QString prompt = FakeSteamCMD::Words::guardPrompt;
+    const auto type = [&] {
+        const QString console = manager.consoleLog();
+        const qsizetype asked = console.count(prompt) - console.count("the " + prompt);
+        if (manager.state() != SteamCMDState::waitingSteamGuard() || codes.isEmpty() ||
+            asked <= typed.size() - codes.size())
+            return;
+        shown.append(manager.failureExplanation());
+        QTimer::singleShot(0, this, [&manager, code = codes.takeFirst()] {
+            manager.setSteamGuardCode(code);
+            manager.submitSteamGuard();
+        });
+    };
+    connect(&manager, &SteamCMDManager::consoleAppended, this, type);
+    connect(&manager, &SteamCMDManager::stateChanged, this, type);
+    const QStringList seen = run(manager);
+    QVERIFY2(seen == states, qPrintable(seen.join(" | ")));
+    QCOMPARE(shown, sentences);
+    QCOMPARE(m_fake->typed(1), (typed.join('\n') + '\n').toUtf8());
+    // Each refusal said once in the console, between the code and the next.
+    const QString console = manager.consoleLog();
+    const QStringList pieces = console.split("> Steam Guard code submitted\n");
+    QCOMPARE(pieces.size(), typed.size() + 1);
+    for (qsizetype i = 0; i < pieces.size(); ++i) {
+        const bool between = i > 0 && i < typed.size();
+        QVERIFY2(pieces[i].count("\n[!] " + kAskedAgain + "\n") == (between ? 1 : 0),
+                 qPrintable(console));
+    }
+    if (failure.isEmpty()) {
+        QCOMPARE(manager.failureExplanation(), QString());
+        return;
+    }
+    const QString rejected = "Steam did not accept the Steam Guard code: it was wrong or had "
+                             "expired. Start the download again and enter the newest code.";
+    QCOMPARE(manager.failureExplanation(), rejected);
+    QVERIFY2(console.endsWith("\n[!] " + rejected + "\n\n[✗] " + failure + "\n"),
+             qPrintable(console));
+}
+
 void TestSteamSignIn::reasonsExplained_data()
 {
     // Which reason is recognised in which form is the classifier's own test;
     // here: that each kind of ending is wired to its sentence and failure.
-    QTest::addColumn<QString>("reason"); // "loader": the 32-bit loader is missing
+    QTest::addColumn<Scenario>("scenario");
+    QTest::addColumn<QString>("reason"); // for Scenario::Failure
     QTest::addColumn<Form>("form");
     QTest::addColumn<QString>("failure");
     QTest::addColumn<QString>("sentenceStart");
     const auto row = [](const char *reason, Form form, const QString &failure,
                         const QString &sentence) {
         QTest::addRow("%s, %s", reason, qPrintable(FakeSteamCMD::formName(form)))
-            << QString(reason) << form << failure << sentence;
+            << Scenario::Failure << QString(reason) << form << failure << sentence;
     };
-    row("Two-factor code mismatch", Form::AfterPrompt, kAuthFailed,
+    const auto scenarioRow = [](Scenario scenario, const QString &failure,
+                                const QString &sentence) {
+        QTest::addRow("%s", qPrintable(FakeSteamCMD::scenarioName(scenario)))
+            << scenario << QString() << Form::Error << failure << sentence;
+    };
+    using W = FakeSteamCMD::Words;
+    row(W::codeMismatch, Form::AfterPrompt, kAuthFailed,
         "Steam did not accept the Steam Guard code");
+    // Not a wrong password: a status of its own.
+    row(W::rateLimitExceeded, Form::OpenLine,
+        "Too many sign-in attempts — wait before trying again",
+        "Steam refuses sign-ins for a while after too many attempts. Wait");
     // "Login Failure" itself fails the sign-in, whatever its reason.
-    row("No Connection", Form::LoginFailure, kAuthFailed, "SteamCMD could not reach Steam.");
-    row("No subscription", Form::InstallFailed, "Game not owned — purchase required",
+    row(W::noConnection, Form::LoginFailure, kAuthFailed, "SteamCMD could not reach Steam.");
+    row(W::noSubscription, Form::InstallFailed, "Game not owned — purchase required",
         "This Steam account does not own the game.");
     row("0x202", Form::UpdateJobState, "SteamCMD exited with code 8",
         "There is not enough free disk space for the game in <assets>: it needs 5969 MB and "
         "only 5845 MB are free.");
-    row("loader", Form::Error, "SteamCMD exited with code 127",
-        "SteamCMD cannot start: it needs the 32-bit C runtime, which is not installed. Install "
-        "the package lib32gcc-s1");
+    scenarioRow(Scenario::Missing32BitLoader, "SteamCMD exited with code 127",
+                "SteamCMD cannot start: it needs the 32-bit C runtime, which is not installed. "
+                "Install the package lib32gcc-s1");
+    // No phone approval under way: a time-out is the connection's.
+    scenarioRow(Scenario::UserInfoTimeout, "SteamCMD exited with code 5",
+                "SteamCMD did not hear back from Steam in time. Check your internet connection "
+                "and try again.");
 }
 
 void TestSteamSignIn::reasonsExplained()
 {
+    QFETCH(Scenario, scenario);
     QFETCH(QString, reason);
     QFETCH(Form, form);
     QFETCH(QString, failure);
     QFETCH(QString, sentenceStart);
-    QVERIFY(reason == "loader" ? m_fake->setScenario(Scenario::Missing32BitLoader)
-                               : m_fake->setFailure(reason, form));
+    QVERIFY(scenario == Scenario::Failure ? m_fake->setFailure(reason, form)
+                                          : m_fake->setScenario(scenario));
     SteamCMDManager manager;
     sentenceStart.replace("<assets>", manager.assetsDir());
     QSignalSpy purchase(&manager, &SteamCMDManager::showPurchaseAlertChanged);

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "TransferRate.h"
+#include "transfer/TransferRate.h"
 
 #include <QElapsedTimer>
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Speed over the last seconds, time left and the line shown, on a clock the
 // test drives.
-#include "steam/TransferRate.h"
+#include "transfer/TransferRate.h"
 
 #include <QTest>
 
