@@ -52,6 +52,16 @@ struct Scene
     bool steamAssets = false;
 };
 
+// A stand-in SteamCMD that writes the given lines and then waits.
+void startFakeRun(LauncherViewModel &vm, const QByteArray &output)
+{
+    vm.setSteamUsername(QStringLiteral("player_one"));
+    vm.setSteamPassword(QStringLiteral("correct horse"));
+    writeScript(vm.steamCMD()->steamCMDBinary(),
+                "#!/bin/sh\nprintf '%s' '" + output + "'\nexec sleep 30\n");
+    vm.steamCMD()->startDownload(vm.steamUsername(), vm.steamPassword());
+}
+
 bool save(QQuickWindow *window, const QString &path)
 {
     QTest::qWait(700); // animations and the first update check settle
@@ -112,6 +122,15 @@ int main(int argc, char **argv)
                  "Password)\n"));
              vm.steamCMD()->fail(QStringLiteral("Authentication failed — check credentials"));
          }},
+        // Downloading, with the update banner, at the smallest window size.
+        {QStringLiteral("steam-download.png"), true,
+         [](LauncherViewModel &vm) {
+             startFakeRun(vm, "Logging in using cached credentials.\n"
+                              " Update state (0x61) downloading, progress: 30.00 "
+                              "(26156480 / 87188267)\n"
+                              " Update state (0x61) downloading, progress: 60.00 "
+                              "(52312960 / 87188267)\n");
+         }},
         {QStringLiteral("local-empty.png"), false,
          [](LauncherViewModel &vm) {
              vm.setActiveTab(LauncherViewModel::Tab::Local);
@@ -133,6 +152,13 @@ int main(int argc, char **argv)
         {QStringLiteral("banner-launch.png"), true,
          [](LauncherViewModel &vm) {
              vm.steamCMD()->appendLog(QStringLiteral("[✓] Community patch applied\n"));
+         },
+         false, true},
+        // Steam Guard asked for, in a window that started with the game on disk.
+        {QStringLiteral("steam-guard.png"), false,
+         [](LauncherViewModel &vm) {
+             startFakeRun(vm, "This computer has not been authenticated for your account "
+                              "using Steam Guard.\nSteam Guard code:");
          },
          false, true},
         {QStringLiteral("about.png"), false, [](LauncherViewModel &) {}, true},
@@ -180,6 +206,10 @@ int main(int argc, char **argv)
                                            : scene.file;
             ok = save(window.get(), out.filePath(name)) && ok;
         }
+        // A stand-in SteamCMD of the scene ends before the next one starts.
+        viewModel.steamCMD()->cancel();
+        for (int i = 0; i < 100 && viewModel.steamCMD()->hasSteamCMDChild(); ++i)
+            QTest::qWait(50);
     }
     return ok ? 0 : 1;
 }
