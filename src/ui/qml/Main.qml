@@ -185,9 +185,8 @@ ApplicationWindow {
         anchors.rightMargin: 20
         spacing: 0
 
-        // The desktop draws the title bar above the window's content (where
-        // a full-size content view would put the title under it), so the
-        // header needs less room above it.
+        // The desktop's title bar sits above the window's content, not over
+        // it, so the header needs little room above it.
         Header {
             objectName: "header"
             Layout.alignment: Qt.AlignHCenter
