@@ -30,9 +30,10 @@ expect_status() { # expect_status N command...
     fi
 }
 
-step "two commands"
+step "getting started"
 ./scripts/run.sh --version
 ./scripts/run.sh status
+MANPAGER=cat man -l build/packaging/vantor-launcher.6 | grep -q 'check.update'
 
 step "command line"
 "$launcher" --help | grep -q '^  download'
@@ -49,7 +50,8 @@ for _ in $(seq 50); do [ -s "$sandbox/engine-ran" ] && break; sleep 0.1; done
 grep -qx "$HOME/Games/Vantor" "$sandbox/engine-ran"
 printf '{"version":"99.0","build":1,"downloadURL":"https://example.org/","releaseNotes":"n","releaseDate":"d","minOSVersion":"m"}' > "$sandbox/update.json"
 VANTOR_UPDATE_URL="file://$sandbox/update.json" "$launcher" check-update | grep -q '^UPDATE AVAILABLE: v99.0$'
-expect_status 1 "$launcher" check-update
+expect_status 1 "$launcher" check-update 2>"$sandbox/err"
+grep -q 'update manifest at .*: the connection was refused$' "$sandbox/err"
 # A fake SteamCMD that logs in and reports the account as not owning the game.
 steamcmd="$XDG_DATA_HOME/Vantor Online/steamcmd/steamcmd.sh"
 mkdir -p "$(dirname "$steamcmd")"

@@ -41,7 +41,7 @@ int main(int argc, char **argv)
     QGuiApplication::setDesktopFileName(QStringLiteral("org.vantoronline.Launcher"));
 
     LauncherViewModel viewModel;
-    viewModel.setFolderPicker(std::make_shared<FileDialogFolderPicker>());
+    viewModel.setFolderPicker(std::make_shared<FileDialogFolderPicker>(viewModel.installPath()));
     QObject::connect(&viewModel, &LauncherViewModel::quitRequested, &app, &QCoreApplication::quit,
                      Qt::QueuedConnection);
 

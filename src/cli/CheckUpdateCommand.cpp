@@ -45,7 +45,7 @@ int run(const QStringList &args)
     if (!manifestRead) {
         QTextStream(stderr)
             << "vantor-launcher check-update: could not fetch or read the update manifest at "
-            << Endpoints::updateManifest() << "\n";
+            << Endpoints::updateManifest() << ": " << checker.failureReason() << "\n";
         return 1;
     }
     out << "No update available (current " << UpdateChecker::currentVersion() << " build "

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CommandParser.h"
 
+#include <QLoggingCategory>
 #include <QTextStream>
 
 namespace {
@@ -25,11 +26,15 @@ QString longestName(const QCommandLineOption &option)
 
 CommandParser::CommandParser(const QString &command, const QString &description)
     : m_command(command), m_help(QStringList{QStringLiteral("h"), QStringLiteral("help")},
-                                 QStringLiteral("print this help"))
+                                 QStringLiteral("print this help")),
+      m_verbose(QStringLiteral("verbose"),
+                QStringLiteral("also print the launcher's developer log on standard error"))
 {
     m_parser.setApplicationDescription(description);
     m_parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsCompactedShortOptions);
     m_parser.addOption(m_help);
+    if (!m_command.isEmpty())
+        m_parser.addOption(m_verbose);
 }
 
 void CommandParser::addOption(const QCommandLineOption &option)
@@ -67,6 +72,14 @@ std::optional<int> CommandParser::parse(const QStringList &arguments)
     if (m_parser.isSet(m_help)) {
         QTextStream(stdout) << helpText();
         return 0;
+    }
+    // What a command says is for the person who ran it; the log lines
+    // around it are for whoever debugs the launcher. QT_LOGGING_RULES, read
+    // after these rules, still decides over them.
+    if (!m_command.isEmpty()) {
+        QLoggingCategory::setFilterRules(m_parser.isSet(m_verbose)
+                                             ? QStringLiteral("vantor.*=true")
+                                             : QStringLiteral("vantor.*=false"));
     }
     const QStringList positional = m_parser.positionalArguments();
     if (positional.size() > m_positionalNames.size())

@@ -12,7 +12,9 @@
 // The options and arguments of one sub-command (or of the launcher itself),
 // read by QCommandLineParser, with the launcher's wording for mistakes. Help
 // goes to standard output; a usage problem goes to standard error and ends
-// the command with status 2.
+// the command with status 2. Every sub-command takes --verbose: the
+// launcher's developer log (the vantor.* categories) is on standard error
+// only with it, or as QT_LOGGING_RULES says.
 class CommandParser
 {
 public:
@@ -49,6 +51,7 @@ private:
     QString m_synopsis;
     QCommandLineParser m_parser;
     QCommandLineOption m_help;
+    QCommandLineOption m_verbose;
     QList<QCommandLineOption> m_options;
     QStringList m_positionalNames;
 };

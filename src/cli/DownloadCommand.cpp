@@ -3,18 +3,17 @@
 
 #include "CommandParser.h"
 #include "LauncherViewModel.h"
-#include "StdinLineReader.h"
+#include "LineReader.h"
 #include "SteamCMDManager.h"
+#include "Terminal.h"
 #include "TerminationSignals.h"
 
 #include <QCoreApplication>
 #include <QTimer>
 
-#include <csignal>
 #include <cstdio>
 #include <memory>
 #include <optional>
-#include <termios.h>
 #include <unistd.h>
 #include <utility>
 
@@ -52,40 +51,40 @@ void showProgress(const QString &detail)
     g_progressShown = true;
 }
 
-// The terminal settings to put back if the password prompt is interrupted.
-struct termios g_savedTerminal;
-
-extern "C" void restoreTerminalAndDie(int number)
+// Whether SteamCMD's own prompt, which the console carries to standard
+// output, already shows where a question written to fd would appear.
+bool consoleShowsOn(int fd)
 {
-    ::tcsetattr(STDIN_FILENO, TCSANOW, &g_savedTerminal);
-    ::signal(number, SIG_DFL);
-    ::raise(number);
+    return Terminal::isSameTerminal(STDOUT_FILENO, fd);
 }
 
-// Asks for the password on standard error with the terminal's echo off.
-std::optional<QByteArray> promptPassword(StdinLineReader &input)
+// Where a question goes: standard error, as everything the command says,
+// unless that is no terminal while the answer is typed at one.
+int questionFd(bool answerAtTerminal, const Terminal *terminal)
 {
-    say(QStringLiteral("Steam password: "));
-    const bool haveSettings = ::tcgetattr(STDIN_FILENO, &g_savedTerminal) == 0;
-    struct sigaction restore = {};
-    struct sigaction previousInt;
-    struct sigaction previousTerm;
-    if (haveSettings) {
-        restore.sa_handler = restoreTerminalAndDie;
-        sigemptyset(&restore.sa_mask);
-        ::sigaction(SIGINT, &restore, &previousInt);
-        ::sigaction(SIGTERM, &restore, &previousTerm);
-        struct termios quiet = g_savedTerminal;
-        quiet.c_lflag &= ~tcflag_t(ECHO);
-        ::tcsetattr(STDIN_FILENO, TCSAFLUSH, &quiet);
-    }
-    std::optional<QByteArray> line = input.readLineBlocking();
-    if (haveSettings) {
-        ::tcsetattr(STDIN_FILENO, TCSANOW, &g_savedTerminal);
-        ::sigaction(SIGINT, &previousInt, nullptr);
-        ::sigaction(SIGTERM, &previousTerm, nullptr);
-    }
-    say(QStringLiteral("\n"));
+    if (answerAtTerminal && terminal && !Terminal::isTerminal(STDERR_FILENO))
+        return terminal->fd();
+    return STDERR_FILENO;
+}
+
+void ask(const QString &question, int fd, const Terminal *terminal)
+{
+    if (terminal && fd == terminal->fd())
+        terminal->write(question.toUtf8());
+    else
+        say(question);
+}
+
+// Asks for the password at the terminal that standard input is, and reads
+// it there without showing it.
+std::optional<QByteArray> askPassword(const QString &question, LineReader &input,
+                                      const Terminal *terminal)
+{
+    const int fd = questionFd(true, terminal);
+    std::optional<QByteArray> line =
+        Terminal::readLineUnseen(input, [&] { ask(question, fd, terminal); });
+    // The typed line end was not shown either.
+    ask(QStringLiteral("\n"), fd, terminal);
     return line;
 }
 
@@ -103,6 +102,8 @@ int DownloadCommand::run(const QStringList &arguments)
         QStringLiteral("Runs one whole Steam download, as the window's button does. Without\n"
                        "--password-stdin the keyring's password for the account is used, or\n"
                        "asked for on the terminal. Given credentials are saved in the keyring.\n"
+                       "A Steam Guard code is read from standard input, or from the terminal\n"
+                       "once standard input has ended.\n"
                        "Exit status: 0 assets ready, 1 failed, 2 a usage problem, 130 stopped\n"
                        "by SIGINT or SIGTERM."));
     const QCommandLineOption usernameOption(
@@ -132,9 +133,18 @@ int DownloadCommand::run(const QStringList &arguments)
                                                 "is saved in the keyring)"));
     }
 
-    StdinLineReader input;
+    LineReader input(STDIN_FILENO);
+    // Where a person can still be asked once standard input is used up.
+    std::unique_ptr<Terminal> terminal = Terminal::openControlling();
+    const bool inputIsTerminal = Terminal::isTerminal(STDIN_FILENO);
     std::optional<QByteArray> password;
-    if (passwordFromStdin) {
+    if (passwordFromStdin && inputIsTerminal) {
+        password = askPassword(QStringLiteral("Password: "), input, terminal.get());
+        if (!password) {
+            say(QStringLiteral("vantor-launcher download: no password entered\n"));
+            return kStatusUsage;
+        }
+    } else if (passwordFromStdin) {
         password = input.readLineBlocking();
         if (!password) {
             say(QStringLiteral("vantor-launcher download: standard input ended before the "
@@ -143,8 +153,8 @@ int DownloadCommand::run(const QStringList &arguments)
         }
     } else if (!model.steamPassword().isEmpty()) {
         password = model.steamPassword().toUtf8();
-    } else if (StdinLineReader::isTerminal()) {
-        password = promptPassword(input);
+    } else if (inputIsTerminal) {
+        password = askPassword(QStringLiteral("Steam password: "), input, terminal.get());
         if (!password) {
             say(QStringLiteral("vantor-launcher download: no password entered\n"));
             return kStatusUsage;
@@ -159,13 +169,16 @@ int DownloadCommand::run(const QStringList &arguments)
 
     // As the window's button does: remember the credentials, then start.
     model.saveCredentials();
-    DownloadCommand command(*model.steamCMD(), input);
+    DownloadCommand command(*model.steamCMD(), input, std::move(terminal));
     return command.exec(model.steamUsername(), model.steamPassword());
 }
 
-DownloadCommand::DownloadCommand(SteamCMDManager &manager, StdinLineReader &input)
-    : m_manager(manager), m_input(input)
+DownloadCommand::DownloadCommand(SteamCMDManager &manager, LineReader &input,
+                                 std::unique_ptr<Terminal> terminal)
+    : m_manager(manager), m_input(input), m_codeInput(&input), m_terminal(std::move(terminal))
 {}
+
+DownloadCommand::~DownloadCommand() = default;
 
 int DownloadCommand::exec(const QString &username, const QString &password)
 {
@@ -187,14 +200,15 @@ int DownloadCommand::exec(const QString &username, const QString &password)
     connect(&m_manager, &SteamCMDManager::progressDetailChanged, this,
             [this] { showProgress(m_manager.progressDetail()); });
     connect(&m_manager, &SteamCMDManager::approvalPromptChanged, this, [this] {
-        // Below a code prompt already shown, if the approval came a read later.
-        if (!m_manager.approvalPrompt().isEmpty())
+        // SteamCMD's own request ("Please confirm the login ...") is in the
+        // console: on a screen that shows both it is not said again. Below a
+        // code prompt already shown, if the approval came a read later.
+        if (!m_manager.approvalPrompt().isEmpty() && !consoleShowsOn(STDERR_FILENO))
             say((m_prompting ? QStringLiteral("\n") : QString()) + m_manager.approvalPrompt() +
                 QLatin1Char('\n'));
     });
     connect(&m_manager, &SteamCMDManager::runFinished, this, &DownloadCommand::onRunFinished);
-    connect(&m_input, &StdinLineReader::lineRead, this, &DownloadCommand::onCodeLine);
-    connect(&m_input, &StdinLineReader::endOfInput, this, &DownloadCommand::onEndOfInput);
+    listenForCodes(m_input);
 
     QTimer::singleShot(0, this,
                        [this, username, password] { m_manager.startDownload(username, password); });
@@ -208,22 +222,51 @@ void DownloadCommand::onStateChanged()
         promptForCode();
 }
 
+void DownloadCommand::listenForCodes(LineReader &reader)
+{
+    connect(&reader, &LineReader::lineRead, this, &DownloadCommand::onCodeLine);
+    connect(&reader, &LineReader::endOfInput, this, &DownloadCommand::onEndOfInput);
+}
+
 void DownloadCommand::promptForCode()
 {
     m_prompting = true;
     // Asked again after a code: Steam refused it, as the sentence the run
-    // has put under the status says.
-    if (m_codeSent && !m_manager.failureExplanation().isEmpty())
+    // has put under the status says (once: the console's "[!] " line says
+    // it where the console shares the terminal).
+    if (m_codeSent && !m_manager.failureExplanation().isEmpty() && !consoleShowsOn(STDERR_FILENO))
         say(m_manager.failureExplanation() + QLatin1Char('\n'));
+    // One prompt per question: SteamCMD's own ("Steam Guard code:",
+    // "Two-factor code:") reaches standard output through the console, so
+    // the command adds one only where that is not on the same terminal.
     // During a phone approval a code line, if one comes, is passed on.
-    if (m_manager.approvalPrompt().isEmpty())
-        say(QStringLiteral("Steam Guard code: "));
-    m_input.requestLine();
+    // Once asked, the question stands when the answer moves on to the
+    // terminal (standard input ended meanwhile).
+    const int fd = questionFd(Terminal::isTerminal(m_codeInput->fd()), m_terminal.get());
+    const bool asked = m_askedOn == fd || Terminal::isSameTerminal(m_askedOn, fd);
+    if (m_manager.approvalPrompt().isEmpty() && !consoleShowsOn(fd) && !asked) {
+        ask(QStringLiteral("Steam Guard code: "), fd, m_terminal.get());
+        m_askedOn = fd;
+    }
+    m_codeInput->requestLine();
+}
+
+bool DownloadCommand::continueAtTerminal()
+{
+    // Only a standard input other than the terminal (a pipe, a file) is
+    // given up for it: an end typed at the terminal is the person's answer.
+    if (m_codeInput != &m_input || !m_terminal || Terminal::isTerminal(m_input.fd()))
+        return false;
+    m_terminalInput = std::make_unique<LineReader>(m_terminal->fd());
+    listenForCodes(*m_terminalInput);
+    m_codeInput = m_terminalInput.get();
+    return true;
 }
 
 void DownloadCommand::onCodeLine(const QByteArray &line)
 {
     m_prompting = false;
+    m_askedOn = -1;
     // SteamCMD may have moved on (or ended) while the user was typing.
     if (m_manager.state().kind() != SteamCMDState::Kind::WaitingSteamGuard || m_interrupted)
         return;
@@ -242,6 +285,14 @@ void DownloadCommand::onEndOfInput()
     m_prompting = false;
     if (m_interrupted || m_cancelledByInput)
         return;
+    // Standard input is used up (by --password-stdin, say), but the person
+    // who started the command is still at its terminal: the code is asked
+    // for there, as ssh and sudo ask.
+    if (continueAtTerminal()) {
+        if (m_manager.state().kind() == SteamCMDState::Kind::WaitingSteamGuard)
+            promptForCode();
+        return;
+    }
     // A phone approval needs no code: SteamCMD is left to wait for it. Its
     // request may arrive a read after the Steam Guard notice, so a wait
     // for a code is given a moment to turn out to be an approval.
@@ -255,8 +306,8 @@ void DownloadCommand::onEndOfInput()
 
 void DownloadCommand::cancelForEndOfInput()
 {
-    say(QStringLiteral("\nvantor-launcher download: no Steam Guard code (end of input), "
-                       "cancelling\n"));
+    say(QStringLiteral("\nvantor-launcher download: the input ended without a Steam Guard "
+                       "code, cancelling\n"));
     m_cancelledByInput = true;
     // The run ends once the stopped SteamCMD has; runFinished() says so.
     m_manager.cancel();
@@ -291,7 +342,9 @@ void DownloadCommand::finish(int status)
     m_finished = true;
     if (status == kStatusFailed) {
         if (m_manager.state().kind() == SteamCMDState::Kind::Failed) {
-            if (!m_manager.failureExplanation().isEmpty())
+            // The explanation is a "[!] " line of the console too: once per
+            // screen.
+            if (!m_manager.failureExplanation().isEmpty() && !consoleShowsOn(STDERR_FILENO))
                 say(m_manager.failureExplanation() + QLatin1Char('\n'));
             say(m_manager.statusText() + QLatin1Char('\n'));
         } else

@@ -7,8 +7,11 @@
 #include <QString>
 #include <QStringList>
 
+#include <memory>
+
+class LineReader;
 class SteamCMDManager;
-class StdinLineReader;
+class Terminal;
 
 // `vantor-launcher download --username NAME [--password-stdin]`: one whole
 // Steam download without a window, driven exactly as the window's button
@@ -27,11 +30,18 @@ public:
     static const char *summary();
 
 private:
-    DownloadCommand(SteamCMDManager &manager, StdinLineReader &input);
+    // Codes are read from input, then from the terminal (if any) once input has ended.
+    DownloadCommand(SteamCMDManager &manager, LineReader &input,
+                    std::unique_ptr<Terminal> terminal);
+    ~DownloadCommand() override;
     int exec(const QString &username, const QString &password);
 
     void onStateChanged();
+    void listenForCodes(LineReader &reader);
     void promptForCode();
+    // Moves the reading of codes to the terminal; false when there is none
+    // to move to.
+    bool continueAtTerminal();
     void onCodeLine(const QByteArray &line);
     void onEndOfInput();
     void cancelForEndOfInput();
@@ -41,7 +51,13 @@ private:
     void finish(int status);
 
     SteamCMDManager &m_manager;
-    StdinLineReader &m_input;
+    LineReader &m_input;
+    LineReader *m_codeInput;
+    std::unique_ptr<Terminal> m_terminal;
+    std::unique_ptr<LineReader> m_terminalInput;
+    // Where the launcher's own code prompt was written for the question
+    // that waits for its answer; -1 when none.
+    int m_askedOn = -1;
     bool m_prompting = false;
     // A code has been passed on to SteamCMD in this run.
     bool m_codeSent = false;

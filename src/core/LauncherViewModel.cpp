@@ -208,6 +208,11 @@ void LauncherViewModel::refresh(unsigned recheck)
 
 void LauncherViewModel::workflowStateChanged()
 {
+    const double progress = m_steamCMD->state().fraction();
+    if (progress != m_steamProgress) {
+        m_steamProgress = progress;
+        Q_EMIT steamProgressChanged();
+    }
     // Progress lines change only the state's text: nothing to look at then.
     const SteamCMDState::Kind kind = m_steamCMD->stateKind();
     if (kind == m_stateKind)

@@ -39,6 +39,7 @@ class LauncherViewModel : public QObject
     Q_PROPERTY(bool canLaunch READ canLaunch NOTIFY canLaunchChanged)
     Q_PROPERTY(
         QString effectiveInstallPath READ effectiveInstallPath NOTIFY effectiveInstallPathChanged)
+    Q_PROPERTY(double steamProgress READ steamProgress NOTIFY steamProgressChanged)
 
 public:
     // The two sources of game data, in tab-bar order.
@@ -108,6 +109,9 @@ public:
     // The folder a launch hands the engine: installPath on the local tab,
     // the Steam install folder on the Steam tab.
     QString effectiveInstallPath() const { return m_effectiveInstallPath; }
+    // How far the Steam workflow's current step has come, 0..1 (a SteamCMD
+    // phase, the patch download); -1 while no fraction is known.
+    double steamProgress() const { return m_steamProgress; }
 
     // Stores the typed name and password exactly as typed; does nothing
     // while either is empty.
@@ -134,6 +138,7 @@ Q_SIGNALS:
     void isPathValidChanged();
     void canLaunchChanged();
     void effectiveInstallPathChanged();
+    void steamProgressChanged();
     // The engine is running: the launcher should quit now.
     void quitRequested();
 
@@ -164,6 +169,7 @@ private:
     // The kind of the workflow's state when last looked at: progress lines
     // change the state's text many times a second, its kind rarely.
     SteamCMDState::Kind m_stateKind = SteamCMDState::Kind::Idle;
+    double m_steamProgress = -1;
     bool m_isLaunching = false;
     std::optional<QString> m_alertMessage;
     QString m_steamUsername;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "UiSupport.h"
 
+#include "AccessibleProgressBar.h"
 #include "IconProvider.h"
 #include "LinkOpener.h"
 #include "RoundedPictureProvider.h"
@@ -26,6 +27,7 @@ QStringList &searchPath()
 
 UiSupport::UiSupport(QQmlEngine *engine, QObject *parent) : QObject(parent)
 {
+    AccessibleProgressBar::install();
     if (engine && !engine->imageProvider(QLatin1String(IconProvider::providerId)))
         engine->addImageProvider(QLatin1String(IconProvider::providerId), new IconProvider);
     if (engine && !engine->imageProvider(QLatin1String(RoundedPictureProvider::providerId)))
@@ -168,4 +170,9 @@ QUrl UiSupport::roundedPicture(const QUrl &url, qreal radiusFraction) const
 bool UiSupport::openLink(const QString &address) const
 {
     return LinkOpener::open(address);
+}
+
+void UiSupport::announceValue(QObject *item) const
+{
+    AccessibleProgressBar::valueChanged(item);
 }

@@ -76,4 +76,6 @@ public:
     // Opens http/https addresses in the default browser; anything else does
     // nothing. True when the address was handed on.
     Q_INVOKABLE bool openLink(const QString &address) const;
+    // Tells screen readers that the progress bar item shows a new value.
+    Q_INVOKABLE void announceValue(QObject *item) const;
 };

@@ -3,6 +3,7 @@
 #include "KeychainHelper.h"
 #include "LoopbackHttpServer.h"
 #include "SteamCMDManager.h"
+#include "TerminalSession.h"
 #include "TestArchives.h"
 #include "TestFiles.h"
 #include "TestHome.h"
@@ -15,6 +16,7 @@
 
 #include <csignal>
 #include <memory>
+#include <unistd.h>
 
 // Runs the built launcher's `download` command end to end against a fake
 // SteamCMD and a loopback patch server, in a temporary home.
@@ -39,6 +41,9 @@ private Q_SLOTS:
     void phoneApprovalNeedsNoCode();
     void refusedCodeSaidBeforeAskingAgain();
     void secondDownloadRefusedAtOnce();
+    void guardCodeAskedAtTheTerminal_data();
+    void guardCodeAskedAtTheTerminal();
+    void passwordTypedAtTheTerminalIsNotShown();
 
 private:
     QString fake(const QString &name) const { return m_home->filePath("fake/" + name); }
@@ -122,6 +127,9 @@ void TestDownloadCommand::start(QProcess &launcher, const QStringList &arguments
 {
     launcher.setProgram(QStringLiteral(VANTOR_LAUNCHER_PATH));
     launcher.setArguments(arguments);
+    // No controlling terminal, whatever runs the tests: the command would
+    // ask at it once standard input has ended.
+    launcher.setChildProcessModifier([] { ::setsid(); });
     launcher.start();
     QVERIFY(launcher.waitForStarted(10000));
     launcher.write(input);
@@ -267,8 +275,8 @@ void TestDownloadCommand::usageProblems_data()
                                     << QByteArray("pw\n") << "standard input is not a terminal";
     QTest::newRow("empty input") << QStringList{"download", "--username", "u", "--password-stdin"}
                                  << QByteArray() << "ended before the password line";
-    QTest::newRow("unknown option") << QStringList{"download", "--username", "u", "--verbose"}
-                                    << QByteArray() << "unknown option '--verbose'";
+    QTest::newRow("unknown option") << QStringList{"download", "--username", "u", "--quiet"}
+                                    << QByteArray() << "unknown option '--quiet'";
 }
 
 void TestDownloadCommand::usageProblems()
@@ -459,6 +467,75 @@ void TestDownloadCommand::secondDownloadRefusedAtOnce()
     QCOMPARE(::kill(pid_t(first.processId()), SIGTERM), 0);
     QVERIFY(waitForExit(first, 30000));
     QCOMPARE(first.exitCode(), 130);
+}
+
+void TestDownloadCommand::guardCodeAskedAtTheTerminal_data()
+{
+    QTest::addColumn<bool>("consoleOnTerminal"); // standard output on the terminal too
+    QTest::addColumn<bool>("verbose");
+    QTest::newRow("everything on the terminal") << true << false;
+    QTest::newRow("console to a file") << false << false;
+    QTest::newRow("with the developer log") << true << true;
+}
+
+void TestDownloadCommand::guardCodeAskedAtTheTerminal()
+{
+    // The README's one-line example at a first sign-in: the password comes
+    // through the pipe, which then ends; Steam asks for an e-mail code.
+    QFETCH(bool, consoleOnTerminal);
+    QFETCH(bool, verbose);
+    LoopbackHttpServer::Response patch;
+    patch.body = makeZip({{"patch.ini", "patched\n"}});
+    m_server->setRoute(kPatchPath, patch);
+    FakeSteamCMD steamcmd(SteamCMDManager().steamCMDBinary(), fake(""));
+    QVERIFY(steamcmd.install());
+    QVERIFY(steamcmd.setScenario(FakeSteamCMD::Scenario::SteamGuardCode));
+    QStringList arguments{"download", "--username", "me", "--password-stdin"};
+    if (verbose)
+        arguments.append("--verbose");
+    const QString console = m_home->filePath("console.txt");
+
+    TerminalSession terminal;
+    QVERIFY2(terminal.start(QStringLiteral(VANTOR_LAUNCHER_PATH), arguments,
+                            TerminalSession::Input::Pipe, "secret\n",
+                            consoleOnTerminal ? QString() : console),
+             qPrintable(terminal.error()));
+    QVERIFY2(terminal.waitForScreen("code:", 30000), terminal.screen().constData());
+    QVERIFY(terminal.type(QByteArray(FakeSteamCMD::kCode) + "\n"));
+    QVERIFY2(terminal.waitForExit(60000), terminal.screen().constData());
+    const QByteArray screen = terminal.screen();
+    QVERIFY2(terminal.exitCode() == 0, screen.constData());
+    QCOMPARE(steamcmd.typed(1), QByteArray(FakeSteamCMD::kCode) + "\n");
+    // One prompt for the one question: SteamCMD's where the console shows,
+    // else the launcher's own.
+    QVERIFY2(screen.count("code:") == 1, screen.constData());
+    QCOMPARE(screen.contains("Steam Guard code: "), !consoleOnTerminal);
+    if (!consoleOnTerminal)
+        QVERIFY(readFile(console).contains("Steam Guard code:"));
+    // The developer log only when asked for.
+    QVERIFY2(screen.contains("vantor.") == verbose, screen.constData());
+}
+
+void TestDownloadCommand::passwordTypedAtTheTerminalIsNotShown()
+{
+    FakeSteamCMD steamcmd(SteamCMDManager().steamCMDBinary(), fake(""));
+    QVERIFY(steamcmd.install());
+    // It refuses this password: the run ends right after it is typed.
+    QVERIFY(steamcmd.setScenario(FakeSteamCMD::Scenario::PasswordPrompt));
+
+    TerminalSession terminal;
+    QVERIFY2(terminal.start(QStringLiteral(VANTOR_LAUNCHER_PATH),
+                            {"download", "--username", "me", "--password-stdin"},
+                            TerminalSession::Input::Terminal),
+             qPrintable(terminal.error()));
+    QVERIFY2(terminal.waitForScreen("Password: ", 30000), terminal.screen().constData());
+    QVERIFY(terminal.type("pass word\n"));
+    QVERIFY2(terminal.waitForExit(60000), terminal.screen().constData());
+    const QByteArray screen = terminal.screen();
+    // SteamCMD got the password at its prompt; the terminal never showed it.
+    QCOMPARE(steamcmd.typed(1), QByteArray("pass word\n"));
+    QVERIFY2(!screen.contains("pass word"), screen.constData());
+    QCOMPARE(screen.count("Password: "), 1);
 }
 
 QTEST_GUILESS_MAIN(TestDownloadCommand)

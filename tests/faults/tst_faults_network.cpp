@@ -244,15 +244,20 @@ void TestFaultsNetwork::checkUpdateCommand_data()
 {
     // The stall is left to the checker above: the command waits its full ten seconds.
     QTest::addColumn<QString>("fault");
-    QTest::newRow("connection refused") << "refused";
-    QTest::newRow("reset mid-body") << "reset";
-    QTest::newRow("Content-Length beyond the body") << "short";
-    QTest::newRow("error page") << "error page";
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("connection refused") << "refused"
+                                        << "the connection was refused";
+    const QString cut = QStringLiteral("the connection ended before the whole manifest arrived");
+    QTest::newRow("reset mid-body") << "reset" << cut;
+    QTest::newRow("Content-Length beyond the body") << "short" << cut;
+    QTest::newRow("error page") << "error page"
+                                << "the server answered 503 Service Unavailable";
 }
 
 void TestFaultsNetwork::checkUpdateCommand()
 {
     QFETCH(QString, fault);
+    QFETCH(QString, reason);
     const QByteArray body = newerManifest() + QByteArray(newerManifest().size() + 64, ' ');
     serve(kManifestPath, fault, body, "VANTOR_UPDATE_URL");
     const QString url = qEnvironmentVariable("VANTOR_UPDATE_URL");
@@ -265,9 +270,10 @@ void TestFaultsNetwork::checkUpdateCommand()
     QCOMPARE(launcher.exitCode(), 1);
     QCOMPARE(launcher.readAllStandardOutput(), QByteArray());
     const QByteArray err = launcher.readAllStandardError();
+    // The last line names the address and why it gave no manifest.
     const QByteArray line =
         "vantor-launcher check-update: could not fetch or read the update manifest at " +
-        url.toUtf8() + "\n";
+        url.toUtf8() + ": " + reason.toUtf8() + "\n";
     QVERIFY2(err.endsWith(line), err.constData());
 }
 

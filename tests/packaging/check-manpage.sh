@@ -30,7 +30,8 @@ subsection() {
         on'
 }
 # help_entries: the entries under "Options:" and "Arguments:" of a --help text, one a
-# line, "<VALUE>" written as the page writes it, without the help option itself.
+# line, "<VALUE>" written as the page writes it, without the options every command
+# takes (--help and --verbose), which DESCRIPTION names once.
 help_entries() {
     awk '
         /^(Options|Arguments):$/ { on = 1; next }
@@ -38,7 +39,7 @@ help_entries() {
         on && /^  [^ ]/ { if (entry != "") print entry; entry = $0; next }
         on && /^   / { entry = entry " " $0; next }
         END { if (entry != "") print entry }' |
-        sed -E 's/<([^>]+)>/\1/g' | collapse_lines | grep -vE '^-h, --help ' || true
+        sed -E 's/<([^>]+)>/\1/g' | collapse_lines | grep -vE '^(-h, --help|--verbose) ' || true
 }
 collapse_lines() { while IFS= read -r line; do collapse <<<"$line"; echo; done; }
 # Tags of the options a rendered part lists (at the paragraph margin, starting with -).

@@ -24,6 +24,8 @@ QByteArray reasonPhrase(int status)
         return "Not Found";
     case 500:
         return "Internal Server Error";
+    case 503:
+        return "Service Unavailable";
     default:
         return "Status";
     }

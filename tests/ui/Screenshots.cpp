@@ -53,6 +53,16 @@ struct Scene
     bool steamAssets = false;
 };
 
+// A stand-in SteamCMD that writes the given lines and then waits.
+void startFakeRun(LauncherViewModel &vm, const QByteArray &output)
+{
+    vm.setSteamUsername(QStringLiteral("player_one"));
+    vm.setSteamPassword(QStringLiteral("correct horse"));
+    writeScript(vm.steamCMD()->steamCMDBinary(),
+                "#!/bin/sh\nprintf '%s' '" + output + "'\nexec sleep 30\n");
+    vm.steamCMD()->startDownload(vm.steamUsername(), vm.steamPassword());
+}
+
 bool save(QQuickWindow *window, const QString &path)
 {
     QTest::qWait(700); // animations and the first update check settle
@@ -115,6 +125,15 @@ int main(int argc, char **argv)
                  "Password)\n");
              startStandInRun(*vm.steamCMD(), {refused});
          }},
+        // Downloading, with the update banner, at the smallest window size.
+        {QStringLiteral("steam-download.png"), true,
+         [](LauncherViewModel &vm) {
+             startFakeRun(vm, "Logging in using cached credentials.\n"
+                              " Update state (0x61) downloading, progress: 30.00 "
+                              "(26156480 / 87188267)\n"
+                              " Update state (0x61) downloading, progress: 60.00 "
+                              "(52312960 / 87188267)\n");
+         }},
         {QStringLiteral("local-empty.png"), false,
          [](LauncherViewModel &vm) {
              vm.setActiveTab(LauncherViewModel::Tab::Local);
@@ -139,6 +158,13 @@ int main(int argc, char **argv)
              applied.log = QStringLiteral("[✓] Community patch applied\n");
              applied.hang = true;
              startStandInRun(*vm.steamCMD(), {applied});
+         },
+         false, true},
+        // Steam Guard asked for, in a window that started with the game on disk.
+        {QStringLiteral("steam-guard.png"), false,
+         [](LauncherViewModel &vm) {
+             startFakeRun(vm, "This computer has not been authenticated for your account "
+                              "using Steam Guard.\nSteam Guard code:");
          },
          false, true},
         {QStringLiteral("about.png"), false, [](LauncherViewModel &) {}, true},
@@ -185,6 +211,10 @@ int main(int argc, char **argv)
                                            : scene.file;
             ok = save(window.get(), out.filePath(name)) && ok;
         }
+        // A stand-in SteamCMD of the scene ends before the next one starts.
+        viewModel.steamCMD()->cancel();
+        for (int i = 0; i < 100 && viewModel.steamCMD()->hasSteamCMDChild(); ++i)
+            QTest::qWait(50);
     }
     return ok ? 0 : 1;
 }

@@ -12,6 +12,7 @@
 #include "platform/EngineStarter.h"
 #include "platform/FolderPicker.h"
 
+#include <QAccessible>
 #include <QColor>
 #include <QDir>
 #include <QFile>
@@ -83,6 +84,12 @@ private:
     bool m_succeed;
 };
 
+// The item's rectangle in the window.
+QRectF sceneRect(QQuickItem *item)
+{
+    return item ? item->mapRectToScene(QRectF(0, 0, item->width(), item->height())) : QRectF();
+}
+
 QColor colorOf(QQuickItem *item)
 {
     return item ? item->property("color").value<QColor>() : QColor();
@@ -119,6 +126,9 @@ private Q_SLOTS:
     void steamTabWhileSteamCMDInstalls();
     void steamTabAfterAFailure();
     void steamGuardSubmitAndCancelThroughTheWindow();
+    void guardFieldNeverCoversTheCredentials_data();
+    void guardFieldNeverCoversTheCredentials();
+    void progressBarFollowsTheFraction();
     void consoleShowsTheManagersLog();
 
     void localTabPathStates();
@@ -649,6 +659,109 @@ void TestLauncherWindow::steamGuardSubmitAndCancelThroughTheWindow()
     QVERIFY(finished.wait(10000));
     QCOMPARE(manager->stateKind(), SteamCMDState::Kind::Idle);
     QCOMPARE(colorOf(find("statusLamp")), QColor("#8e8e93"));
+}
+
+void TestLauncherWindow::guardFieldNeverCoversTheCredentials_data()
+{
+    QTest::addColumn<bool>("assetsOnDisk");
+    QTest::newRow("nothing downloaded yet") << false;
+    QTest::newRow("game already on disk") << true;
+}
+
+void TestLauncherWindow::guardFieldNeverCoversTheCredentials()
+{
+    QFETCH(bool, assetsOnDisk);
+    if (assetsOnDisk)
+        QVERIFY(makeSteamAssets());
+    m_viewModel = std::make_unique<LauncherViewModel>();
+    SteamCMDManager *manager = m_viewModel->steamCMD();
+    manager->setEchoToStandardOutput(false);
+    manager->setStopGracePeriod(2000);
+    QVERIFY(writeScript(manager->steamCMDBinary(), "#!/bin/sh\n"
+                                                   "printf 'Steam Guard code:'\n"
+                                                   "IFS= read -r code\n"
+                                                   "exec sleep 30\n"));
+    m_viewModel->setSteamUsername("player");
+    m_viewModel->setSteamPassword("secret");
+    QVERIFY(open());
+    QTRY_COMPARE(shown("launchButton"), assetsOnDisk);
+    const QRectF username = sceneRect(find("usernameField"));
+    const QRectF password = sceneRect(find("passwordField"));
+    QCOMPARE(password.width(), username.width());
+
+    QVERIFY(click("downloadButton"));
+    QTRY_COMPARE_WITH_TIMEOUT(manager->stateKind(), SteamCMDState::Kind::WaitingSteamGuard, 10000);
+    QTRY_VERIFY(shown("guardCodeField") && shown("submitGuardButton"));
+    QTRY_COMPARE(find("guardCodeField")->width(), 110.0);
+    const QRectF panel = sceneRect(find("steamTab"));
+    const QList<QRectF> parts{sceneRect(find("usernameField")), sceneRect(find("passwordField")),
+                              sceneRect(find("guardCodeField")),
+                              sceneRect(find("submitGuardButton"))};
+    for (qsizetype i = 0; i < parts.size(); ++i) {
+        QVERIFY2(panel.contains(parts[i]), qPrintable(QString::number(i)));
+        for (qsizetype j = i + 1; j < parts.size(); ++j)
+            QVERIFY2(!parts[i].intersects(parts[j]),
+                     qPrintable(QStringLiteral("%1 %2").arg(i).arg(j)));
+    }
+    // The credentials share what is left equally and stay usable.
+    QCOMPARE(parts[1].width(), parts[0].width());
+    QVERIFY(parts[0].width() >= 150);
+
+    // The wait is over: both fields are as wide as before.
+    manager->setSteamGuardCode(QStringLiteral("AB12C"));
+    QVERIFY(click("submitGuardButton"));
+    QTRY_COMPARE(manager->stateKind(), SteamCMDState::Kind::Authenticating);
+    QTRY_COMPARE(sceneRect(find("usernameField")), username);
+    QCOMPARE(sceneRect(find("passwordField")), password);
+    // CANCEL, shown as the bottom of the window changes too, sits beside
+    // DOWNLOAD ASSETS.
+    QTRY_VERIFY(shown("cancelButton"));
+    QTRY_VERIFY(sceneRect(find("cancelButton")).left() >=
+                sceneRect(find("downloadButton")).right());
+    manager->cancel();
+    QTRY_VERIFY_WITH_TIMEOUT(!manager->hasActiveWork(), 10000);
+}
+
+void TestLauncherWindow::progressBarFollowsTheFraction()
+{
+    // SteamCMD reports 30 %, then 60 % once the test lets it go on.
+    const QString next = m_setup->home().filePath("next");
+    m_viewModel = std::make_unique<LauncherViewModel>();
+    SteamCMDManager *manager = m_viewModel->steamCMD();
+    manager->setEchoToStandardOutput(false);
+    manager->setStopGracePeriod(2000);
+    QVERIFY(writeScript(
+        manager->steamCMDBinary(),
+        "#!/bin/sh\n"
+        "echo ' Update state (0x61) downloading, progress: 30.00 (26156480 / 87188267)'\n"
+        "while [ ! -e '" +
+            next.toUtf8() +
+            "' ]; do sleep 0.05; done\n"
+            "echo ' Update state (0x5) verifying install, progress: 60.00 (52312960 / "
+            "87188267)'\n"
+            "exec sleep 30\n"));
+    QVERIFY(open());
+    QVERIFY(!shown("stepProgress"));
+
+    manager->startDownload(QStringLiteral("player"), QStringLiteral("secret"));
+    QTRY_VERIFY_WITH_TIMEOUT(shown("stepProgress"), 10000);
+    QAccessibleInterface *bar = QAccessible::queryAccessibleInterface(find("stepProgress"));
+    QVERIFY(bar && bar->valueInterface());
+    QCOMPARE(bar->role(), QAccessible::ProgressBar);
+    QCOMPARE(bar->valueInterface()->maximumValue().toDouble(), 100.0);
+    QTRY_COMPARE(qRound(bar->valueInterface()->currentValue().toDouble() * 100), 3000);
+    // The status line keeps SteamCMD's own line beside the bar.
+    QCOMPARE(find("statusText")->property("text").toString(),
+             QStringLiteral("DOWNLOADING ASSETS... ") + manager->state().text());
+
+    QVERIFY(writeFile(next, "go"));
+    QTRY_COMPARE_WITH_TIMEOUT(qRound(bar->valueInterface()->currentValue().toDouble() * 100), 6000,
+                              10000);
+
+    // No fraction, no bar.
+    manager->cancel();
+    QTRY_VERIFY(!shown("stepProgress"));
+    QTRY_VERIFY_WITH_TIMEOUT(!manager->hasActiveWork(), 10000);
 }
 
 void TestLauncherWindow::consoleShowsTheManagersLog()

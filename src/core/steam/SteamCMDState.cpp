@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "SteamCMDState.h"
 
+#include "SteamProgress.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
@@ -60,6 +62,24 @@ QString SteamCMDState::statusText() const
         return QStringLiteral("ASSETS READY");
     }
     return {};
+}
+
+double SteamCMDState::fraction() const
+{
+    switch (m_kind) {
+    case Kind::Downloading:
+        if (const std::optional<SteamProgress> line = SteamProgress::parse(m_text)) {
+            // The byte counts are finer than the two decimals of the percentage.
+            if (line->hasBytes() && line->bytesTotal > 0)
+                return double(line->bytesDone) / double(line->bytesTotal);
+            return line->percent / 100.0;
+        }
+        return -1;
+    case Kind::DownloadingPatch:
+        return std::isfinite(m_progress) && m_progress >= 0 ? std::min(m_progress, 1.0) : -1;
+    default:
+        return -1;
+    }
 }
 
 bool SteamCMDState::isRunning() const

@@ -15,6 +15,7 @@ class SteamCMDState
     Q_PROPERTY(bool isRunning READ isRunning CONSTANT)
     Q_PROPERTY(QString text READ text CONSTANT)
     Q_PROPERTY(double progress READ progress CONSTANT)
+    Q_PROPERTY(double fraction READ fraction CONSTANT)
 
 public:
     enum class Kind
@@ -53,6 +54,10 @@ public:
     double progress() const { return m_progress; }
 
     QString statusText() const;
+    // How far the current step has come, 0..1: the percentage of SteamCMD's
+    // progress line (it restarts with each phase) or the patch download's
+    // fraction. -1 when no fraction is known.
+    double fraction() const;
     // True while a workflow is busy. Waiting for a Steam Guard code is not busy.
     bool isRunning() const;
 

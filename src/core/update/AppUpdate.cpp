@@ -61,6 +61,9 @@ public:
     static constexpr int maxDepth = 512;
 
     bool topLevelIsObject() const { return m_topLevelIsObject; }
+    // The document is some other JSON value (an array, a string, ...).
+    bool topLevelIsOther() const { return m_topLevelIsOther; }
+    bool tooDeep() const { return m_depth > maxDepth; }
     const std::optional<Member> &member(Field field) const { return m_members[field]; }
 
     bool null() override { return value(Member{}); }
@@ -100,8 +103,10 @@ public:
     }
     bool start_array(std::size_t) override
     {
-        if (m_depth == 0)
+        if (m_depth == 0) {
+            m_topLevelIsOther = true;
             return false; // the top level must be an object: no need to read on
+        }
         if (m_depth == 1)
             value(Member{});
         return ++m_depth <= maxDepth;
@@ -119,10 +124,14 @@ public:
         }
         return true;
     }
-    bool parse_error(std::size_t, const std::string &, const nlohmann::detail::exception &) override
+    bool parse_error(std::size_t, const std::string &,
+                     const nlohmann::detail::exception &error) override
     {
+        // JSON allows any number; the parser reads those a double holds.
+        m_numberOutOfRange = dynamic_cast<const nlohmann::detail::out_of_range *>(&error);
         return false;
     }
+    bool numberOutOfRange() const { return m_numberOutOfRange; }
 
 private:
     // A complete value at the current depth; only members of the top-level
@@ -130,8 +139,10 @@ private:
     // that is not an object.
     bool value(Member member)
     {
-        if (m_depth == 0)
+        if (m_depth == 0) {
+            m_topLevelIsOther = true;
             return false;
+        }
         if (m_depth == 1 && m_currentField >= 0)
             m_members[m_currentField] = std::move(member);
         return true;
@@ -140,6 +151,8 @@ private:
     int m_depth = 0;
     int m_currentField = -1;
     bool m_topLevelIsObject = false;
+    bool m_topLevelIsOther = false;
+    bool m_numberOutOfRange = false;
     std::array<std::optional<Member>, FieldCount> m_members;
 };
 
@@ -206,6 +219,20 @@ QString text(const Member &member)
 
 std::optional<AppUpdate> AppUpdate::decode(const QByteArray &json)
 {
+    return decode(json, nullptr);
+}
+
+std::optional<AppUpdate> AppUpdate::decode(const QByteArray &json, QString *whyNot)
+{
+    const auto refuse = [whyNot](const QString &reason) -> std::optional<AppUpdate> {
+        if (whyNot)
+            *whyNot = reason;
+        return std::nullopt;
+    };
+    const auto named = [](Field f) {
+        return QStringLiteral("the field \"%1\"")
+            .arg(QLatin1String(fieldKeys[f].data(), qsizetype(fieldKeys[f].size())));
+    };
     // Exactly the JSON grammar: no control characters inside strings, only
     // the escapes \" \\ \/ \b \f \n \r \t \uXXXX (surrogates paired), well-formed
     // UTF-8, numbers with digits on both sides of the point, no comments and
@@ -214,10 +241,18 @@ std::optional<AppUpdate> AppUpdate::decode(const QByteArray &json)
     // followed by a NUL and anything at all would pass. A NUL byte is never
     // part of JSON text (inside strings it must be escaped).
     if (json.contains('\0'))
-        return std::nullopt;
+        return refuse(QStringLiteral("it is not JSON"));
     ManifestEvents events;
-    if (!Json::sax_parse(json.begin(), json.end(), &events) || !events.topLevelIsObject())
-        return std::nullopt;
+    if (!Json::sax_parse(json.begin(), json.end(), &events) || !events.topLevelIsObject()) {
+        if (events.topLevelIsOther())
+            return refuse(QStringLiteral("it is JSON but not an object"));
+        if (events.tooDeep())
+            return refuse(QStringLiteral("it is nested more than %1 levels deep")
+                              .arg(ManifestEvents::maxDepth));
+        if (events.numberOutOfRange())
+            return refuse(QStringLiteral("it holds a number beyond the range of a double"));
+        return refuse(QStringLiteral("it is not JSON"));
+    }
 
     AppUpdate update;
     const std::array<std::pair<Field, QString *>, 5> texts{{
@@ -227,25 +262,29 @@ std::optional<AppUpdate> AppUpdate::decode(const QByteArray &json)
         {ReleaseDate, &update.releaseDate},
         {MinOSVersion, &update.minOSVersion},
     }};
-    // A missing member, a null and any other type are all "not a string".
+    // A null and any other type than a string are "not a string".
     for (const auto &[field, target] : texts) {
         const std::optional<Member> &member = events.member(field);
-        if (!member || member->kind != Member::Kind::String)
-            return std::nullopt;
+        if (!member)
+            return refuse(named(field) + QStringLiteral(" is missing"));
+        if (member->kind != Member::Kind::String)
+            return refuse(named(field) + QStringLiteral(" is not a string"));
         *target = text(*member);
     }
+    const QString notWhole =
+        named(Build) + QStringLiteral(" is not a whole number in the 64-bit range");
     const std::optional<Member> &build = events.member(Build);
     if (!build)
-        return std::nullopt;
+        return refuse(named(Build) + QStringLiteral(" is missing"));
     if (build->kind == Member::Kind::Integer) {
         update.build = build->integer;
     } else if (build->kind == Member::Kind::Float) {
         const std::optional<qint64> value = integerFromToken(build->text);
         if (!value)
-            return std::nullopt;
+            return refuse(notWhole);
         update.build = *value;
     } else {
-        return std::nullopt;
+        return refuse(notWhole);
     }
     return update;
 }

@@ -35,6 +35,9 @@ public:
     // with a zero fraction or an exponent (42.0, 4.2e1). Nothing when any
     // rule is broken.
     static std::optional<AppUpdate> decode(const QByteArray &json);
+    // The same, telling why a body is refused when it is: "it is not JSON",
+    // "the field "build" is missing", ... (whyNot may be null).
+    static std::optional<AppUpdate> decode(const QByteArray &json, QString *whyNot);
     QJsonObject toJson() const;
     // downloadURL when it is a web address (http or https with a host); the
     // only form in which it may be shown as a link or opened.

@@ -139,10 +139,13 @@ void UpdateChecker::checkForUpdate()
     request.setTransferTimeout(int(m_transferTimeout.count()));
     qCDebug(lcUpdate) << "checking" << request.url().toDisplayString();
 
+    m_tooLarge = false;
     m_reply = m_network->get(request);
     connect(m_reply, &QNetworkReply::downloadProgress, this, [this](qint64 received, qint64) {
-        if (received > maxManifestSize && m_reply)
+        if (received > maxManifestSize && m_reply) {
+            m_tooLarge = true;
             m_reply->abort();
+        }
     });
     connect(m_reply, &QNetworkReply::finished, this,
             [this, reply = m_reply] { finishCheck(reply); });
@@ -166,8 +169,10 @@ void UpdateChecker::finishCheck(QNetworkReply *reply)
         // An error page is read like any other answer (and fails to decode);
         // a broken, stalled or cut-short connection delivered nothing.
         const QByteArray body = reply->read(maxManifestSize + 1);
+        QString decodeError;
         if (body.size() <= maxManifestSize && ReplyBody::arrivedWhole(reply, body.size()))
-            update = AppUpdate::decode(body);
+            update = AppUpdate::decode(body, &decodeError);
+        m_failureReason = update ? QString() : describeFailure(reply, body, decodeError);
     }
     const bool manifestRead = update.has_value();
     qCDebug(lcUpdate) << "check finished:" << reply->error() << "manifest read:" << manifestRead;
@@ -180,4 +185,38 @@ void UpdateChecker::finishCheck(QNetworkReply *reply)
         Q_EMIT availableUpdateChanged();
     }
     Q_EMIT checkFinished(manifestRead);
+}
+
+QString UpdateChecker::describeFailure(const QNetworkReply *reply, const QByteArray &body,
+                                       const QString &decodeError) const
+{
+    const QVariant status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
+    if (status.isValid() && (status.toInt() < 200 || status.toInt() >= 300)) {
+        const QString phrase =
+            reply->attribute(QNetworkRequest::HttpReasonPhraseAttribute).toString().trimmed();
+        return QStringLiteral("the server answered %1%2")
+            .arg(status.toInt())
+            .arg(phrase.isEmpty() ? QString() : QLatin1Char(' ') + phrase);
+    }
+    // (Given up on as it passed the limit, or arrived whole and too long.)
+    if (m_tooLarge || body.size() > maxManifestSize)
+        return QStringLiteral("the answer is larger than %1 KiB").arg(maxManifestSize / 1024);
+    switch (reply->error()) {
+    case QNetworkReply::NoError:
+    case QNetworkReply::RemoteHostClosedError: // cut short, as below
+        break;
+    case QNetworkReply::ConnectionRefusedError:
+        return QStringLiteral("the connection was refused");
+    case QNetworkReply::HostNotFoundError:
+        return QStringLiteral("the host %1 was not found").arg(reply->url().host());
+    case QNetworkReply::TimeoutError:
+    case QNetworkReply::OperationCanceledError: // how a transfer timeout ends a reply
+        return QStringLiteral("no answer came within %1 s")
+            .arg(std::chrono::ceil<std::chrono::seconds>(m_transferTimeout).count());
+    default:
+        return reply->errorString();
+    }
+    if (!decodeError.isEmpty())
+        return QStringLiteral("the answer is not an update manifest: ") + decodeError;
+    return QStringLiteral("the connection ended before the whole manifest arrived");
 }

@@ -32,6 +32,10 @@ public:
     AppUpdate availableUpdateOrEmpty() const { return m_availableUpdate.value_or(AppUpdate{}); }
     bool isChecking() const { return m_isChecking; }
     QDateTime lastCheckDate() const { return m_lastCheckDate; }
+    // Why the last check read no manifest, in words for people ("the server
+    // answered 404 Not Found", "the connection was refused", "the field
+    // "build" is missing", ...); empty after a check that read one.
+    QString failureReason() const { return m_failureReason; }
 
     // The running launcher's version and build ("0.0.0" and 0 when unknown).
     static QString currentVersion();
@@ -68,10 +72,15 @@ Q_SIGNALS:
 
 private:
     void finishCheck(QNetworkReply *reply);
+    // Why the reply, with the part of its body read, gave no manifest.
+    QString describeFailure(const QNetworkReply *reply, const QByteArray &body,
+                            const QString &decodeError) const;
 
     std::optional<AppUpdate> m_availableUpdate;
     bool m_isChecking = false;
     QDateTime m_lastCheckDate;
+    QString m_failureReason;
+    bool m_tooLarge = false;
     QTimer *m_timer = nullptr;
     QNetworkAccessManager *m_network = nullptr;
     QNetworkReply *m_reply = nullptr;

@@ -11,7 +11,9 @@ import VantorLauncher
 // selected with the mouse (shift extends, dragging past an edge scrolls) or
 // Ctrl+A, and copied with Ctrl+C or the right-click menu.
 // While hidden (the other tab is shown) it does no work and catches up when
-// shown again.
+// shown again. Every line is the same height and the visible part of the
+// list is a whole number of lines, so the view that follows the end never
+// shows half a line at its top.
 Rectangle {
     id: console
     property string log
@@ -25,6 +27,20 @@ Rectangle {
     readonly property alias view: list
     // Whether new output scrolls the view to the end.
     property bool following: true
+
+    // The height of one line of text, wrapped lines counting one each.
+    readonly property real lineStep: Math.ceil(lineMetrics.height)
+    readonly property real padding: 6
+    // The fewest lines the console shows, wherever it is squeezed.
+    property int minimumLines: 5
+    readonly property real minimumHeight: minimumLines * lineStep + 2 * padding
+    readonly property int visibleLines: Math.max(1, Math.floor((height - 2 * padding) / lineStep))
+
+    FontMetrics {
+        id: lineMetrics
+        font.family: Theme.mono
+        font.pixelSize: 11
+    }
 
     implicitHeight: 120
     radius: 4
@@ -137,21 +153,21 @@ Rectangle {
     ListView {
         id: list
         objectName: "consoleList"
-        anchors.fill: parent
-        anchors.margins: 1
+        x: 1
+        y: console.padding
+        width: parent.width - 2
+        height: console.visibleLines * console.lineStep
         model: lines
         clip: true
         boundsBehavior: Flickable.StopAtBounds
         // Kept generous so scrolling back does not stutter.
         cacheBuffer: 400
-        header: Item {
-            height: 10
-        }
-        footer: Item {
-            height: 10
-        }
         ScrollBar.vertical: ScrollBar {
             id: scrollBar
+            parent: list.parent
+            x: list.x + list.width - width
+            y: 1
+            height: console.height - 2
             policy: ScrollBar.AsNeeded
         }
         onHeightChanged: console.followEnd()
@@ -178,6 +194,8 @@ Rectangle {
             text: line
             textFormat: Text.PlainText
             wrapMode: Text.Wrap
+            lineHeightMode: Text.FixedHeight
+            lineHeight: console.lineStep
             color: selected ? "white" : Theme.alpha(Theme.neonGreen, 0.8)
             font.family: Theme.mono
             font.pixelSize: 11
@@ -218,10 +236,10 @@ Rectangle {
             }
         }
         function rowAt(y) {
-            const contentY = list.contentY + y
+            const contentY = list.contentY + y - list.y
             let row = list.indexAt(20, contentY)
             if (row < 0)
-                row = contentY < list.originY + 10 ? 0 : lines.lineCount - 1
+                row = contentY < list.originY ? 0 : lines.lineCount - 1
             return row
         }
         onPressed: mouse => {
@@ -254,7 +272,7 @@ Rectangle {
         objectName: "consolePlaceholder"
         visible: console.log.length === 0
         x: 10 + 1
-        y: 10 + 1
+        y: console.padding
         text: console.placeholder
         color: Theme.alpha(Theme.neonGreen, 0.8)
         font.family: Theme.mono

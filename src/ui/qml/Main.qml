@@ -188,16 +188,10 @@ ApplicationWindow {
         }
     }
 
-    // The content column, always whole on screen: when the window is short
-    // (the update banner at the smallest size) the Steam console gives up
-    // height first, and only if that is not enough does the window grow.
-    readonly property real minimumContentHeight: content.implicitHeight
-                                                 - (tabSlot.implicitHeight - tabSlot.minimumHeight)
-    minimumHeight: Math.max(580, Math.ceil(minimumContentHeight))
-    onMinimumHeightChanged: {
-        if (height < minimumHeight)
-            height = minimumHeight
-    }
+    // The window keeps the size the player gives it: every state fits the
+    // smallest one (the Steam console gives up height first, down to five
+    // lines), and a taller window gives its extra height to the console.
+    minimumHeight: 580
 
     ColumnLayout {
         id: content
@@ -207,10 +201,12 @@ ApplicationWindow {
         anchors.rightMargin: 20
         spacing: 0
 
+        // The desktop's title bar sits above the window's content, not over
+        // it, so the header needs little room above it.
         Header {
             objectName: "header"
             Layout.alignment: Qt.AlignHCenter
-            Layout.topMargin: 30
+            Layout.topMargin: 6
         }
 
         Loader {
@@ -235,7 +231,8 @@ ApplicationWindow {
             id: tabBar
             objectName: "tabBar"
             Layout.fillWidth: true
-            Layout.topMargin: 20
+            // A little closer under the banner, where the height is short.
+            Layout.topMargin: window.showsBanner ? 14 : 20
             Layout.leftMargin: 40
             Layout.rightMargin: 40
             activeTab: window.viewModel.activeTab
@@ -255,7 +252,8 @@ ApplicationWindow {
 
         // The active source's panel; the incoming one fades in. Each panel
         // is made the first time its tab is shown and then kept. The Steam
-        // panel may be shorter than it would like (its console shrinks).
+        // panel takes the height there is (its console follows it); the
+        // local one keeps its own.
         Item {
             id: tabSlot
             objectName: "tabSlot"
@@ -267,10 +265,10 @@ ApplicationWindow {
             Layout.fillHeight: true
             Layout.leftMargin: 40
             Layout.rightMargin: 40
-            Layout.topMargin: 16
+            Layout.topMargin: 12
             implicitHeight: panel ? panel.implicitHeight : 0
             Layout.minimumHeight: minimumHeight
-            Layout.maximumHeight: implicitHeight
+            Layout.maximumHeight: window.isLocalTab ? implicitHeight : Infinity
 
             Loader {
                 id: steamSlot
@@ -316,9 +314,9 @@ ApplicationWindow {
 
         Item {
             objectName: "flexibleSpace"
-            Layout.fillHeight: true
-            Layout.minimumHeight: 4
-            Layout.preferredHeight: 4
+            Layout.fillHeight: window.isLocalTab
+            Layout.minimumHeight: 2
+            Layout.preferredHeight: 2
         }
 
         // LAUNCH while the source is ready, else what is missing; each made
@@ -326,7 +324,7 @@ ApplicationWindow {
         Item {
             objectName: "bottomAction"
             Layout.fillWidth: true
-            Layout.bottomMargin: 12
+            Layout.bottomMargin: 8
             implicitHeight: window.viewModel.canLaunch ? launchSlot.implicitHeight
                                                        : hintSlot.implicitHeight
 
@@ -360,7 +358,7 @@ ApplicationWindow {
             Layout.fillWidth: true
             Layout.leftMargin: 20
             Layout.rightMargin: 20
-            Layout.bottomMargin: 20
+            Layout.bottomMargin: 14
             onAboutRequested: window.showAbout()
         }
     }

@@ -28,11 +28,11 @@ Rectangle {
         }
     }
 
-    // The console would like 120 points; where the window is short it may
-    // give up height down to a few lines, never the controls around it.
+    // The console would like 120 points and takes whatever height the
+    // window has beyond that; where the window is short it gives up height
+    // down to five lines, never the controls around it.
     readonly property real consoleHeight: 120
-    readonly property real consoleMinimumHeight: 40
-    readonly property real minimumHeight: implicitHeight - (consoleHeight - consoleMinimumHeight)
+    readonly property real minimumHeight: implicitHeight - (consoleHeight - consoleView.minimumHeight)
 
     // The first empty credential field, else DOWNLOAD ASSETS.
     function focusFirst() {
@@ -60,7 +60,7 @@ Rectangle {
             Qt.callLater(() => guardCodeField.forceActiveFocus(Qt.OtherFocusReason))
     }
 
-    implicitHeight: column.implicitHeight + 40
+    implicitHeight: column.implicitHeight + 2 * column.anchors.margins
     radius: 8
     color: Qt.rgba(0, 0, 0, 0.4)
     border.color: Theme.alpha(Theme.neonBlue, 0.2)
@@ -69,12 +69,14 @@ Rectangle {
     ColumnLayout {
         id: column
         anchors.fill: parent
-        anchors.margins: 20
-        spacing: 14
+        // Tighter than the local panel's, so that the console keeps five
+        // lines at the smallest window with the update banner shown.
+        anchors.margins: 16
+        spacing: 10
 
         ColumnLayout {
             Layout.fillWidth: true
-            spacing: 10
+            spacing: 8
 
             Text {
                 text: "STEAM CREDENTIALS"
@@ -84,15 +86,27 @@ Rectangle {
                 font.bold: true
             }
 
-            RowLayout {
+            // The credentials share the row equally; while a Steam Guard code
+            // is awaited the code field and SUBMIT take their room at its
+            // end. Placed by bindings rather than a row layout: that one
+            // missed the change when the bottom of the window changed in the
+            // same moment (LAUNCH in place of the hint), and left the code
+            // field and SUBMIT over the user name.
+            Item {
+                id: credentialRow
                 Layout.fillWidth: true
-                spacing: 12
+                implicitHeight: usernameField.implicitHeight
+                readonly property real spacing: 12
+                readonly property real guardWidth: panel.waitingForGuard
+                                                   ? guardCodeField.width + submitButton.width
+                                                     + 2 * spacing
+                                                   : 0
+                readonly property real fieldWidth: Math.max(0, (width - spacing - guardWidth) / 2)
 
                 NeonTextField {
                     id: usernameField
                     objectName: "usernameField"
-                    Layout.fillWidth: true
-                    Layout.preferredWidth: 1
+                    width: credentialRow.fieldWidth
                     placeholderText: "Username"
                     text: panel.viewModel.steamUsername
                     onTextEdited: panel.viewModel.steamUsername = text
@@ -100,8 +114,8 @@ Rectangle {
                 NeonTextField {
                     id: passwordField
                     objectName: "passwordField"
-                    Layout.fillWidth: true
-                    Layout.preferredWidth: 1
+                    x: usernameField.width + credentialRow.spacing
+                    width: credentialRow.fieldWidth
                     placeholderText: "Password"
                     // Qt gives a password field no accessible name; the
                     // description says what it is.
@@ -116,17 +130,19 @@ Rectangle {
                     id: guardCodeField
                     objectName: "guardCodeField"
                     visible: panel.waitingForGuard
-                    Layout.preferredWidth: 110
-                    Layout.minimumWidth: 110
-                    Layout.maximumWidth: 110
+                    x: passwordField.x + passwordField.width + credentialRow.spacing
+                    width: 110
                     placeholderText: "Guard Code"
                     text: panel.steamCMD.steamGuardCode
                     onTextEdited: panel.steamCMD.steamGuardCode = text
                     onAccepted: panel.steamCMD.submitSteamGuard()
                 }
                 PanelButton {
+                    id: submitButton
                     objectName: "submitGuardButton"
                     visible: panel.waitingForGuard
+                    x: guardCodeField.x + guardCodeField.width + credentialRow.spacing
+                    anchors.verticalCenter: parent.verticalCenter
                     text: "SUBMIT"
                     fontSize: 11
                     horizontalPadding: 12
@@ -137,7 +153,9 @@ Rectangle {
                 }
             }
 
-            RowLayout {
+            // A positioner: it follows CANCEL's visibility whatever else
+            // changes at the same moment.
+            Row {
                 spacing: 12
 
                 PanelButton {
@@ -173,35 +191,64 @@ Rectangle {
         }
 
         ConsoleView {
+            id: consoleView
             objectName: "console"
             Layout.fillWidth: true
             Layout.fillHeight: true
             Layout.preferredHeight: panel.consoleHeight
-            Layout.minimumHeight: panel.consoleMinimumHeight
+            Layout.minimumHeight: minimumHeight
             log: panel.steamCMD.consoleLog
             lines.source: panel.steamCMD
         }
 
-        StatusLine {
-            objectName: "statusLine"
+        ColumnLayout {
             Layout.fillWidth: true
-            lampColor: panel.statusColor(panel.kind)
-            text: panel.steamCMD.statusText
-        }
+            spacing: 4
 
-        Text {
-            objectName: "statusDetail"
-            Layout.fillWidth: true
-            visible: text !== ""
-            text: panel.steamCMD.failureExplanation || panel.steamCMD.approvalPrompt
-                  || panel.steamCMD.progressDetail
-            color: Qt.rgba(1, 1, 1, 0.6)
-            font.family: Theme.mono
-            font.pixelSize: 11
-            wrapMode: Text.WordWrap
-            textFormat: Text.PlainText
-            Accessible.role: Accessible.StaticText
-            Accessible.name: text
+            StatusLine {
+                objectName: "statusLine"
+                Layout.fillWidth: true
+                lampColor: panel.statusColor(panel.kind)
+                text: panel.steamCMD.statusText
+            }
+
+            // While a fraction is known, a bar with the size, speed and time
+            // left beside it; otherwise what a failure means or what SteamCMD
+            // waits for, on up to two lines (the console has it whole).
+            RowLayout {
+                Layout.fillWidth: true
+                visible: progress.visible || detail.text !== ""
+                spacing: 10
+
+                StepProgress {
+                    id: progress
+                    objectName: "stepProgress"
+                    visible: panel.viewModel.steamProgress >= 0
+                    Layout.fillWidth: true
+                    Layout.minimumWidth: 120
+                    Layout.alignment: Qt.AlignVCenter
+                    value: Math.max(0, panel.viewModel.steamProgress) * 100
+                    barColor: panel.statusColor(panel.kind)
+                }
+                Text {
+                    id: detail
+                    objectName: "statusDetail"
+                    Layout.fillWidth: !progress.visible
+                    Layout.maximumWidth: progress.visible ? implicitWidth : -1
+                    visible: text !== ""
+                    text: panel.steamCMD.failureExplanation || panel.steamCMD.approvalPrompt
+                          || panel.steamCMD.progressDetail
+                    color: Qt.rgba(1, 1, 1, 0.6)
+                    font.family: Theme.mono
+                    font.pixelSize: 11
+                    wrapMode: progress.visible ? Text.NoWrap : Text.WordWrap
+                    maximumLineCount: 2
+                    elide: Text.ElideRight
+                    textFormat: Text.PlainText
+                    Accessible.role: Accessible.StaticText
+                    Accessible.name: text
+                }
+            }
         }
     }
 }

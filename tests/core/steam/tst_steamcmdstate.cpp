@@ -19,6 +19,8 @@ class TestSteamCMDState : public QObject
 private Q_SLOTS:
     void statusTexts_data();
     void statusTexts();
+    void fractions_data();
+    void fractions();
     void equality();
     void failSetsStateThenConsoleLine();
     void consoleKeepsTheStagesTextAsItCame();
@@ -67,6 +69,34 @@ void TestSteamCMDState::statusTexts()
     QFETCH(bool, running);
     QCOMPARE(state.statusText(), text);
     QCOMPARE(state.isRunning(), running);
+}
+
+void TestSteamCMDState::fractions_data()
+{
+    QTest::addColumn<SteamCMDState>("state");
+    QTest::addColumn<double>("fraction"); // -1: none known
+    const QString line = QStringLiteral("\x1b[0m Update state (0x61) downloading, progress: ");
+    QTest::newRow("byte counts") << SteamCMDState::downloading(line + "60.00 (52312960 / 87188267)")
+                                 << 52312960.0 / 87188267.0;
+    // Counts that contradict each other leave the percentage.
+    QTest::newRow("counts out of order")
+        << SteamCMDState::downloading(line + "12,50 (9 / 8)") << 0.125;
+    QTest::newRow("percentage only") << SteamCMDState::downloading(line + "94.34") << 0.9434;
+    QTest::newRow("empty total") << SteamCMDState::downloading(line + "0.00 (0 / 0)") << 0.0;
+    QTest::newRow("not a progress line")
+        << SteamCMDState::downloading("[----] Downloading update (0 of 15,633 KB)...") << -1.0;
+    QTest::newRow("patch") << SteamCMDState::downloadingPatch(0.456) << 0.456;
+    QTest::newRow("patch, size unknown") << SteamCMDState::downloadingPatch(std::nan("")) << -1.0;
+    QTest::newRow("validating") << SteamCMDState::validating() << -1.0;
+    QTest::newRow("failed with a progress text")
+        << SteamCMDState::failed(line + "60.00 (1 / 2)") << -1.0;
+}
+
+void TestSteamCMDState::fractions()
+{
+    QFETCH(SteamCMDState, state);
+    QFETCH(double, fraction);
+    QCOMPARE(state.fraction(), fraction);
 }
 
 void TestSteamCMDState::equality()

@@ -126,46 +126,71 @@ void TestAppUpdate::decodesValidDocuments()
 void TestAppUpdate::rejectsBrokenDocuments_data()
 {
     QTest::addColumn<QByteArray>("json");
+    QTest::addColumn<QString>("reason"); // what decode() tells of it
 
-    QTest::newRow("empty body") << QByteArray();
-    QTest::newRow("not JSON") << QByteArray("<html><body>404 Not Found</body></html>");
-    QTest::newRow("truncated") << manifestWith({}, {}).chopped(1);
-    QTest::newRow("top level array") << "[" + manifestWith({}, {}) + "]";
-    QTest::newRow("top level string") << QByteArray("\"1.4.2\"");
-    QTest::newRow("invalid UTF-8") << manifestWith("releaseNotes", "\"caf\xe9\"");
+    const QString notJson = QStringLiteral("it is not JSON");
+    const QString notObject = QStringLiteral("it is JSON but not an object");
+    const auto field = [](const char *key, const char *what) {
+        return QStringLiteral("the field \"%1\" %2").arg(QLatin1String(key), QLatin1String(what));
+    };
+    const QString buildNotWhole = field("build", "is not a whole number in the 64-bit range");
+    QTest::newRow("empty body") << QByteArray() << notJson;
+    QTest::newRow("not JSON") << QByteArray("<html><body>404 Not Found</body></html>") << notJson;
+    QTest::newRow("truncated") << manifestWith({}, {}).chopped(1) << notJson;
+    QTest::newRow("top level array") << "[" + manifestWith({}, {}) + "]" << notObject;
+    QTest::newRow("top level string") << QByteArray("\"1.4.2\"") << notObject;
+    QTest::newRow("invalid UTF-8") << manifestWith("releaseNotes", "\"caf\xe9\"") << notJson;
     for (const char *key :
          {"version", "build", "downloadURL", "releaseNotes", "releaseDate", "minOSVersion"}) {
-        QTest::addRow("missing %s", key) << manifestWith(key, {});
-        QTest::addRow("null %s", key) << manifestWith(key, "null");
+        const bool build = qstrcmp(key, "build") == 0;
+        QTest::addRow("missing %s", key) << manifestWith(key, {}) << field(key, "is missing");
+        QTest::addRow("null %s", key)
+            << manifestWith(key, "null") << (build ? buildNotWhole : field(key, "is not a string"));
     }
     for (const char *key :
          {"version", "downloadURL", "releaseNotes", "releaseDate", "minOSVersion"}) {
-        QTest::addRow("number %s", key) << manifestWith(key, "1");
-        QTest::addRow("bool %s", key) << manifestWith(key, "true");
-        QTest::addRow("array %s", key) << manifestWith(key, "[\"1\"]");
-        QTest::addRow("object %s", key) << manifestWith(key, "{}");
+        const QString notString = field(key, "is not a string");
+        QTest::addRow("number %s", key) << manifestWith(key, "1") << notString;
+        QTest::addRow("bool %s", key) << manifestWith(key, "true") << notString;
+        QTest::addRow("array %s", key) << manifestWith(key, "[\"1\"]") << notString;
+        QTest::addRow("object %s", key) << manifestWith(key, "{}") << notString;
     }
     QTest::newRow("key case differs")
-        << manifestWith("downloadURL", {}).replace("}", ", \"downloadUrl\": \"u\"}");
-    QTest::newRow("build string") << manifestWith("build", "\"42\"");
-    QTest::newRow("build bool") << manifestWith("build", "true");
-    QTest::newRow("build array") << manifestWith("build", "[42]");
-    QTest::newRow("build fraction") << manifestWith("build", "42.5");
-    QTest::newRow("build tiny fraction") << manifestWith("build", "42.000000000000000000001");
-    QTest::newRow("build negative exponent") << manifestWith("build", "123e-1");
-    QTest::newRow("build 2^63") << manifestWith("build", "9223372036854775808");
-    QTest::newRow("build below min") << manifestWith("build", "-9223372036854775809");
-    QTest::newRow("build 1e19") << manifestWith("build", "1e19");
-    QTest::newRow("build huge exponent") << manifestWith("build", "1e400");
+        << manifestWith("downloadURL", {}).replace("}", ", \"downloadUrl\": \"u\"}")
+        << field("downloadURL", "is missing");
+    for (const auto &[name, token] : std::initializer_list<std::pair<const char *, const char *>>{
+             {"build string", "\"42\""},
+             {"build bool", "true"},
+             {"build array", "[42]"},
+             {"build fraction", "42.5"},
+             {"build tiny fraction", "42.000000000000000000001"},
+             {"build negative exponent", "123e-1"},
+             {"build 2^63", "9223372036854775808"},
+             {"build below min", "-9223372036854775809"},
+             {"build 1e19", "1e19"}}) {
+        QTest::newRow(name) << manifestWith("build", token) << buildNotWhole;
+    }
+    QTest::newRow("build huge exponent")
+        << manifestWith("build", "1e400")
+        << QStringLiteral("it holds a number beyond the range of a double");
     QTest::newRow("duplicate build, last a fraction")
         << QByteArray(R"({"build":3,"version":"1","build":1.5,"downloadURL":"","releaseNotes":"",)"
-                      R"("releaseDate":"","minOSVersion":""})");
+                      R"("releaseDate":"","minOSVersion":""})")
+        << buildNotWhole;
+    QTest::newRow("513 levels of nesting")
+        << manifestWith({}, {}).replace("{", "{\"extra\": " + QByteArray(512, '[') +
+                                                 QByteArray(512, ']') + ", ")
+        << QStringLiteral("it is nested more than 512 levels deep");
 }
 
 void TestAppUpdate::rejectsBrokenDocuments()
 {
     QFETCH(QByteArray, json);
+    QFETCH(QString, reason);
     QCOMPARE(AppUpdate::decode(json), std::nullopt);
+    QString told;
+    QCOMPARE(AppUpdate::decode(json, &told), std::nullopt);
+    QCOMPARE(told, reason);
 }
 
 void TestAppUpdate::buildValues_data()

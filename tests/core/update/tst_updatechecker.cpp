@@ -155,17 +155,29 @@ void TestUpdateChecker::laterManifestsReplaceOnlyWhenNewer()
 void TestUpdateChecker::failedChecksPublishNothing_data()
 {
     QTest::addColumn<QString>("serve");
-    QTest::newRow("error page") << "page";
-    QTest::newRow("nothing listens") << "closed";
-    QTest::newRow("minOSVersion missing") << "undecodable";
+    QTest::addColumn<QString>("reason"); // what the checker says went wrong
+    QTest::newRow("error page") << "page"
+                                << "the server answered 404 Not Found";
+    QTest::newRow("nothing listens") << "closed"
+                                     << "the connection was refused";
+    QTest::newRow("minOSVersion missing")
+        << "undecodable"
+        << "the answer is not an update manifest: the field \"minOSVersion\" is "
+           "missing";
+    QTest::newRow("not JSON") << "html"
+                              << "the answer is not an update manifest: it is not JSON";
     // A valid, newer manifest behind two megabytes of white space.
-    QTest::newRow("oversized") << "oversized";
+    QTest::newRow("oversized") << "oversized"
+                               << "the answer is larger than 1024 KiB";
 }
 
 void TestUpdateChecker::failedChecksPublishNothing()
 {
     QFETCH(QString, serve);
-    if (serve == "closed") {
+    QFETCH(QString, reason);
+    if (serve == "html") {
+        m_server->setRoute(manifestPath, answer("<html><body>Moved</body></html>"));
+    } else if (serve == "closed") {
         qputenv("VANTOR_UPDATE_URL", LoopbackHttpServer::closedPortUrl(manifestPath).toUtf8());
     } else if (serve == "undecodable") {
         QJsonObject object = AppUpdate{higher(), 999, "u", "n", "d", "m"}.toJson();
@@ -183,6 +195,13 @@ void TestUpdateChecker::failedChecksPublishNothing()
     QVERIFY(checker.lastCheckDate().isValid());
     QCOMPARE(finished.count(), 1);
     QCOMPARE(finished.first().first().toBool(), false);
+    QCOMPARE(checker.failureReason(), reason);
+
+    // A check that reads a manifest has nothing to explain.
+    m_server->setRoute(manifestPath, answer(manifest(lower, 0)));
+    qputenv("VANTOR_UPDATE_URL", m_server->url(manifestPath).toUtf8());
+    QVERIFY(checkOnce(checker));
+    QCOMPARE(checker.failureReason(), QString());
 }
 
 void TestUpdateChecker::silentServerTimesOut()
@@ -197,6 +216,7 @@ void TestUpdateChecker::silentServerTimesOut()
     QVERIFY(checkOnce(checker, 10000));
     QVERIFY2(timer.elapsed() >= 250, "ended before the time-out");
     QVERIFY(!checker.hasUpdate());
+    QCOMPARE(checker.failureReason(), QStringLiteral("no answer came within 1 s"));
     QVERIFY(checker.lastCheckDate().isValid());
 
     // The next check goes out again.
@@ -301,8 +321,13 @@ void TestUpdateChecker::commands()
     QVERIFY(finished.wait(20000));
     QCOMPARE(launcher.exitCode(), exitCode);
     QCOMPARE(QString::fromUtf8(launcher.readAllStandardOutput()), out);
-    if (exitCode != 0)
-        QVERIFY(launcher.readAllStandardError().contains(m_server->url(manifestPath).toUtf8()));
+    // Why not, too: here the server's status.
+    if (exitCode != 0) {
+        QCOMPARE(launcher.readAllStandardError(),
+                 "vantor-launcher check-update: could not fetch or read the update manifest at " +
+                     m_server->url(manifestPath).toUtf8() +
+                     ": the server answered 404 Not Found\n");
+    }
 }
 
 QTEST_GUILESS_MAIN(TestUpdateChecker)

@@ -251,6 +251,27 @@ def main():
             failed = "ERROR: Failed to download SteamCMD tarball"
             check(wait_for(lambda: failed in announced, 30),
                   "the new status is announced as a notification (%s)" % announced)
+
+            # With SteamCMD in place (a stand-in that reports 60 % and waits)
+            # the next download shows a progress bar a reader can read.
+            steamcmd = os.path.join(os.environ["XDG_DATA_HOME"], "Vantor Online", "steamcmd",
+                                    "steamcmd.sh")
+            os.makedirs(os.path.dirname(steamcmd), exist_ok=True)
+            with open(steamcmd, "w") as script:
+                script.write("#!/bin/sh\necho ' Update state (0x61) downloading, progress: "
+                             "60.00 (52312960 / 87188267)'\nexec sleep 60\n")
+            os.chmod(steamcmd, 0o755)
+            # Return in the password field starts it, as before.
+            password[0].queryComponent().grabFocus()
+            xdotool("key", "--clearmodifiers", "Return")
+            bar = find(app, "progress bar", "Download progress", timeout=30)
+            check(bar is not None, "a progress bar named Download progress")
+            if bar is not None:
+                value = bar.queryValue()
+                check(wait_for(lambda: abs(value.currentValue - 60.0) < 0.01, 10) and
+                      value.minimumValue == 0 and value.maximumValue == 100,
+                      "the bar's value is 60 of 0 to 100 (%s of %s to %s)" %
+                      (value.currentValue, value.minimumValue, value.maximumValue))
     finally:
         launcher.terminate()
         try:

@@ -8,17 +8,21 @@
 
 class QSocketNotifier;
 
-// Reads lines from standard input. The first line can be read before the
-// event loop runs (a password given on standard input); later lines arrive
-// through the event loop without ever blocking it. Bytes read beyond a line
-// are kept for the next one, so input written all at once is not lost.
-class StdinLineReader : public QObject
+// Reads lines from a descriptor: standard input, or the controlling
+// terminal once standard input has ended. The first line can be read before
+// the event loop runs (a password given on standard input); later lines
+// arrive through the event loop without ever blocking it. Bytes read beyond
+// a line are kept for the next one, so input written all at once is not lost.
+// The descriptor stays its owner's.
+class LineReader : public QObject
 {
     Q_OBJECT
 
 public:
-    explicit StdinLineReader(QObject *parent = nullptr);
-    ~StdinLineReader() override;
+    explicit LineReader(int fd, QObject *parent = nullptr);
+    ~LineReader() override;
+
+    int fd() const { return m_fd; }
 
     // Blocks until a whole line (or the end of input) is there. The line
     // comes without its line end; nullopt at the end of input with nothing
@@ -30,8 +34,6 @@ public:
     void requestLine();
     bool isWaiting() const { return m_waiting; }
 
-    static bool isTerminal();
-
 Q_SIGNALS:
     void lineRead(const QByteArray &line);
     void endOfInput();
@@ -42,6 +44,7 @@ private:
     std::optional<QByteArray> takeLine();
     void deliver();
 
+    int m_fd;
     QByteArray m_buffer;
     bool m_atEnd = false;
     bool m_waiting = false;

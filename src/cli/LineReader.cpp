@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "StdinLineReader.h"
+#include "LineReader.h"
 
 #include <QSocketNotifier>
 #include <QTimer>
@@ -7,24 +7,15 @@
 #include <cerrno>
 #include <unistd.h>
 
-namespace {
-constexpr int kInput = STDIN_FILENO;
-}
+LineReader::LineReader(int fd, QObject *parent) : QObject(parent), m_fd(fd) {}
 
-StdinLineReader::StdinLineReader(QObject *parent) : QObject(parent) {}
+LineReader::~LineReader() = default;
 
-StdinLineReader::~StdinLineReader() = default;
-
-bool StdinLineReader::isTerminal()
-{
-    return ::isatty(kInput) == 1;
-}
-
-bool StdinLineReader::fill()
+bool LineReader::fill()
 {
     char chunk[4096];
     for (;;) {
-        const ssize_t got = ::read(kInput, chunk, sizeof chunk);
+        const ssize_t got = ::read(m_fd, chunk, sizeof chunk);
         if (got > 0) {
             m_buffer.append(chunk, qsizetype(got));
             return true;
@@ -38,7 +29,7 @@ bool StdinLineReader::fill()
     }
 }
 
-std::optional<QByteArray> StdinLineReader::takeLine()
+std::optional<QByteArray> LineReader::takeLine()
 {
     qsizetype end = m_buffer.indexOf('\n');
     if (end < 0) {
@@ -54,7 +45,7 @@ std::optional<QByteArray> StdinLineReader::takeLine()
     return line;
 }
 
-std::optional<QByteArray> StdinLineReader::readLineBlocking()
+std::optional<QByteArray> LineReader::readLineBlocking()
 {
     for (;;) {
         if (auto line = takeLine())
@@ -67,14 +58,14 @@ std::optional<QByteArray> StdinLineReader::readLineBlocking()
     }
 }
 
-void StdinLineReader::requestLine()
+void LineReader::requestLine()
 {
     m_waiting = true;
     // A line may already be buffered (typed ahead, or written all at once).
     QTimer::singleShot(0, this, [this] { deliver(); });
 }
 
-void StdinLineReader::deliver()
+void LineReader::deliver()
 {
     if (!m_waiting)
         return;
@@ -93,7 +84,7 @@ void StdinLineReader::deliver()
         return;
     }
     if (!m_notifier) {
-        m_notifier = new QSocketNotifier(kInput, QSocketNotifier::Read, this);
+        m_notifier = new QSocketNotifier(m_fd, QSocketNotifier::Read, this);
         connect(m_notifier, &QSocketNotifier::activated, this, [this] {
             // Readable: one read does not block.
             fill();
