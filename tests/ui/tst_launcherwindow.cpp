@@ -675,7 +675,6 @@ void TestLauncherWindow::guardFieldNeverCoversTheCredentials()
         QVERIFY(makeSteamAssets());
     m_viewModel = std::make_unique<LauncherViewModel>();
     SteamCMDManager *manager = m_viewModel->steamCMD();
-    manager->setEchoToStandardOutput(false);
     manager->setStopGracePeriod(2000);
     QVERIFY(writeScript(manager->steamCMDBinary(), "#!/bin/sh\n"
                                                    "printf 'Steam Guard code:'\n"
@@ -728,7 +727,6 @@ void TestLauncherWindow::progressBarFollowsTheFraction()
     const QString next = m_setup->home().filePath("next");
     m_viewModel = std::make_unique<LauncherViewModel>();
     SteamCMDManager *manager = m_viewModel->steamCMD();
-    manager->setEchoToStandardOutput(false);
     manager->setStopGracePeriod(2000);
     QVERIFY(writeScript(
         manager->steamCMDBinary(),

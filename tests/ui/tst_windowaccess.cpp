@@ -3,6 +3,7 @@
 #include "LauncherViewModel.h"
 #include "LoopbackHttpServer.h"
 #include "QmlHarness.h"
+#include "RunWait.h"
 #include "StandInStages.h"
 #include "TestFiles.h"
 #include "UiSupport.h"
@@ -319,12 +320,16 @@ void TestWindowAccess::consoleShowsWholeLines()
     QVERIFY(open());
     QTRY_VERIFY_WITH_TIMEOUT(shown("updateBanner"), 5000);
     QTRY_VERIFY(shown("launchButton"));
-    SteamCMDManager *manager = m_viewModel->steamCMD();
+    // A run that said 60 lines and ended, so LAUNCH stays.
+    StandInStep said = StandInStep::failing("SteamCMD exited with code 5", 5);
     for (int i = 0; i < 60; ++i) {
         // Every seventh line wraps.
-        manager->appendLog(i % 7 ? QStringLiteral("line %1\n").arg(i)
-                                 : QStringLiteral("long line %1 ").arg(i).repeated(20) + '\n');
+        said.log += i % 7 ? QStringLiteral("line %1\n").arg(i)
+                          : QStringLiteral("long line %1 ").arg(i).repeated(20) + '\n';
     }
+    startStandInRun(*m_viewModel->steamCMD(), {said});
+    QVERIFY(waitForRunFinished(*m_viewModel->steamCMD()));
+    QTRY_VERIFY(shown("launchButton"));
     QQuickItem *console = find("console");
     QQuickItem *list = find("consoleList");
     const qreal step = console->property("lineStep").toReal();
