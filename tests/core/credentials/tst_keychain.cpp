@@ -325,30 +325,22 @@ void TestKeychain::passwordsComeBackExactly()
 void TestKeychain::answersLaterOnTheEventLoop()
 {
     KeychainHelper::saveLater("alice", "pw-a");
-    QTRY_COMPARE(itemsOfService("alice"), 1);
-    QCOMPARE(KeychainHelper::load("alice"), QStringLiteral("pw-a"));
+    QTRY_COMPARE(KeychainHelper::load("alice"), QStringLiteral("pw-a"));
 
+    QStringList answers;
+    const auto record = [&answers](std::optional<QString> a, std::optional<QString> p) {
+        answers.append(describe(a) + '/' + describe(p));
+    };
     QObject receiver;
-    int calls = 0;
-    std::optional<QString> account;
-    std::optional<QString> password;
-    KeychainHelper::lookUpLater(&receiver, [&](std::optional<QString> a, std::optional<QString> p) {
-        ++calls;
-        account = a;
-        password = p;
-    });
-    QCOMPARE(calls, 0); // never before the call returns
-    QTRY_COMPARE(calls, 1);
-    QCOMPARE(account, QStringLiteral("alice"));
-    QCOMPARE(password, QStringLiteral("pw-a"));
-
+    KeychainHelper::lookUpLater(&receiver, record);
+    QVERIFY(answers.isEmpty()); // never before the call returns
+    QTRY_COMPARE(answers, QStringList{"[alice]/[pw-a]"});
     // A receiver gone before the answer hears nothing.
     auto gone = std::make_unique<QObject>();
-    KeychainHelper::lookUpLater(gone.get(),
-                                [&](std::optional<QString>, std::optional<QString>) { ++calls; });
+    KeychainHelper::lookUpLater(gone.get(), record);
     gone.reset();
     QTest::qWait(500);
-    QCOMPARE(calls, 1);
+    QCOMPARE(answers.size(), 1);
 }
 
 void TestKeychain::probeAnswers_data()
@@ -366,12 +358,11 @@ void TestKeychain::probeAnswers_data()
     // each given up on after its 400 ms deadline; the event loop turned
     // during the last.
     QTest::newRow("service that never answers") << "silent" << nothing << 4 * 400 << 8000 << 4;
-    const QString found = "load=[secret] account=[alice] later=[alice]/[secret] ";
-    QTest::newRow("keyring") << "keyring" << found << 0 << 8000 << 0;
     // Without GLib's dispatcher nothing runs the answers of asynchronous
     // calls: the blocking ones stand in.
     QTest::newRow("keyring, event loop without GLib")
-        << "keyring-no-glib" << found << 0 << 8000 << 0;
+        << "keyring-no-glib"
+        << "load=[secret] account=[alice] later=[alice]/[secret] " << 0 << 8000 << 0;
 }
 
 void TestKeychain::probeAnswers()
@@ -388,7 +379,7 @@ void TestKeychain::probeAnswers()
     QStringList arguments{setup == "silent" ? "--probe-silent" : "--probe"};
     if (setup == "keyring-no-glib") {
         env.insert("QT_NO_GLIB", "1");
-    } else if (setup != "keyring") {
+    } else {
         env.remove("DISPLAY");
         env.remove("DBUS_SESSION_BUS_ADDRESS");
         env.insert("XDG_RUNTIME_DIR", scratch.path());
