@@ -10,7 +10,10 @@ runs="${1:-200000}"
 # In CI (CI=true) a compiler warning in our own code fails the build.
 werror=()
 if [ "${CI:-}" = true ]; then werror=(-DVANTOR_WERROR=ON); fi
-CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "${werror[@]}" \
+# Through ccache when it is installed, as in scripts/build.sh.
+launcher=()
+if command -v ccache >/dev/null 2>&1; then launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache); fi
+CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "${werror[@]}" "${launcher[@]}" \
     -DVANTOR_BUILD_FUZZERS=ON -DVANTOR_BUILD_APP=OFF -DVANTOR_BUILD_TESTS=OFF \
     -DVANTOR_BUILD_BENCHMARKS=OFF >/dev/null
 cmake --build build-fuzz -j2 --target fuzz_update_manifest fuzz_patch_archive

@@ -7,6 +7,8 @@ set -euo pipefail
 packages=(
   # toolchain
   build-essential cmake ninja-build pkg-config clang clang-format libclang-rt-14-dev
+  # compiler cache: the build scripts put it in front of the compiler when present
+  ccache
   # Qt 6.4: core, network, Quick/QML and the modules the window uses
   qt6-base-dev qt6-base-dev-tools qt6-declarative-dev qt6-declarative-dev-tools
   qt6-5compat-dev qt6-svg-dev qt6-qpa-plugins libqt6svg6

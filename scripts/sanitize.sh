@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the whole project with sanitizers and runs the tests under them.
-#   scripts/sanitize.sh [asan-ubsan|tsan|all] [ctest arguments...]   (default: all)
+#   scripts/sanitize.sh [--build-only] [asan-ubsan|tsan|all] [ctest arguments...]
+# (default: all). --build-only configures and builds, and runs no test.
 # asan-ubsan: AddressSanitizer, LeakSanitizer and UndefinedBehaviorSanitizer in
 #             build-asan/; tsan: ThreadSanitizer in build-tsan/ (CMakePresets.json).
 # Fails on a failing test and on any sanitizer report, also one from a program
@@ -10,13 +11,18 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$(pwd)
+build_only=false
+if [ "${1:-}" = --build-only ]; then
+    build_only=true
+    shift
+fi
 which=${1:-all}
 shift || true
 case $which in
 asan-ubsan | tsan) presets=("$which") ;;
 all) presets=(asan-ubsan tsan) ;;
 *)
-    echo "usage: $0 [asan-ubsan|tsan|all]" >&2
+    echo "usage: $0 [--build-only] [asan-ubsan|tsan|all]" >&2
     exit 2
     ;;
 esac
@@ -26,6 +32,9 @@ bash scripts/install-deps.sh
 # In CI (CI=true) a compiler warning in our own code fails the build.
 werror=()
 if [ "${CI:-}" = true ]; then werror=(-DVANTOR_WERROR=ON); fi
+# Through ccache when it is installed, as in scripts/build.sh.
+launcher=()
+if command -v ccache >/dev/null 2>&1; then launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache); fi
 
 # Every test runs under the sanitizers except, as a CTest regular expression:
 #  - packaging_deb: packs the instrumented tree into a .deb; its package would
@@ -54,9 +63,13 @@ run_preset() {
     local logs="$root/$dir/sanitizer-logs"
 
     local start=$SECONDS
-    cmake --preset "$preset" "${werror[@]}" >/dev/null
+    cmake --preset "$preset" "${werror[@]}" "${launcher[@]}" >/dev/null
     cmake --build --preset "$preset"
     local built=$((SECONDS - start))
+    if [ "$build_only" = true ]; then
+        echo "sanitize[$preset]: build ${built}s (no tests: --build-only)"
+        return 0
+    fi
 
     rm -rf "$logs"
     mkdir -p "$logs"

@@ -9,6 +9,7 @@
 #include "TerminationSignals.h"
 
 #include <QCoreApplication>
+#include <QEventLoop>
 #include <QTimer>
 
 #include <cstdio>
@@ -124,6 +125,13 @@ int DownloadCommand::run(const QStringList &arguments)
     // The same state object as the window: it comes up with the account and
     // password remembered in the keyring, like the window's fields at start.
     LauncherViewModel model(LauncherViewModel::UpdateChecks::DontStart);
+    // Nothing to show meanwhile: the command waits for the keyring's answer.
+    if (model.isLoadingCredentials()) {
+        QEventLoop wait;
+        QObject::connect(&model, &LauncherViewModel::isLoadingCredentialsChanged, &wait,
+                         &QEventLoop::quit);
+        wait.exec();
+    }
     if (haveUsername && username != model.steamUsername()) {
         model.setSteamUsername(username);
         model.setSteamPassword(QString()); // the stored password belongs to another account
@@ -167,8 +175,10 @@ int DownloadCommand::run(const QStringList &arguments)
     }
     model.setSteamPassword(QString::fromUtf8(*password));
 
-    // As the window's button does: remember the credentials, then start.
-    model.saveCredentials();
+    // As the window's button does: remember the credentials, then start. A
+    // run can end within moments (a SteamCMD that fails at once), before a
+    // save left to the event loop would be done: this one is waited for.
+    model.saveCredentialsNow();
     DownloadCommand command(*model.steamCMD(), input, std::move(terminal));
     return command.exec(model.steamUsername(), model.steamPassword());
 }

@@ -147,11 +147,28 @@ void LauncherViewModel::setUpdateDismissed(bool dismissed)
 
 void LauncherViewModel::loadCredentials()
 {
-    const std::optional<QString> name = KeychainHelper::savedUsername();
-    if (!name)
-        return;
-    setSteamUsername(*name);
-    setSteamPassword(KeychainHelper::load(*name).value_or(QString()));
+    // A locked or slow keyring can take many seconds: the answer comes on
+    // the event loop, after the window is up.
+    KeychainHelper::lookUpLater(
+        this, [this](std::optional<QString> account, std::optional<QString> password) {
+            applyStoredCredentials(account, password);
+        });
+}
+
+void LauncherViewModel::applyStoredCredentials(const std::optional<QString> &account,
+                                               const std::optional<QString> &password)
+{
+    if (account) {
+        // The player may have typed while the keyring was answering: a field
+        // with text in it is theirs.
+        if (m_steamUsername.isEmpty())
+            setSteamUsername(*account);
+        // A password belongs to its account: not beside another typed name.
+        if (m_steamPassword.isEmpty() && m_steamUsername == *account)
+            setSteamPassword(password.value_or(QString()));
+    }
+    m_isLoadingCredentials = false;
+    Q_EMIT isLoadingCredentialsChanged();
 }
 
 void LauncherViewModel::setFolderPicker(std::shared_ptr<FolderPicker> picker)
@@ -229,6 +246,13 @@ void LauncherViewModel::saveCredentials()
     if (m_steamUsername.isEmpty() || m_steamPassword.isEmpty())
         return;
     // Exactly as typed: spaces can be part of a password.
+    KeychainHelper::saveLater(m_steamUsername, m_steamPassword);
+}
+
+void LauncherViewModel::saveCredentialsNow()
+{
+    if (m_steamUsername.isEmpty() || m_steamPassword.isEmpty())
+        return;
     KeychainHelper::save(m_steamUsername, m_steamPassword);
 }
 

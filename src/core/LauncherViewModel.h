@@ -30,6 +30,9 @@ class LauncherViewModel : public QObject
         QString steamUsername READ steamUsername WRITE setSteamUsername NOTIFY steamUsernameChanged)
     Q_PROPERTY(
         QString steamPassword READ steamPassword WRITE setSteamPassword NOTIFY steamPasswordChanged)
+    // True from construction until the keyring's answer has been applied.
+    Q_PROPERTY(
+        bool isLoadingCredentials READ isLoadingCredentials NOTIFY isLoadingCredentialsChanged)
     Q_PROPERTY(bool isUpdateDismissed READ isUpdateDismissed WRITE setUpdateDismissed NOTIFY
                    isUpdateDismissedChanged)
     Q_PROPERTY(SteamCMDManager *steamCMD READ steamCMD CONSTANT)
@@ -88,6 +91,11 @@ public:
     void setSteamUsername(const QString &name);
     QString steamPassword() const { return m_steamPassword; }
     void setSteamPassword(const QString &password);
+    // The keyring is read without blocking: the window shows at once and the
+    // fields fill when the answer arrives. What the player typed meanwhile
+    // stays; the stored password fills an empty password field only beside
+    // its own account.
+    bool isLoadingCredentials() const { return m_isLoadingCredentials; }
 
     bool isUpdateDismissed() const { return m_isUpdateDismissed; }
     // The banner stays closed for the rest of the run: false after true is ignored.
@@ -114,8 +122,11 @@ public:
     double steamProgress() const { return m_steamProgress; }
 
     // Stores the typed name and password exactly as typed; does nothing
-    // while either is empty.
+    // while either is empty. Does not wait for the keyring (the window).
     Q_INVOKABLE void saveCredentials();
+    // The same, returning once the keyring has answered: for a command that
+    // may end before a save in the background would.
+    void saveCredentialsNow();
     // Asks the folder picker; a chosen folder becomes installPath and the
     // stored setting on the next event-loop turn, valid or not.
     Q_INVOKABLE void chooseFolder();
@@ -134,6 +145,7 @@ Q_SIGNALS:
     void alertMessageChanged();
     void steamUsernameChanged();
     void steamPasswordChanged();
+    void isLoadingCredentialsChanged();
     void isUpdateDismissedChanged();
     void isPathValidChanged();
     void canLaunchChanged();
@@ -146,6 +158,8 @@ private:
     void setIsLaunching(bool launching);
     void setAlertMessage(const std::optional<QString> &message);
     void loadCredentials();
+    void applyStoredCredentials(const std::optional<QString> &account,
+                                const std::optional<QString> &password);
     // Which folders refresh() looks at again.
     enum Recheck : unsigned
     {
@@ -174,6 +188,7 @@ private:
     std::optional<QString> m_alertMessage;
     QString m_steamUsername;
     QString m_steamPassword;
+    bool m_isLoadingCredentials = true;
     bool m_isUpdateDismissed = false;
 
     SteamCMDManager *m_steamCMD = nullptr;

@@ -148,22 +148,55 @@ void TestLauncherViewModel::credentialsLoadedAtStart_data()
 {
     QTest::addColumn<QString>("account");
     QTest::addColumn<std::optional<QString>>("password");
-    QTest::newRow("name and password") << "gamer" << std::optional<QString>(" s3cret ");
-    QTest::newRow("name without password") << "gamer" << std::optional<QString>();
-    QTest::newRow("nothing stored") << "" << std::optional<QString>();
+    // What the player types before the keyring answers.
+    QTest::addColumn<QString>("typedName");
+    QTest::addColumn<QString>("typedPassword");
+    QTest::addColumn<QString>("expectedName");
+    QTest::addColumn<QString>("expectedPassword");
+    const auto row = [](const char *name, const QString &account,
+                        const std::optional<QString> &password, const QString &typedName,
+                        const QString &typedPassword, const QString &expectedName,
+                        const QString &expectedPassword) {
+        QTest::newRow(name) << account << password << typedName << typedPassword << expectedName
+                            << expectedPassword;
+    };
+    const std::optional<QString> none;
+    row("name and password", "gamer", " s3cret ", "", "", "gamer", " s3cret ");
+    row("name without password", "gamer", none, "", "", "gamer", "");
+    row("nothing stored", "", none, "", "", "", "");
+    row("typed the stored name", "gamer", "pw", "gamer", "", "gamer", "pw");
+    row("typed another name: its password is not that one", "gamer", "pw", "other", "", "other",
+        "");
+    row("typed a password", "gamer", "pw", "", "typed", "gamer", "typed");
+    row("typed both", "gamer", "pw", "me", "mine", "me", "mine");
+    row("typed, nothing stored", "", none, "me", "", "me", "");
 }
 
 void TestLauncherViewModel::credentialsLoadedAtStart()
 {
     QFETCH(QString, account);
     QFETCH(std::optional<QString>, password);
+    QFETCH(QString, typedName);
+    QFETCH(QString, typedPassword);
+    QFETCH(QString, expectedName);
+    QFETCH(QString, expectedPassword);
     if (password)
         m_store->save(account, *password);
     else if (!account.isEmpty())
         m_store->addAccountWithoutPassword(account);
+    m_store->setAnswerDelay(std::chrono::milliseconds(50));
     LauncherViewModel model;
-    QCOMPARE(model.steamUsername(), account);
-    QCOMPARE(model.steamPassword(), password.value_or(QString()));
+    // Construction did not wait for the keyring.
+    QVERIFY(model.isLoadingCredentials());
+    QCOMPARE(model.steamUsername(), QString());
+    QSignalSpy loaded(&model, &LauncherViewModel::isLoadingCredentialsChanged);
+    model.setSteamUsername(typedName);
+    model.setSteamPassword(typedPassword);
+    QVERIFY(loaded.wait(5000));
+    QVERIFY(!model.isLoadingCredentials());
+    QCOMPARE(loaded.count(), 1);
+    QCOMPARE(model.steamUsername(), expectedName);
+    QCOMPARE(model.steamPassword(), expectedPassword);
 }
 
 void TestLauncherViewModel::saveCredentials_data()

@@ -24,6 +24,11 @@ std::optional<QString> MemoryCredentialStore::anyAccount()
     return m_items.firstKey();
 }
 
+void MemoryCredentialStore::lookUpLater(QObject *receiver, LookupDone done)
+{
+    answerLater(receiver, std::move(done), m_answerDelay);
+}
+
 void MemoryCredentialStore::addAccountWithoutPassword(const QString &account)
 {
     m_items.insert(account, std::nullopt);

@@ -7,8 +7,9 @@
 #include <QMap>
 #include <QPair>
 
-// A credential store in memory, for tests: remembers what was saved, and can
-// be told to hold an account whose password cannot be read back.
+// A credential store in memory, for tests: remembers what was saved, can be
+// told to hold an account whose password cannot be read back, and to answer
+// lookUpLater() only after a while, as a slow or locked keyring does.
 class MemoryCredentialStore final : public CredentialStore
 {
 public:
@@ -16,6 +17,10 @@ public:
     void remove(const QString &account) override;
     std::optional<QString> load(const QString &account) override;
     std::optional<QString> anyAccount() override;
+    // Answers with what is stored when the delay is over.
+    void lookUpLater(QObject *receiver, LookupDone done) override;
+
+    void setAnswerDelay(std::chrono::milliseconds delay) { m_answerDelay = delay; }
 
     // An item whose name is known but whose secret cannot be loaded.
     void addAccountWithoutPassword(const QString &account);
@@ -26,4 +31,5 @@ public:
 private:
     QMap<QString, std::optional<QString>> m_items;
     QList<QPair<QString, QString>> m_saves;
+    std::chrono::milliseconds m_answerDelay{0};
 };

@@ -121,6 +121,8 @@ private Q_SLOTS:
     void purchaseAlertNamesTheAccountAndClears();
 
     void typingUpdatesTheViewModelAtOnce();
+    void windowUsableWhileTheKeyringIsSlow_data();
+    void windowUsableWhileTheKeyringIsSlow();
     void downloadButtonFollowsTheCredentials();
     void downloadButtonStoresCredentialsAndStarts();
     void steamTabWhileSteamCMDInstalls();
@@ -506,6 +508,41 @@ void TestLauncherWindow::typingUpdatesTheViewModelAtOnce()
     // And the other way: the view model's value appears in the field.
     m_viewModel->setSteamUsername("someone");
     QCOMPARE(find("usernameField")->property("text").toString(), QStringLiteral("someone"));
+}
+
+void TestLauncherWindow::windowUsableWhileTheKeyringIsSlow_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("expectedPassword");
+    QTest::newRow("the stored account typed") << "gamer"
+                                              << "s3cret";
+    QTest::newRow("another account typed") << "other"
+                                           << "";
+}
+
+void TestLauncherWindow::windowUsableWhileTheKeyringIsSlow()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, expectedPassword);
+    m_setup->store().save("gamer", "s3cret");
+    m_setup->store().setAnswerDelay(std::chrono::seconds(5));
+    QVERIFY(open());
+    // Up and drawn before the keyring has answered.
+    QVERIFY(m_window->isExposed());
+    QVERIFY(m_viewModel->isLoadingCredentials());
+
+    QVERIFY(click("usernameField"));
+    for (const QChar c : typed)
+        QTest::keyClick(m_window, c.toLatin1());
+    QCOMPARE(m_viewModel->steamUsername(), typed);
+    QCOMPARE(find("passwordField")->property("text").toString(), QString());
+    // All of that happened while the answer was still to come.
+    QVERIFY(m_viewModel->isLoadingCredentials());
+
+    QTRY_VERIFY_WITH_TIMEOUT(!m_viewModel->isLoadingCredentials(), 15000);
+    QCOMPARE(find("usernameField")->property("text").toString(), typed);
+    QCOMPARE(find("passwordField")->property("text").toString(), expectedPassword);
+    QCOMPARE(m_viewModel->steamPassword(), expectedPassword);
 }
 
 void TestLauncherWindow::downloadButtonFollowsTheCredentials()

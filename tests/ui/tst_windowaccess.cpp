@@ -420,30 +420,45 @@ void TestWindowAccess::startFocus_data()
 {
     QTest::addColumn<QString>("username");
     QTest::addColumn<QString>("password");
+    // Whether the two come from the keyring, answering after the window is up.
+    QTest::addColumn<bool>("fromKeyring");
     QTest::addColumn<bool>("local");
     QTest::addColumn<QString>("expected");
     QTest::newRow("nothing saved") << ""
-                                   << "" << false << "usernameField";
+                                   << "" << false << false << "usernameField";
     QTest::newRow("name saved") << "player"
-                                << "" << false << "passwordField";
+                                << "" << false << false << "passwordField";
     QTest::newRow("both saved") << "player"
-                                << "secret" << false << "downloadButton";
+                                << "secret" << false << false << "downloadButton";
+    QTest::newRow("name from the keyring") << "player"
+                                           << "" << true << false << "passwordField";
+    QTest::newRow("both from the keyring") << "player"
+                                           << "secret" << true << false << "downloadButton";
     QTest::newRow("local tab") << ""
-                               << "" << true << "locateButton";
+                               << "" << false << true << "locateButton";
 }
 
 void TestWindowAccess::startFocus()
 {
     QFETCH(QString, username);
     QFETCH(QString, password);
+    QFETCH(bool, fromKeyring);
     QFETCH(bool, local);
     QFETCH(QString, expected);
+    if (fromKeyring) {
+        m_setup->store().addAccountWithoutPassword(username);
+        if (!password.isEmpty())
+            m_setup->store().save(username, password);
+        m_setup->store().setAnswerDelay(std::chrono::seconds(3));
+    }
     makeViewModel();
-    m_viewModel->setSteamUsername(username);
-    m_viewModel->setSteamPassword(password);
+    m_viewModel->setSteamUsername(fromKeyring ? QString() : username);
+    m_viewModel->setSteamPassword(fromKeyring ? QString() : password);
     if (local)
         m_viewModel->setActiveTab(LauncherViewModel::Tab::Local);
     QVERIFY(open());
+    // From the keyring: the window starts with empty fields.
+    QVERIFY(!fromKeyring || m_viewModel->isLoadingCredentials());
     QTRY_COMPARE(focused(), expected);
 }
 

@@ -76,3 +76,13 @@ std::optional<QString> KeychainHelper::savedUsername()
 {
     return store()->anyAccount();
 }
+
+void KeychainHelper::lookUpLater(QObject *receiver, CredentialStore::LookupDone done)
+{
+    store()->lookUpLater(receiver, std::move(done));
+}
+
+void KeychainHelper::saveLater(const QString &account, const QString &password)
+{
+    store()->saveLater(account, password);
+}

@@ -1,15 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "CredentialStore.h"
+
 #include <QString>
 
 #include <memory>
 #include <optional>
 
-class CredentialStore;
-
 // The Steam user name and password across launches, in the system's secret
-// store. Stateless: four static operations; every store error is swallowed.
+// store: static operations over one store (the platform's, or a test's);
+// every store error is swallowed. The blocking four are for the command
+// line; a window uses the two that answer later (CredentialStore).
 class KeychainHelper
 {
 public:
@@ -23,6 +25,12 @@ public:
     static std::optional<QString> load(const QString &account);
     // The account name of a stored item of the launcher, without knowing it.
     static std::optional<QString> savedUsername();
+
+    // savedUsername() and load() for it, answered on the event loop; not at
+    // all once `receiver` (not null) is destroyed.
+    static void lookUpLater(QObject *receiver, CredentialStore::LookupDone done);
+    // save() without waiting for the store.
+    static void saveLater(const QString &account, const QString &password);
 
     // The store behind the four operations: the platform's by default; tests
     // put their own in place. Passing nullptr goes back to the platform's.

@@ -7,10 +7,14 @@
 
 #include "LogCategories.h"
 
+#include <QAbstractEventDispatcher>
 #include <QByteArray>
 #include <QFileInfo>
+#include <QObject>
+#include <QPointer>
 #include <QtGlobal>
 
+#include <memory>
 #include <type_traits>
 
 namespace {
@@ -93,6 +97,65 @@ auto runBounded(std::chrono::milliseconds deadline, Start &&start, Finish &&fini
     }
 }
 
+// One asynchronous libsecret call in flight for a caller that does not wait:
+// it is answered on the main context of the thread that made it, given up on
+// at its deadline or when its receiver goes (whichever comes first).
+struct LaterCall
+{
+    GCancellable *cancellable = nullptr;
+    GSource *timeout = nullptr;
+    // Null for a call nobody waits for (a save).
+    QPointer<QObject> receiver;
+    bool hasReceiver = false;
+    QMetaObject::Connection receiverGone;
+    // Takes the result, whatever it is; `wanted` is false once the receiver
+    // is gone, and then nothing more is to be started or reported.
+    std::function<void(GAsyncResult *result, bool wanted)> finish;
+};
+
+void onLaterReady(GObject *, GAsyncResult *result, gpointer data)
+{
+    const std::unique_ptr<LaterCall> call(static_cast<LaterCall *>(data));
+    QObject::disconnect(call->receiverGone);
+    g_source_destroy(call->timeout);
+    g_source_unref(call->timeout);
+    call->finish(result, !call->hasReceiver || call->receiver);
+    g_object_unref(call->cancellable);
+}
+
+// Whether this thread's event loop is GLib's: Qt's dispatcher on a Linux
+// desktop, unless QT_NO_GLIB turns it off. Only then does the loop run the
+// main context that asynchronous libsecret calls answer on.
+bool eventLoopRunsGLib()
+{
+    const QAbstractEventDispatcher *dispatcher = QAbstractEventDispatcher::instance();
+    return dispatcher && dispatcher->inherits("QEventDispatcherGlib");
+}
+
+// Starts one asynchronous libsecret call whose answer goes to `finish` from
+// the calling thread's event loop (see LaterCall).
+template <typename Start>
+void startLater(QObject *receiver, std::chrono::milliseconds deadline, Start &&start,
+                std::function<void(GAsyncResult *, bool)> finish)
+{
+    auto *call = new LaterCall;
+    call->cancellable = g_cancellable_new();
+    call->receiver = receiver;
+    call->hasReceiver = receiver != nullptr;
+    call->finish = std::move(finish);
+    GCancellable *cancellable = call->cancellable;
+    if (receiver)
+        call->receiverGone = QObject::connect(receiver, &QObject::destroyed,
+                                              [cancellable] { g_cancellable_cancel(cancellable); });
+    // On the context the call answers on, which is the one the loop runs.
+    call->timeout = g_timeout_source_new(guint(qMax<qint64>(deadline.count(), 0)));
+    g_source_set_callback(call->timeout, onDeadline, cancellable, nullptr);
+    GMainContext *context = g_main_context_ref_thread_default();
+    g_source_attach(call->timeout, context);
+    g_main_context_unref(context);
+    start(cancellable, onLaterReady, call);
+}
+
 void logError(const char *operation, GError *error)
 {
     if (!error)
@@ -106,6 +169,92 @@ std::optional<QString> fromUtf8(const char *text)
     if (!text || !g_utf8_validate(text, -1, nullptr))
         return std::nullopt;
     return QString::fromUtf8(text);
+}
+
+std::optional<QString> finishLookup(GAsyncResult *result)
+{
+    GError *error = nullptr;
+    gchar *secret = secret_password_lookup_finish(result, &error);
+    logError("looking up the password", error);
+    std::optional<QString> password = fromUtf8(secret);
+    if (secret)
+        secret_password_free(secret); // wipes the memory too
+    return password;
+}
+
+std::optional<QString> finishSearch(GAsyncResult *result)
+{
+    GError *error = nullptr;
+    GList *items = secret_password_search_finish(result, &error);
+    logError("searching the stored accounts", error);
+    std::optional<QString> account;
+    if (items) {
+        GHashTable *attributes = secret_retrievable_get_attributes(SECRET_RETRIEVABLE(items->data));
+        if (attributes) {
+            account =
+                fromUtf8(static_cast<const char *>(g_hash_table_lookup(attributes, "account")));
+            g_hash_table_unref(attributes);
+        }
+        g_list_free_full(items, g_object_unref);
+    }
+    return account;
+}
+
+void finishStore(GAsyncResult *result)
+{
+    GError *error = nullptr;
+    secret_password_store_finish(result, &error);
+    logError("storing the password", error);
+}
+
+// The three calls, each started the same way for a caller that waits and
+// for one that does not.
+auto startSearch(const QByteArray &service)
+{
+    return [service](GCancellable *cancellable, GAsyncReadyCallback ready, gpointer data) {
+        // Attributes of locked items are readable: no unlocking, no secrets.
+        secret_password_search(credentialSchema(), SECRET_SEARCH_NONE, cancellable, ready, data,
+                               "service", service.constData(), nullptr);
+    };
+}
+
+auto startLookup(const QByteArray &service, const QByteArray &account)
+{
+    return [service, account](GCancellable *cancellable, GAsyncReadyCallback ready, gpointer data) {
+        secret_password_lookup(credentialSchema(), cancellable, ready, data, "service",
+                               service.constData(), "account", account.constData(), nullptr);
+    };
+}
+
+// The password is wiped from the copy this holds when the call is done.
+struct StoreRequest
+{
+    QByteArray service;
+    QByteArray account;
+    QByteArray secret;
+    QByteArray label;
+    ~StoreRequest() { secret.fill('\0'); }
+};
+
+auto startStore(std::shared_ptr<const StoreRequest> request)
+{
+    return [request](GCancellable *cancellable, GAsyncReadyCallback ready, gpointer data) {
+        secret_password_store(credentialSchema(), SECRET_COLLECTION_DEFAULT,
+                              request->label.constData(), request->secret.constData(), cancellable,
+                              ready, data, "service", request->service.constData(), "account",
+                              request->account.constData(), nullptr);
+    };
+}
+
+std::shared_ptr<const StoreRequest> storeRequest(const QString &account, const QString &password)
+{
+    auto request = std::make_shared<StoreRequest>();
+    request->service = SecretServiceStore::serviceId().toUtf8();
+    request->account = account.toUtf8();
+    request->secret = password.toUtf8();
+    request->label =
+        QStringLiteral("Vantor Online launcher: Steam account %1").arg(account).toUtf8();
+    return request;
 }
 
 } // namespace
@@ -131,25 +280,7 @@ void SecretServiceStore::save(const QString &account, const QString &password)
 {
     if (!sessionBusConfigured())
         return;
-    const QByteArray service = serviceId().toUtf8();
-    const QByteArray name = account.toUtf8();
-    QByteArray secret = password.toUtf8();
-    const QByteArray label =
-        QStringLiteral("Vantor Online launcher: Steam account %1").arg(account).toUtf8();
-
-    runBounded(
-        m_deadline,
-        [&](GCancellable *cancellable, GAsyncReadyCallback ready, gpointer data) {
-            secret_password_store(credentialSchema(), SECRET_COLLECTION_DEFAULT, label.constData(),
-                                  secret.constData(), cancellable, ready, data, "service",
-                                  service.constData(), "account", name.constData(), nullptr);
-        },
-        [](GAsyncResult *result) {
-            GError *error = nullptr;
-            secret_password_store_finish(result, &error);
-            logError("storing the password", error);
-        });
-    secret.fill('\0');
+    runBounded(m_deadline, startStore(storeRequest(account, password)), finishStore);
 }
 
 void SecretServiceStore::remove(const QString &account)
@@ -175,52 +306,53 @@ std::optional<QString> SecretServiceStore::load(const QString &account)
 {
     if (!sessionBusConfigured())
         return std::nullopt;
-    const QByteArray service = serviceId().toUtf8();
-    const QByteArray name = account.toUtf8();
-    return runBounded(
-        m_deadline,
-        [&](GCancellable *cancellable, GAsyncReadyCallback ready, gpointer data) {
-            secret_password_lookup(credentialSchema(), cancellable, ready, data, "service",
-                                   service.constData(), "account", name.constData(), nullptr);
-        },
-        [](GAsyncResult *result) {
-            GError *error = nullptr;
-            gchar *secret = secret_password_lookup_finish(result, &error);
-            logError("looking up the password", error);
-            std::optional<QString> password = fromUtf8(secret);
-            if (secret)
-                secret_password_free(secret); // wipes the memory too
-            return password;
-        });
+    return runBounded(m_deadline, startLookup(serviceId().toUtf8(), account.toUtf8()),
+                      finishLookup);
 }
 
 std::optional<QString> SecretServiceStore::anyAccount()
 {
     if (!sessionBusConfigured())
         return std::nullopt;
+    return runBounded(m_deadline, startSearch(serviceId().toUtf8()), finishSearch);
+}
+
+void SecretServiceStore::lookUpLater(QObject *receiver, LookupDone done)
+{
+    // Without a bus the blocking calls answer at once; without GLib's loop
+    // nothing would run the answers of the asynchronous ones.
+    if (!sessionBusConfigured() || !eventLoopRunsGLib()) {
+        CredentialStore::lookUpLater(receiver, std::move(done));
+        return;
+    }
     const QByteArray service = serviceId().toUtf8();
-    return runBounded(
-        m_deadline,
-        [&](GCancellable *cancellable, GAsyncReadyCallback ready, gpointer data) {
-            // Attributes of locked items are readable: no unlocking, no secrets.
-            secret_password_search(credentialSchema(), SECRET_SEARCH_NONE, cancellable, ready, data,
-                                   "service", service.constData(), nullptr);
-        },
-        [](GAsyncResult *result) {
-            GError *error = nullptr;
-            GList *items = secret_password_search_finish(result, &error);
-            logError("searching the stored accounts", error);
-            std::optional<QString> account;
-            if (items) {
-                GHashTable *attributes =
-                    secret_retrievable_get_attributes(SECRET_RETRIEVABLE(items->data));
-                if (attributes) {
-                    account = fromUtf8(
-                        static_cast<const char *>(g_hash_table_lookup(attributes, "account")));
-                    g_hash_table_unref(attributes);
-                }
-                g_list_free_full(items, g_object_unref);
-            }
-            return account;
-        });
+    const std::chrono::milliseconds deadline = m_deadline;
+    // Two calls in a row, each with its own deadline, as load() and
+    // anyAccount() have: the account first, then its password.
+    startLater(receiver, deadline, startSearch(service),
+               [receiver, deadline, service, done](GAsyncResult *result, bool wanted) {
+                   const std::optional<QString> account = finishSearch(result);
+                   if (!wanted)
+                       return;
+                   if (!account) {
+                       done(std::nullopt, std::nullopt);
+                       return;
+                   }
+                   startLater(receiver, deadline, startLookup(service, account->toUtf8()),
+                              [account, done](GAsyncResult *result, bool wanted) {
+                                  const std::optional<QString> password = finishLookup(result);
+                                  if (wanted)
+                                      done(account, password);
+                              });
+               });
+}
+
+void SecretServiceStore::saveLater(const QString &account, const QString &password)
+{
+    if (!sessionBusConfigured() || !eventLoopRunsGLib()) {
+        save(account, password);
+        return;
+    }
+    startLater(nullptr, m_deadline, startStore(storeRequest(account, password)),
+               [](GAsyncResult *result, bool) { finishStore(result); });
 }

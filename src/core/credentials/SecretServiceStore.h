@@ -11,10 +11,14 @@
 // KWallet, KeePassXC...) reached through libsecret. One item per Steam account,
 // found by the attributes "service" (the launcher's identifier) and "account".
 //
-// Every call blocks its caller until the service answers, but never longer
-// than the deadline: a service that is unreachable answers nothing at once, one
-// that stops answering is given up on. Errors are logged at debug level and
-// otherwise swallowed, as the seam requires.
+// The blocking calls wait for the service, but never longer than the
+// deadline: a service that is unreachable answers nothing at once, one that
+// stops answering is given up on. The "Later" calls send the same requests
+// without waiting, and their answers arrive on the main context of the
+// calling thread, which Qt's event loop runs (its GLib dispatcher), each
+// with the same deadline; under an event loop that is not GLib's they fall
+// back to the blocking calls. Errors are logged at debug level and otherwise
+// swallowed, as the seam requires.
 class SecretServiceStore final : public CredentialStore
 {
 public:
@@ -31,6 +35,8 @@ public:
     void remove(const QString &account) override;
     std::optional<QString> load(const QString &account) override;
     std::optional<QString> anyAccount() override;
+    void lookUpLater(QObject *receiver, LookupDone done) override;
+    void saveLater(const QString &account, const QString &password) override;
 
 private:
     std::chrono::milliseconds m_deadline;

@@ -14,6 +14,9 @@ Rectangle {
     readonly property bool canStartDownload: viewModel.steamUsername !== ""
                                              && viewModel.steamPassword !== ""
                                              && !steamCMD.downloadUnderWay
+    // Whether the player has typed a credential (the keyring's answer then
+    // leaves the focus where it is).
+    property bool credentialTyped: false
 
     function statusColor(k) {
         switch (k) {
@@ -46,6 +49,16 @@ Rectangle {
             downloadButton.forceActiveFocus(Qt.OtherFocusReason)
         else
             usernameField.forceActiveFocus(Qt.OtherFocusReason)
+    }
+    // The keyring answers after the window is up: a focus still where the
+    // start put it moves on past the fields the answer filled.
+    Connections {
+        target: panel.viewModel
+        function onIsLoadingCredentialsChanged() {
+            if (!panel.viewModel.isLoadingCredentials && !panel.credentialTyped
+                    && usernameField.activeFocus)
+                panel.focusFirst()
+        }
     }
     function startDownload() {
         if (!canStartDownload)
@@ -109,7 +122,10 @@ Rectangle {
                     width: credentialRow.fieldWidth
                     placeholderText: "Username"
                     text: panel.viewModel.steamUsername
-                    onTextEdited: panel.viewModel.steamUsername = text
+                    onTextEdited: {
+                        panel.credentialTyped = true
+                        panel.viewModel.steamUsername = text
+                    }
                 }
                 NeonTextField {
                     id: passwordField
@@ -123,7 +139,10 @@ Rectangle {
                     echoMode: TextInput.Password
                     passwordCharacter: "\u2022"
                     text: panel.viewModel.steamPassword
-                    onTextEdited: panel.viewModel.steamPassword = text
+                    onTextEdited: {
+                        panel.credentialTyped = true
+                        panel.viewModel.steamPassword = text
+                    }
                     onAccepted: panel.startDownload()
                 }
                 NeonTextField {
