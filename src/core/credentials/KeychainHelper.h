@@ -9,7 +9,9 @@
 class CredentialStore;
 
 // The Steam user name and password across launches, in the system's secret
-// store. Stateless: four static operations; every store error is swallowed.
+// store: four static operations on one store for the whole process (the
+// platform's, unless setStore() put another in place); every store error is
+// swallowed.
 class KeychainHelper
 {
 public:

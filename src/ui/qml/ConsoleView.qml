@@ -10,8 +10,10 @@ import VantorLauncher
 // selection; scrolling back to the end makes it follow again. Lines are
 // selected with the mouse (shift extends, dragging past an edge scrolls) or
 // Ctrl+A, and copied with Ctrl+C or the right-click menu.
-// While hidden (the other tab is shown) it does no work and catches up when
-// shown again.
+// With lines.source set (the window sets the manager) the lines take each
+// appended piece as the manager announces it, shown or hidden: the other tab
+// being shown saves only the drawing. Without a source, log is taken in only
+// while shown, and caught up with when shown again.
 Rectangle {
     id: console
     property string log
