@@ -600,6 +600,8 @@ void TestSteamCMDRun::patchProgressFromSlowBody()
             [&] { details.append(manager.progressDetail()); });
     auto seen = runFake(manager, "exit 0\n");
     QCOMPARE(manager.state(), SteamCMDState::completed());
+    // Once, whole: the four pieces and nothing more.
+    QCOMPARE(m_server->bodyBytesSent(kPatchPath), qint64(m_zip.size()));
     // Under the status while the body arrives: done of the whole size; gone
     // once the download is over.
     const QString whole = " of " + TransferRate::formatBytes(m_zip.size());
