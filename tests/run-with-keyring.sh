@@ -12,14 +12,16 @@ if [ "${1:-}" != "--inside" ]; then
     trap 'rm -rf "$scratch"' EXIT INT TERM
     mkdir -p "$scratch/home" "$scratch/runtime" "$scratch/share"
     chmod 700 "$scratch/runtime"
-    # XDG_DATA_DIRS points at an empty folder so the private bus cannot
-    # activate a second keyring daemon behind our back.
+    # The private bus starts no service by itself (private-bus.conf), so
+    # nothing but the daemon below answers for the keyring: no second
+    # daemon, no prompter.
     status=0
     env -u DBUS_SESSION_BUS_ADDRESS -u DISPLAY -u WAYLAND_DISPLAY \
         HOME="$scratch/home" XDG_RUNTIME_DIR="$scratch/runtime" \
         XDG_DATA_HOME="$scratch/home/.local/share" XDG_CONFIG_HOME="$scratch/home/.config" \
         XDG_CACHE_HOME="$scratch/home/.cache" XDG_DATA_DIRS="$scratch/share" \
-        dbus-run-session -- sh "$0" --inside "$@" || status=$?
+        dbus-run-session --config-file="$(dirname "$0")/private-bus.conf" -- \
+        sh "$0" --inside "$@" || status=$?
     exit "$status"
 fi
 shift

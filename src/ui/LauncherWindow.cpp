@@ -39,6 +39,13 @@ QQuickWindow *create(QQmlEngine &engine, LauncherViewModel *viewModel)
         return nullptr;
     }
     QQmlEngine::setObjectOwnership(window, QQmlEngine::CppOwnership);
+    // Once, when the first frame is out: a start that hangs or crawls shows
+    // in a log (QT_LOGGING_RULES="vantor.ui.info=true"), and a script can
+    // wait for it. (Sent from the render thread; said on this one.)
+    QObject::connect(
+        window, &QQuickWindow::frameSwapped, window,
+        [] { qCInfo(lcUi) << "launcher window shown"; },
+        static_cast<Qt::ConnectionType>(Qt::QueuedConnection | Qt::SingleShotConnection));
     window->show();
     return window;
 }

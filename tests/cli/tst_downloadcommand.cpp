@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "FakeSteamCMD.h"
 #include "KeychainHelper.h"
+#include "LauncherRun.h"
 #include "LoopbackHttpServer.h"
 #include "SteamCMDManager.h"
 #include "TerminalSession.h"
@@ -60,7 +61,10 @@ private:
     qint64 fakePid() const { return readFile(fake("pid-1")).toLongLong(); }
     // Waits for the launcher's exit while this process keeps serving (the
     // loopback server runs on this event loop, so no blocking waits).
-    static bool waitForExit(QProcess &launcher, int timeoutMs);
+    static bool waitForExit(QProcess &launcher, int timeoutMs)
+    {
+        return LauncherRun::waitForExit(launcher, timeoutMs);
+    }
     // Starts the launcher; returns once it has been started.
     void start(QProcess &launcher, const QStringList &arguments, const QByteArray &input,
                bool closeInput = true);
@@ -113,19 +117,10 @@ void TestDownloadCommand::cleanup()
     m_home.reset();
 }
 
-bool TestDownloadCommand::waitForExit(QProcess &launcher, int timeoutMs)
-{
-    QElapsedTimer clock;
-    clock.start();
-    while (launcher.state() != QProcess::NotRunning && clock.elapsed() < timeoutMs)
-        QTest::qWait(20);
-    return launcher.state() == QProcess::NotRunning;
-}
-
 void TestDownloadCommand::start(QProcess &launcher, const QStringList &arguments,
                                 const QByteArray &input, bool closeInput)
 {
-    launcher.setProgram(QStringLiteral(VANTOR_LAUNCHER_PATH));
+    launcher.setProgram(LauncherRun::program());
     launcher.setArguments(arguments);
     // No controlling terminal, whatever runs the tests: the command would
     // ask at it once standard input has ended.
@@ -298,7 +293,7 @@ void TestDownloadCommand::usageProblems()
 void TestDownloadCommand::keyringRemembersCredentials()
 {
     if (!privateKeyring())
-        QSKIP("needs the private keyring of tests/run-with-keyring.sh");
+        SKIP_OR_FAIL_IN_CI("needs the private keyring of tests/run-with-keyring.sh");
     // SteamCMD asks for the password at its prompt; the fake keeps what it read.
     writeFake("printf 'password: '\nIFS= read -r p\nprintf '%s' \"$p\" > \"$F/typed-$n\"\n"
               "exit 8\n");

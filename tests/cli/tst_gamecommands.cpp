@@ -1,15 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "FakeEngine.h"
-#include "LoopbackHttpServer.h"
+#include "LauncherRun.h"
 #include "SteamCMDManager.h"
 #include "TestFiles.h"
 #include "TestHome.h"
 #include "UpdateChecker.h"
 
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
-#include <QProcess>
 #include <QSettings>
 #include <QTest>
 
@@ -23,14 +21,6 @@ const QString kSteamHint = QStringLiteral("DOWNLOAD GAME ASSETS VIA STEAM TO ENA
 const QString kLocalHint =
     QStringLiteral("SELECT THE PARENT DIRECTORY CONTAINING BOTH GAME VERSIONS\n");
 
-struct Outcome
-{
-    int exitCode = -1;
-    QString out;
-    QString err;
-    qint64 elapsedMs = 0;
-};
-
 } // namespace
 
 class TestGameCommands : public QObject
@@ -38,7 +28,6 @@ class TestGameCommands : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase();
     void init();
     void cleanup();
 
@@ -53,10 +42,9 @@ private Q_SLOTS:
     void status();
 
 private:
-    QProcessEnvironment environment() const;
-    Outcome run(const QStringList &args, const QProcessEnvironment &env,
-                const QString &program = QStringLiteral(VANTOR_LAUNCHER_PATH),
-                const QString &workingDir = QString());
+    // The launcher in the temporary home, with no engine or install folder
+    // handed down from this process.
+    static QProcessEnvironment environment();
     QString makeLocalFolder(const QString &relative)
     {
         return makeGameFolder(m_home->filePath(relative));
@@ -64,11 +52,6 @@ private:
 
     std::unique_ptr<TestHome> m_home;
 };
-
-void TestGameCommands::initTestCase()
-{
-    QVERIFY(QFile::exists(QStringLiteral(VANTOR_LAUNCHER_PATH)));
-}
 
 void TestGameCommands::init()
 {
@@ -82,43 +65,12 @@ void TestGameCommands::cleanup()
     m_home.reset();
 }
 
-// The launcher sees the temporary home, no network and no session bus (so
-// no real secret store either).
-QProcessEnvironment TestGameCommands::environment() const
+QProcessEnvironment TestGameCommands::environment()
 {
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    QProcessEnvironment env = LauncherRun::environment();
     env.remove("VANTOR_ENGINE_PATH");
     env.remove("VANTOR_INSTALL_PATH");
-    env.insert("DBUS_SESSION_BUS_ADDRESS", "disabled:");
-    env.insert("VANTOR_UPDATE_URL", LoopbackHttpServer::closedPortUrl("/api/update.json"));
-    env.insert("VANTOR_STEAMCMD_URL", LoopbackHttpServer::closedPortUrl("/steamcmd.tar.gz"));
-    env.insert("QT_LOGGING_RULES", "vantor.*.info=false");
     return env;
-}
-
-Outcome TestGameCommands::run(const QStringList &args, const QProcessEnvironment &env,
-                              const QString &program, const QString &workingDir)
-{
-    QProcess process;
-    process.setProgram(program);
-    process.setArguments(args);
-    process.setProcessEnvironment(env);
-    if (!workingDir.isEmpty())
-        process.setWorkingDirectory(workingDir);
-    QElapsedTimer clock;
-    clock.start();
-    process.start();
-    Outcome outcome;
-    if (!process.waitForFinished(15000)) {
-        process.kill();
-        process.waitForFinished();
-        return outcome;
-    }
-    outcome.elapsedMs = clock.elapsed();
-    outcome.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-    outcome.out = QString::fromUtf8(process.readAllStandardOutput());
-    outcome.err = QString::fromUtf8(process.readAllStandardError());
-    return outcome;
 }
 
 void TestGameCommands::validate_data()
@@ -147,7 +99,7 @@ void TestGameCommands::validate()
     } else if (layout == QLatin1String("missing")) {
         args << m_home->filePath("Nothing here");
     }
-    const Outcome outcome = run(args, environment());
+    const LauncherRun::Outcome outcome = LauncherRun::run(args, environment());
     QCOMPARE(outcome.exitCode, exitCode);
     QCOMPARE(outcome.out, out);
 }
@@ -182,14 +134,14 @@ void TestGameCommands::launchRefusesWithHint()
     args.replaceInStrings("@invalid", m_home->filePath("Invalid"));
     args.replaceInStrings("@valid", valid);
 
-    const Outcome outcome = run(QStringList{"launch"} + args, env);
+    const LauncherRun::Outcome outcome = LauncherRun::run(QStringList{"launch"} + args, env);
     QCOMPARE(outcome.exitCode, exitCode);
     QCOMPARE(outcome.out, QString());
     if (!err.isEmpty())
         QCOMPARE(outcome.err, err);
     else
         QVERIFY(outcome.err.contains("Usage: vantor-launcher launch"));
-    QVERIFY(!QFile::exists(engine.recordPath()));
+    QVERIFY(engine.staysUnstarted());
 }
 
 void TestGameCommands::launchesEngineBesideTheExecutable()
@@ -198,7 +150,7 @@ void TestGameCommands::launchesEngineBesideTheExecutable()
     const QString appDir = m_home->filePath("App Dir");
     QVERIFY(QDir().mkpath(appDir));
     const QString launcher = appDir + "/vantor-launcher";
-    QVERIFY(QFile::copy(QStringLiteral(VANTOR_LAUNCHER_PATH), launcher));
+    QVERIFY(QFile::copy(LauncherRun::program(), launcher));
     QVERIFY(
         QFile::setPermissions(launcher, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
     FakeEngine engine(appDir + "/VantorOnlineDL");
@@ -210,8 +162,8 @@ void TestGameCommands::launchesEngineBesideTheExecutable()
     QProcessEnvironment env = environment();
     env.insert("VANTOR_INSTALL_PATH", "/stale/value");
 
-    const Outcome outcome =
-        run({"launch", "--source", "local", "--path", "../Vantor"}, env, launcher, startDir);
+    const LauncherRun::Outcome outcome = LauncherRun::run(
+        {"launch", "--source", "local", "--path", "../Vantor"}, env, startDir, launcher);
     QCOMPARE(outcome.err, QString());
     QCOMPARE(outcome.exitCode, 0);
     QVERIFY2(outcome.elapsedMs >= 450, QByteArray::number(outcome.elapsedMs));
@@ -251,7 +203,7 @@ void TestGameCommands::launchReportsEngineErrors()
         QSettings settings;
         settings.setValue("VANTOR_INSTALL_PATH", makeLocalFolder("Game"));
     }
-    const Outcome outcome = run({"launch", "--source", "local"}, env);
+    const LauncherRun::Outcome outcome = LauncherRun::run({"launch", "--source", "local"}, env);
     QCOMPARE(outcome.exitCode, 1);
     QCOMPARE(outcome.err, prefix + (exists ? QStringLiteral("Permission denied") : engine) + "\n");
 }
@@ -283,7 +235,7 @@ void TestGameCommands::status()
     QSettings().sync();
     const bool ready = setup == QLatin1String("ready");
 
-    const Outcome outcome = run({"status"}, environment());
+    const LauncherRun::Outcome outcome = LauncherRun::run({"status"}, environment());
     QCOMPARE(outcome.exitCode, 0);
     const QStringList expected{
         "steamcmd: " + m_home->filePath(".local/share/Vantor Online/steamcmd/steamcmd.sh") +

@@ -5,9 +5,9 @@
 #include "LoopbackHttpServer.h"
 #include "MemoryCredentialStore.h"
 #include "StandInStages.h"
+#include "StandInFolderPicker.h"
 #include "TestFiles.h"
 #include "TestHome.h"
-#include "platform/FolderPicker.h"
 
 #include <QDir>
 #include <QPointer>
@@ -18,19 +18,6 @@
 #include <memory>
 
 using Tab = LauncherViewModel::Tab;
-
-namespace {
-// Answers the folder dialog with the same folder every time.
-class SameFolderPicker final : public FolderPicker
-{
-public:
-    explicit SameFolderPicker(QString folder) : m_folder(std::move(folder)) {}
-    std::optional<QString> pickFolder(const QString &) override { return m_folder; }
-
-private:
-    QString m_folder;
-};
-} // namespace
 
 Q_DECLARE_METATYPE(std::optional<QString>)
 
@@ -403,7 +390,7 @@ void TestLauncherViewModel::consoleStreamListsNoFolders()
         checks.reset();
     }
     // A folder chosen again is looked at again, even under the same path.
-    model.setFolderPicker(std::make_shared<SameFolderPicker>(folder));
+    model.setFolderPicker(std::make_shared<StandInFolderPicker>(folder));
     model.setActiveTab(Tab::Local);
     QVERIFY(QDir(folder + "/Expansion").removeRecursively());
     checks.reset();

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "FaultSupport.h"
 #include "CraftedZip.h"
-#include "RunWait.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -168,20 +167,4 @@ QStringList treeOf(const QString &root)
     }
     entries.sort();
     return entries;
-}
-
-WorkflowRecorder::WorkflowRecorder(SteamCMDManager &manager) : m_manager(manager)
-{
-    connect(&manager, &SteamCMDManager::stateChanged, this, [this] {
-        const QString text = m_manager.statusText();
-        if (m_manager.state().kind() == SteamCMDState::Kind::DownloadingPatch &&
-            states.value(states.size() - 1).startsWith(QLatin1String("DOWNLOADING PATCH")))
-            return;
-        states.append(text);
-    });
-}
-
-bool WorkflowRecorder::waitForRunFinished(int timeoutMs)
-{
-    return ::waitForRunFinished(m_manager, timeoutMs);
 }

@@ -1,19 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "RunWait.h"
-#include "SteamCMDManager.h"
-#include "TestHome.h"
-
 #include <QByteArray>
 #include <QList>
-#include <QObject>
 #include <QString>
 #include <QStringList>
 
 // Helpers shared by the fault tests: archives with hand-made entries (what
 // the system's zip and tar refuse to write), mounts for read-only and full
-// file systems, the process's peak memory, and a recorder of a workflow.
+// file systems, the process's peak memory and a picture of a folder tree.
 
 // One entry of a hand-made zip archive, stored without compression.
 struct ZipEntry
@@ -91,19 +86,3 @@ bool resetPeakResident();
 // Every entry under root (relative paths, folders with a trailing '/',
 // links shown as "name -> target"), sorted: a picture of what is on disk.
 QStringList treeOf(const QString &root);
-
-// Follows one SteamCMDManager: its status texts in order (the patch
-// download's progress collapsed into one entry).
-class WorkflowRecorder : public QObject
-{
-    Q_OBJECT
-public:
-    explicit WorkflowRecorder(SteamCMDManager &manager);
-    QStringList states;
-    // Waits for the end of the current run (see waitForRunFinished() in
-    // TestHome.h); false on time-out.
-    bool waitForRunFinished(int timeoutMs = 30000);
-
-private:
-    SteamCMDManager &m_manager;
-};

@@ -3,6 +3,7 @@
 #include "FaultSupport.h"
 #include "LoopbackHttpServer.h"
 #include "RunWait.h"
+#include "StateRecorder.h"
 #include "SteamCMDManager.h"
 #include "TestFiles.h"
 #include "TestHome.h"
@@ -155,7 +156,7 @@ void TestFaultsArchives::patchEntries()
 
     SteamCMDManager manager;
     QVERIFY(writeFakeSteamCMD(manager.steamCMDBinary(), m_home->filePath("fake"), "exit 0\n"));
-    WorkflowRecorder recorder(manager);
+    StateRecorder recorder(manager);
     manager.startDownload("u", "p");
     QVERIFY(recorder.waitForRunFinished());
 

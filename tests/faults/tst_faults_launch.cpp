@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "LoopbackHttpServer.h"
+#include "FakeEngine.h"
+#include "LauncherRun.h"
 #include "TestFiles.h"
 #include "TestHome.h"
 
 #include <QDir>
 #include <QFile>
-#include <QProcess>
 #include <QTest>
 
 #include <memory>
@@ -33,13 +33,7 @@ private Q_SLOTS:
     void dataFolderFaults();
 
 private:
-    struct Outcome
-    {
-        int exitCode = -1;
-        QString out;
-        QString err;
-    };
-    Outcome launch(const QStringList &args, const QString &engine);
+    LauncherRun::Outcome launch(const QStringList &args, const QString &engine);
 
     std::unique_ptr<TestHome> m_home;
 };
@@ -56,28 +50,13 @@ void TestFaultsLaunch::cleanup()
     m_home.reset();
 }
 
-TestFaultsLaunch::Outcome TestFaultsLaunch::launch(const QStringList &args, const QString &engine)
+LauncherRun::Outcome TestFaultsLaunch::launch(const QStringList &args, const QString &engine)
 {
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    QProcessEnvironment env = LauncherRun::environment();
     env.insert("VANTOR_ENGINE_PATH", engine);
     env.remove("VANTOR_INSTALL_PATH");
-    env.insert("DBUS_SESSION_BUS_ADDRESS", "disabled:");
-    env.insert("VANTOR_UPDATE_URL", LoopbackHttpServer::closedPortUrl("/api/update.json"));
     env.insert("QT_LOGGING_RULES", "vantor.*=false");
-    QProcess process;
-    process.setProcessEnvironment(env);
-    process.start(QStringLiteral(VANTOR_LAUNCHER_PATH), QStringList{"launch"} + args);
-    Outcome outcome;
-    if (!process.waitForFinished(15000)) {
-        process.kill();
-        process.waitForFinished();
-        return outcome;
-    }
-    if (process.exitStatus() == QProcess::NormalExit)
-        outcome.exitCode = process.exitCode();
-    outcome.out = QString::fromUtf8(process.readAllStandardOutput());
-    outcome.err = QString::fromUtf8(process.readAllStandardError());
-    return outcome;
+    return LauncherRun::run(QStringList{"launch"} + args, env);
 }
 
 void TestFaultsLaunch::engineFaults_data()
@@ -117,7 +96,7 @@ void TestFaultsLaunch::engineFaults()
         QVERIFY(writeScript(path, "#!/nonexistent/interpreter\n"));
     }
     const QString folder = makeGameFolder(m_home->filePath("Game"));
-    const Outcome outcome = launch({"--source", "local", "--path", folder}, path);
+    const LauncherRun::Outcome outcome = launch({"--source", "local", "--path", folder}, path);
     QCOMPARE(outcome.exitCode, 1);
     QCOMPARE(outcome.out, QString());
     QCOMPARE(outcome.err, QString(err).replace("@engine", path));
@@ -142,18 +121,18 @@ void TestFaultsLaunch::dataFolderFaults()
 {
     QFETCH(QStringList, args);
     QFETCH(QString, err);
-    const QString engine = m_home->filePath("Engine/VantorOnlineDL");
-    QVERIFY(writeScript(engine, "#!/bin/sh\ntouch \"$0.started\"\n"));
+    FakeEngine engine(m_home->filePath("Engine/VantorOnlineDL"));
+    QVERIFY(engine.isValid());
     QVERIFY(writeFile(m_home->filePath("file.big"), "x"));
     QVERIFY(QFile::link(m_home->filePath("loop"), m_home->filePath("loop")));
     QVERIFY(writeFile(m_home->filePath("Documents/Vantor Online/Assets"), "inidl.big ini.big"));
     args.replaceInStrings("@home", m_home->path());
 
-    const Outcome outcome = launch(args, engine);
+    const LauncherRun::Outcome outcome = launch(args, engine.path());
     QCOMPARE(outcome.exitCode, 1);
     QCOMPARE(outcome.out, QString());
     QCOMPARE(outcome.err, err);
-    QVERIFY(!QFile::exists(engine + ".started"));
+    QVERIFY(engine.staysUnstarted());
 }
 
 QTEST_GUILESS_MAIN(TestFaultsLaunch)

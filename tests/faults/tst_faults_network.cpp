@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "FakeSteamCMD.h"
 #include "FaultSupport.h"
+#include "LauncherRun.h"
 #include "LoopbackHttpServer.h"
 #include "RunWait.h"
+#include "StateRecorder.h"
 #include "SteamCMDManager.h"
 #include "TestArchives.h"
 #include "TestFiles.h"
@@ -13,7 +15,6 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
-#include <QProcess>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -186,7 +187,7 @@ void TestFaultsNetwork::patch()
     manager.setTransferTimeout(kTimeout);
     QVERIFY(writeFakeSteamCMD(manager.steamCMDBinary(), m_home->filePath("fake"), "exit 0\n"));
     QVERIFY(writeFile(manager.assetsDir() + "/inidl.big", "x"));
-    WorkflowRecorder recorder(manager);
+    StateRecorder recorder(manager);
     manager.startDownload("u", "p");
     QVERIFY(recorder.waitForRunFinished());
 
@@ -262,19 +263,15 @@ void TestFaultsNetwork::checkUpdateCommand()
     serve(kManifestPath, fault, body, "VANTOR_UPDATE_URL");
     const QString url = qEnvironmentVariable("VANTOR_UPDATE_URL");
 
-    QProcess launcher;
-    launcher.start(QStringLiteral(VANTOR_LAUNCHER_PATH), {"check-update"});
-    QSignalSpy ended(&launcher, &QProcess::finished); // keeps the server turning
-    QVERIFY(ended.wait(20000));
-    QCOMPARE(launcher.exitStatus(), QProcess::NormalExit);
-    QCOMPARE(launcher.exitCode(), 1);
-    QCOMPARE(launcher.readAllStandardOutput(), QByteArray());
-    const QByteArray err = launcher.readAllStandardError();
+    const LauncherRun::Outcome outcome = LauncherRun::run({"check-update"});
+    QVERIFY(outcome.ended);
+    QCOMPARE(outcome.exitCode, 1);
+    QCOMPARE(outcome.out, QString());
     // The last line names the address and why it gave no manifest.
-    const QByteArray line =
-        "vantor-launcher check-update: could not fetch or read the update manifest at " +
-        url.toUtf8() + ": " + reason.toUtf8() + "\n";
-    QVERIFY2(err.endsWith(line), err.constData());
+    const QString line =
+        "vantor-launcher check-update: could not fetch or read the update manifest at " + url +
+        ": " + reason + "\n";
+    QVERIFY2(outcome.err.endsWith(line), qPrintable(outcome.err));
 }
 
 void TestFaultsNetwork::hugePatchStaysBounded()
@@ -295,7 +292,7 @@ void TestFaultsNetwork::hugePatchStaysBounded()
     // and the test is about the launcher's memory, not the disk's speed.
     const ScopedMount ram = ScopedMount::tmpfs(manager.installDir(), kSize + 64 * 1024 * 1024);
     qInfo("the download lands %s", ram.isMounted() ? "on a tmpfs" : "on disk");
-    WorkflowRecorder recorder(manager);
+    StateRecorder recorder(manager);
     qint64 landed = -1;
     connect(&manager, &SteamCMDManager::stateChanged, this, [&] {
         if (manager.state().kind() == Kind::UnpackingPatch)

@@ -6,6 +6,7 @@
 #include "FaultSupport.h"
 #include "RunWait.h"
 #include "ServedPatch.h"
+#include "StateRecorder.h"
 #include "SteamCMDManager.h"
 #include "TestFiles.h"
 #include "TestHome.h"
@@ -226,12 +227,8 @@ void TestFaultsSteamCMD::fiftyMegabyteLine()
     writeFake(manager, "head -c 50000000 /dev/zero | tr '\\000' x\n"
                        "printf '\\n Update state (0x61) downloading, progress: 100.00 (1 / 1)\\n'\n"
                        "exit 4\n");
-    QString lastProgress;
-    connect(&manager, &SteamCMDManager::stateChanged, this, [&] {
-        if (manager.state().kind() == Kind::Downloading)
-            lastProgress = manager.state().text();
-    });
-    resetPeakResident();
+    StateRecorder recorder(manager);
+    QVERIFY2(resetPeakResident(), "the kernel does not let the peak be reset");
     const qint64 peakBefore = peakResidentKiB();
     QElapsedTimer clock;
     clock.start();
@@ -240,7 +237,8 @@ void TestFaultsSteamCMD::fiftyMegabyteLine()
     const qint64 elapsed = clock.elapsed();
 
     QCOMPARE(manager.state(), SteamCMDState::failed("SteamCMD exited with code 4"));
-    QCOMPARE(lastProgress, QString("Update state (0x61) downloading, progress: 100.00 (1 / 1)"));
+    QCOMPARE(recorder.texts(Kind::Downloading).last(),
+             QString("Update state (0x61) downloading, progress: 100.00 (1 / 1)"));
     const QString log = manager.consoleLog();
     const QString tail = "\n Update state (0x61) downloading, progress: 100.00 (1 / 1)\n"
                          "\n[✗] SteamCMD exited with code 4\n";

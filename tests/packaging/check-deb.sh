@@ -58,6 +58,35 @@ for item in "${items[@]}"; do
     done
     [ "$satisfied" = yes ] || fail "dependency '$item' is not satisfied on this Debian system"
 done
+# The fonts the window's symbols need (the characters above ASCII in the sources, as the
+# glyph test finds them): each is drawn by a font of a package the launcher depends on,
+# or by DejaVu, which the toolkit's fontconfig brings. Which fonts draw what: fontconfig.
+sources="$(dirname "$0")/../../src"
+# (Code points in hexadecimal: the characters themselves, and \uXXXX escapes.)
+symbols=$(
+    export LC_ALL=C.UTF-8
+    { grep -rhoP '[^\x{00}-\x{7F}]' "$sources" --include='*.cpp' --include='*.h' \
+        --include='*.qml' || true; } | while IFS= read -r c; do printf '%x\n' "'$c"; done
+    { grep -rhoE '\\u[0-9A-Fa-f]{4}' "$sources" --include='*.cpp' --include='*.h' \
+        --include='*.qml' || true; } | while read -r escape; do
+        code=$((16#${escape:2}))
+        if [ "$code" -gt 127 ]; then printf '%x\n' "$code"; fi
+    done
+)
+symbols=$(sort -u <<<"$symbols")
+[ -n "$symbols" ] || fail "found no symbols in $sources"
+for symbol in $symbols; do
+    fonts=$(fc-list ":charset=$symbol" file | sed 's/: *$//' | while IFS= read -r font; do
+        { dpkg -S "$font" 2>/dev/null || true; } | cut -d: -f1; done | sort -u)
+    [ -n "$fonts" ] || fail "no font on this machine draws U+$symbol"
+    ok=no
+    for package in $fonts; do
+        if [ "$package" = fonts-dejavu-core ] ||
+            grep -qE "(^|, )$package( \(|,|$)" <<<"$depends"; then ok=yes; fi
+    done
+    [ "$ok" = yes ] || fail "U+$symbol is drawn only by $(echo $fonts), which Depends lacks: $depends"
+done
+
 if [ "$arch" = amd64 ]; then
     grep -qE '(^|, )lib32gcc-s1(,|$)' <<<"$(field Recommends)" ||
         fail "amd64 package does not recommend lib32gcc-s1 for SteamCMD"

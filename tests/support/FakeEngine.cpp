@@ -42,6 +42,11 @@ bool FakeEngine::waitForRecord(int timeoutMs)
     return QTest::qWaitFor([this] { return QFile::exists(m_recordPath); }, timeoutMs);
 }
 
+bool FakeEngine::staysUnstarted(int waitMs)
+{
+    return !waitForRecord(waitMs);
+}
+
 QMap<QString, QString> FakeEngine::record() const
 {
     QMap<QString, QString> values;

@@ -24,6 +24,10 @@ public:
 
     // Waits until the engine has written its record; false on time-out.
     bool waitForRecord(int timeoutMs = 5000);
+    // Waits as long as a start would take to be seen, and true when the
+    // engine wrote no record meanwhile: a launch that was refused. (A
+    // launcher that has exited may have left a detached start behind.)
+    bool staysUnstarted(int waitMs = 1000);
     // key=value lines of the record (argc, cwd, install, copies, pid).
     QMap<QString, QString> record() const;
     // True while the recorded process exists and has not exited.

@@ -246,10 +246,14 @@ void LoopbackHttpServer::respond(QTcpSocket *socket, const QString &path,
     timer->setInterval(response.chunkIntervalMs);
     const QByteArray body = response.body;
     const int chunk = response.chunkSize;
-    connect(timer, &QTimer::timeout, socket, [guard, timer, offset, body, chunk] {
+    QPointer<LoopbackHttpServer> server(this);
+    connect(timer, &QTimer::timeout, socket, [guard, timer, offset, body, chunk, server, path] {
         if (!guard)
             return;
-        guard->write(body.mid(*offset, chunk));
+        const QByteArray piece = body.mid(*offset, chunk);
+        if (server)
+            server->m_sent[path] += piece.size();
+        guard->write(piece);
         *offset += chunk;
         if (*offset >= body.size()) {
             timer->stop();

@@ -1,10 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "WindowTestSetup.h"
 
+#include "AboutWindowController.h"
 #include "KeychainHelper.h"
+#include "LauncherViewModel.h"
 #include "UiSupport.h"
 
 #include <QCoreApplication>
+#include <QQuickWindow>
+#include <QTest>
 
 namespace {
 
@@ -30,12 +34,48 @@ WindowTestSetup::WindowTestSetup(const LoopbackHttpServer::Response &manifest)
             m_home.filePath(QStringLiteral("engine/VantorOnlineDL")).toUtf8());
     KeychainHelper::setStore(m_store);
     UiSupport::setPictureSearchPath(UiSupport::defaultPictureSearchPath());
+    m_qml = std::make_unique<QmlHarness>();
 }
 
 WindowTestSetup::~WindowTestSetup()
 {
+    // The window before the view model it shows, both before the home.
+    m_window = nullptr;
+    m_qml.reset();
+    m_viewModel.reset();
     KeychainHelper::setStore(nullptr);
     for (const char *name : kAddressVariables)
         qunsetenv(name);
     UiSupport::setPictureSearchPath(UiSupport::defaultPictureSearchPath());
+}
+
+LauncherViewModel *WindowTestSetup::viewModel()
+{
+    if (!m_viewModel) {
+        m_viewModel = std::make_unique<LauncherViewModel>();
+        m_viewModel->steamCMD()->setEchoToStandardOutput(false);
+        m_viewModel->steamCMD()->setStopGracePeriod(2000);
+    }
+    return m_viewModel.get();
+}
+
+QQuickWindow *WindowTestSetup::open(bool activate)
+{
+    m_window = m_qml->showLauncher(viewModel());
+    if (!m_window) {
+        qWarning().noquote() << m_qml->lastError();
+        return nullptr;
+    }
+    if (activate) {
+        m_window->requestActivate();
+        if (!QTest::qWaitForWindowActive(m_window))
+            return nullptr;
+    }
+    return m_window;
+}
+
+AboutWindowController *WindowTestSetup::aboutController()
+{
+    const int id = qmlTypeId("VantorLauncher", 1, 0, "AboutWindowController");
+    return m_qml->engine().singletonInstance<AboutWindowController *>(id);
 }

@@ -9,9 +9,10 @@
 #include <optional>
 
 // The Steam user name and password across launches, in the system's secret
-// store: static operations over one store (the platform's, or a test's);
-// every store error is swallowed. The blocking four are for the command
-// line; a window uses the two that answer later (CredentialStore).
+// store: static operations on one store for the whole process (the
+// platform's, unless setStore() put another in place); every store error is
+// swallowed. The blocking four are for the command line; a window uses the
+// two that answer later (CredentialStore).
 class KeychainHelper
 {
 public:

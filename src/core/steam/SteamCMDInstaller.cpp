@@ -65,7 +65,8 @@ void SteamCMDInstaller::run()
         // handed to tar like any other. A transport failure (no answer,
         // refused, timed out, or a body cut short after the headers) is a
         // failed download: half a tarball is not SteamCMD's to unpack.
-        const QByteArray body = reply->readAll();
+        // A reply its time-out has aborted is closed: nothing to read.
+        const QByteArray body = reply->isOpen() ? reply->readAll() : QByteArray();
         if (!ReplyBody::arrivedWhole(reply, body.size())) {
             qCWarning(lcSteamCmd) << "SteamCMD fetch failed:" << reply->errorString();
             return fail(QStringLiteral("Failed to download SteamCMD tarball"));

@@ -46,10 +46,17 @@ SteamCMDProcess::SteamCMDProcess(QObject *parent) : QObject(parent) {}
 
 SteamCMDProcess::~SteamCMDProcess()
 {
-    // A child still running goes with its QProcess (killed); its last
-    // signals must not reach a half-destroyed object.
-    if (m_child)
+    // A child still running goes with its owner (a replaced run's, or the
+    // launcher's at exit): killed with everything it started and waited
+    // for, not left to the QProcess teardown, which would kill the child
+    // alone. Its last signals must not reach a half-destroyed object.
+    if (m_child) {
         m_child->disconnect(this);
+        if (m_child->state() != QProcess::NotRunning) {
+            signalChild(SIGKILL);
+            m_child->waitForFinished(2000);
+        }
+    }
 }
 
 void SteamCMDProcess::start(const QString &program, const QStringList &arguments,

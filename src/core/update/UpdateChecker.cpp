@@ -141,8 +141,12 @@ void UpdateChecker::checkForUpdate()
 
     m_tooLarge = false;
     m_reply = m_network->get(request);
-    connect(m_reply, &QNetworkReply::downloadProgress, this, [this](qint64 received, qint64) {
-        if (received > maxManifestSize && m_reply) {
+    // Given up as soon as the body passes the limit, even if the server then
+    // holds the connection open: readyRead comes with every piece, while
+    // downloadProgress is held back to one signal a tenth of a second (and a
+    // body that arrives faster gets none until it is over).
+    connect(m_reply, &QIODevice::readyRead, this, [this] {
+        if (m_reply && m_reply->bytesAvailable() > maxManifestSize) {
             m_tooLarge = true;
             m_reply->abort();
         }
@@ -167,8 +171,9 @@ void UpdateChecker::finishCheck(QNetworkReply *reply)
     std::optional<AppUpdate> update;
     {
         // An error page is read like any other answer (and fails to decode);
-        // a broken, stalled or cut-short connection delivered nothing.
-        const QByteArray body = reply->read(maxManifestSize + 1);
+        // a broken, stalled or cut-short connection delivered nothing. An
+        // aborted reply (time-out, too long) is closed: nothing to read.
+        const QByteArray body = reply->isOpen() ? reply->read(maxManifestSize + 1) : QByteArray();
         QString decodeError;
         if (body.size() <= maxManifestSize && ReplyBody::arrivedWhole(reply, body.size()))
             update = AppUpdate::decode(body, &decodeError);

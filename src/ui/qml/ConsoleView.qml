@@ -10,10 +10,13 @@ import VantorLauncher
 // selection; scrolling back to the end makes it follow again. Lines are
 // selected with the mouse (shift extends, dragging past an edge scrolls) or
 // Ctrl+A, and copied with Ctrl+C or the right-click menu.
-// While hidden (the other tab is shown) it does no work and catches up when
-// shown again. Every line is the same height and the visible part of the
-// list is a whole number of lines, so the view that follows the end never
-// shows half a line at its top.
+// With lines.source set (the window sets the manager) the lines take each
+// appended piece as the manager announces it, shown or hidden: the other tab
+// being shown saves only the drawing. Without a source, log is taken in only
+// while shown, and caught up with when shown again.
+// Every line is the same height and the visible part of the list is a whole
+// number of lines, so the view that follows the end never shows half a line
+// at its top.
 Rectangle {
     id: console
     property string log

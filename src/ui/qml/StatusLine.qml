@@ -16,15 +16,25 @@ RowLayout {
 
     // A status bar's new name is spoken only while it has focus, but a
     // screen reader speaks a notification as it is shown: each new status
-    // (not the first) is shown as one for a moment, a later event-loop turn
-    // after the text changed so that hiding and showing are not merged. It
-    // is hidden again soon, so showing the tab again does not repeat it.
+    // (not the first) is shown as one for a moment, once it has stood for a
+    // fifth of a second. Statuses that follow each other faster (a run that
+    // fails as it starts) are announced once, as the last of them: a reader
+    // fetches the name when it gets to the event, by when it is the last one
+    // anyway. It is hidden again soon, so showing the tab again does not
+    // repeat it.
     property bool announces: false
     Component.onCompleted: announces = true
     onTextChanged: {
         announcement.visible = false
         if (announces && text !== "")
-            Qt.callLater(announcement.announce)
+            announcementStart.restart()
+        else
+            announcementStart.stop()
+    }
+    Timer {
+        id: announcementStart
+        interval: 200
+        onTriggered: announcement.announce()
     }
 
     Rectangle {

@@ -33,10 +33,12 @@ Rectangle {
         if (tabs.length === 0)
             return
         const index = (activeIndex + step + tabs.length) % tabs.length
-        tabClicked(tabs[index].tab)
+        // Focus first: the tab that had it leaves the Tab chain once the
+        // selection moves, which Qt refuses while it still has the focus.
         const button = repeater.itemAt(index)
         if (button)
             button.forceActiveFocus(Qt.TabFocusReason)
+        tabClicked(tabs[index].tab)
     }
 
     implicitHeight: row.implicitHeight

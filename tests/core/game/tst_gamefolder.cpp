@@ -3,10 +3,10 @@
 #include "LauncherViewModel.h"
 #include "LoopbackHttpServer.h"
 #include "MemoryCredentialStore.h"
+#include "StandInFolderPicker.h"
 #include "TestFiles.h"
 #include "TestHome.h"
 #include "game/GameFolders.h"
-#include "platform/FolderPicker.h"
 
 #include <QDir>
 #include <QFile>
@@ -17,26 +17,6 @@
 #include <memory>
 
 namespace {
-
-// Answers the folder dialog with a fixed folder, or cancels; remembers what
-// it was asked.
-class ScriptedPicker final : public FolderPicker
-{
-public:
-    explicit ScriptedPicker(std::optional<QString> answer) : m_answer(std::move(answer)) {}
-
-    std::optional<QString> pickFolder(const QString &message) override
-    {
-        m_messages.append(message);
-        return m_answer;
-    }
-
-    QStringList messages() const { return m_messages; }
-
-private:
-    std::optional<QString> m_answer;
-    QStringList m_messages;
-};
 
 // Creates each entry under root: a name ending in '/' is a folder, any
 // other name an empty file (with its folders).
@@ -79,7 +59,8 @@ private Q_SLOTS:
 
 private:
     std::unique_ptr<LauncherViewModel>
-    chooseWith(std::optional<QString> answer, std::shared_ptr<ScriptedPicker> *picker = nullptr);
+    chooseWith(std::optional<QString> answer,
+               std::shared_ptr<StandInFolderPicker> *picker = nullptr);
 
     std::unique_ptr<TestHome> m_home;
 };
@@ -185,10 +166,11 @@ void TestGameFolder::missingOrFileIsInvalid()
 }
 
 std::unique_ptr<LauncherViewModel>
-TestGameFolder::chooseWith(std::optional<QString> answer, std::shared_ptr<ScriptedPicker> *picker)
+TestGameFolder::chooseWith(std::optional<QString> answer,
+                           std::shared_ptr<StandInFolderPicker> *picker)
 {
     auto model = std::make_unique<LauncherViewModel>(LauncherViewModel::UpdateChecks::DontStart);
-    auto scripted = std::make_shared<ScriptedPicker>(std::move(answer));
+    auto scripted = std::make_shared<StandInFolderPicker>(std::move(answer));
     model->setFolderPicker(scripted);
     if (picker)
         *picker = scripted;
@@ -199,12 +181,12 @@ void TestGameFolder::chosenFolderAppliedNextTurnAndStored()
 {
     const QString folder = m_home->filePath("Games/Vantor");
     QVERIFY(makeLayout(folder, {"A/ini.big", "B/inidl.big"}));
-    std::shared_ptr<ScriptedPicker> picker;
+    std::shared_ptr<StandInFolderPicker> picker;
     auto model = chooseWith(folder, &picker);
     QSignalSpy changed(model.get(), &LauncherViewModel::installPathChanged);
 
     model->chooseFolder();
-    QCOMPARE(picker->messages(),
+    QCOMPARE(picker->messages,
              QStringList{"Select the Windows Game Folder (containing .big files)"});
     // Not yet: the dialog is still on its way out.
     QCOMPARE(model->installPath(), QString());

@@ -2,6 +2,7 @@
 #include "FakeSteamCMD.h"
 #include "LoopbackHttpServer.h"
 #include "RunWait.h"
+#include "StateRecorder.h"
 #include "SteamCMDManager.h"
 #include "TestArchives.h"
 #include "TestFiles.h"
@@ -25,14 +26,6 @@ const QString kPatchTail = "\n[✓] Vanilla download completed successfully!\n"
                            "\n[⭳] Downloading Community Patch & Maps...\n"
                            "[*] Unpacking patch...\n"
                            "[✓] Community Patch successfully applied!\n";
-
-// The status texts in order of change (one entry for the whole patch
-// download) and the patch fractions on their own.
-struct Observer
-{
-    QStringList states;
-    QList<double> fractions;
-};
 
 } // namespace
 
@@ -73,10 +66,10 @@ private:
     {
         QVERIFY(writeFakeSteamCMD(manager.steamCMDBinary(), fake(""), body));
     }
-    Observer *observe(SteamCMDManager &manager);
+    StateRecorder *observe(SteamCMDManager &manager);
     void waitForRest(SteamCMDManager &manager);
     // Writes the fake, starts a download as "u"/"p" and waits for its end.
-    Observer *runFake(SteamCMDManager &manager, const QByteArray &body);
+    StateRecorder *runFake(SteamCMDManager &manager, const QByteArray &body);
     void servePatch();
     // On a terminal: the user name, never the password.
     QByteArray expectedArgv(SteamCMDManager &manager, const QString &user);
@@ -84,7 +77,7 @@ private:
     std::unique_ptr<TestHome> m_home;
     std::unique_ptr<LoopbackHttpServer> m_server;
     QByteArray m_zip;
-    std::vector<std::unique_ptr<Observer>> m_observers;
+    std::vector<std::unique_ptr<StateRecorder>> m_observers;
 };
 
 void TestSteamCMDRun::init()
@@ -115,20 +108,10 @@ void TestSteamCMDRun::servePatch()
     m_server->setRoute(kPatchPath, response);
 }
 
-Observer *TestSteamCMDRun::observe(SteamCMDManager &manager)
+StateRecorder *TestSteamCMDRun::observe(SteamCMDManager &manager)
 {
-    m_observers.push_back(std::make_unique<Observer>());
-    Observer *raw = m_observers.back().get();
-    connect(&manager, &SteamCMDManager::stateChanged, this, [raw, &manager] {
-        const SteamCMDState state = manager.state();
-        if (state.kind() == Kind::DownloadingPatch) {
-            raw->fractions.append(state.progress());
-            if (raw->states.value(raw->states.size() - 1).startsWith("DOWNLOADING PATCH"))
-                return;
-        }
-        raw->states.append(manager.statusText());
-    });
-    return raw;
+    m_observers.push_back(std::make_unique<StateRecorder>(manager));
+    return m_observers.back().get();
 }
 
 void TestSteamCMDRun::waitForRest(SteamCMDManager &manager)
@@ -140,10 +123,10 @@ void TestSteamCMDRun::waitForRest(SteamCMDManager &manager)
     QVERIFY(!manager.hasActiveWork());
 }
 
-Observer *TestSteamCMDRun::runFake(SteamCMDManager &manager, const QByteArray &body)
+StateRecorder *TestSteamCMDRun::runFake(SteamCMDManager &manager, const QByteArray &body)
 {
     writeFake(manager, body);
-    Observer *seen = observe(manager);
+    StateRecorder *seen = observe(manager);
     manager.startDownload("u", "p");
     waitForRest(manager);
     return seen;
@@ -207,8 +190,8 @@ void TestSteamCMDRun::fullRunWithDepotAndPatch()
                           "94.34 (82251010 / 87188267)",
                           "VALIDATING FILES...", "DOWNLOADING PATCH... 0%", "UNPACKING PATCH...",
                           "ASSETS READY"}));
-    QCOMPARE(seen->fractions.first(), 0.0);
-    QCOMPARE(seen->fractions.last(), 1.0);
+    QCOMPARE(seen->patchFractions().first(), 0.0);
+    QCOMPARE(seen->patchFractions().last(), 1.0);
     QCOMPARE(manager.consoleLog(),
              QStringLiteral(
                  "[*] Launching SteamCMD...\n"
@@ -502,7 +485,7 @@ void TestSteamCMDRun::restartWhileWaitingForCode()
     QTRY_COMPARE_WITH_TIMEOUT(manager.state(), SteamCMDState::waitingSteamGuard(), 10000);
     QVERIFY(processAlive(fakePid(1)));
 
-    seen->states.clear();
+    seen->clear();
     QSignalSpy cleared(&manager, &SteamCMDManager::consoleCleared);
     QSignalSpy finished(&manager, &SteamCMDManager::runFinished);
     manager.startDownload("u", "p");
@@ -642,6 +625,8 @@ void TestSteamCMDRun::patchProgressFromSlowBody()
             [&] { details.append(manager.progressDetail()); });
     auto seen = runFake(manager, "exit 0\n");
     QCOMPARE(manager.state(), SteamCMDState::completed());
+    // Once, whole: the four pieces and nothing more.
+    QCOMPARE(m_server->bodyBytesSent(kPatchPath), qint64(m_zip.size()));
     // Under the status while the body arrives: done of the whole size; gone
     // once the download is over.
     const QString whole = " of " + TransferRate::formatBytes(m_zip.size());
@@ -649,12 +634,13 @@ void TestSteamCMDRun::patchProgressFromSlowBody()
     QCOMPARE(details.last(), QString());
     QCOMPARE(manager.progressDetail(), QString());
     // Four pieces: at least four fractions after the first 0, rising to 1.
-    QVERIFY2(seen->fractions.size() >= 5, qPrintable(QString::number(seen->fractions.size())));
-    QCOMPARE(seen->fractions.first(), 0.0);
-    QCOMPARE(seen->fractions.last(), 1.0);
-    for (qsizetype i = 1; i < seen->fractions.size(); ++i)
-        QVERIFY(seen->fractions[i] > seen->fractions[i - 1]);
-    QVERIFY(seen->fractions[1] > 0.0 && seen->fractions[1] < 0.5);
+    const QList<double> fractions = seen->patchFractions();
+    QVERIFY2(fractions.size() >= 5, qPrintable(QString::number(fractions.size())));
+    QCOMPARE(fractions.first(), 0.0);
+    QCOMPARE(fractions.last(), 1.0);
+    for (qsizetype i = 1; i < fractions.size(); ++i)
+        QVERIFY(fractions[i] > fractions[i - 1]);
+    QVERIFY(fractions[1] > 0.0 && fractions[1] < 0.5);
 }
 
 QTEST_GUILESS_MAIN(TestSteamCMDRun)

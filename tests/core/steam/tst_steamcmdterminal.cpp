@@ -4,6 +4,7 @@
 #include "FakeSteamCMD.h"
 #include "RunWait.h"
 #include "ServedPatch.h"
+#include "StateRecorder.h"
 #include "SteamCMDManager.h"
 #include "TestFiles.h"
 #include "TestHome.h"
@@ -98,11 +99,7 @@ void TestSteamCMDTerminal::promptReachesUserAndCodeReachesChild()
     SteamCMDManager manager;
     manager.setUsePseudoTerminal(terminal);
     writeFake(manager, body);
-    QStringList progress;
-    connect(&manager, &SteamCMDManager::stateChanged, this, [&] {
-        if (manager.state().kind() == Kind::Downloading)
-            progress.append(manager.state().text());
-    });
+    StateRecorder recorder(manager);
 
     manager.startDownload("u", "p");
     QTRY_COMPARE_WITH_TIMEOUT(manager.state(), SteamCMDState::waitingSteamGuard(), 10000);
@@ -116,7 +113,7 @@ void TestSteamCMDTerminal::promptReachesUserAndCodeReachesChild()
 
     QCOMPARE(manager.state(), SteamCMDState::completed());
     QCOMPARE(readFile(fake("code")), QByteArray("98765"));
-    QCOMPARE(progress,
+    QCOMPARE(recorder.texts(Kind::Downloading),
              (QStringList{"Update state (0x61) downloading, progress: 50.00 (1 / 2)",
                           "Update state (0x61) downloading, progress: 99.00 (2 / 2)",
                           "Update state (0x5) verifying install, progress: 100.00 (2 / 2)"}));

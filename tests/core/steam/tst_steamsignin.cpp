@@ -5,6 +5,7 @@
 #include "FakeSteamCMD.h"
 #include "RunWait.h"
 #include "ServedPatch.h"
+#include "StateRecorder.h"
 #include "SteamCMDManager.h"
 #include "TestFiles.h"
 #include "TestHome.h"
@@ -79,16 +80,16 @@ void TestSteamSignIn::cleanup()
 
 QStringList TestSteamSignIn::run(SteamCMDManager &manager)
 {
-    QStringList states;
-    connect(&manager, &SteamCMDManager::stateChanged, this, [&] {
-        if (!manager.statusText().startsWith("DOWNLOADING PATCH") &&
-            !manager.statusText().startsWith("DOWNLOADING ASSETS"))
-            states.append(manager.statusText());
-    });
+    StateRecorder recorder(manager);
     manager.startDownload("o'brien", FakeSteamCMD::kPassword);
-    if (!waitForRunFinished(manager, 30000))
+    const bool finished = recorder.waitForRunFinished(30000);
+    // Only the sign-in's course: the download's progress left out.
+    QStringList states = recorder.states;
+    states.removeIf([](const QString &state) {
+        return state.startsWith("DOWNLOADING PATCH") || state.startsWith("DOWNLOADING ASSETS");
+    });
+    if (!finished)
         states.append("<not finished>");
-    manager.disconnect(this);
     return states;
 }
 

@@ -19,15 +19,17 @@ if [ "${3:-}" != "--inside" ]; then
     # The bus launcher reads its settings schema from there.
     ln -s /usr/share/glib-2.0 "$scratch/share/glib-2.0"
     status=0
-    # XDG_DATA_DIRS points at an empty folder so the private bus activates
-    # nothing (a keyring daemon included); the accessibility bus is started
-    # below and finds its registry by itself.
+    # The private bus starts no service by itself (private-bus.conf): no
+    # keyring, so saving the credentials fails at once instead of asking a
+    # prompter that cannot show on Xvfb. The accessibility bus is started
+    # below and starts its registry on its own bus.
     env -u DBUS_SESSION_BUS_ADDRESS -u DISPLAY -u WAYLAND_DISPLAY -u AT_SPI_BUS_ADDRESS \
         HOME="$scratch/home" XDG_RUNTIME_DIR="$scratch/runtime" \
         XDG_DATA_HOME="$scratch/home/.local/share" XDG_CONFIG_HOME="$scratch/home/.config" \
         XDG_CACHE_HOME="$scratch/home/.cache" XDG_DATA_DIRS="$scratch/share" \
         xvfb-run -a -s "-screen 0 1280x800x24" \
-        dbus-run-session -- sh "$0" "$launcher" "$check" --inside </dev/null || status=$?
+        dbus-run-session --config-file="$(dirname "$0")/../../private-bus.conf" -- \
+        sh "$0" "$launcher" "$check" --inside </dev/null || status=$?
     exit "$status"
 fi
 

@@ -1,0 +1,31 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "platform/EngineStarter.h"
+
+#include <QStringList>
+
+// Stands in for the engine's start: starts nothing, keeps what it was asked
+// to start, and reports a started process (pid 4242) or the system's
+// "Permission denied", as told.
+class StandInEngineStarter final : public EngineStarter
+{
+public:
+    explicit StandInEngineStarter(bool succeed = true) : m_succeed(succeed) {}
+
+    Result start(const QString &program, const QString &, const QProcessEnvironment &env) override
+    {
+        programs.append(program);
+        installPaths.append(env.value(QStringLiteral("VANTOR_INSTALL_PATH")));
+        if (!m_succeed)
+            return {false, 0, QStringLiteral("Permission denied")};
+        return {true, 4242, {}};
+    }
+
+    // One entry a start asked for: the program and VANTOR_INSTALL_PATH.
+    QStringList programs;
+    QStringList installPaths;
+
+private:
+    bool m_succeed;
+};
