@@ -198,8 +198,8 @@ void TestDownloadCommand::failureEndsWithErrorLine_data()
     // Standard input ends where the code would be read: that cancels, and a
     // cancel is no SteamCMD failure (error left empty).
     QTest::newRow("no code to read") << QByteArray("printf 'Steam Guard code:'\nexec sleep 60\n")
-                                     << "Steam Guard code:\n--- CANCELLED ---\n" << QString()
-                                     << QString();
+                                     << "Steam Guard code:\n--- CANCELLED ---\n"
+                                     << QString() << QString();
 }
 
 void TestDownloadCommand::failureEndsWithErrorLine()
@@ -491,9 +491,8 @@ void TestDownloadCommand::guardCodeAskedAtTheTerminal()
     const QString console = m_home->filePath("console.txt");
 
     TerminalSession terminal;
-    QVERIFY2(terminal.start(QStringLiteral(VANTOR_LAUNCHER_PATH), arguments,
-                            TerminalSession::Input::Pipe, "secret\n",
-                            consoleOnTerminal ? QString() : console),
+    QVERIFY2(terminal.start(LauncherRun::program(), arguments, TerminalSession::Input::Pipe,
+                            "secret\n", consoleOnTerminal ? QString() : console),
              qPrintable(terminal.error()));
     QVERIFY2(terminal.waitForScreen("code:", 30000), terminal.screen().constData());
     QVERIFY(terminal.type(QByteArray(FakeSteamCMD::kCode) + "\n"));
@@ -519,7 +518,7 @@ void TestDownloadCommand::passwordTypedAtTheTerminalIsNotShown()
     QVERIFY(steamcmd.setScenario(FakeSteamCMD::Scenario::PasswordPrompt));
 
     TerminalSession terminal;
-    QVERIFY2(terminal.start(QStringLiteral(VANTOR_LAUNCHER_PATH),
+    QVERIFY2(terminal.start(LauncherRun::program(),
                             {"download", "--username", "me", "--password-stdin"},
                             TerminalSession::Input::Terminal),
              qPrintable(terminal.error()));

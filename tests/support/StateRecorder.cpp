@@ -8,7 +8,6 @@ using Kind = SteamCMDState::Kind;
 
 StateRecorder::StateRecorder(SteamCMDManager &manager) : m_manager(manager)
 {
-    manager.setEchoToStandardOutput(false);
     connect(&manager, &SteamCMDManager::stateChanged, this, [this] {
         const SteamCMDState state = m_manager.state();
         const bool patchGoesOn = state.kind() == Kind::DownloadingPatch && !all.isEmpty() &&

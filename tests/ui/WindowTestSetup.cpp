@@ -53,7 +53,6 @@ LauncherViewModel *WindowTestSetup::viewModel()
 {
     if (!m_viewModel) {
         m_viewModel = std::make_unique<LauncherViewModel>();
-        m_viewModel->steamCMD()->setEchoToStandardOutput(false);
         m_viewModel->steamCMD()->setStopGracePeriod(2000);
     }
     return m_viewModel.get();

@@ -86,7 +86,8 @@ void TestSteamCMDState::fractions_data()
     QTest::newRow("not a progress line")
         << SteamCMDState::downloading("[----] Downloading update (0 of 15,633 KB)...") << -1.0;
     QTest::newRow("patch") << SteamCMDState::downloadingPatch(0.456) << 0.456;
-    QTest::newRow("patch, size unknown") << SteamCMDState::downloadingPatch(std::nan("")) << -1.0;
+    // Not a number counts as none done yet.
+    QTest::newRow("patch, not a number") << SteamCMDState::downloadingPatch(std::nan("")) << 0.0;
     QTest::newRow("validating") << SteamCMDState::validating() << -1.0;
     QTest::newRow("failed with a progress text")
         << SteamCMDState::failed(line + "60.00 (1 / 2)") << -1.0;
