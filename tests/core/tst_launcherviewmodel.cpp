@@ -4,8 +4,8 @@
 #include "LauncherViewModel.h"
 #include "LoopbackHttpServer.h"
 #include "MemoryCredentialStore.h"
-#include "StandInStages.h"
 #include "StandInFolderPicker.h"
+#include "StandInStages.h"
 #include "TestFiles.h"
 #include "TestHome.h"
 

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "transfer/TransferRate.h"
 #include "operation/Operation.h"
 #include "steam/SteamCMDState.h"
+#include "transfer/TransferRate.h"
 
 #include <QElapsedTimer>
 #include <QString>

@@ -69,8 +69,8 @@ Operation *SteamDownloadStages::downloadPatch(QObject *parent)
 Operation *SteamDownloadStages::checkPatch(QObject *parent)
 {
     Q_ASSERT(m_patchDownload);
-    m_patchCheck = new PatchCheck(m_patchDownload->archivePath(),
-                                  m_patchDownload->takeStreamCheck(), parent);
+    m_patchCheck =
+        new PatchCheck(m_patchDownload->archivePath(), m_patchDownload->takeStreamCheck(), parent);
     return m_patchCheck;
 }
 
