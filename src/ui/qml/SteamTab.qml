@@ -235,14 +235,18 @@ Rectangle {
             // left beside it; otherwise what a failure means or what SteamCMD
             // waits for, on up to two lines (the console has it whole).
             RowLayout {
+                id: progressRow
+                // Read from the view model, not from the bar's own visible,
+                // which follows this row's: that would be a binding loop.
+                readonly property bool barShown: panel.viewModel.steamProgress >= 0
                 Layout.fillWidth: true
-                visible: progress.visible || detail.text !== ""
+                visible: barShown || detail.text !== ""
                 spacing: 10
 
                 StepProgress {
                     id: progress
                     objectName: "stepProgress"
-                    visible: panel.viewModel.steamProgress >= 0
+                    visible: progressRow.barShown
                     Layout.fillWidth: true
                     Layout.minimumWidth: 120
                     Layout.alignment: Qt.AlignVCenter
@@ -252,15 +256,15 @@ Rectangle {
                 Text {
                     id: detail
                     objectName: "statusDetail"
-                    Layout.fillWidth: !progress.visible
-                    Layout.maximumWidth: progress.visible ? implicitWidth : -1
+                    Layout.fillWidth: !progressRow.barShown
+                    Layout.maximumWidth: progressRow.barShown ? implicitWidth : -1
                     visible: text !== ""
                     text: panel.steamCMD.failureExplanation || panel.steamCMD.approvalPrompt
                           || panel.steamCMD.progressDetail
                     color: Qt.rgba(1, 1, 1, 0.6)
                     font.family: Theme.mono
                     font.pixelSize: 11
-                    wrapMode: progress.visible ? Text.NoWrap : Text.WordWrap
+                    wrapMode: progressRow.barShown ? Text.NoWrap : Text.WordWrap
                     maximumLineCount: 2
                     elide: Text.ElideRight
                     textFormat: Text.PlainText
