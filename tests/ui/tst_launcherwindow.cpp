@@ -4,6 +4,7 @@
 #include "LauncherViewModel.h"
 #include "LoopbackHttpServer.h"
 #include "QmlHarness.h"
+#include "StandInFolderPicker.h"
 #include "StandInStages.h"
 #include "TestFiles.h"
 #include "UiSupport.h"
@@ -43,22 +44,6 @@ LoopbackHttpServer::Response json(const QByteArray &body)
     response.contentType = "application/json";
     return response;
 }
-
-// Answers the folder dialog with a fixed folder (or a cancel).
-class FixedFolderPicker : public FolderPicker
-{
-public:
-    explicit FixedFolderPicker(std::optional<QString> answer) : m_answer(std::move(answer)) {}
-    std::optional<QString> pickFolder(const QString &message) override
-    {
-        messages.append(message);
-        return m_answer;
-    }
-    QStringList messages;
-
-private:
-    std::optional<QString> m_answer;
-};
 
 // Starts nothing; reports success or a failure as asked.
 class FakeEngineStarter : public EngineStarter
@@ -890,7 +875,7 @@ void TestLauncherWindow::locateUsesTheFolderPicker()
 {
     const QString valid = m_setup->home().filePath("games");
     QVERIFY(!makeGameFolder(valid).isEmpty());
-    auto picker = std::make_shared<FixedFolderPicker>(valid);
+    auto picker = std::make_shared<StandInFolderPicker>(valid);
     m_viewModel = std::make_unique<LauncherViewModel>();
     m_viewModel->setFolderPicker(picker);
     m_viewModel->setActiveTab(LauncherViewModel::Tab::Local);
