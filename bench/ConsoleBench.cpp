@@ -13,7 +13,7 @@
 // two frames while appending and the total time until the last line is
 // shown, for both cases.
 
-#include "KeychainHelper.h"
+#include "credentials/KeychainHelper.h"
 #include "LauncherViewModel.h"
 #include "LauncherWindow.h"
 #include "MemoryCredentialStore.h"

@@ -18,7 +18,7 @@
 //   build/bench/steamcmd_bench [--lines N] [--patch-mib N] [--rounds N]
 
 #include "LoopbackHttpServer.h"
-#include "SteamCMDManager.h"
+#include "steam/SteamCMDManager.h"
 #include "TestFiles.h"
 #include "TestHome.h"
 #include "platform/PseudoTerminal.h"

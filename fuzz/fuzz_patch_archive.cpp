@@ -4,7 +4,7 @@
 // and the check of each entry's data against its records, which reads the
 // local headers, inflates the data and reads the data descriptors as the
 // bytes arrive.
-#include "PatchArchive.h"
+#include "patch/PatchArchive.h"
 #include "patch/ZipStreamCheck.h"
 
 #include <QBuffer>

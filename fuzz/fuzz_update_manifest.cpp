@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer target: the update manifest decoder and the version comparison,
 // the two places where text from the network is taken apart.
-#include "AppUpdate.h"
-#include "UpdateChecker.h"
+#include "update/AppUpdate.h"
+#include "update/UpdateChecker.h"
 
 #include <QJsonDocument>
 

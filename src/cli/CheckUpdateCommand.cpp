@@ -3,7 +3,7 @@
 
 #include "CommandParser.h"
 #include "Endpoints.h"
-#include "UpdateChecker.h"
+#include "update/UpdateChecker.h"
 
 #include <QEventLoop>
 #include <QTextStream>

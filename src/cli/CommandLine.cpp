@@ -5,7 +5,7 @@
 #include "CommandParser.h"
 #include "DownloadCommand.h"
 #include "GameCommands.h"
-#include "UpdateChecker.h"
+#include "update/UpdateChecker.h"
 
 #include <QCommandLineOption>
 #include <QTextStream>

@@ -4,7 +4,7 @@
 #include "CommandParser.h"
 #include "LauncherViewModel.h"
 #include "LineReader.h"
-#include "SteamCMDManager.h"
+#include "steam/SteamCMDManager.h"
 #include "Terminal.h"
 #include "TerminationSignals.h"
 

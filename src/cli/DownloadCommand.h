@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "DownloadRun.h"
+#include "steam/DownloadRun.h"
 
 #include <QObject>
 #include <QString>

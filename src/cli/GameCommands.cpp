@@ -2,10 +2,10 @@
 #include "GameCommands.h"
 
 #include "CommandParser.h"
-#include "KeychainHelper.h"
+#include "credentials/KeychainHelper.h"
 #include "LauncherViewModel.h"
-#include "SteamCMDManager.h"
-#include "UpdateChecker.h"
+#include "steam/SteamCMDManager.h"
+#include "update/UpdateChecker.h"
 #include "game/GameFolders.h"
 
 #include <QCoreApplication>

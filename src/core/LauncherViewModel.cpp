@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "LauncherViewModel.h"
 
-#include "KeychainHelper.h"
+#include "credentials/KeychainHelper.h"
 #include "LogCategories.h"
 #include "game/GameFolders.h"
 #include "platform/DetachedEngineStarter.h"

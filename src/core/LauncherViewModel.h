@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "SteamCMDManager.h"
-#include "UpdateChecker.h"
+#include "steam/SteamCMDManager.h"
+#include "update/UpdateChecker.h"
 
 #include <QObject>
 #include <QString>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "SteamCMDManager.h"
+#include "steam/SteamCMDManager.h"
 
 #include <QAbstractListModel>
 #include <QPointer>

@@ -5,11 +5,11 @@
 // the window's files can name them (typed properties, enum values) while
 // the core itself stays free of QML.
 
-#include "AppUpdate.h"
+#include "update/AppUpdate.h"
 #include "LauncherViewModel.h"
-#include "SteamCMDManager.h"
-#include "SteamCMDState.h"
-#include "UpdateChecker.h"
+#include "steam/SteamCMDManager.h"
+#include "steam/SteamCMDState.h"
+#include "update/UpdateChecker.h"
 
 #include <QtQml/qqml.h>
 

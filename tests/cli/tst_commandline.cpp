@@ -2,7 +2,7 @@
 #include "LauncherRun.h"
 #include "TestFiles.h"
 #include "TestHome.h"
-#include "UpdateChecker.h"
+#include "update/UpdateChecker.h"
 
 #include <QFile>
 #include <QProcess>

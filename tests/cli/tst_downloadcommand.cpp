@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "FakeSteamCMD.h"
-#include "KeychainHelper.h"
+#include "credentials/KeychainHelper.h"
 #include "LauncherRun.h"
 #include "LoopbackHttpServer.h"
-#include "SteamCMDManager.h"
+#include "steam/SteamCMDManager.h"
 #include "TerminalSession.h"
 #include "TestArchives.h"
 #include "TestFiles.h"

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "FakeEngine.h"
 #include "LauncherRun.h"
-#include "SteamCMDManager.h"
+#include "steam/SteamCMDManager.h"
 #include "TestFiles.h"
 #include "TestHome.h"
-#include "UpdateChecker.h"
+#include "update/UpdateChecker.h"
 
 #include <QDir>
 #include <QFile>

@@ -4,7 +4,7 @@
 #include "LoopbackHttpServer.h"
 #include "RunWait.h"
 #include "StateRecorder.h"
-#include "SteamCMDManager.h"
+#include "steam/SteamCMDManager.h"
 #include "TestFiles.h"
 #include "TestHome.h"
 

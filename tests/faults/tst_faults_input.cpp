@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "AppUpdate.h"
+#include "update/AppUpdate.h"
 #include "FaultSupport.h"
 #include "FolderCheckCounter.h"
 #include "LauncherRun.h"
@@ -9,7 +9,7 @@
 #include "StandInStages.h"
 #include "TestFiles.h"
 #include "TestHome.h"
-#include "UpdateChecker.h"
+#include "update/UpdateChecker.h"
 #include "game/GameFolders.h"
 
 #include <QDir>

@@ -5,11 +5,11 @@
 #include "LoopbackHttpServer.h"
 #include "RunWait.h"
 #include "StateRecorder.h"
-#include "SteamCMDManager.h"
+#include "steam/SteamCMDManager.h"
 #include "TestArchives.h"
 #include "TestFiles.h"
 #include "TestHome.h"
-#include "UpdateChecker.h"
+#include "update/UpdateChecker.h"
 
 #include <QDir>
 #include <QElapsedTimer>

@@ -2,7 +2,7 @@
 #include "CraftedZip.h"
 #include "FaultSupport.h"
 #include "LoopbackHttpServer.h"
-#include "PatchArchive.h"
+#include "patch/PatchArchive.h"
 #include "TestFiles.h"
 #include "TestHome.h"
 #include "patch/ExtractedTree.h"

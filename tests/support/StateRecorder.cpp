@@ -2,7 +2,7 @@
 #include "StateRecorder.h"
 
 #include "RunWait.h"
-#include "SteamCMDManager.h"
+#include "steam/SteamCMDManager.h"
 
 using Kind = SteamCMDState::Kind;
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "SteamCMDState.h"
+#include "steam/SteamCMDState.h"
 
 #include <QList>
 #include <QObject>

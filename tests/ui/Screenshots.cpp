@@ -5,7 +5,7 @@
 // Everything happens in a temporary home with loopback addresses only.
 
 #include "AboutWindowController.h"
-#include "KeychainHelper.h"
+#include "credentials/KeychainHelper.h"
 #include "LauncherViewModel.h"
 #include "LauncherWindow.h"
 #include "LoopbackHttpServer.h"

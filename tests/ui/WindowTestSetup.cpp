@@ -2,7 +2,7 @@
 #include "WindowTestSetup.h"
 
 #include "AboutWindowController.h"
-#include "KeychainHelper.h"
+#include "credentials/KeychainHelper.h"
 #include "LauncherViewModel.h"
 #include "UiSupport.h"
 

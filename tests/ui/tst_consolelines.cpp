@@ -2,7 +2,7 @@
 #include "ConsoleLines.h"
 #include "LoopbackHttpServer.h"
 #include "StandInStages.h"
-#include "SteamCMDManager.h"
+#include "steam/SteamCMDManager.h"
 #include "TestHome.h"
 
 #include <QAbstractItemModelTester>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "CredentialStore.h"
+#include "credentials/CredentialStore.h"
 
 #include <QTimer>
 

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "KeychainHelper.h"
+#include "credentials/KeychainHelper.h"
 
-#include "CredentialStore.h"
+#include "credentials/CredentialStore.h"
 
 #if defined(VANTOR_HAVE_LIBSECRET)
-#include "SecretServiceStore.h"
+#include "credentials/SecretServiceStore.h"
 #endif
 
 namespace {

@@ -3,7 +3,7 @@
 // they come first, before any Qt header.
 #include <libsecret/secret.h>
 
-#include "SecretServiceStore.h"
+#include "credentials/SecretServiceStore.h"
 
 #include "LogCategories.h"
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "CredentialStore.h"
+#include "credentials/CredentialStore.h"
 
 #include <QString>
 

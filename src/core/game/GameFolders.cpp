@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "GameFolders.h"
+#include "game/GameFolders.h"
 
 #include "LogCategories.h"
+#include "settings/LauncherSettings.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -125,8 +126,7 @@ QString GameFolders::steamCMDBinary()
 
 QString GameFolders::installDir()
 {
-    return joinPath(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation),
-                    kFolderName);
+    return LauncherSettings::storedInstallDir();
 }
 
 QString GameFolders::assetsDir()

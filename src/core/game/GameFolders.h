@@ -14,11 +14,11 @@ public:
     GameFolders() = delete;
 
     // Folder layout. The support tree (SteamCMD) and the install tree (game
-    // data) have different roots: the user's data home and Documents.
+    // data) have different roots: the user's data home and the install folder.
     static QString supportDir();     // <data home>/Vantor Online
     static QString steamCMDDir();    // supportDir/steamcmd
     static QString steamCMDBinary(); // steamCMDDir/steamcmd.sh (Linux), steamcmd (macOS)
-    static QString installDir();     // <Documents>/Vantor Online
+    static QString installDir();     // the settings' install folder (default <Documents>/Vantor Online)
     static QString assetsDir();      // installDir/Assets
     static QString baseGameDir();    // installDir/DL_Vantor
 

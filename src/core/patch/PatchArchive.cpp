@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "PatchArchive.h"
+#include "patch/PatchArchive.h"
 
 #include <QByteArray>
 #include <QFile>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "DetachedEngineStarter.h"
+#include "platform/DetachedEngineStarter.h"
 
 #include "LogCategories.h"
 

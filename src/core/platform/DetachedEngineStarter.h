@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "EngineStarter.h"
+#include "platform/EngineStarter.h"
 
 // The real engine start: a detached QProcess, so the engine is re-parented
 // away from the launcher and outlives it.

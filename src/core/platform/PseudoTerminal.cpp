@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "PseudoTerminal.h"
+#include "platform/PseudoTerminal.h"
 
 #include "LogCategories.h"
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "AssetFixup.h"
+#include "steam/AssetFixup.h"
 
 #include <QFileInfo>
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "DownloadProgress.h"
+#include "steam/DownloadProgress.h"
 
 #include <QTimer>
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "SteamProgress.h"
+#include "steam/SteamProgress.h"
 #include "transfer/TransferRate.h"
 
 #include <QObject>

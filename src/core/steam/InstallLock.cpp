@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "InstallLock.h"
+#include "steam/InstallLock.h"
 
 #include "LogCategories.h"
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "RunLog.h"
+#include "steam/RunLog.h"
 
 #include "LogCategories.h"
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "SteamCMDInstaller.h"
+#include "steam/SteamCMDInstaller.h"
 
 #include "Endpoints.h"
 #include "LogCategories.h"

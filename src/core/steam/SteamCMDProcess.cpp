@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "SteamCMDProcess.h"
+#include "steam/SteamCMDProcess.h"
 
 #include "LogCategories.h"
 #include "platform/PseudoTerminal.h"

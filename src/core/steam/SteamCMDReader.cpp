@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "SteamCMDReader.h"
+#include "steam/SteamCMDReader.h"
 
 #include <QRegularExpression>
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "SteamFailureReasons.h"
+#include "steam/SteamFailureReasons.h"
 
 #include <QList>
 #include <QSet>

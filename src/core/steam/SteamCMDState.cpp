@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "SteamCMDState.h"
+#include "steam/SteamCMDState.h"
 
-#include "SteamProgress.h"
+#include "steam/SteamProgress.h"
 
 #include <algorithm>
 #include <cmath>

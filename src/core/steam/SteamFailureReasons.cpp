@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "SteamFailureReasons.h"
+#include "steam/SteamFailureReasons.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "SteamProgress.h"
+#include "steam/SteamProgress.h"
 
 #include <QRegularExpression>
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "AppUpdate.h"
+#include "update/AppUpdate.h"
 
 #include "WebAddress.h"
 

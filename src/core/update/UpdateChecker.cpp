@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "UpdateChecker.h"
+#include "update/UpdateChecker.h"
 
 #include "BuildConfig.h"
 #include "Endpoints.h"

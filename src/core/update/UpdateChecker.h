@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "AppUpdate.h"
+#include "update/AppUpdate.h"
 
 #include <QDateTime>
 #include <QObject>

@@ -9,8 +9,8 @@
 // macros (tests/CMakeLists.txt), whatever comes first.
 #include <libsecret/secret.h>
 
-#include "KeychainHelper.h"
-#include "SecretServiceStore.h"
+#include "credentials/KeychainHelper.h"
+#include "credentials/SecretServiceStore.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "KeychainHelper.h"
+#include "credentials/KeychainHelper.h"
 #include "LauncherViewModel.h"
 #include "LoopbackHttpServer.h"
 #include "MemoryCredentialStore.h"

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "FakeEngine.h"
-#include "KeychainHelper.h"
+#include "credentials/KeychainHelper.h"
 #include "LauncherViewModel.h"
 #include "LoopbackHttpServer.h"
 #include "MemoryCredentialStore.h"

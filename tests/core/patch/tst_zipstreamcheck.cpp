@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CraftedZip.h"
-#include "PatchArchive.h"
+#include "patch/PatchArchive.h"
 #include "patch/ZipStreamCheck.h"
 
 #include <QBuffer>

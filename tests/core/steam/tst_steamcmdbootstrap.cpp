@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "LoopbackHttpServer.h"
 #include "RunWait.h"
-#include "SteamCMDManager.h"
+#include "steam/SteamCMDManager.h"
 #include "TestArchives.h"
 #include "TestFiles.h"
 #include "TestHome.h"

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "FakeSteamCMD.h"
-#include "SteamCMDReader.h"
+#include "steam/SteamCMDReader.h"
 
 #include <QHash>
 #include <QTest>

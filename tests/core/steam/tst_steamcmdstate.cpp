@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "RunWait.h"
 #include "StandInStages.h"
-#include "SteamCMDManager.h"
-#include "SteamCMDState.h"
+#include "steam/SteamCMDManager.h"
+#include "steam/SteamCMDState.h"
 #include "TestHome.h"
 
 #include <QSignalSpy>

@@ -6,7 +6,7 @@
 #include "RunWait.h"
 #include "ServedPatch.h"
 #include "StateRecorder.h"
-#include "SteamCMDManager.h"
+#include "steam/SteamCMDManager.h"
 #include "TestFiles.h"
 #include "TestHome.h"
 

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "AppUpdate.h"
-#include "UpdateChecker.h"
+#include "update/AppUpdate.h"
+#include "update/UpdateChecker.h"
 
 #include <QJsonDocument>
 #include <QTest>

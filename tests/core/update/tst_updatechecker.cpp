@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "LauncherRun.h"
 #include "LoopbackHttpServer.h"
-#include "UpdateChecker.h"
+#include "update/UpdateChecker.h"
 
 #include <QElapsedTimer>
 #include <QJsonDocument>
