@@ -13,11 +13,11 @@
 // two frames while appending and the total time until the last line is
 // shown, for both cases.
 
-#include "credentials/KeychainHelper.h"
 #include "LauncherViewModel.h"
 #include "LauncherWindow.h"
 #include "MemoryCredentialStore.h"
 #include "StandInStages.h"
+#include "credentials/KeychainHelper.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

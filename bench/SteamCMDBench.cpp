@@ -18,10 +18,10 @@
 //   build/bench/steamcmd_bench [--lines N] [--patch-mib N] [--rounds N]
 
 #include "LoopbackHttpServer.h"
-#include "steam/SteamCMDManager.h"
 #include "TestFiles.h"
 #include "TestHome.h"
 #include "platform/PseudoTerminal.h"
+#include "steam/SteamCMDManager.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -11,10 +11,10 @@
 // starting the process, so loading libraries and QML counts. After two idle
 // seconds the parent reads the child's VmRSS and ends it.
 
-#include "credentials/KeychainHelper.h"
 #include "LauncherViewModel.h"
 #include "LauncherWindow.h"
 #include "MemoryCredentialStore.h"
+#include "credentials/KeychainHelper.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

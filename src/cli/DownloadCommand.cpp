@@ -4,9 +4,9 @@
 #include "CommandParser.h"
 #include "LauncherViewModel.h"
 #include "LineReader.h"
-#include "steam/SteamCMDManager.h"
 #include "Terminal.h"
 #include "TerminationSignals.h"
+#include "steam/SteamCMDManager.h"
 
 #include <QCoreApplication>
 #include <QEventLoop>

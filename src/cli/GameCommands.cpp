@@ -2,11 +2,11 @@
 #include "GameCommands.h"
 
 #include "CommandParser.h"
-#include "credentials/KeychainHelper.h"
 #include "LauncherViewModel.h"
+#include "credentials/KeychainHelper.h"
+#include "game/GameFolders.h"
 #include "steam/SteamCMDManager.h"
 #include "update/UpdateChecker.h"
-#include "game/GameFolders.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "LauncherViewModel.h"
 
-#include "credentials/KeychainHelper.h"
 #include "LogCategories.h"
+#include "credentials/KeychainHelper.h"
 #include "game/GameFolders.h"
 #include "platform/DetachedEngineStarter.h"
 #include "platform/FolderPicker.h"

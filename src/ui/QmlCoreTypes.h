@@ -5,10 +5,10 @@
 // the window's files can name them (typed properties, enum values) while
 // the core itself stays free of QML.
 
-#include "update/AppUpdate.h"
 #include "LauncherViewModel.h"
 #include "steam/SteamCMDManager.h"
 #include "steam/SteamCMDState.h"
+#include "update/AppUpdate.h"
 #include "update/UpdateChecker.h"
 
 #include <QtQml/qqml.h>

@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "FakeSteamCMD.h"
-#include "credentials/KeychainHelper.h"
 #include "LauncherRun.h"
 #include "LoopbackHttpServer.h"
-#include "steam/SteamCMDManager.h"
 #include "TerminalSession.h"
 #include "TestArchives.h"
 #include "TestFiles.h"
 #include "TestHome.h"
+#include "credentials/KeychainHelper.h"
+#include "steam/SteamCMDManager.h"
 
 #include <QDir>
 #include <QElapsedTimer>

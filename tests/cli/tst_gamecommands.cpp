@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "FakeEngine.h"
 #include "LauncherRun.h"
-#include "steam/SteamCMDManager.h"
 #include "TestFiles.h"
 #include "TestHome.h"
+#include "steam/SteamCMDManager.h"
 #include "update/UpdateChecker.h"
 
 #include <QDir>

@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "FolderCheckCounter.h"
-#include "credentials/KeychainHelper.h"
 #include "LauncherViewModel.h"
 #include "LoopbackHttpServer.h"
 #include "MemoryCredentialStore.h"
@@ -8,6 +7,7 @@
 #include "StandInStages.h"
 #include "TestFiles.h"
 #include "TestHome.h"
+#include "credentials/KeychainHelper.h"
 
 #include <QDir>
 #include <QPointer>

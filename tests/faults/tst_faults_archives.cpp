@@ -4,9 +4,9 @@
 #include "LoopbackHttpServer.h"
 #include "RunWait.h"
 #include "StateRecorder.h"
-#include "steam/SteamCMDManager.h"
 #include "TestFiles.h"
 #include "TestHome.h"
+#include "steam/SteamCMDManager.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,5 +1,4 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "update/AppUpdate.h"
 #include "FaultSupport.h"
 #include "FolderCheckCounter.h"
 #include "LauncherRun.h"
@@ -9,8 +8,9 @@
 #include "StandInStages.h"
 #include "TestFiles.h"
 #include "TestHome.h"
-#include "update/UpdateChecker.h"
 #include "game/GameFolders.h"
+#include "update/AppUpdate.h"
+#include "update/UpdateChecker.h"
 
 #include <QDir>
 #include <QDirIterator>

@@ -5,10 +5,10 @@
 #include "LoopbackHttpServer.h"
 #include "RunWait.h"
 #include "StateRecorder.h"
-#include "steam/SteamCMDManager.h"
 #include "TestArchives.h"
 #include "TestFiles.h"
 #include "TestHome.h"
+#include "steam/SteamCMDManager.h"
 #include "update/UpdateChecker.h"
 
 #include <QDir>

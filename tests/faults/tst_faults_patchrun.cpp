@@ -3,16 +3,16 @@
 #include "FakeSteamCMD.h"
 #include "FaultSupport.h"
 #include "LoopbackHttpServer.h"
-#include "patch/PatchArchive.h"
 #include "RunWait.h"
 #include "StateRecorder.h"
-#include "steam/SteamCMDManager.h"
 #include "TestFiles.h"
 #include "TestHome.h"
 #include "patch/ExtractedTree.h"
 #include "patch/FreeSpace.h"
+#include "patch/PatchArchive.h"
 #include "patch/PatchUnpack.h"
 #include "patch/ResumableDownload.h"
+#include "steam/SteamCMDManager.h"
 
 #include <QBuffer>
 #include <QDir>

@@ -2,11 +2,11 @@
 #include "CraftedZip.h"
 #include "FaultSupport.h"
 #include "LoopbackHttpServer.h"
-#include "patch/PatchArchive.h"
 #include "TestFiles.h"
 #include "TestHome.h"
 #include "patch/ExtractedTree.h"
 #include "patch/FreeSpace.h"
+#include "patch/PatchArchive.h"
 #include "patch/ResumableDownload.h"
 
 #include <QCryptographicHash>

@@ -5,7 +5,6 @@
 // Everything happens in a temporary home with loopback addresses only.
 
 #include "AboutWindowController.h"
-#include "credentials/KeychainHelper.h"
 #include "LauncherViewModel.h"
 #include "LauncherWindow.h"
 #include "LoopbackHttpServer.h"
@@ -13,6 +12,7 @@
 #include "StandInStages.h"
 #include "TestFiles.h"
 #include "TestHome.h"
+#include "credentials/KeychainHelper.h"
 
 #include <QDir>
 #include <QFileInfo>

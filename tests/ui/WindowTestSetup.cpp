@@ -2,9 +2,9 @@
 #include "WindowTestSetup.h"
 
 #include "AboutWindowController.h"
-#include "credentials/KeychainHelper.h"
 #include "LauncherViewModel.h"
 #include "UiSupport.h"
+#include "credentials/KeychainHelper.h"
 
 #include <QCoreApplication>
 #include <QQuickWindow>

@@ -2,8 +2,8 @@
 #include "ConsoleLines.h"
 #include "LoopbackHttpServer.h"
 #include "StandInStages.h"
-#include "steam/SteamCMDManager.h"
 #include "TestHome.h"
+#include "steam/SteamCMDManager.h"
 
 #include <QAbstractItemModelTester>
 #include <QClipboard>

@@ -18,9 +18,9 @@ public:
     static QString supportDir();     // <data home>/Vantor Online
     static QString steamCMDDir();    // supportDir/steamcmd
     static QString steamCMDBinary(); // steamCMDDir/steamcmd.sh (Linux), steamcmd (macOS)
-    static QString installDir();     // the settings' install folder (default <Documents>/Vantor Online)
-    static QString assetsDir();      // installDir/Assets
-    static QString baseGameDir();    // installDir/DL_Vantor
+    static QString installDir(); // the settings' install folder (default <Documents>/Vantor Online)
+    static QString assetsDir();  // installDir/Assets
+    static QString baseGameDir(); // installDir/DL_Vantor
 
     // Anything at steamCMDBinary() counts, a folder too; executability is
     // not checked.

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "credentials/KeychainHelper.h"
 #include "LauncherViewModel.h"
 #include "LoopbackHttpServer.h"
 #include "MemoryCredentialStore.h"
 #include "StandInFolderPicker.h"
 #include "TestFiles.h"
 #include "TestHome.h"
+#include "credentials/KeychainHelper.h"
 #include "game/GameFolders.h"
 
 #include <QDir>

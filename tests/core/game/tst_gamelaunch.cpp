@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "FakeEngine.h"
-#include "credentials/KeychainHelper.h"
 #include "LauncherViewModel.h"
 #include "LoopbackHttpServer.h"
 #include "MemoryCredentialStore.h"
 #include "StandInEngineStarter.h"
 #include "TestFiles.h"
 #include "TestHome.h"
+#include "credentials/KeychainHelper.h"
 
 #include <QCoreApplication>
 #include <QDir>

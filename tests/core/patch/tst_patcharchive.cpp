@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CraftedZip.h"
-#include "patch/PatchArchive.h"
 #include "TestFiles.h"
 #include "TestHome.h"
+#include "patch/PatchArchive.h"
 #include "patch/ZipStreamCheck.h"
 
 #include <QBuffer>

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "LoopbackHttpServer.h"
 #include "RunWait.h"
-#include "steam/SteamCMDManager.h"
 #include "TestArchives.h"
 #include "TestFiles.h"
 #include "TestHome.h"
+#include "steam/SteamCMDManager.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -3,10 +3,10 @@
 #include "LoopbackHttpServer.h"
 #include "RunWait.h"
 #include "StateRecorder.h"
-#include "steam/SteamCMDManager.h"
 #include "TestArchives.h"
 #include "TestFiles.h"
 #include "TestHome.h"
+#include "steam/SteamCMDManager.h"
 #include "transfer/TransferRate.h"
 
 #include <QDir>

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "RunWait.h"
 #include "StandInStages.h"
+#include "TestHome.h"
 #include "steam/SteamCMDManager.h"
 #include "steam/SteamCMDState.h"
-#include "TestHome.h"
 
 #include <QSignalSpy>
 #include <QTest>

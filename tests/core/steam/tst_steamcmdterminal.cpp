@@ -5,9 +5,9 @@
 #include "RunWait.h"
 #include "ServedPatch.h"
 #include "StateRecorder.h"
-#include "steam/SteamCMDManager.h"
 #include "TestFiles.h"
 #include "TestHome.h"
+#include "steam/SteamCMDManager.h"
 
 #include <QTest>
 
