@@ -6,6 +6,8 @@
 #include "game/GameFolders.h"
 #include "platform/DetachedEngineStarter.h"
 #include "platform/FolderPicker.h"
+#include "settings/InstallFolderController.h"
+#include "settings/LauncherSettings.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -34,7 +36,8 @@ LauncherViewModel::LauncherViewModel(QObject *parent)
 
 LauncherViewModel::LauncherViewModel(UpdateChecks updateChecks, QObject *parent)
     : QObject(parent), m_installPath(storedInstallPath()), m_steamCMD(new SteamCMDManager(this)),
-      m_updateChecker(new UpdateChecker(this)),
+      m_updateChecker(new UpdateChecker(this)), m_settings(new LauncherSettings(this)),
+      m_installFolder(new InstallFolderController(m_settings, m_steamCMD, this)),
       m_engineStarter(std::make_shared<DetachedEngineStarter>())
 {
     m_stateKind = m_steamCMD->stateKind();

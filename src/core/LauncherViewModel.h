@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "settings/InstallFolderController.h"
+#include "settings/LauncherSettings.h"
 #include "steam/SteamCMDManager.h"
 #include "update/UpdateChecker.h"
 
@@ -37,6 +39,8 @@ class LauncherViewModel : public QObject
                    isUpdateDismissedChanged)
     Q_PROPERTY(SteamCMDManager *steamCMD READ steamCMD CONSTANT)
     Q_PROPERTY(UpdateChecker *updateChecker READ updateChecker CONSTANT)
+    Q_PROPERTY(LauncherSettings *settings READ settings CONSTANT)
+    Q_PROPERTY(InstallFolderController *installFolder READ installFolder CONSTANT)
     // Derived from the folders on disk; see isPathValid() for when.
     Q_PROPERTY(bool isPathValid READ isPathValid NOTIFY isPathValidChanged)
     Q_PROPERTY(bool canLaunch READ canLaunch NOTIFY canLaunchChanged)
@@ -103,6 +107,8 @@ public:
 
     SteamCMDManager *steamCMD() const { return m_steamCMD; }
     UpdateChecker *updateChecker() const { return m_updateChecker; }
+    LauncherSettings *settings() const { return m_settings; }
+    InstallFolderController *installFolder() const { return m_installFolder; }
 
     // Whether installPath is a game folder (GameFolders::isGameFolder).
     // The folders are looked at when something the answers depend on
@@ -193,6 +199,8 @@ private:
 
     SteamCMDManager *m_steamCMD = nullptr;
     UpdateChecker *m_updateChecker = nullptr;
+    LauncherSettings *m_settings = nullptr;
+    InstallFolderController *m_installFolder = nullptr;
     std::shared_ptr<FolderPicker> m_folderPicker;
     std::shared_ptr<EngineStarter> m_engineStarter;
 };

@@ -6,6 +6,8 @@
 // the core itself stays free of QML.
 
 #include "LauncherViewModel.h"
+#include "settings/InstallFolderController.h"
+#include "settings/LauncherSettings.h"
 #include "steam/SteamCMDManager.h"
 #include "steam/SteamCMDState.h"
 #include "update/AppUpdate.h"
@@ -42,6 +44,22 @@ struct UpdateCheckerForeign
     Q_GADGET
     QML_FOREIGN(UpdateChecker)
     QML_NAMED_ELEMENT(UpdateChecker)
+    QML_UNCREATABLE("owned by the launcher's view model")
+};
+
+struct LauncherSettingsForeign
+{
+    Q_GADGET
+    QML_FOREIGN(LauncherSettings)
+    QML_NAMED_ELEMENT(LauncherSettings)
+    QML_UNCREATABLE("owned by the launcher's view model")
+};
+
+struct InstallFolderControllerForeign
+{
+    Q_GADGET
+    QML_FOREIGN(InstallFolderController)
+    QML_NAMED_ELEMENT(InstallFolderController)
     QML_UNCREATABLE("owned by the launcher's view model")
 };
 
