@@ -165,9 +165,11 @@ int probe(const QString &mode)
         static const GDBusInterfaceVTable vtable = {
             [](GDBusConnection *, const char *, const char *, const char *, const char *,
                GVariant *, GDBusMethodInvocation *invocation, gpointer) {
-                // Never answered, and kept where the leak check can see it.
-                static std::vector<GDBusMethodInvocation *> unanswered;
-                unanswered.push_back(invocation);
+                // Never answered, and kept where the leak check can see
+                // it: a static vector would be destroyed before that check
+                // runs at exit, and the calls in it reported as lost.
+                static auto *unanswered = new std::vector<GDBusMethodInvocation *>;
+                unanswered->push_back(invocation);
             },
             nullptr,
             nullptr,
