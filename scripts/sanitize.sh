@@ -104,6 +104,8 @@ run_preset() {
             # inside the C library); with no extra threads it draws on the
             # calling thread, and the window is still drawn with OpenGL.
             export LP_NUM_THREADS=0
+            # Its shader cache on disk is written by threads of its own too.
+            export MESA_SHADER_CACHE_DISABLE=true
             ;;
         esac
         "${runner[@]}" ctest --test-dir "$dir" --output-on-failure -j2 -E "$excluded" "$@" 2>&1 |
