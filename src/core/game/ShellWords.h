@@ -10,9 +10,9 @@
 //
 //   - blanks (space, tab, newline) outside quotes separate words;
 //   - '...' keeps everything inside exactly as it is;
-//   - "..." keeps everything inside, except that a backslash escapes $ ` " \
-//     and a newline (backslash-newline disappears); before anything else
-//     the backslash stays;
+//   - "..." keeps everything inside, except that a backslash escapes a
+//     dollar sign, a backquote, a double quote, a backslash and a newline
+//     (backslash-newline disappears); before anything else it stays;
 //   - outside quotes a backslash keeps the next character as it is
 //     (backslash-newline disappears);
 //   - quotes next to other text join it in one word; '' and "" are an
