@@ -215,7 +215,7 @@ void TestGameCommands::launchAppliesTheLaunchOptions_data()
 {
     QTest::addColumn<QString>("wrapper");
     QTest::addColumn<QString>("err"); // empty: the engine starts
-    QTest::newRow("wrapper, arguments and environment") << "@wrap %command% -late" << QString();
+    QTest::newRow("wrapper, arguments and environment") << "'@wrap' %command% -late" << QString();
     QTest::newRow("missing wrapper")
         << "no-such-wrapper"
         << "Failed to launch game: the wrapper \"no-such-wrapper\" was not found on PATH\n";

@@ -267,7 +267,7 @@ void TestGameLaunch::launchOptionsReachTheStart_data()
 {
     QTest::addColumn<QString>("wrapper");
     QTest::addColumn<QString>("alert"); // empty: started
-    QTest::newRow("wrapper, arguments, environment") << "@wrap %command% -late" << QString();
+    QTest::newRow("wrapper, arguments, environment") << "'@wrap' %command% -late" << QString();
     QTest::newRow("missing wrapper")
         << "no-such-wrapper -x"
         << R"(Failed to launch game: the wrapper "no-such-wrapper" was not found on PATH)";
