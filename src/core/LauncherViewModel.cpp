@@ -4,6 +4,7 @@
 #include "LogCategories.h"
 #include "credentials/KeychainHelper.h"
 #include "game/GameFolders.h"
+#include "game/LaunchCommand.h"
 #include "platform/DetachedEngineStarter.h"
 #include "platform/FolderPicker.h"
 #include "settings/InstallFolderController.h"
@@ -12,7 +13,6 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QProcessEnvironment>
 #include <QSettings>
 #include <QTimer>
 
@@ -316,14 +316,23 @@ void LauncherViewModel::launchGame()
     // Resolved against the launcher's folder, where it was validated: the
     // engine's working folder is a different one.
     const QString dataFolder = absolutePath(effectiveInstallPath());
-    // A copy of the launcher's environment: the desktop's startup
+    // The environment is a copy of the launcher's: the desktop's startup
     // notification (DESKTOP_STARTUP_ID, XDG_ACTIVATION_TOKEN) travels with it,
-    // which is all the engine's window needs to come forward on Linux.
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("VANTOR_INSTALL_PATH"), dataFolder);
+    // which is all the engine's window needs to come forward on Linux. The
+    // launch options are read afresh: the command line may have changed them.
+    const LaunchCommand command =
+        LaunchCommand::build(engine, dataFolder, LaunchCommand::Options::stored());
+    if (!command.ok()) {
+        qCWarning(lcLaunch) << "nothing started:" << command.error();
+        setAlertMessage(QStringLiteral("Failed to launch game: ") + command.error());
+        setIsLaunching(false);
+        return;
+    }
+    qCInfo(lcLaunch) << "starting" << command.program() << "with arguments" << command.arguments();
 
     const EngineStarter::Result result =
-        m_engineStarter->start(engine, QFileInfo(engine).absolutePath(), environment);
+        m_engineStarter->start(command.program(), command.arguments(),
+                               QFileInfo(engine).absolutePath(), command.environment());
     if (!result.started) {
         setAlertMessage(QStringLiteral("Failed to launch game: ") + result.errorDescription);
         setIsLaunching(false);

@@ -3,6 +3,7 @@
 #include "LauncherRun.h"
 #include "TestFiles.h"
 #include "TestHome.h"
+#include "settings/LauncherSettings.h"
 #include "steam/SteamCMDManager.h"
 #include "update/UpdateChecker.h"
 
@@ -38,6 +39,8 @@ private Q_SLOTS:
     void launchesEngineBesideTheExecutable();
     void launchReportsEngineErrors_data();
     void launchReportsEngineErrors();
+    void launchAppliesTheLaunchOptions_data();
+    void launchAppliesTheLaunchOptions();
     void status_data();
     void status();
 
@@ -206,6 +209,51 @@ void TestGameCommands::launchReportsEngineErrors()
     const LauncherRun::Outcome outcome = LauncherRun::run({"launch", "--source", "local"}, env);
     QCOMPARE(outcome.exitCode, 1);
     QCOMPARE(outcome.err, prefix + (exists ? QStringLiteral("Permission denied") : engine) + "\n");
+}
+
+void TestGameCommands::launchAppliesTheLaunchOptions_data()
+{
+    QTest::addColumn<QString>("wrapper");
+    QTest::addColumn<QString>("err"); // empty: the engine starts
+    QTest::newRow("wrapper, arguments and environment") << "'@wrap' %command% -late" << QString();
+    QTest::newRow("missing wrapper")
+        << "no-such-wrapper"
+        << "Failed to launch game: the wrapper \"no-such-wrapper\" was not found on PATH\n";
+}
+
+void TestGameCommands::launchAppliesTheLaunchOptions()
+{
+    QFETCH(QString, wrapper);
+    QFETCH(QString, err);
+    FakeEngine engine(m_home->filePath("Engine/VantorOnlineDL"));
+    QVERIFY(engine.isValid());
+    // A wrapper that shows it ran, and with which environment, before the engine.
+    const QString wrap = m_home->filePath("bin/wrap");
+    QVERIFY(writeScript(wrap, "#!/bin/sh\nengine=$1; shift\n"
+                              "exec \"$engine\" \"wrapped:$GAME_MODE\" \"$@\"\n"));
+    QVERIFY(LauncherSettings::store(LauncherSettings::launchWrapperKey(),
+                                    wrapper.replace("@wrap", wrap)));
+    QVERIFY(LauncherSettings::store(LauncherSettings::launchArgumentsKey(),
+                                    "-win 'two words' ';' $HOME"));
+    QVERIFY(LauncherSettings::store(LauncherSettings::launchEnvironmentKey(),
+                                    "GAME_MODE=on VANTOR_INSTALL_PATH=/mine"));
+    QProcessEnvironment env = environment();
+    env.insert("VANTOR_ENGINE_PATH", engine.path());
+    const QString folder = makeLocalFolder("Game");
+
+    const LauncherRun::Outcome outcome =
+        LauncherRun::run({"launch", "--source", "local", "--path", folder}, env);
+    QCOMPARE(outcome.err, err);
+    QCOMPARE(outcome.exitCode, err.isEmpty() ? 0 : 1);
+    if (!err.isEmpty()) {
+        QVERIFY(engine.staysUnstarted());
+        return;
+    }
+    QVERIFY(engine.waitForRecord());
+    QCOMPARE(engine.arguments(),
+             (QStringList{"wrapped:on", "-win", "two words", ";", "$HOME", "-late"}));
+    QCOMPARE(engine.record().value("install"), folder);
+    QCOMPARE(engine.record().value("copies"), QStringLiteral("1"));
 }
 
 void TestGameCommands::status_data()

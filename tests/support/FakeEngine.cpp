@@ -20,6 +20,10 @@ FakeEngine::FakeEngine(const QString &enginePath)
                               "'\n"
                               "{\n"
                               "  echo \"argc=$#\"\n"
+                              "  n=0\n"
+                              "  for a in \"$@\"; do\n"
+                              "    n=$((n + 1)); printf 'arg%s=%s\\n' \"$n\" \"$a\"\n"
+                              "  done\n"
                               "  echo \"cwd=$(pwd -P)\"\n"
                               "  echo \"install=${VANTOR_INSTALL_PATH-<unset>}\"\n"
                               "  echo \"copies=$(env | grep -c '^VANTOR_INSTALL_PATH=')\"\n"
@@ -60,6 +64,16 @@ QMap<QString, QString> FakeEngine::record() const
             values.insert(line.left(equals), line.mid(equals + 1));
     }
     return values;
+}
+
+QStringList FakeEngine::arguments() const
+{
+    const QMap<QString, QString> values = record();
+    QStringList words;
+    const int count = values.value(QStringLiteral("argc")).toInt();
+    for (int i = 1; i <= count; ++i)
+        words.append(values.value(QStringLiteral("arg%1").arg(i)));
+    return words;
 }
 
 qint64 FakeEngine::pid() const

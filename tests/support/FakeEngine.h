@@ -3,9 +3,10 @@
 
 #include <QMap>
 #include <QString>
+#include <QStringList>
 
 // A stand-in for the game engine: a shell script that writes down how it was
-// started (argument count, working folder, VANTOR_INSTALL_PATH and how often
+// started (its arguments, working folder, VANTOR_INSTALL_PATH and how often
 // it occurs, its process id) and then stays alive for ten seconds, so a
 // test can see it outlive the launcher. The destructor ends it once it has
 // written its record; one that never got that far ends by itself.
@@ -28,8 +29,11 @@ public:
     // engine wrote no record meanwhile: a launch that was refused. (A
     // launcher that has exited may have left a detached start behind.)
     bool staysUnstarted(int waitMs = 1000);
-    // key=value lines of the record (argc, cwd, install, copies, pid).
+    // key=value lines of the record (argc, arg1..argN, cwd, install, copies,
+    // pid).
     QMap<QString, QString> record() const;
+    // The recorded arguments (one to a line: none may hold a newline).
+    QStringList arguments() const;
     // True while the recorded process exists and has not exited.
     bool isRunning() const;
 

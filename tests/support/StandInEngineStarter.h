@@ -3,6 +3,7 @@
 
 #include "platform/EngineStarter.h"
 
+#include <QList>
 #include <QStringList>
 
 // Stands in for the engine's start: starts nothing, keeps what it was asked
@@ -13,17 +14,23 @@ class StandInEngineStarter final : public EngineStarter
 public:
     explicit StandInEngineStarter(bool succeed = true) : m_succeed(succeed) {}
 
-    Result start(const QString &program, const QString &, const QProcessEnvironment &env) override
+    Result start(const QString &program, const QStringList &arguments, const QString &,
+                 const QProcessEnvironment &env) override
     {
         programs.append(program);
+        argumentLists.append(arguments);
+        environments.append(env);
         installPaths.append(env.value(QStringLiteral("VANTOR_INSTALL_PATH")));
         if (!m_succeed)
             return {false, 0, QStringLiteral("Permission denied")};
         return {true, 4242, {}};
     }
 
-    // One entry a start asked for: the program and VANTOR_INSTALL_PATH.
+    // One entry a start asked for: the program, its arguments, its
+    // environment and VANTOR_INSTALL_PATH in it.
     QStringList programs;
+    QList<QStringList> argumentLists;
+    QList<QProcessEnvironment> environments;
     QStringList installPaths;
 
 private:

@@ -50,7 +50,8 @@ class FakeEngineStarter : public EngineStarter
 {
 public:
     explicit FakeEngineStarter(bool succeed) : m_succeed(succeed) {}
-    Result start(const QString &program, const QString &, const QProcessEnvironment &env) override
+    Result start(const QString &program, const QStringList &, const QString &,
+                 const QProcessEnvironment &env) override
     {
         programs.append(program);
         installPaths.append(env.value(QStringLiteral("VANTOR_INSTALL_PATH")));

@@ -22,6 +22,7 @@ QString describeErrno(int error)
 } // namespace
 
 EngineStarter::Result DetachedEngineStarter::start(const QString &program,
+                                                   const QStringList &arguments,
                                                    const QString &workingDirectory,
                                                    const QProcessEnvironment &environment)
 {
@@ -35,7 +36,7 @@ EngineStarter::Result DetachedEngineStarter::start(const QString &program,
 
     QProcess process;
     process.setProgram(program);
-    process.setArguments({});
+    process.setArguments(arguments);
     process.setWorkingDirectory(workingDirectory);
     process.setProcessEnvironment(environment);
     qint64 pid = 0;

@@ -8,8 +8,8 @@
 class DetachedEngineStarter final : public EngineStarter
 {
 public:
-    Result start(const QString &program, const QString &workingDirectory,
-                 const QProcessEnvironment &environment) override;
+    Result start(const QString &program, const QStringList &arguments,
+                 const QString &workingDirectory, const QProcessEnvironment &environment) override;
 
     // Reduces a QProcess start error ("execv: Permission denied") to the
     // system's own description ("Permission denied").

@@ -3,6 +3,7 @@
 
 #include <QProcessEnvironment>
 #include <QString>
+#include <QStringList>
 
 // Starts the game engine as a process of its own: the launcher neither waits
 // for it nor reaps it, and it keeps running after the launcher has quit.
@@ -20,8 +21,11 @@ public:
 
     virtual ~EngineStarter() = default;
 
-    // Runs program with no arguments in workingDirectory with exactly the
-    // given environment; standard input, output and error are inherited.
-    virtual Result start(const QString &program, const QString &workingDirectory,
+    // Runs program with exactly these arguments in workingDirectory with
+    // exactly the given environment, through no shell; standard input,
+    // output and error are inherited. The program is the engine, or the
+    // wrapper that starts it (LaunchCommand).
+    virtual Result start(const QString &program, const QStringList &arguments,
+                         const QString &workingDirectory,
                          const QProcessEnvironment &environment) = 0;
 };

@@ -7,6 +7,7 @@
 #include "TestFiles.h"
 #include "TestHome.h"
 #include "credentials/KeychainHelper.h"
+#include "settings/LauncherSettings.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -36,6 +37,7 @@ private Q_SLOTS:
     void missingEngine();
     void engineThatCannotStart_data();
     void engineThatCannotStart();
+    void launchOptionsReachTheStart();
 
 private:
     QString localFolder() const { return m_home->filePath("Games/Vantor Online (Windows)"); }
@@ -258,6 +260,31 @@ void TestGameLaunch::engineThatCannotStart()
     model->dismissAlert();
     model->launchGame();
     QCOMPARE(model->alertMessage(), std::optional<QString>(expected));
+}
+
+void TestGameLaunch::launchOptionsReachTheStart()
+{
+    const QString engine = m_home->filePath("Engine/VantorOnlineDL");
+    const QString wrap = m_home->filePath("bin/wrap");
+    QVERIFY(writeScript(engine, "#!/bin/sh\n"));
+    QVERIFY(writeScript(wrap, "#!/bin/sh\n"));
+    qputenv("VANTOR_ENGINE_PATH", engine.toUtf8());
+    // Stored as the settings panel or the command line stores them; read at
+    // the launch, not when the model was made.
+    auto model = localModel();
+    QVERIFY(LauncherSettings::store(LauncherSettings::launchWrapperKey(),
+                                    "'" + wrap + "' %command% -late"));
+    QVERIFY(LauncherSettings::store(LauncherSettings::launchArgumentsKey(), "-win 'a b'"));
+    QVERIFY(LauncherSettings::store(LauncherSettings::launchEnvironmentKey(), "GAME_MODE=on"));
+
+    auto starter = std::make_shared<StandInEngineStarter>();
+    model->setEngineStarter(starter);
+    model->launchGame();
+    QVERIFY(!model->hasAlert());
+    QCOMPARE(starter->programs, QStringList{wrap});
+    QCOMPARE(starter->argumentLists.value(0), (QStringList{engine, "-win", "a b", "-late"}));
+    QCOMPARE(starter->environments.value(0).value("GAME_MODE"), QStringLiteral("on"));
+    QCOMPARE(starter->installPaths, QStringList{localFolder()});
 }
 
 QTEST_GUILESS_MAIN(TestGameLaunch)
