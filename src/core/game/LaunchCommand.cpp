@@ -98,7 +98,19 @@ LaunchCommand LaunchCommand::build(const QString &engine, const QString &dataFol
     command.m_environment = base;
     static const QRegularExpression validName(
         QRegularExpression::anchoredPattern(QStringLiteral("[A-Za-z_][A-Za-z0-9_]*")));
-    for (const QString &word : *variables) {
+    // Launch options copied from a store page often start with assignments
+    // ("DXVK_HUD=1 mangohud %command%"): those leading words are variables
+    // for the game, as a shell would take them, not the wrapper's name. The
+    // environment field's own words come after them and win.
+    QStringList words = *wrapper;
+    QStringList assignments;
+    while (!words.isEmpty()) {
+        const qsizetype equals = words.first().indexOf(QLatin1Char('='));
+        if (equals <= 0 || !validName.match(words.first().left(equals)).hasMatch())
+            break;
+        assignments.append(words.takeFirst());
+    }
+    for (const QString &word : assignments + *variables) {
         const qsizetype equals = word.indexOf(QLatin1Char('='));
         if (equals <= 0)
             return failed(
@@ -121,7 +133,6 @@ LaunchCommand LaunchCommand::build(const QString &engine, const QString &dataFol
 
     // The engine and its arguments go where %command% stands, or after the
     // whole wrapper.
-    QStringList words = *wrapper;
     const qsizetype placeholder = words.indexOf(commandPlaceholder());
     if (placeholder >= 0 && words.indexOf(commandPlaceholder(), placeholder + 1) >= 0)
         return failed(QStringLiteral("the wrapper command holds %1 more than once")
@@ -134,7 +145,7 @@ LaunchCommand LaunchCommand::build(const QString &engine, const QString &dataFol
     } else {
         words += engineCommand;
     }
-    if (placeholder != 0 && !wrapper->isEmpty()) {
+    if (placeholder != 0 && words.size() > engineCommand.size()) {
         words.first() = resolveWrapper(words.first(), command.m_environment, &error);
         if (!error.isEmpty())
             return failed(error);

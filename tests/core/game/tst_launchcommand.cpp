@@ -73,6 +73,9 @@ void TestLaunchCommand::build_data()
         << R"(DXVK_HUD=fps MANGOHUD_CONFIG="fps,frametime" E= X=a=b VANTOR_INSTALL_PATH=/mine)"
         << QStringList{engine}
         << QStringList{"DXVK_HUD=fps", "MANGOHUD_CONFIG=fps,frametime", "E=", "X=a=b"} << none;
+    QTest::newRow("leading assignments are variables, as a store's options write them")
+        << "DXVK_HUD=1 mangohud %command% X=y" << none << "DXVK_HUD=2"
+        << QStringList{"@bin/mangohud", engine, "X=y"} << QStringList{"DXVK_HUD=2"} << none;
     QTest::newRow("wrapper looked up on the engine's PATH")
         << "own-hud" << none << "PATH=@extra" << QStringList{"@extra/own-hud", engine}
         << QStringList{"PATH=@extra"} << none;
