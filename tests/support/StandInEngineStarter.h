@@ -5,9 +5,12 @@
 
 #include <QStringList>
 
+#include <functional>
+
 // Stands in for the engine's start: starts nothing, keeps what it was asked
 // to start, and reports a started process (pid 4242) or the system's
-// "Permission denied", as told.
+// "Permission denied", as told. onStart, when set, runs inside each start,
+// for a test that looks at the moment of the start.
 class StandInEngineStarter final : public EngineStarter
 {
 public:
@@ -17,6 +20,8 @@ public:
     {
         programs.append(program);
         installPaths.append(env.value(QStringLiteral("VANTOR_INSTALL_PATH")));
+        if (onStart)
+            onStart();
         if (!m_succeed)
             return {false, 0, QStringLiteral("Permission denied")};
         return {true, 4242, {}};
@@ -25,6 +30,7 @@ public:
     // One entry a start asked for: the program and VANTOR_INSTALL_PATH.
     QStringList programs;
     QStringList installPaths;
+    std::function<void()> onStart;
 
 private:
     bool m_succeed;
