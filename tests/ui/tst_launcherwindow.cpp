@@ -12,6 +12,8 @@
 #include "UrlRecorder.h"
 #include "WindowTestSetup.h"
 #include "game/GameFolders.h"
+#include "settings/LauncherSettings.h"
+#include "steam/RunLog.h"
 
 #include <QAccessible>
 #include <QColor>
@@ -98,6 +100,8 @@ private Q_SLOTS:
     void launchButtonLaunchesAndQuits();
     void launchDuringADownloadAsksFirst();
     void failedLaunchShowsTheAlertAndLaunchAgain();
+
+    void settingsAreStoredThroughTheControls();
 
 private:
     LauncherViewModel *viewModel() { return m_setup->viewModel(); }
@@ -926,6 +930,87 @@ void TestLauncherWindow::failedLaunchShowsTheAlertAndLaunchAgain()
     QTRY_VERIFY(dialog->property("opened").toBool());
     QCOMPARE(dialog->property("message").toString(),
              QStringLiteral("Failed to launch game: Permission denied"));
+}
+
+void TestLauncherWindow::settingsAreStoredThroughTheControls()
+{
+    const QString newDir = m_setup->home().filePath("Games/Steam copy");
+    QVERIFY(QDir().mkpath(newDir));
+    auto picker = std::make_shared<StandInFolderPicker>(newDir);
+    viewModel()->setFolderPicker(picker);
+    QVERIFY(open());
+    // Made when first opened.
+    QVERIFY(!window()->findChild<QObject *>("settingsPanel"));
+    QVERIFY(click("settingsButton"));
+    QObject *panel = window()->findChild<QObject *>("settingsPanel");
+    QVERIFY(panel);
+    QTRY_VERIFY(panel->property("opened").toBool());
+    const auto text = [this](const char *name) {
+        return find(name)->property("text").toString();
+    };
+    const auto type = [this](const char *name, const QString &typed) {
+        QVERIFY(click(name));
+        QTest::keyClick(window(), Qt::Key_A, Qt::ControlModifier);
+        for (const QChar c : typed)
+            QTest::keyClick(window(), c.toLatin1());
+    };
+
+    // A text is stored when its editing ends: Return, the focus moving on,
+    // the panel closing. Not on every key.
+    type("launchWrapperField", "gamemoderun %command%");
+    QCOMPARE(LauncherSettings::storedLaunchWrapper(), QString());
+    QTest::keyClick(window(), Qt::Key_Return);
+    QCOMPARE(LauncherSettings::storedLaunchWrapper(), QStringLiteral("gamemoderun %command%"));
+    type("launchArgumentsField", "-windowed");
+    QTest::keyClick(window(), Qt::Key_Tab);
+    QCOMPARE(LauncherSettings::storedLaunchArguments(), QStringLiteral("-windowed"));
+    // The speed limit takes digits only; No limit turns it off.
+    type("downloadLimitField", "15x00");
+    QTest::keyClick(window(), Qt::Key_Return);
+    QCOMPARE(LauncherSettings::storedDownloadLimit(), 1500);
+    QVERIFY(click("noLimitButton"));
+    QCOMPARE(LauncherSettings::storedDownloadLimit(), 0);
+    QCOMPARE(text("downloadLimitField"), QString());
+    type("launchEnvironmentField", "DXVK_HUD=fps");
+    QTest::keyClick(window(), Qt::Key_Escape);
+    QTRY_VERIFY(!panel->property("visible").toBool());
+    QCOMPARE(LauncherSettings::storedLaunchEnvironment(), QStringLiteral("DXVK_HUD=fps"));
+
+    // Made once: it opens again as it was, over the stored values.
+    QVERIFY(click("settingsButton"));
+    QTRY_VERIFY(panel->property("opened").toBool());
+    QCOMPARE(window()->findChild<QObject *>("settingsPanel"), panel);
+    QCOMPARE(text("launchArgumentsField"), QStringLiteral("-windowed"));
+
+    for (const char *check : {"notifyWhenDoneCheck", "taskbarProgressCheck"}) {
+        QVERIFY(click(check));
+        QVERIFY(!find(check)->property("checked").toBool());
+    }
+    QCOMPARE(LauncherSettings::storedNotifyWhenDone(), false);
+    QCOMPARE(LauncherSettings::storedShowTaskbarProgress(), false);
+    QVERIFY(click("notifyWhenDoneCheck"));
+    QCOMPARE(LauncherSettings::storedNotifyWhenDone(), true);
+
+    // A new install folder, without moving the data: asked through the
+    // folder picker, stored, shown.
+    QVERIFY(click("moveDataCheck"));
+    QVERIFY(click("changeInstallDirButton"));
+    QCOMPARE(picker->messages.size(), 1);
+    QCOMPARE(LauncherSettings::storedInstallDir(), newDir);
+    QCOMPARE(text("installDirText"), newDir);
+    QCOMPARE(text("installDirStatus"), viewModel()->installFolder()->moveStatus());
+    QVERIFY(text("installDirStatus").contains(newDir));
+
+    // The folders open in the file manager once they exist.
+    UrlRecorder recorder;
+    QVERIFY(click("openLogsButton"));
+    QVERIFY(recorder.opened.isEmpty());
+    QVERIFY(text("folderNote").contains(RunLog::defaultFolder()));
+    QVERIFY(QDir().mkpath(RunLog::defaultFolder()));
+    QVERIFY(click("openLogsButton"));
+    QVERIFY(click("openInstallDirButton"));
+    QCOMPARE(recorder.opened, (QList<QUrl>{QUrl::fromLocalFile(RunLog::defaultFolder()),
+                                           QUrl::fromLocalFile(newDir)}));
 }
 
 QTEST_MAIN(TestLauncherWindow)

@@ -10,6 +10,7 @@
 #include "UiSupport.h"
 #include "UrlRecorder.h"
 #include "WindowTestSetup.h"
+#include "settings/LauncherSettings.h"
 
 #include <QFileInfo>
 #include <QJsonDocument>
@@ -100,6 +101,8 @@ private Q_SLOTS:
     void returnActivatesTheFocusedControl();
     void guardCodeFieldTakesFocus();
     void alertsAndAboutByKeyboard();
+    void settingsByKeyboard_data();
+    void settingsByKeyboard();
 
     void closingWithoutWorkClosesAtOnce();
     void closingDuringADownloadAsksFirst();
@@ -167,7 +170,7 @@ void TestWindowAccess::everythingInViewAtTheSmallestSize_data()
     for (const char *state :
          {"steam idle", "steam guard", "steam guard ready", "steam busy", "steam downloading",
           "steam failed", "steam explained", "steam explained ready", "steam ready", "local empty",
-          "local invalid", "local ready"}) {
+          "local invalid", "local ready", "settings", "settings busy"}) {
         QTest::addRow("%s", state) << QString::fromLatin1(state) << false;
         QTest::addRow("%s, banner", state) << QString::fromLatin1(state) << true;
     }
@@ -211,7 +214,7 @@ void TestWindowAccess::everythingInViewAtTheSmallestSize()
         manager->startDownload(QStringLiteral("player"), QStringLiteral("secret"));
         QTRY_VERIFY_WITH_TIMEOUT(!manager->failureExplanation().isEmpty(), 10000);
         QTRY_VERIFY(shown("statusDetail"));
-    } else if (state == QLatin1String("steam busy")) {
+    } else if (state == QLatin1String("steam busy") || state == QLatin1String("settings busy")) {
         startStandInRun(*manager, {}, {StandInStep::hanging()});
         QTRY_VERIFY(manager->isRunning());
         QTRY_VERIFY(shown("cancelButton"));
@@ -231,8 +234,12 @@ void TestWindowAccess::everythingInViewAtTheSmallestSize()
 
     // At 860 by 580, without growing the window and without scrolling.
     QCOMPARE(window()->size(), QSize(860, 580));
-    QStringList names{ready ? "launchButton" : "targetRequiredHint", "footerCredit",
-                      "footerWebsiteLink", "footerTelegramLink", "infoButton"};
+    QStringList names{ready ? "launchButton" : "targetRequiredHint",
+                      "footerCredit",
+                      "footerWebsiteLink",
+                      "footerTelegramLink",
+                      "settingsButton",
+                      "infoButton"};
     if (!local)
         names.prepend("statusLine");
     const QRectF windowRect(0, 0, window()->width(), window()->height());
@@ -276,6 +283,43 @@ void TestWindowAccess::everythingInViewAtTheSmallestSize()
         return QString();
     };
     QTRY_COMPARE(layoutProblem(), QString());
+    if (!state.startsWith(QLatin1String("settings")))
+        return;
+
+    // The settings panel over it, with a long install folder: in the
+    // window, every control in the panel, none over another.
+    QVERIFY(LauncherSettings::storeInstallDir(m_setup->home().filePath(QString(120, u'x'))));
+    viewModel()->settings()->reload();
+    QTest::keyClick(window(), Qt::Key_Comma, Qt::ControlModifier);
+    QObject *panel = window()->findChild<QObject *>("settingsPanel");
+    QVERIFY(panel);
+    QStringList controls{"installDirText",      "changeInstallDirButton", "moveDataCheck",
+                         "launchWrapperField",  "launchArgumentsField",   "launchEnvironmentField",
+                         "launchHint",          "downloadLimitField",     "noLimitButton",
+                         "notifyWhenDoneCheck", "taskbarProgressCheck",   "openInstallDirButton",
+                         "openLogsButton",      "settingsCloseButton"};
+    if (state == QLatin1String("settings busy")) {
+        controls.append("installDirStatus");
+        QVERIFY(!find("changeInstallDirButton")->isEnabled());
+    }
+    const auto panelProblem = [&]() -> QString {
+        if (!panel->property("opened").toBool())
+            return QStringLiteral("not open");
+        const QRectF panelRect = sceneRect(panel->property("background").value<QQuickItem *>());
+        if (!windowRect.contains(panelRect))
+            return QStringLiteral("the panel leaves the window");
+        for (qsizetype i = 0; i < controls.size(); ++i) {
+            const QRectF rect = sceneRect(find(controls[i]));
+            if (!shown(controls[i]) || rect.isEmpty() || !panelRect.contains(rect))
+                return controls[i] + QStringLiteral(" is not in the panel");
+            for (qsizetype j = 0; j < i; ++j) {
+                if (rect.intersects(sceneRect(find(controls[j]))))
+                    return controls[i] + QStringLiteral(" overlaps ") + controls[j];
+            }
+        }
+        return QString();
+    };
+    QTRY_COMPARE(panelProblem(), QString());
 }
 
 void TestWindowAccess::consoleShowsWholeLines()
@@ -341,7 +385,7 @@ void TestWindowAccess::symbolsTakeTheirOwnSize()
     {
         const char *name;
         qreal size;
-    } symbols[] = {{"infoIcon", 18}, {"bannerIcon", 16}};
+    } symbols[] = {{"infoIcon", 18}, {"settingsIcon", 18}, {"bannerIcon", 16}};
     for (const auto &symbol : symbols) {
         QQuickItem *icon = find(symbol.name);
         QVERIFY(icon);
@@ -447,8 +491,9 @@ void TestWindowAccess::tabOrderFollowsReadingOrder()
     QTRY_COMPARE(focused(), QStringLiteral("downloadButton"));
     QTRY_VERIFY(shown("launchButton"));
     const QStringList order{
-        "steamTabButton", "usernameField",     "passwordField",      "downloadButton", "console",
-        "launchButton",   "footerWebsiteLink", "footerTelegramLink", "infoButton"};
+        "steamTabButton", "usernameField", "passwordField",     "downloadButton",
+        "console",        "launchButton",  "footerWebsiteLink", "footerTelegramLink",
+        "settingsButton", "infoButton"};
     // Forward from the tab bar round to it again, each with its focus ring.
     find("steamTabButton")->forceActiveFocus(Qt::TabFocusReason);
     QStringList seen{focused()};
@@ -595,6 +640,68 @@ void TestWindowAccess::alertsAndAboutByKeyboard()
         QVERIFY(QTest::qWaitForWindowActive(about));
         QTest::keyClick(about, key, modifiers);
         QTRY_VERIFY(!about->isVisible());
+    }
+}
+
+void TestWindowAccess::settingsByKeyboard_data()
+{
+    QTest::addColumn<bool>("byShortcut");
+    QTest::newRow("Ctrl+,") << true;
+    QTest::newRow("the gear button") << false;
+}
+
+void TestWindowAccess::settingsByKeyboard()
+{
+    QFETCH(bool, byShortcut);
+    QVERIFY(open());
+    QTRY_COMPARE(focused(), QStringLiteral("usernameField"));
+    if (byShortcut) {
+        QTest::keyClick(window(), Qt::Key_Comma, Qt::ControlModifier);
+    } else {
+        find("settingsButton")->forceActiveFocus(Qt::TabFocusReason);
+        QTest::keyClick(window(), Qt::Key_Return);
+    }
+    const QString before = byShortcut ? "usernameField" : "settingsButton";
+    QObject *panel = window()->findChild<QObject *>("settingsPanel");
+    QVERIFY(panel);
+    QTRY_VERIFY(panel->property("opened").toBool());
+    // Tab goes through every control, each with its focus ring, and stays
+    // in the panel (No limit is off while there is no limit).
+    const QStringList order{
+        "changeInstallDirButton", "moveDataCheck",          "launchWrapperField",
+        "launchArgumentsField",   "launchEnvironmentField", "downloadLimitField",
+        "notifyWhenDoneCheck",    "taskbarProgressCheck",   "openInstallDirButton",
+        "openLogsButton",         "settingsCloseButton"};
+    QTRY_COMPARE(focused(), order.first());
+    QStringList seen{focused()};
+    for (qsizetype i = 0; i < order.size(); ++i) {
+        QVERIFY2(focusRingShown(), qPrintable(focused()));
+        QTest::keyClick(window(), Qt::Key_Tab);
+        seen.append(focused());
+    }
+    QCOMPARE(seen, order + QStringList{order.first()});
+    // Space toggles a check box, Return too.
+    find("moveDataCheck")->forceActiveFocus(Qt::TabFocusReason);
+    QTest::keyClick(window(), Qt::Key_Space);
+    QVERIFY(!find("moveDataCheck")->property("checked").toBool());
+    QTest::keyClick(window(), Qt::Key_Return);
+    QVERIFY(find("moveDataCheck")->property("checked").toBool());
+    // Escape, Ctrl+W and Close close it, and the keyboard is back where it was.
+    for (const char *closer : {"Escape", "Ctrl+W", "settingsCloseButton"}) {
+        if (!panel->property("opened").toBool()) {
+            QTest::keyClick(window(), Qt::Key_Comma, Qt::ControlModifier);
+            QTRY_VERIFY(panel->property("opened").toBool());
+        }
+        if (qstrcmp(closer, "Escape") == 0) {
+            QTest::keyClick(window(), Qt::Key_Escape);
+        } else if (qstrcmp(closer, "Ctrl+W") == 0) {
+            QTest::keyClick(window(), Qt::Key_W, Qt::ControlModifier);
+        } else {
+            find(closer)->forceActiveFocus(Qt::TabFocusReason);
+            QTest::keyClick(window(), Qt::Key_Return);
+        }
+        QTRY_VERIFY2(!panel->property("visible").toBool(), closer);
+        QTRY_COMPARE(focused(), before);
     }
 }
 
