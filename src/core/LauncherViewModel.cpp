@@ -81,6 +81,12 @@ QString LauncherViewModel::folderPickerMessage()
                                        "Select the Windows Game Folder (containing .big files)");
 }
 
+QString LauncherViewModel::installDirPickerMessage()
+{
+    return QCoreApplication::translate("LauncherViewModel",
+                                       "Select the folder the Steam download goes to");
+}
+
 // ---- published properties -------------------------------------------------
 
 void LauncherViewModel::setActiveTab(Tab tab)
@@ -284,6 +290,18 @@ void LauncherViewModel::chooseFolder()
         if (settings.status() != QSettings::NoError)
             qCWarning(lcUi) << "could not store the game folder in" << settings.fileName();
     });
+}
+
+QString LauncherViewModel::chooseInstallDir(bool moveData)
+{
+    if (!m_folderPicker) {
+        qCWarning(lcUi) << "no folder picker available; the install folder stays as it is";
+        return QString();
+    }
+    const std::optional<QString> chosen = m_folderPicker->pickFolder(installDirPickerMessage());
+    if (!chosen || chosen->isEmpty())
+        return QString();
+    return m_installFolder->changeInstallDir(absolutePath(*chosen), moveData);
 }
 
 void LauncherViewModel::launchGame()

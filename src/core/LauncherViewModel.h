@@ -76,6 +76,8 @@ public:
     static QString storedInstallPath();
     // The message of the folder dialog.
     static QString folderPickerMessage();
+    // The message of the dialog that asks for a new install folder.
+    static QString installDirPickerMessage();
 
     Tab activeTab() const { return m_activeTab; }
     void setActiveTab(Tab tab);
@@ -136,6 +138,11 @@ public:
     // Asks the folder picker; a chosen folder becomes installPath and the
     // stored setting on the next event-loop turn, valid or not.
     Q_INVOKABLE void chooseFolder();
+    // Asks the folder picker for a new Steam install folder and hands it to
+    // installFolder()->changeInstallDir() (with the data moved there when
+    // moveData is set). Returns why the change was refused; empty when it
+    // was made, the move started or the question was cancelled.
+    Q_INVOKABLE QString chooseInstallDir(bool moveData);
     // Starts the engine for the current source; quitRequested() follows half
     // a second after a successful start, an alert after a failed one.
     Q_INVOKABLE void launchGame();

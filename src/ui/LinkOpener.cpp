@@ -5,6 +5,8 @@
 #include "WebAddress.h"
 
 #include <QDesktopServices>
+#include <QDir>
+#include <QFileInfo>
 
 std::optional<QUrl> LinkOpener::webUrl(const QString &address)
 {
@@ -16,6 +18,23 @@ bool LinkOpener::open(const QString &address)
     const std::optional<QUrl> url = webUrl(address);
     if (!url) {
         qCInfo(lcUi) << "not opening a non-web address" << address;
+        return false;
+    }
+    return QDesktopServices::openUrl(*url);
+}
+
+std::optional<QUrl> LinkOpener::folderUrl(const QString &path)
+{
+    if (path.isEmpty() || !QDir::isAbsolutePath(path) || !QFileInfo(path).isDir())
+        return std::nullopt;
+    return QUrl::fromLocalFile(QDir::cleanPath(path));
+}
+
+bool LinkOpener::openFolder(const QString &path)
+{
+    const std::optional<QUrl> url = folderUrl(path);
+    if (!url) {
+        qCInfo(lcUi) << "not opening what is not a folder" << path;
         return false;
     }
     return QDesktopServices::openUrl(*url);

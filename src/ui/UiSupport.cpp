@@ -5,6 +5,7 @@
 #include "IconProvider.h"
 #include "LinkOpener.h"
 #include "RoundedPictureProvider.h"
+#include "steam/RunLog.h"
 
 #include <QColor>
 #include <QCoreApplication>
@@ -116,6 +117,11 @@ QString UiSupport::machineLine()
 #endif
 }
 
+QString UiSupport::logsFolder()
+{
+    return RunLog::defaultFolder();
+}
+
 QStringList UiSupport::defaultPictureSearchPath()
 {
     return {QStringLiteral(":/VantorLauncher/images")};
@@ -170,6 +176,15 @@ QUrl UiSupport::roundedPicture(const QUrl &url, qreal radiusFraction) const
 bool UiSupport::openLink(const QString &address) const
 {
     return LinkOpener::open(address);
+}
+
+QString UiSupport::openFolder(const QString &path) const
+{
+    if (!LinkOpener::folderUrl(path))
+        return tr("%1 does not exist yet.").arg(QDir::toNativeSeparators(path));
+    if (!LinkOpener::openFolder(path))
+        return tr("No program on this desktop opened %1.").arg(QDir::toNativeSeparators(path));
+    return QString();
 }
 
 void UiSupport::announceValue(QObject *item) const

@@ -35,6 +35,8 @@ class UiSupport : public QObject
     Q_PROPERTY(QString portSubtitle READ portSubtitle CONSTANT)
     Q_PROPERTY(QString nativePortTitle READ nativePortTitle CONSTANT)
     Q_PROPERTY(QString machineLine READ machineLine CONSTANT)
+    // Where each download's log is written (RunLog's folder).
+    Q_PROPERTY(QString logsFolder READ logsFolder CONSTANT)
 
 public:
     // Installs the symbol image provider into engine (when given).
@@ -57,6 +59,7 @@ public:
     static QString portSubtitle();
     static QString nativePortTitle();
     static QString machineLine();
+    static QString logsFolder();
 
     // Folders searched, in order, for the pictures ("background.png", ...).
     // The launcher's own resources by default; tests point it elsewhere to
@@ -76,6 +79,10 @@ public:
     // Opens http/https addresses in the default browser; anything else does
     // nothing. True when the address was handed on.
     Q_INVOKABLE bool openLink(const QString &address) const;
+    // Opens the local folder at path in the file manager. Returns why it
+    // did not (no such folder yet, nothing that opens folders), or an empty
+    // string when it was handed on.
+    Q_INVOKABLE QString openFolder(const QString &path) const;
     // Tells screen readers that the progress bar item shows a new value.
     Q_INVOKABLE void announceValue(QObject *item) const;
 };

@@ -6,9 +6,12 @@
 #include <QList>
 #include <QStringList>
 
+#include <functional>
+
 // Stands in for the engine's start: starts nothing, keeps what it was asked
 // to start, and reports a started process (pid 4242) or the system's
-// "Permission denied", as told.
+// "Permission denied", as told. onStart, when set, runs inside each start,
+// for a test that looks at the moment of the start.
 class StandInEngineStarter final : public EngineStarter
 {
 public:
@@ -21,6 +24,8 @@ public:
         argumentLists.append(arguments);
         environments.append(env);
         installPaths.append(env.value(QStringLiteral("VANTOR_INSTALL_PATH")));
+        if (onStart)
+            onStart();
         if (!m_succeed)
             return {false, 0, QStringLiteral("Permission denied")};
         return {true, 4242, {}};
@@ -32,6 +37,7 @@ public:
     QList<QStringList> argumentLists;
     QList<QProcessEnvironment> environments;
     QStringList installPaths;
+    std::function<void()> onStart;
 
 private:
     bool m_succeed;

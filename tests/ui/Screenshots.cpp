@@ -13,6 +13,7 @@
 #include "TestFiles.h"
 #include "TestHome.h"
 #include "credentials/KeychainHelper.h"
+#include "settings/LauncherSettings.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -51,6 +52,8 @@ struct Scene
     bool about = false;
     // Laid out before the view model is made: it looks at the disk as it starts.
     bool steamAssets = false;
+    // The settings panel open over the window.
+    bool settings = false;
 };
 
 // A stand-in SteamCMD that writes the given lines and then waits.
@@ -168,6 +171,16 @@ int main(int argc, char **argv)
          },
          false, true},
         {QStringLiteral("about.png"), false, [](LauncherViewModel &) {}, true},
+        // Last: the values it stores stay in the home for the scenes after it.
+        {QStringLiteral("settings.png"), false,
+         [](LauncherViewModel &vm) {
+             LauncherSettings::storeInstallDir(QStringLiteral("/home/player/Games/Vantor Online"));
+             vm.settings()->reload();
+             vm.settings()->setLaunchWrapper(QStringLiteral("gamemoderun mangohud"));
+             vm.settings()->setLaunchEnvironment(QStringLiteral("DXVK_HUD=fps"));
+             vm.settings()->setDownloadLimit(5000);
+         },
+         false, false, true},
     };
     // VANTOR_SCREENSHOT_ONLY=<file> renders that one scene (for the 200% run).
     const QString only = qEnvironmentVariable("VANTOR_SCREENSHOT_ONLY");
@@ -205,6 +218,8 @@ int main(int argc, char **argv)
                 return 1;
             ok = save(about, out.filePath(scene.file)) && ok;
         } else {
+            if (scene.settings)
+                QMetaObject::invokeMethod(window.get(), "showSettings");
             const qreal ratio = window->devicePixelRatio();
             const QString name = ratio > 1 ? QFileInfo(scene.file).completeBaseName() +
                                                  QStringLiteral("@%1x.png").arg(ratio)

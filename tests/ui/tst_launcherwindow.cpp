@@ -4,6 +4,7 @@
 #include "LauncherViewModel.h"
 #include "LoopbackHttpServer.h"
 #include "QmlHarness.h"
+#include "StandInEngineStarter.h"
 #include "StandInFolderPicker.h"
 #include "StandInStages.h"
 #include "TestFiles.h"
@@ -11,8 +12,8 @@
 #include "UrlRecorder.h"
 #include "WindowTestSetup.h"
 #include "game/GameFolders.h"
-#include "platform/EngineStarter.h"
-#include "platform/FolderPicker.h"
+#include "settings/LauncherSettings.h"
+#include "steam/RunLog.h"
 
 #include <QAccessible>
 #include <QColor>
@@ -24,7 +25,6 @@
 #include <QSignalSpy>
 #include <QTest>
 
-#include <functional>
 #include <memory>
 
 namespace {
@@ -44,32 +44,6 @@ LoopbackHttpServer::Response json(const QByteArray &body)
     response.contentType = "application/json";
     return response;
 }
-
-// Starts nothing; reports success or a failure as asked.
-class FakeEngineStarter : public EngineStarter
-{
-public:
-    explicit FakeEngineStarter(bool succeed) : m_succeed(succeed) {}
-    Result start(const QString &program, const QStringList &, const QString &,
-                 const QProcessEnvironment &env) override
-    {
-        programs.append(program);
-        installPaths.append(env.value(QStringLiteral("VANTOR_INSTALL_PATH")));
-        if (onStart)
-            onStart();
-        Result result;
-        result.started = m_succeed;
-        result.pid = m_succeed ? 4242 : 0;
-        result.errorDescription = m_succeed ? QString() : QStringLiteral("Permission denied");
-        return result;
-    }
-    QStringList programs;
-    QStringList installPaths;
-    std::function<void()> onStart;
-
-private:
-    bool m_succeed;
-};
 
 // The item's rectangle in the window.
 QRectF sceneRect(QQuickItem *item)
@@ -127,13 +101,13 @@ private Q_SLOTS:
     void launchDuringADownloadAsksFirst();
     void failedLaunchShowsTheAlertAndLaunchAgain();
 
+    void settingsAreStoredThroughTheControls();
+
 private:
-    QQuickWindow *open();
-    AboutWindowController *aboutController()
-    {
-        const int id = qmlTypeId("VantorLauncher", 1, 0, "AboutWindowController");
-        return m_qml->engine().singletonInstance<AboutWindowController *>(id);
-    }
+    LauncherViewModel *viewModel() { return m_setup->viewModel(); }
+    QQuickWindow *open() { return m_setup->open(); }
+    QQuickWindow *window() const { return m_setup->window(); }
+    AboutWindowController *aboutController() { return m_setup->aboutController(); }
     // What the console holds (its line model's text).
     QString consoleText()
     {
@@ -141,14 +115,11 @@ private:
         QObject *lines = console ? console->findChild<QObject *>("consoleLines") : nullptr;
         return lines ? lines->property("text").toString() : QString();
     }
-    QQuickItem *find(const QString &name) { return QmlHarness::item(m_window, name); }
-    bool shown(const QString &name) { return QmlHarness::isShown(m_window, name); }
-    bool click(const QString &name) { return QmlHarness::click(m_window, find(name)); }
+    QQuickItem *find(const QString &name) { return m_setup->find(name); }
+    bool shown(const QString &name) { return m_setup->shown(name); }
+    bool click(const QString &name) { return m_setup->click(name); }
 
     std::unique_ptr<WindowTestSetup> m_setup;
-    std::unique_ptr<LauncherViewModel> m_viewModel;
-    std::unique_ptr<QmlHarness> m_qml;
-    QQuickWindow *m_window = nullptr;
 };
 
 void TestLauncherWindow::init()
@@ -156,39 +127,24 @@ void TestLauncherWindow::init()
     m_setup = std::make_unique<WindowTestSetup>(
         json(manifest("0.0.1", "old", "https://example.org/", 0)));
     QVERIFY(m_setup->isValid());
-    m_qml = std::make_unique<QmlHarness>();
 }
 
 void TestLauncherWindow::cleanup()
 {
-    m_window = nullptr;
-    m_qml.reset();
-    m_viewModel.reset();
     m_setup.reset();
-}
-
-QQuickWindow *TestLauncherWindow::open()
-{
-    if (!m_viewModel) {
-        m_viewModel = std::make_unique<LauncherViewModel>();
-    }
-    m_window = m_qml->showLauncher(m_viewModel.get());
-    if (!m_window)
-        qWarning().noquote() << m_qml->lastError();
-    return m_window;
 }
 
 void TestLauncherWindow::windowSizeAndTitle()
 {
     QVERIFY(open());
-    QCOMPARE(m_window->title(), QStringLiteral("Vantor Online"));
-    QCOMPARE(m_window->size(), QSize(860, 580));
-    QCOMPARE(m_window->minimumSize(), QSize(860, 580));
+    QCOMPARE(window()->title(), QStringLiteral("Vantor Online"));
+    QCOMPARE(window()->size(), QSize(860, 580));
+    QCOMPARE(window()->minimumSize(), QSize(860, 580));
     // No upper bound: the window can be enlarged.
-    QVERIFY(m_window->maximumWidth() > 4000);
-    QVERIFY(m_window->maximumHeight() > 4000);
-    m_window->resize(1200, 800);
-    QTRY_COMPARE(m_window->size(), QSize(1200, 800));
+    QVERIFY(window()->maximumWidth() > 4000);
+    QVERIFY(window()->maximumHeight() > 4000);
+    window()->resize(1200, 800);
+    QTRY_COMPARE(window()->size(), QSize(1200, 800));
     // The content column follows the window.
     QTRY_COMPARE(find("contentColumn")->width(), 1200.0 - 40.0);
 }
@@ -196,23 +152,22 @@ void TestLauncherWindow::windowSizeAndTitle()
 void TestLauncherWindow::tabButtonsChangeOnlyTheActiveTab()
 {
     const QString folder = m_setup->home().filePath("games");
-    m_viewModel = std::make_unique<LauncherViewModel>();
-    m_viewModel->setInstallPath(folder);
-    m_viewModel->setSteamUsername("player");
-    m_viewModel->setSteamPassword("secret");
+    viewModel()->setInstallPath(folder);
+    viewModel()->setSteamUsername("player");
+    viewModel()->setSteamPassword("secret");
     QVERIFY(open());
-    QCOMPARE(m_viewModel->activeTab(), LauncherViewModel::Tab::Steam);
+    QCOMPARE(viewModel()->activeTab(), LauncherViewModel::Tab::Steam);
     QVERIFY(shown("steamTab"));
     QVERIFY(!shown("localTab"));
 
-    QSignalSpy tabSpy(m_viewModel.get(), &LauncherViewModel::activeTabChanged);
-    QSignalSpy pathSpy(m_viewModel.get(), &LauncherViewModel::installPathChanged);
-    QSignalSpy userSpy(m_viewModel.get(), &LauncherViewModel::steamUsernameChanged);
-    QSignalSpy passwordSpy(m_viewModel.get(), &LauncherViewModel::steamPasswordChanged);
-    QSignalSpy stateSpy(m_viewModel->steamCMD(), &SteamCMDManager::stateChanged);
+    QSignalSpy tabSpy(viewModel(), &LauncherViewModel::activeTabChanged);
+    QSignalSpy pathSpy(viewModel(), &LauncherViewModel::installPathChanged);
+    QSignalSpy userSpy(viewModel(), &LauncherViewModel::steamUsernameChanged);
+    QSignalSpy passwordSpy(viewModel(), &LauncherViewModel::steamPasswordChanged);
+    QSignalSpy stateSpy(viewModel()->steamCMD(), &SteamCMDManager::stateChanged);
 
     QVERIFY(click("localTabButton"));
-    QCOMPARE(m_viewModel->activeTab(), LauncherViewModel::Tab::Local);
+    QCOMPARE(viewModel()->activeTab(), LauncherViewModel::Tab::Local);
     QCOMPARE(tabSpy.count(), 1);
     QVERIFY(shown("localTab"));
     QVERIFY(!shown("steamTab"));
@@ -222,7 +177,7 @@ void TestLauncherWindow::tabButtonsChangeOnlyTheActiveTab()
     QCOMPARE(tabSpy.count(), 1);
 
     QVERIFY(click("steamTabButton"));
-    QCOMPARE(m_viewModel->activeTab(), LauncherViewModel::Tab::Steam);
+    QCOMPARE(viewModel()->activeTab(), LauncherViewModel::Tab::Steam);
     QCOMPARE(tabSpy.count(), 2);
     QVERIFY(shown("steamTab"));
 
@@ -230,9 +185,9 @@ void TestLauncherWindow::tabButtonsChangeOnlyTheActiveTab()
     QCOMPARE(userSpy.count(), 0);
     QCOMPARE(passwordSpy.count(), 0);
     QCOMPARE(stateSpy.count(), 0);
-    QCOMPARE(m_viewModel->installPath(), folder);
-    QCOMPARE(m_viewModel->steamUsername(), QStringLiteral("player"));
-    QCOMPARE(m_viewModel->steamPassword(), QStringLiteral("secret"));
+    QCOMPARE(viewModel()->installPath(), folder);
+    QCOMPARE(viewModel()->steamUsername(), QStringLiteral("player"));
+    QCOMPARE(viewModel()->steamPassword(), QStringLiteral("secret"));
     // The selection slides under the chosen button.
     QQuickItem *selection = find("tabSelection");
     QTRY_COMPARE(selection->x(), 0.0);
@@ -241,10 +196,10 @@ void TestLauncherWindow::tabButtonsChangeOnlyTheActiveTab()
 void TestLauncherWindow::bannerAbsentWithoutAnUpdate()
 {
     QVERIFY(open());
-    QSignalSpy finished(m_viewModel->updateChecker(), &UpdateChecker::checkFinished);
+    QSignalSpy finished(viewModel()->updateChecker(), &UpdateChecker::checkFinished);
     QVERIFY(finished.count() > 0 || finished.wait(5000));
     QCOMPARE(finished.first().first().toBool(), true); // a manifest was read: just not newer
-    QVERIFY(!m_viewModel->updateChecker()->hasUpdate());
+    QVERIFY(!viewModel()->updateChecker()->hasUpdate());
     QVERIFY(!shown("bannerSlot"));
     QVERIFY(!find("updateBanner"));
     // The tab bar follows the header directly, 20 points below it.
@@ -261,7 +216,7 @@ void TestLauncherWindow::bannerShowsAPublishedUpdateUntilDismissed()
         WindowTestSetup::manifestPath,
         json(manifest("2.1.0", notes, "https://vantor-online.org/download")));
     QVERIFY(open());
-    QTRY_VERIFY_WITH_TIMEOUT(m_viewModel->updateChecker()->hasUpdate(), 5000);
+    QTRY_VERIFY_WITH_TIMEOUT(viewModel()->updateChecker()->hasUpdate(), 5000);
     QTRY_VERIFY(shown("updateBanner"));
     QCOMPARE(find("bannerTitle")->property("text").toString(),
              QStringLiteral("UPDATE AVAILABLE: v2.1.0"));
@@ -273,9 +228,9 @@ void TestLauncherWindow::bannerShowsAPublishedUpdateUntilDismissed()
     QTRY_VERIFY(banner->y() > find("header")->y() + find("header")->height());
     QTRY_VERIFY(find("tabBar")->y() > banner->y() + banner->height());
     // At the smallest size everything is still in the window, the footer last.
-    QCOMPARE(m_window->height(), 580);
+    QCOMPARE(window()->height(), 580);
     QQuickItem *footer = find("footer");
-    QTRY_VERIFY(footer->mapToScene(QPointF(0, footer->height())).y() <= m_window->height());
+    QTRY_VERIFY(footer->mapToScene(QPointF(0, footer->height())).y() <= window()->height());
 
     {
         UrlRecorder recorder;
@@ -287,12 +242,12 @@ void TestLauncherWindow::bannerShowsAPublishedUpdateUntilDismissed()
     m_setup->server().setRoute(
         WindowTestSetup::manifestPath,
         json(manifest("2.2.0", "Short", "https://vantor-online.org/download")));
-    m_viewModel->updateChecker()->checkForUpdate();
+    viewModel()->updateChecker()->checkForUpdate();
     QTRY_COMPARE_WITH_TIMEOUT(find("bannerTitle")->property("text").toString(),
                               QStringLiteral("UPDATE AVAILABLE: v2.2.0"), 5000);
 
     QVERIFY(click("bannerCloseButton"));
-    QVERIFY(m_viewModel->isUpdateDismissed());
+    QVERIFY(viewModel()->isUpdateDismissed());
     QVERIFY(!shown("bannerSlot"));
     QVERIFY(!find("updateBanner"));
 
@@ -300,10 +255,10 @@ void TestLauncherWindow::bannerShowsAPublishedUpdateUntilDismissed()
     m_setup->server().setRoute(
         WindowTestSetup::manifestPath,
         json(manifest("3.0.0", "Later", "https://vantor-online.org/download")));
-    QSignalSpy changed(m_viewModel->updateChecker(), &UpdateChecker::availableUpdateChanged);
-    m_viewModel->updateChecker()->checkForUpdate();
+    QSignalSpy changed(viewModel()->updateChecker(), &UpdateChecker::availableUpdateChanged);
+    viewModel()->updateChecker()->checkForUpdate();
     QVERIFY(changed.wait(5000));
-    QCOMPARE(m_viewModel->updateChecker()->availableUpdateOrEmpty().version,
+    QCOMPARE(viewModel()->updateChecker()->availableUpdateOrEmpty().version,
              QStringLiteral("3.0.0"));
     QVERIFY(!find("updateBanner"));
 }
@@ -332,8 +287,8 @@ void TestLauncherWindow::aboutWindowIsMadeOnceAndReused()
     // Closing only hides it; the shortcut and the button bring the same one back.
     about->close();
     QTRY_VERIFY(!about->isVisible());
-    m_window->requestActivate();
-    QTest::keyClick(m_window, Qt::Key_F1);
+    window()->requestActivate();
+    QTest::keyClick(window(), Qt::Key_F1);
     QTRY_VERIFY(about->isVisible());
     QCOMPARE(controller->window(), about);
     QVERIFY(click("infoButton"));
@@ -344,8 +299,7 @@ void TestLauncherWindow::aboutWindowIsMadeOnceAndReused()
 
 void TestLauncherWindow::picturesPresent()
 {
-    m_viewModel = std::make_unique<LauncherViewModel>();
-    m_viewModel->setActiveTab(LauncherViewModel::Tab::Local);
+    viewModel()->setActiveTab(LauncherViewModel::Tab::Local);
     QVERIFY(open());
     QVERIFY(shown("backgroundPicture"));
     QVERIFY(shown("footerAuthorPicture"));
@@ -363,8 +317,7 @@ void TestLauncherWindow::picturesPresent()
 void TestLauncherWindow::missingPicturesFallBack()
 {
     UiSupport::setPictureSearchPath({m_setup->home().filePath("no-pictures")});
-    m_viewModel = std::make_unique<LauncherViewModel>();
-    m_viewModel->setActiveTab(LauncherViewModel::Tab::Local);
+    viewModel()->setActiveTab(LauncherViewModel::Tab::Local);
     QVERIFY(open());
     QVERIFY(!find("backgroundPicture"));
     QVERIFY(!find("footerAuthorPicture"));
@@ -399,31 +352,30 @@ void TestLauncherWindow::launchErrorAlertClearsTheMessage()
     QFETCH(bool, byKeyboard);
     const QString folder = m_setup->home().filePath("games");
     QVERIFY(!makeGameFolder(folder).isEmpty());
-    m_viewModel = std::make_unique<LauncherViewModel>();
-    m_viewModel->setActiveTab(LauncherViewModel::Tab::Local);
-    m_viewModel->setInstallPath(folder);
+    viewModel()->setActiveTab(LauncherViewModel::Tab::Local);
+    viewModel()->setInstallPath(folder);
     QVERIFY(open());
     // No engine at VANTOR_ENGINE_PATH: the launch fails with an alert.
     QVERIFY(click("launchButton"));
-    QVERIFY(m_viewModel->hasAlert());
-    QObject *dialog = m_window->findChild<QObject *>("launchErrorAlert");
+    QVERIFY(viewModel()->hasAlert());
+    QObject *dialog = window()->findChild<QObject *>("launchErrorAlert");
     QVERIFY(dialog);
     QTRY_VERIFY(dialog->property("opened").toBool());
     QCOMPARE(dialog->property("title").toString(), QStringLiteral("Launch Error"));
-    QCOMPARE(dialog->property("message").toString(), m_viewModel->alertMessageOrEmpty());
-    QVERIFY(m_viewModel->alertMessageOrEmpty().startsWith("Engine binary not found at "));
+    QCOMPARE(dialog->property("message").toString(), viewModel()->alertMessageOrEmpty());
+    QVERIFY(viewModel()->alertMessageOrEmpty().startsWith("Engine binary not found at "));
 
     if (byKeyboard) {
-        QTest::keyClick(m_window, Qt::Key_Escape);
+        QTest::keyClick(window(), Qt::Key_Escape);
     } else {
         auto *ok = qobject_cast<QQuickItem *>(dialog->findChild<QObject *>("alertAcceptButton"));
         QVERIFY(ok);
         QCOMPARE(ok->property("text").toString(), QStringLiteral("OK"));
-        QVERIFY(QmlHarness::click(m_window, ok));
+        QVERIFY(QmlHarness::click(window(), ok));
     }
     QTRY_VERIFY(!dialog->property("visible").toBool());
-    QVERIFY(!m_viewModel->hasAlert());
-    QVERIFY(!m_viewModel->isLaunching());
+    QVERIFY(!viewModel()->hasAlert());
+    QVERIFY(!viewModel()->isLaunching());
 }
 
 void TestLauncherWindow::purchaseAlertNamesTheAccountAndClears_data()
@@ -440,15 +392,14 @@ void TestLauncherWindow::purchaseAlertNamesTheAccountAndClears()
     QFETCH(QString, button);
     QFETCH(bool, opensStore);
     UrlRecorder recorder;
-    m_viewModel = std::make_unique<LauncherViewModel>();
-    SteamCMDManager *manager = m_viewModel->steamCMD();
+    SteamCMDManager *manager = viewModel()->steamCMD();
     FakeSteamCMD steamCMD(manager->steamCMDBinary(), m_setup->home().filePath("fake record"));
     QVERIFY(steamCMD.install());
     QVERIFY(steamCMD.setFailure("No subscription", FakeSteamCMD::Form::InstallFailed));
-    m_viewModel->setSteamUsername("first_buyer");
-    m_viewModel->setSteamPassword(FakeSteamCMD::kPassword);
+    viewModel()->setSteamUsername("first_buyer");
+    viewModel()->setSteamPassword(FakeSteamCMD::kPassword);
     QVERIFY(open());
-    QObject *dialog = m_window->findChild<QObject *>("purchaseAlert");
+    QObject *dialog = window()->findChild<QObject *>("purchaseAlert");
     QVERIFY(!dialog || !dialog->property("visible").toBool());
 
     // The run signs in as first_buyer; meanwhile another name is in the
@@ -457,11 +408,11 @@ void TestLauncherWindow::purchaseAlertNamesTheAccountAndClears()
     // takes the keys) half-way through the name.
     QVERIFY(click("downloadButton"));
     QVERIFY(manager->isRunning());
-    m_viewModel->setSteamUsername(QStringLiteral("other"));
+    viewModel()->setSteamUsername(QStringLiteral("other"));
 
     QTRY_VERIFY_WITH_TIMEOUT(manager->showPurchaseAlert(), 20000);
     QCOMPARE(steamCMD.runs(), 1);
-    dialog = m_window->findChild<QObject *>("purchaseAlert");
+    dialog = window()->findChild<QObject *>("purchaseAlert");
     QVERIFY(dialog);
     QTRY_VERIFY(dialog->property("opened").toBool());
     QCOMPARE(dialog->property("title").toString(), QStringLiteral("Game Not Found"));
@@ -471,13 +422,13 @@ void TestLauncherWindow::purchaseAlertNamesTheAccountAndClears()
                        "\n\nPurchase the game on Steam, then press \"Download Assets\" again."));
 
     if (button.isEmpty()) {
-        QTest::keyClick(m_window, Qt::Key_Escape);
+        QTest::keyClick(window(), Qt::Key_Escape);
     } else {
         auto *item = qobject_cast<QQuickItem *>(dialog->findChild<QObject *>(button));
         QVERIFY(item);
         QCOMPARE(item->property("text").toString(),
                  opensStore ? QStringLiteral("Open Steam Store") : QStringLiteral("Close"));
-        QVERIFY(QmlHarness::click(m_window, item));
+        QVERIFY(QmlHarness::click(window(), item));
     }
     QTRY_VERIFY(!dialog->property("visible").toBool());
     QVERIFY(!manager->showPurchaseAlert());
@@ -490,24 +441,24 @@ void TestLauncherWindow::purchaseAlertNamesTheAccountAndClears()
 void TestLauncherWindow::typingUpdatesTheViewModelAtOnce()
 {
     QVERIFY(open());
-    QSignalSpy userSpy(m_viewModel.get(), &LauncherViewModel::steamUsernameChanged);
+    QSignalSpy userSpy(viewModel(), &LauncherViewModel::steamUsernameChanged);
     QVERIFY(click("usernameField"));
-    QTest::keyClick(m_window, Qt::Key_A);
-    QCOMPARE(m_viewModel->steamUsername(), QStringLiteral("a"));
-    QTest::keyClick(m_window, Qt::Key_B);
-    QCOMPARE(m_viewModel->steamUsername(), QStringLiteral("ab"));
+    QTest::keyClick(window(), Qt::Key_A);
+    QCOMPARE(viewModel()->steamUsername(), QStringLiteral("a"));
+    QTest::keyClick(window(), Qt::Key_B);
+    QCOMPARE(viewModel()->steamUsername(), QStringLiteral("ab"));
     QCOMPARE(userSpy.count(), 2);
 
     QVERIFY(click("passwordField"));
-    QTest::keyClick(m_window, Qt::Key_X);
-    QTest::keyClick(m_window, Qt::Key_Space);
-    QCOMPARE(m_viewModel->steamPassword(), QStringLiteral("x "));
+    QTest::keyClick(window(), Qt::Key_X);
+    QTest::keyClick(window(), Qt::Key_Space);
+    QCOMPARE(viewModel()->steamPassword(), QStringLiteral("x "));
     QCOMPARE(find("passwordField")->property("echoMode").toInt(), 2 /* TextInput.Password */);
-    QTest::keyClick(m_window, Qt::Key_Backspace);
-    QCOMPARE(m_viewModel->steamPassword(), QStringLiteral("x"));
+    QTest::keyClick(window(), Qt::Key_Backspace);
+    QCOMPARE(viewModel()->steamPassword(), QStringLiteral("x"));
 
     // And the other way: the view model's value appears in the field.
-    m_viewModel->setSteamUsername("someone");
+    viewModel()->setSteamUsername("someone");
     QCOMPARE(find("usernameField")->property("text").toString(), QStringLiteral("someone"));
 }
 
@@ -529,21 +480,21 @@ void TestLauncherWindow::windowUsableWhileTheKeyringIsSlow()
     m_setup->store().setAnswerDelay(std::chrono::seconds(5));
     QVERIFY(open());
     // Up and drawn before the keyring has answered.
-    QVERIFY(m_window->isExposed());
-    QVERIFY(m_viewModel->isLoadingCredentials());
+    QVERIFY(window()->isExposed());
+    QVERIFY(viewModel()->isLoadingCredentials());
 
     QVERIFY(click("usernameField"));
     for (const QChar c : typed)
-        QTest::keyClick(m_window, c.toLatin1());
-    QCOMPARE(m_viewModel->steamUsername(), typed);
+        QTest::keyClick(window(), c.toLatin1());
+    QCOMPARE(viewModel()->steamUsername(), typed);
     QCOMPARE(find("passwordField")->property("text").toString(), QString());
     // All of that happened while the answer was still to come.
-    QVERIFY(m_viewModel->isLoadingCredentials());
+    QVERIFY(viewModel()->isLoadingCredentials());
 
-    QTRY_VERIFY_WITH_TIMEOUT(!m_viewModel->isLoadingCredentials(), 15000);
+    QTRY_VERIFY_WITH_TIMEOUT(!viewModel()->isLoadingCredentials(), 15000);
     QCOMPARE(find("usernameField")->property("text").toString(), typed);
     QCOMPARE(find("passwordField")->property("text").toString(), expectedPassword);
-    QCOMPARE(m_viewModel->steamPassword(), expectedPassword);
+    QCOMPARE(viewModel()->steamPassword(), expectedPassword);
 }
 
 void TestLauncherWindow::downloadButtonFollowsTheCredentials()
@@ -551,11 +502,11 @@ void TestLauncherWindow::downloadButtonFollowsTheCredentials()
     QVERIFY(open());
     QQuickItem *download = find("downloadButton");
     QVERIFY(!download->isEnabled());
-    m_viewModel->setSteamUsername("player");
+    viewModel()->setSteamUsername("player");
     QVERIFY(!download->isEnabled());
-    m_viewModel->setSteamPassword("secret");
+    viewModel()->setSteamPassword("secret");
     QVERIFY(download->isEnabled());
-    m_viewModel->setSteamUsername(QString());
+    viewModel()->setSteamUsername(QString());
     QVERIFY(!download->isEnabled());
     // Idle: no guard row, no CANCEL, gray lamp.
     QVERIFY(!shown("guardCodeField"));
@@ -563,7 +514,7 @@ void TestLauncherWindow::downloadButtonFollowsTheCredentials()
     QVERIFY(!shown("cancelButton"));
     QCOMPARE(colorOf(find("statusLamp")), QColor("#8e8e93"));
     QCOMPARE(find("statusText")->property("text").toString(),
-             m_viewModel->steamCMD()->statusText());
+             viewModel()->steamCMD()->statusText());
 }
 
 void TestLauncherWindow::downloadButtonStoresCredentialsAndStarts()
@@ -572,24 +523,24 @@ void TestLauncherWindow::downloadButtonStoresCredentialsAndStarts()
     // it starts, which is all this test needs.
     qputenv("VANTOR_STEAMCMD_URL", LoopbackHttpServer::closedPortUrl("/steamcmd.tar.gz").toUtf8());
     QVERIFY(open());
-    m_viewModel->setSteamUsername(" player ");
-    m_viewModel->setSteamPassword("pa ss");
-    QSignalSpy stateSpy(m_viewModel->steamCMD(), &SteamCMDManager::stateChanged);
+    viewModel()->setSteamUsername(" player ");
+    viewModel()->setSteamPassword("pa ss");
+    QSignalSpy stateSpy(viewModel()->steamCMD(), &SteamCMDManager::stateChanged);
     QVERIFY(click("downloadButton"));
     QCOMPARE(m_setup->store().saves().size(), 1);
     QCOMPARE(m_setup->store().saves().first(),
              qMakePair(QStringLiteral(" player "), QStringLiteral("pa ss")));
     QTRY_VERIFY(stateSpy.count() > 0);
-    QTRY_COMPARE_WITH_TIMEOUT(m_viewModel->steamCMD()->stateKind(), SteamCMDState::Kind::Failed,
+    QTRY_COMPARE_WITH_TIMEOUT(viewModel()->steamCMD()->stateKind(), SteamCMDState::Kind::Failed,
                               10000);
 }
 
 void TestLauncherWindow::steamTabWhileSteamCMDInstalls()
 {
     QVERIFY(open());
-    m_viewModel->setSteamUsername("player");
-    m_viewModel->setSteamPassword("secret");
-    SteamCMDManager *manager = m_viewModel->steamCMD();
+    viewModel()->setSteamUsername("player");
+    viewModel()->setSteamPassword("secret");
+    SteamCMDManager *manager = viewModel()->steamCMD();
     startStandInRun(*manager, {}, {StandInStep::hanging()});
     QTRY_COMPARE(manager->stateKind(), SteamCMDState::Kind::DownloadingSteamCMD);
 
@@ -607,13 +558,13 @@ void TestLauncherWindow::steamTabWhileSteamCMDInstalls()
 void TestLauncherWindow::steamTabAfterAFailure()
 {
     QVERIFY(open());
-    m_viewModel->setSteamUsername("player");
-    m_viewModel->setSteamPassword("secret");
+    viewModel()->setSteamUsername("player");
+    viewModel()->setSteamPassword("secret");
     const QString message = QStringLiteral("SteamCMD exited with code 5. A very long explanation "
                                            "that cannot fit on the status line of the window, "
                                            "whatever its width, so it has to be cut short.");
-    startStandInRun(*m_viewModel->steamCMD(), {StandInStep::failing(message, 5)});
-    QTRY_COMPARE(m_viewModel->steamCMD()->stateKind(), SteamCMDState::Kind::Failed);
+    startStandInRun(*viewModel()->steamCMD(), {StandInStep::failing(message, 5)});
+    QTRY_COMPARE(viewModel()->steamCMD()->stateKind(), SteamCMDState::Kind::Failed);
     QCOMPARE(colorOf(find("statusLamp")), QColor("#ff3b30"));
     QVERIFY(find("downloadButton")->isEnabled());
     QVERIFY(!shown("cancelButton"));
@@ -631,8 +582,7 @@ void TestLauncherWindow::steamGuardSubmitAndCancelThroughTheWindow()
     // asked to stop it takes a moment, so that the state right after CANCEL
     // can be seen however fast the click's events run.
     const QString codeFile = m_setup->home().filePath("received-code");
-    m_viewModel = std::make_unique<LauncherViewModel>();
-    SteamCMDManager *manager = m_viewModel->steamCMD();
+    SteamCMDManager *manager = viewModel()->steamCMD();
     // A stop that lands while the shell starts "sleep 30" runs the trap only
     // after that sleep: the kill after the grace period ends it, well within
     // the wait below.
@@ -649,8 +599,8 @@ void TestLauncherWindow::steamGuardSubmitAndCancelThroughTheWindow()
                             "echo 'Logging in user ...'\n"
                             "sleep 30\n"));
     QVERIFY(manager->isSteamCMDInstalled());
-    m_viewModel->setSteamUsername("player");
-    m_viewModel->setSteamPassword("secret");
+    viewModel()->setSteamUsername("player");
+    viewModel()->setSteamPassword("secret");
     QVERIFY(open());
     QVERIFY(!shown("guardCodeField"));
 
@@ -670,7 +620,7 @@ void TestLauncherWindow::steamGuardSubmitAndCancelThroughTheWindow()
 
     QVERIFY(click("guardCodeField"));
     for (Qt::Key key : {Qt::Key_A, Qt::Key_B, Qt::Key_1, Qt::Key_2, Qt::Key_C})
-        QTest::keyClick(m_window, key);
+        QTest::keyClick(window(), key);
     QCOMPARE(manager->steamGuardCode(), QStringLiteral("ab12c"));
 
     QVERIFY(click("submitGuardButton"));
@@ -711,15 +661,14 @@ void TestLauncherWindow::guardFieldNeverCoversTheCredentials()
     QFETCH(bool, assetsOnDisk);
     if (assetsOnDisk)
         QVERIFY(makeSteamAssets());
-    m_viewModel = std::make_unique<LauncherViewModel>();
-    SteamCMDManager *manager = m_viewModel->steamCMD();
+    SteamCMDManager *manager = viewModel()->steamCMD();
     manager->setStopGracePeriod(2000);
     QVERIFY(writeScript(manager->steamCMDBinary(), "#!/bin/sh\n"
                                                    "printf 'Steam Guard code:'\n"
                                                    "IFS= read -r code\n"
                                                    "exec sleep 30\n"));
-    m_viewModel->setSteamUsername("player");
-    m_viewModel->setSteamPassword("secret");
+    viewModel()->setSteamUsername("player");
+    viewModel()->setSteamPassword("secret");
     QVERIFY(open());
     QTRY_COMPARE(shown("launchButton"), assetsOnDisk);
     const QRectF username = sceneRect(find("usernameField"));
@@ -763,8 +712,7 @@ void TestLauncherWindow::progressBarFollowsTheFraction()
 {
     // SteamCMD reports 30 %, then 60 % once the test lets it go on.
     const QString next = m_setup->home().filePath("next");
-    m_viewModel = std::make_unique<LauncherViewModel>();
-    SteamCMDManager *manager = m_viewModel->steamCMD();
+    SteamCMDManager *manager = viewModel()->steamCMD();
     manager->setStopGracePeriod(2000);
     QVERIFY(writeScript(
         manager->steamCMDBinary(),
@@ -804,7 +752,7 @@ void TestLauncherWindow::consoleShowsTheManagersLog()
 {
     QVERIFY(open());
     QVERIFY(shown("consolePlaceholder"));
-    SteamCMDManager *manager = m_viewModel->steamCMD();
+    SteamCMDManager *manager = viewModel()->steamCMD();
     // The lines are fed by the manager's console stream itself.
     QObject *lines = find("console")->findChild<QObject *>("consoleLines");
     QVERIFY(lines);
@@ -834,8 +782,7 @@ void TestLauncherWindow::localTabPathStates()
     const QString hint =
         QStringLiteral("SELECT THE PARENT DIRECTORY CONTAINING BOTH GAME VERSIONS");
 
-    m_viewModel = std::make_unique<LauncherViewModel>();
-    m_viewModel->setActiveTab(LauncherViewModel::Tab::Local);
+    viewModel()->setActiveTab(LauncherViewModel::Tab::Local);
     QVERIFY(open());
 
     // Empty: the placeholder, no warning, the hint with its picture.
@@ -848,14 +795,14 @@ void TestLauncherWindow::localTabPathStates()
     QVERIFY(shown("hintPicture"));
 
     // A folder without the archives: the path, the warning, the same hint.
-    m_viewModel->setInstallPath(invalid);
+    viewModel()->setInstallPath(invalid);
     QCOMPARE(find("pathText")->property("text").toString(), invalid);
     QVERIFY(shown("validationWarning"));
     QVERIFY(shown("targetRequiredHint"));
     QCOMPARE(find("hintText")->property("text").toString(), hint);
 
     // A game folder: no warning, LAUNCH instead of the hint.
-    m_viewModel->setInstallPath(valid);
+    viewModel()->setInstallPath(valid);
     QVERIFY(!shown("validationWarning"));
     QVERIFY(!shown("targetRequiredHint"));
     QVERIFY(shown("launchButton"));
@@ -874,9 +821,8 @@ void TestLauncherWindow::locateUsesTheFolderPicker()
     const QString valid = m_setup->home().filePath("games");
     QVERIFY(!makeGameFolder(valid).isEmpty());
     auto picker = std::make_shared<StandInFolderPicker>(valid);
-    m_viewModel = std::make_unique<LauncherViewModel>();
-    m_viewModel->setFolderPicker(picker);
-    m_viewModel->setActiveTab(LauncherViewModel::Tab::Local);
+    viewModel()->setFolderPicker(picker);
+    viewModel()->setActiveTab(LauncherViewModel::Tab::Local);
     QVERIFY(open());
     QVERIFY(click("locateButton"));
     QCOMPARE(picker->messages,
@@ -890,8 +836,7 @@ void TestLauncherWindow::steamHintWhileAssetsAreValidButBusy()
 {
     QVERIFY(writeFile(GameFolders::assetsDir() + "/INIDL.big", "x"));
     QVERIFY(writeFile(GameFolders::baseGameDir() + "/ini.big", "x"));
-    m_viewModel = std::make_unique<LauncherViewModel>();
-    SteamCMDManager *manager = m_viewModel->steamCMD();
+    SteamCMDManager *manager = viewModel()->steamCMD();
     QVERIFY(manager->areAssetsValid());
     QVERIFY(open());
     QVERIFY(shown("launchButton"));
@@ -909,17 +854,16 @@ void TestLauncherWindow::launchButtonLaunchesAndQuits()
     const QString folder = m_setup->home().filePath("games");
     QVERIFY(!makeGameFolder(folder).isEmpty());
     QVERIFY(writeScript(m_setup->home().filePath("engine/VantorOnlineDL"), "#!/bin/sh\nexit 0\n"));
-    auto starter = std::make_shared<FakeEngineStarter>(true);
-    m_viewModel = std::make_unique<LauncherViewModel>();
-    m_viewModel->setEngineStarter(starter);
-    m_viewModel->setActiveTab(LauncherViewModel::Tab::Local);
-    m_viewModel->setInstallPath(folder);
+    auto starter = std::make_shared<StandInEngineStarter>();
+    viewModel()->setEngineStarter(starter);
+    viewModel()->setActiveTab(LauncherViewModel::Tab::Local);
+    viewModel()->setInstallPath(folder);
     QVERIFY(open());
-    QSignalSpy quit(m_viewModel.get(), &LauncherViewModel::quitRequested);
+    QSignalSpy quit(viewModel(), &LauncherViewModel::quitRequested);
 
     QVERIFY(click("launchButton"));
     QCOMPARE(starter->installPaths, QStringList{folder});
-    QVERIFY(m_viewModel->isLaunching());
+    QVERIFY(viewModel()->isLaunching());
     QCOMPARE(find("launchLabel")->property("text").toString(), QStringLiteral("INITIALIZING..."));
     QVERIFY(shown("launchSpinner"));
     QVERIFY(!find("launchButton")->isEnabled());
@@ -937,25 +881,24 @@ void TestLauncherWindow::launchDuringADownloadAsksFirst()
     const QString folder = m_setup->home().filePath("games");
     QVERIFY(!makeGameFolder(folder).isEmpty());
     QVERIFY(writeScript(m_setup->home().filePath("engine/VantorOnlineDL"), "#!/bin/sh\nexit 0\n"));
-    auto starter = std::make_shared<FakeEngineStarter>(true);
-    m_viewModel = std::make_unique<LauncherViewModel>();
-    SteamCMDManager *manager = m_viewModel->steamCMD();
+    auto starter = std::make_shared<StandInEngineStarter>();
+    SteamCMDManager *manager = viewModel()->steamCMD();
     bool childAliveAtLaunch = true;
     starter->onStart = [&] {
         childAliveAtLaunch = manager->hasSteamCMDChild();
     };
-    m_viewModel->setEngineStarter(starter);
+    viewModel()->setEngineStarter(starter);
     QVERIFY(writeScript(manager->steamCMDBinary(),
                         "#!/bin/sh\ntrap 'sleep 0.3; exit 143' TERM\necho started\n"
                         "while :; do sleep 0.1; done\n"));
     manager->startDownload("player", "secret");
     QTRY_VERIFY_WITH_TIMEOUT(manager->consoleLog().contains("started"), 10000);
-    m_viewModel->setActiveTab(LauncherViewModel::Tab::Local);
-    m_viewModel->setInstallPath(folder);
+    viewModel()->setActiveTab(LauncherViewModel::Tab::Local);
+    viewModel()->setInstallPath(folder);
     QVERIFY(open());
 
     QVERIFY(click("launchButton"));
-    QObject *question = m_window->findChild<QObject *>("launchQuestion");
+    QObject *question = window()->findChild<QObject *>("launchQuestion");
     QVERIFY(question);
     QTRY_VERIFY(question->property("opened").toBool());
     QCOMPARE(question->property("message").toString(),
@@ -972,19 +915,99 @@ void TestLauncherWindow::failedLaunchShowsTheAlertAndLaunchAgain()
     const QString folder = m_setup->home().filePath("games");
     QVERIFY(!makeGameFolder(folder).isEmpty());
     QVERIFY(writeScript(m_setup->home().filePath("engine/VantorOnlineDL"), "#!/bin/sh\nexit 0\n"));
-    m_viewModel = std::make_unique<LauncherViewModel>();
-    m_viewModel->setEngineStarter(std::make_shared<FakeEngineStarter>(false));
-    m_viewModel->setActiveTab(LauncherViewModel::Tab::Local);
-    m_viewModel->setInstallPath(folder);
+    viewModel()->setEngineStarter(std::make_shared<StandInEngineStarter>(false));
+    viewModel()->setActiveTab(LauncherViewModel::Tab::Local);
+    viewModel()->setInstallPath(folder);
     QVERIFY(open());
     QVERIFY(click("launchButton"));
-    QVERIFY(!m_viewModel->isLaunching());
+    QVERIFY(!viewModel()->isLaunching());
     QCOMPARE(find("launchLabel")->property("text").toString(), QStringLiteral("LAUNCH"));
     QVERIFY(find("launchButton")->isEnabled());
-    QObject *dialog = m_window->findChild<QObject *>("launchErrorAlert");
+    QObject *dialog = window()->findChild<QObject *>("launchErrorAlert");
     QTRY_VERIFY(dialog->property("opened").toBool());
     QCOMPARE(dialog->property("message").toString(),
              QStringLiteral("Failed to launch game: Permission denied"));
+}
+
+void TestLauncherWindow::settingsAreStoredThroughTheControls()
+{
+    const QString newDir = m_setup->home().filePath("Games/Steam copy");
+    QVERIFY(QDir().mkpath(newDir));
+    auto picker = std::make_shared<StandInFolderPicker>(newDir);
+    viewModel()->setFolderPicker(picker);
+    QVERIFY(open());
+    // Made when first opened.
+    QVERIFY(!window()->findChild<QObject *>("settingsPanel"));
+    QVERIFY(click("settingsButton"));
+    QObject *panel = window()->findChild<QObject *>("settingsPanel");
+    QVERIFY(panel);
+    QTRY_VERIFY(panel->property("opened").toBool());
+    const auto text = [this](const char *name) {
+        return find(name)->property("text").toString();
+    };
+    const auto type = [this](const char *name, const QString &typed) {
+        QVERIFY(click(name));
+        QTest::keyClick(window(), Qt::Key_A, Qt::ControlModifier);
+        for (const QChar c : typed)
+            QTest::keyClick(window(), c.toLatin1());
+    };
+
+    // A text is stored when its editing ends: Return, the focus moving on,
+    // the panel closing. Not on every key.
+    type("launchWrapperField", "gamemoderun %command%");
+    QCOMPARE(LauncherSettings::storedLaunchWrapper(), QString());
+    QTest::keyClick(window(), Qt::Key_Return);
+    QCOMPARE(LauncherSettings::storedLaunchWrapper(), QStringLiteral("gamemoderun %command%"));
+    type("launchArgumentsField", "-windowed");
+    QTest::keyClick(window(), Qt::Key_Tab);
+    QCOMPARE(LauncherSettings::storedLaunchArguments(), QStringLiteral("-windowed"));
+    // The speed limit takes digits only; No limit turns it off.
+    type("downloadLimitField", "15x00");
+    QTest::keyClick(window(), Qt::Key_Return);
+    QCOMPARE(LauncherSettings::storedDownloadLimit(), 1500);
+    QVERIFY(click("noLimitButton"));
+    QCOMPARE(LauncherSettings::storedDownloadLimit(), 0);
+    QCOMPARE(text("downloadLimitField"), QString());
+    type("launchEnvironmentField", "DXVK_HUD=fps");
+    QTest::keyClick(window(), Qt::Key_Escape);
+    QTRY_VERIFY(!panel->property("visible").toBool());
+    QCOMPARE(LauncherSettings::storedLaunchEnvironment(), QStringLiteral("DXVK_HUD=fps"));
+
+    // Made once: it opens again as it was, over the stored values.
+    QVERIFY(click("settingsButton"));
+    QTRY_VERIFY(panel->property("opened").toBool());
+    QCOMPARE(window()->findChild<QObject *>("settingsPanel"), panel);
+    QCOMPARE(text("launchArgumentsField"), QStringLiteral("-windowed"));
+
+    for (const char *check : {"notifyWhenDoneCheck", "taskbarProgressCheck"}) {
+        QVERIFY(click(check));
+        QVERIFY(!find(check)->property("checked").toBool());
+    }
+    QCOMPARE(LauncherSettings::storedNotifyWhenDone(), false);
+    QCOMPARE(LauncherSettings::storedShowTaskbarProgress(), false);
+    QVERIFY(click("notifyWhenDoneCheck"));
+    QCOMPARE(LauncherSettings::storedNotifyWhenDone(), true);
+
+    // A new install folder, without moving the data: asked through the
+    // folder picker, stored, shown.
+    QVERIFY(click("moveDataCheck"));
+    QVERIFY(click("changeInstallDirButton"));
+    QCOMPARE(picker->messages.size(), 1);
+    QCOMPARE(LauncherSettings::storedInstallDir(), newDir);
+    QCOMPARE(text("installDirText"), newDir);
+    QCOMPARE(text("installDirStatus"), viewModel()->installFolder()->moveStatus());
+    QVERIFY(text("installDirStatus").contains(newDir));
+
+    // The folders open in the file manager once they exist.
+    UrlRecorder recorder;
+    QVERIFY(click("openLogsButton"));
+    QVERIFY(recorder.opened.isEmpty());
+    QVERIFY(text("folderNote").contains(RunLog::defaultFolder()));
+    QVERIFY(QDir().mkpath(RunLog::defaultFolder()));
+    QVERIFY(click("openLogsButton"));
+    QVERIFY(click("openInstallDirButton"));
+    QCOMPARE(recorder.opened, (QList<QUrl>{QUrl::fromLocalFile(RunLog::defaultFolder()),
+                                           QUrl::fromLocalFile(newDir)}));
 }
 
 QTEST_MAIN(TestLauncherWindow)

@@ -4,12 +4,13 @@
 #include "LoopbackHttpServer.h"
 #include "QmlHarness.h"
 #include "RunWait.h"
+#include "StandInFolderPicker.h"
 #include "StandInStages.h"
 #include "TestFiles.h"
 #include "UiSupport.h"
 #include "UrlRecorder.h"
 #include "WindowTestSetup.h"
-#include "platform/FolderPicker.h"
+#include "settings/LauncherSettings.h"
 
 #include <QFileInfo>
 #include <QJsonDocument>
@@ -39,17 +40,6 @@ LoopbackHttpServer::Response manifest(const QString &version)
     response.contentType = "application/json";
     return response;
 }
-
-class CountingFolderPicker : public FolderPicker
-{
-public:
-    std::optional<QString> pickFolder(const QString &) override
-    {
-        ++calls;
-        return std::nullopt;
-    }
-    int calls = 0;
-};
 
 // A SteamCMD that asks for a Steam Guard code, keeps what it reads, then
 // works on until it is stopped.
@@ -112,27 +102,31 @@ private Q_SLOTS:
     void returnActivatesTheFocusedControl();
     void guardCodeFieldTakesFocus();
     void alertsAndAboutByKeyboard();
+    void settingsByKeyboard_data();
+    void settingsByKeyboard();
 
     void closingWithoutWorkClosesAtOnce();
     void closingDuringADownloadAsksFirst();
     void closingDuringThePatchDownloadQuitsAtOnce();
 
 private:
-    void makeViewModel();
-    QQuickWindow *open();
-    QQuickItem *find(const QString &name) { return QmlHarness::item(m_window, name); }
-    bool shown(const QString &name) { return QmlHarness::isShown(m_window, name); }
+    LauncherViewModel *viewModel() { return m_setup->viewModel(); }
+    // Shown and given the keyboard.
+    QQuickWindow *open() { return m_setup->open(true); }
+    QQuickWindow *window() const { return m_setup->window(); }
+    QQuickItem *find(const QString &name) { return m_setup->find(name); }
+    bool shown(const QString &name) { return m_setup->shown(name); }
     // The objectName of the item with keyboard focus (or of its nearest named ancestor).
     QString focused() const
     {
-        QQuickItem *it = m_window ? m_window->activeFocusItem() : nullptr;
+        QQuickItem *it = window() ? window()->activeFocusItem() : nullptr;
         while (it && it->objectName().isEmpty())
             it = it->parentItem();
         return it ? it->objectName() : QString();
     }
     bool focusRingShown() const
     {
-        QQuickItem *it = m_window ? m_window->activeFocusItem() : nullptr;
+        QQuickItem *it = window() ? window()->activeFocusItem() : nullptr;
         QQuickItem *ring = it ? QmlHarness::item(it, QStringLiteral("focusRing")) : nullptr;
         return ring && ring->isVisible();
     }
@@ -144,9 +138,6 @@ private:
     void startGuardAskingRun(const QString &codeFile);
 
     std::unique_ptr<WindowTestSetup> m_setup;
-    std::unique_ptr<LauncherViewModel> m_viewModel;
-    std::unique_ptr<QmlHarness> m_qml;
-    QQuickWindow *m_window = nullptr;
 };
 
 void TestWindowAccess::init()
@@ -156,41 +147,16 @@ void TestWindowAccess::init()
     LoopbackHttpServer::Response hang;
     hang.hang = true;
     m_setup->server().setRoute("/steamcmd.tar.gz", hang);
-    m_qml = std::make_unique<QmlHarness>();
 }
 
 void TestWindowAccess::cleanup()
 {
-    m_window = nullptr;
-    m_qml.reset();
-    m_viewModel.reset();
     m_setup.reset();
-}
-
-void TestWindowAccess::makeViewModel()
-{
-    m_viewModel = std::make_unique<LauncherViewModel>();
-    m_viewModel->steamCMD()->setStopGracePeriod(2000);
-}
-
-QQuickWindow *TestWindowAccess::open()
-{
-    if (!m_viewModel)
-        makeViewModel();
-    m_window = m_qml->showLauncher(m_viewModel.get());
-    if (!m_window) {
-        qWarning().noquote() << m_qml->lastError();
-        return nullptr;
-    }
-    m_window->requestActivate();
-    if (!QTest::qWaitForWindowActive(m_window))
-        return nullptr;
-    return m_window;
 }
 
 void TestWindowAccess::startGuardAskingRun(const QString &codeFile)
 {
-    SteamCMDManager *manager = m_viewModel->steamCMD();
+    SteamCMDManager *manager = viewModel()->steamCMD();
     QVERIFY(writeScript(manager->steamCMDBinary(), guardAskingSteamCMD(codeFile)));
     manager->startDownload(QStringLiteral("player"), QStringLiteral("secret"));
     QTRY_COMPARE_WITH_TIMEOUT(manager->stateKind(), SteamCMDState::Kind::WaitingSteamGuard, 10000);
@@ -205,7 +171,7 @@ void TestWindowAccess::everythingInViewAtTheSmallestSize_data()
     for (const char *state :
          {"steam idle", "steam guard", "steam guard ready", "steam busy", "steam downloading",
           "steam failed", "steam explained", "steam explained ready", "steam ready", "local empty",
-          "local invalid", "local ready"}) {
+          "local invalid", "local ready", "settings", "settings busy"}) {
         QTest::addRow("%s", state) << QString::fromLatin1(state) << false;
         QTest::addRow("%s, banner", state) << QString::fromLatin1(state) << true;
     }
@@ -221,19 +187,18 @@ void TestWindowAccess::everythingInViewAtTheSmallestSize()
     // moves on, so finished assets are laid out before it is made.
     if (state.startsWith(QLatin1String("steam")) && state.endsWith(QLatin1String("ready")))
         QVERIFY(makeSteamAssets());
-    makeViewModel();
-    SteamCMDManager *manager = m_viewModel->steamCMD();
-    m_viewModel->setSteamUsername("player");
-    m_viewModel->setSteamPassword("secret");
+    SteamCMDManager *manager = viewModel()->steamCMD();
+    viewModel()->setSteamUsername("player");
+    viewModel()->setSteamPassword("secret");
     const bool local = state.startsWith(QLatin1String("local"));
     if (local)
-        m_viewModel->setActiveTab(LauncherViewModel::Tab::Local);
+        viewModel()->setActiveTab(LauncherViewModel::Tab::Local);
     if (state == QLatin1String("local invalid")) {
         QVERIFY(QDir().mkpath(m_setup->home().filePath("empty")));
-        m_viewModel->setInstallPath(m_setup->home().filePath("empty"));
+        viewModel()->setInstallPath(m_setup->home().filePath("empty"));
     }
     if (state == QLatin1String("local ready"))
-        m_viewModel->setInstallPath(makeGameFolder(m_setup->home().filePath("games")));
+        viewModel()->setInstallPath(makeGameFolder(m_setup->home().filePath("games")));
     QVERIFY(open());
     if (banner)
         QTRY_VERIFY_WITH_TIMEOUT(shown("updateBanner"), 5000);
@@ -250,7 +215,7 @@ void TestWindowAccess::everythingInViewAtTheSmallestSize()
         manager->startDownload(QStringLiteral("player"), QStringLiteral("secret"));
         QTRY_VERIFY_WITH_TIMEOUT(!manager->failureExplanation().isEmpty(), 10000);
         QTRY_VERIFY(shown("statusDetail"));
-    } else if (state == QLatin1String("steam busy")) {
+    } else if (state == QLatin1String("steam busy") || state == QLatin1String("settings busy")) {
         startStandInRun(*manager, {}, {StandInStep::hanging()});
         QTRY_VERIFY(manager->isRunning());
         QTRY_VERIFY(shown("cancelButton"));
@@ -269,12 +234,16 @@ void TestWindowAccess::everythingInViewAtTheSmallestSize()
         QVERIFY(shown("validationWarning"));
 
     // At 860 by 580, without growing the window and without scrolling.
-    QCOMPARE(m_window->size(), QSize(860, 580));
-    QStringList names{ready ? "launchButton" : "targetRequiredHint", "footerCredit",
-                      "footerWebsiteLink", "footerTelegramLink", "infoButton"};
+    QCOMPARE(window()->size(), QSize(860, 580));
+    QStringList names{ready ? "launchButton" : "targetRequiredHint",
+                      "footerCredit",
+                      "footerWebsiteLink",
+                      "footerTelegramLink",
+                      "settingsButton",
+                      "infoButton"};
     if (!local)
         names.prepend("statusLine");
-    const QRectF windowRect(0, 0, m_window->width(), m_window->height());
+    const QRectF windowRect(0, 0, window()->width(), window()->height());
     // The first problem with the layout, empty when there is none: asked
     // until the layout has settled (it takes a few frames), then asserted.
     const auto layoutProblem = [&]() -> QString {
@@ -315,6 +284,43 @@ void TestWindowAccess::everythingInViewAtTheSmallestSize()
         return QString();
     };
     QTRY_COMPARE(layoutProblem(), QString());
+    if (!state.startsWith(QLatin1String("settings")))
+        return;
+
+    // The settings panel over it, with a long install folder: in the
+    // window, every control in the panel, none over another.
+    QVERIFY(LauncherSettings::storeInstallDir(m_setup->home().filePath(QString(120, u'x'))));
+    viewModel()->settings()->reload();
+    QTest::keyClick(window(), Qt::Key_Comma, Qt::ControlModifier);
+    QObject *panel = window()->findChild<QObject *>("settingsPanel");
+    QVERIFY(panel);
+    QStringList controls{"installDirText",      "changeInstallDirButton", "moveDataCheck",
+                         "launchWrapperField",  "launchArgumentsField",   "launchEnvironmentField",
+                         "launchHint",          "downloadLimitField",     "noLimitButton",
+                         "notifyWhenDoneCheck", "taskbarProgressCheck",   "openInstallDirButton",
+                         "openLogsButton",      "settingsCloseButton"};
+    if (state == QLatin1String("settings busy")) {
+        controls.append("installDirStatus");
+        QVERIFY(!find("changeInstallDirButton")->isEnabled());
+    }
+    const auto panelProblem = [&]() -> QString {
+        if (!panel->property("opened").toBool())
+            return QStringLiteral("not open");
+        const QRectF panelRect = sceneRect(panel->property("background").value<QQuickItem *>());
+        if (!windowRect.contains(panelRect))
+            return QStringLiteral("the panel leaves the window");
+        for (qsizetype i = 0; i < controls.size(); ++i) {
+            const QRectF rect = sceneRect(find(controls[i]));
+            if (!shown(controls[i]) || rect.isEmpty() || !panelRect.contains(rect))
+                return controls[i] + QStringLiteral(" is not in the panel");
+            for (qsizetype j = 0; j < i; ++j) {
+                if (rect.intersects(sceneRect(find(controls[j]))))
+                    return controls[i] + QStringLiteral(" overlaps ") + controls[j];
+            }
+        }
+        return QString();
+    };
+    QTRY_COMPARE(panelProblem(), QString());
 }
 
 void TestWindowAccess::consoleShowsWholeLines()
@@ -328,7 +334,7 @@ void TestWindowAccess::consoleShowsWholeLines()
     // A run that says 60 lines, a read at a time, and ends, so LAUNCH stays.
     StandInStep said = StandInStep::failing("SteamCMD exited with code 5", 5);
     said.hang = true;
-    auto plan = startStandInRun(*m_viewModel->steamCMD(), {said});
+    auto plan = startStandInRun(*viewModel()->steamCMD(), {said});
     QTRY_VERIFY(plan->current);
     for (int i = 0; i < 60; ++i) {
         // Every seventh line wraps.
@@ -337,7 +343,7 @@ void TestWindowAccess::consoleShowsWholeLines()
                                       : QStringLiteral("long line %1 ").arg(i).repeated(20) + '\n');
     }
     plan->current->endNow();
-    QVERIFY(waitForRunFinished(*m_viewModel->steamCMD()));
+    QVERIFY(waitForRunFinished(*viewModel()->steamCMD()));
     QTRY_VERIFY(shown("launchButton"));
     QQuickItem *console = find("console");
     QQuickItem *list = find("consoleList");
@@ -354,20 +360,20 @@ void TestWindowAccess::consoleShowsWholeLines()
         return top ? std::fmod(contentY - top->y(), step) : -1.0;
     };
     const auto checkWholeLines = [&] {
-        QVERIFY(QQuickTest::qWaitForPolish(m_window));
+        QVERIFY(QQuickTest::qWaitForPolish(window()));
         QTRY_VERIFY(list->property("atYEnd").toBool());
         QVERIFY(list->height() >= 5 * step);
         QCOMPARE(std::fmod(list->height(), step), 0.0);
         QTRY_VERIFY2(topOffset() >= 0 && (topOffset() < 0.01 || step - topOffset() < 0.01),
                      qPrintable(QString::number(topOffset())));
     };
-    QCOMPARE(m_window->size(), QSize(860, 580));
+    QCOMPARE(window()->size(), QSize(860, 580));
     checkWholeLines();
 
     // A taller window gives all its extra height to the console.
-    const int around = m_window->height() - int(console->height());
-    m_window->resize(1280, 800);
-    QTRY_COMPARE(m_window->height() - int(console->height()), around);
+    const int around = window()->height() - int(console->height());
+    window()->resize(1280, 800);
+    QTRY_COMPARE(window()->height() - int(console->height()), around);
     checkWholeLines();
 }
 
@@ -376,12 +382,12 @@ void TestWindowAccess::symbolsTakeTheirOwnSize()
     m_setup->server().setRoute(WindowTestSetup::manifestPath, manifest("2.1.0"));
     QVERIFY(open());
     QTRY_VERIFY_WITH_TIMEOUT(shown("updateBanner"), 5000);
-    const qreal ratio = m_window->effectiveDevicePixelRatio();
+    const qreal ratio = window()->effectiveDevicePixelRatio();
     const struct
     {
         const char *name;
         qreal size;
-    } symbols[] = {{"infoIcon", 18}, {"bannerIcon", 16}};
+    } symbols[] = {{"infoIcon", 18}, {"settingsIcon", 18}, {"bannerIcon", 16}};
     for (const auto &symbol : symbols) {
         QQuickItem *icon = find(symbol.name);
         QVERIFY(icon);
@@ -408,9 +414,8 @@ void TestWindowAccess::platformWordsAreTrue()
     QVERIFY(open());
     const QString subtitle = find("headerSubtitle")->property("text").toString();
     QVERIFY(find("infoButton"));
-    QVERIFY(QmlHarness::click(m_window, find("infoButton")));
-    const int id = qmlTypeId("VantorLauncher", 1, 0, "AboutWindowController");
-    auto *controller = m_qml->engine().singletonInstance<AboutWindowController *>(id);
+    QVERIFY(QmlHarness::click(window(), find("infoButton")));
+    AboutWindowController *controller = m_setup->aboutController();
     QQuickWindow *about = controller->window();
     QVERIFY(about);
     const QString port = QmlHarness::item(about, "aboutPortTitle")->property("text").toString();
@@ -469,35 +474,34 @@ void TestWindowAccess::startFocus()
             m_setup->store().save(username, password);
         m_setup->store().setAnswerDelay(std::chrono::seconds(3));
     }
-    makeViewModel();
-    m_viewModel->setSteamUsername(fromKeyring ? QString() : username);
-    m_viewModel->setSteamPassword(fromKeyring ? QString() : password);
+    viewModel()->setSteamUsername(fromKeyring ? QString() : username);
+    viewModel()->setSteamPassword(fromKeyring ? QString() : password);
     if (local)
-        m_viewModel->setActiveTab(LauncherViewModel::Tab::Local);
+        viewModel()->setActiveTab(LauncherViewModel::Tab::Local);
     QVERIFY(open());
     // From the keyring: the window starts with empty fields.
-    QVERIFY(!fromKeyring || m_viewModel->isLoadingCredentials());
+    QVERIFY(!fromKeyring || viewModel()->isLoadingCredentials());
     QTRY_COMPARE(focused(), expected);
 }
 
 void TestWindowAccess::tabOrderFollowsReadingOrder()
 {
     QVERIFY(makeSteamAssets());
-    makeViewModel();
-    m_viewModel->setSteamUsername("player");
-    m_viewModel->setSteamPassword("secret");
+    viewModel()->setSteamUsername("player");
+    viewModel()->setSteamPassword("secret");
     QVERIFY(open());
     QTRY_COMPARE(focused(), QStringLiteral("downloadButton"));
     QTRY_VERIFY(shown("launchButton"));
     const QStringList order{
-        "steamTabButton", "usernameField",     "passwordField",      "downloadButton", "console",
-        "launchButton",   "footerWebsiteLink", "footerTelegramLink", "infoButton"};
+        "steamTabButton", "usernameField", "passwordField",     "downloadButton",
+        "console",        "launchButton",  "footerWebsiteLink", "footerTelegramLink",
+        "settingsButton", "infoButton"};
     // Forward from the tab bar round to it again, each with its focus ring.
     find("steamTabButton")->forceActiveFocus(Qt::TabFocusReason);
     QStringList seen{focused()};
     QVERIFY(focusRingShown());
     for (int i = 0; i < order.size(); ++i) {
-        QTest::keyClick(m_window, Qt::Key_Tab);
+        QTest::keyClick(window(), Qt::Key_Tab);
         seen.append(focused());
         QVERIFY2(focusRingShown(), qPrintable(focused()));
     }
@@ -505,7 +509,7 @@ void TestWindowAccess::tabOrderFollowsReadingOrder()
     // And back.
     QStringList back{focused()};
     for (int i = 0; i < order.size(); ++i) {
-        QTest::keyClick(m_window, Qt::Key_Backtab, Qt::ShiftModifier);
+        QTest::keyClick(window(), Qt::Key_Backtab, Qt::ShiftModifier);
         back.prepend(focused());
     }
     QCOMPARE(back, order + QStringList{order.first()});
@@ -515,25 +519,25 @@ void TestWindowAccess::keysSwitchTabs()
 {
     QVERIFY(open());
     using Tab = LauncherViewModel::Tab;
-    QTest::keyClick(m_window, Qt::Key_Tab, Qt::ControlModifier);
-    QCOMPARE(m_viewModel->activeTab(), Tab::Local);
+    QTest::keyClick(window(), Qt::Key_Tab, Qt::ControlModifier);
+    QCOMPARE(viewModel()->activeTab(), Tab::Local);
     // The new panel takes focus.
     QTRY_COMPARE(focused(), QStringLiteral("locateButton"));
-    QTest::keyClick(m_window, Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
-    QCOMPARE(m_viewModel->activeTab(), Tab::Steam);
+    QTest::keyClick(window(), Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(viewModel()->activeTab(), Tab::Steam);
     QTRY_COMPARE(focused(), QStringLiteral("usernameField"));
-    QTest::keyClick(m_window, Qt::Key_PageDown, Qt::ControlModifier);
-    QCOMPARE(m_viewModel->activeTab(), Tab::Local);
-    QTest::keyClick(m_window, Qt::Key_PageUp, Qt::ControlModifier);
-    QCOMPARE(m_viewModel->activeTab(), Tab::Steam);
+    QTest::keyClick(window(), Qt::Key_PageDown, Qt::ControlModifier);
+    QCOMPARE(viewModel()->activeTab(), Tab::Local);
+    QTest::keyClick(window(), Qt::Key_PageUp, Qt::ControlModifier);
+    QCOMPARE(viewModel()->activeTab(), Tab::Steam);
 
     // On the tab bar the arrows move the selection, and focus with it.
     find("steamTabButton")->forceActiveFocus(Qt::TabFocusReason);
-    QTest::keyClick(m_window, Qt::Key_Right);
-    QCOMPARE(m_viewModel->activeTab(), Tab::Local);
+    QTest::keyClick(window(), Qt::Key_Right);
+    QCOMPARE(viewModel()->activeTab(), Tab::Local);
     QTRY_COMPARE(focused(), QStringLiteral("localTabButton"));
-    QTest::keyClick(m_window, Qt::Key_Left);
-    QCOMPARE(m_viewModel->activeTab(), Tab::Steam);
+    QTest::keyClick(window(), Qt::Key_Left);
+    QCOMPARE(viewModel()->activeTab(), Tab::Steam);
     QTRY_COMPARE(focused(), QStringLiteral("steamTabButton"));
 }
 
@@ -541,40 +545,38 @@ void TestWindowAccess::returnActivatesTheFocusedControl()
 {
     // The SteamCMD tarball cannot be fetched: a started run fails at once.
     qputenv("VANTOR_STEAMCMD_URL", LoopbackHttpServer::closedPortUrl("/steamcmd.tar.gz").toUtf8());
-    auto picker = std::make_shared<CountingFolderPicker>();
-    makeViewModel();
-    m_viewModel->setFolderPicker(picker);
+    auto picker = std::make_shared<StandInFolderPicker>();
+    viewModel()->setFolderPicker(picker);
     QVERIFY(open());
     QTRY_COMPARE(focused(), QStringLiteral("usernameField"));
-    typeText(m_window, "player");
+    typeText(window(), "player");
     // Return in the password field starts the download only once it can.
-    QTest::keyClick(m_window, Qt::Key_Tab);
+    QTest::keyClick(window(), Qt::Key_Tab);
     QCOMPARE(focused(), QStringLiteral("passwordField"));
-    QTest::keyClick(m_window, Qt::Key_Return);
+    QTest::keyClick(window(), Qt::Key_Return);
     QCOMPARE(m_setup->store().saves().size(), 0);
-    typeText(m_window, "secret");
-    QTest::keyClick(m_window, Qt::Key_Return);
+    typeText(window(), "secret");
+    QTest::keyClick(window(), Qt::Key_Return);
     QCOMPARE(m_setup->store().saves().size(), 1);
-    QTRY_COMPARE_WITH_TIMEOUT(m_viewModel->steamCMD()->stateKind(), SteamCMDState::Kind::Failed,
+    QTRY_COMPARE_WITH_TIMEOUT(viewModel()->steamCMD()->stateKind(), SteamCMDState::Kind::Failed,
                               10000);
 
     // Enter on a focused button presses it.
-    QTest::keyClick(m_window, Qt::Key_Tab, Qt::ControlModifier);
+    QTest::keyClick(window(), Qt::Key_Tab, Qt::ControlModifier);
     QTRY_COMPARE(focused(), QStringLiteral("locateButton"));
-    QTest::keyClick(m_window, Qt::Key_Enter);
-    QCOMPARE(picker->calls, 1);
-    QTest::keyClick(m_window, Qt::Key_Return);
-    QCOMPARE(picker->calls, 2);
+    QTest::keyClick(window(), Qt::Key_Enter);
+    QCOMPARE(picker->messages.size(), 1);
+    QTest::keyClick(window(), Qt::Key_Return);
+    QCOMPARE(picker->messages.size(), 2);
 
     // Links and the info button too.
     UrlRecorder recorder;
     find("footerWebsiteLink")->forceActiveFocus(Qt::TabFocusReason);
-    QTest::keyClick(m_window, Qt::Key_Return);
+    QTest::keyClick(window(), Qt::Key_Return);
     QCOMPARE(recorder.opened, QList<QUrl>{QUrl(UiSupport::websiteURL())});
     find("infoButton")->forceActiveFocus(Qt::TabFocusReason);
-    QTest::keyClick(m_window, Qt::Key_Return);
-    const int id = qmlTypeId("VantorLauncher", 1, 0, "AboutWindowController");
-    auto *controller = m_qml->engine().singletonInstance<AboutWindowController *>(id);
+    QTest::keyClick(window(), Qt::Key_Return);
+    AboutWindowController *controller = m_setup->aboutController();
     QVERIFY(controller->window());
     QTRY_VERIFY(controller->window()->isVisible());
 }
@@ -582,21 +584,20 @@ void TestWindowAccess::returnActivatesTheFocusedControl()
 void TestWindowAccess::guardCodeFieldTakesFocus()
 {
     const QString codeFile = m_setup->home().filePath("received-code");
-    makeViewModel();
-    SteamCMDManager *manager = m_viewModel->steamCMD();
+    SteamCMDManager *manager = viewModel()->steamCMD();
     QVERIFY(writeScript(manager->steamCMDBinary(), guardAskingSteamCMD(codeFile)));
-    m_viewModel->setSteamUsername("player");
+    viewModel()->setSteamUsername("player");
     QVERIFY(open());
     QTRY_COMPARE(focused(), QStringLiteral("passwordField"));
-    typeText(m_window, "secret");
-    QTest::keyClick(m_window, Qt::Key_Return);
+    typeText(window(), "secret");
+    QTest::keyClick(window(), Qt::Key_Return);
     QTRY_COMPARE_WITH_TIMEOUT(manager->stateKind(), SteamCMDState::Kind::WaitingSteamGuard, 10000);
     // The code typed at once goes into the code field, and Return submits it.
     QTRY_COMPARE(focused(), QStringLiteral("guardCodeField"));
-    typeText(m_window, "AB12C");
+    typeText(window(), "AB12C");
     QCOMPARE(manager->steamGuardCode(), QStringLiteral("AB12C"));
-    QCOMPARE(m_viewModel->steamPassword(), QStringLiteral("secret"));
-    QTest::keyClick(m_window, Qt::Key_Return);
+    QCOMPARE(viewModel()->steamPassword(), QStringLiteral("secret"));
+    QTest::keyClick(window(), Qt::Key_Return);
     QTRY_COMPARE(manager->stateKind(), SteamCMDState::Kind::Authenticating);
     QTRY_COMPARE_WITH_TIMEOUT(readFile(codeFile), QByteArray("AB12C"), 10000);
     manager->cancel();
@@ -606,16 +607,16 @@ void TestWindowAccess::guardCodeFieldTakesFocus()
 void TestWindowAccess::alertsAndAboutByKeyboard()
 {
     QVERIFY(open());
-    SteamCMDManager *manager = m_viewModel->steamCMD();
+    SteamCMDManager *manager = viewModel()->steamCMD();
     // Return presses the default button: "Open Steam Store".
     {
         UrlRecorder recorder;
         manager->setShowPurchaseAlert(true);
-        QObject *alert = m_window->findChild<QObject *>("purchaseAlert");
+        QObject *alert = window()->findChild<QObject *>("purchaseAlert");
         QVERIFY(alert);
         QTRY_VERIFY(alert->property("opened").toBool());
         QTRY_COMPARE(focused(), QStringLiteral("alertAcceptButton"));
-        QTest::keyClick(m_window, Qt::Key_Return);
+        QTest::keyClick(window(), Qt::Key_Return);
         QTRY_VERIFY(!manager->showPurchaseAlert());
         QCOMPARE(recorder.opened, QList<QUrl>{QUrl("https://store.example.org/app/4187530")});
         // Escape and Ctrl+W only dismiss.
@@ -624,14 +625,13 @@ void TestWindowAccess::alertsAndAboutByKeyboard()
               std::pair{Qt::Key_W, Qt::KeyboardModifiers(Qt::ControlModifier)}}) {
             manager->setShowPurchaseAlert(true);
             QTRY_VERIFY(alert->property("opened").toBool());
-            QTest::keyClick(m_window, key, modifiers);
+            QTest::keyClick(window(), key, modifiers);
             QTRY_VERIFY(!manager->showPurchaseAlert());
         }
         QCOMPARE(recorder.opened.size(), 1);
     }
     // The About window: Escape and Ctrl+W close it.
-    const int id = qmlTypeId("VantorLauncher", 1, 0, "AboutWindowController");
-    auto *controller = m_qml->engine().singletonInstance<AboutWindowController *>(id);
+    AboutWindowController *controller = m_setup->aboutController();
     for (auto [key, modifiers] :
          {std::pair{Qt::Key_Escape, Qt::KeyboardModifiers()},
           std::pair{Qt::Key_W, Qt::KeyboardModifiers(Qt::ControlModifier)}}) {
@@ -645,53 +645,114 @@ void TestWindowAccess::alertsAndAboutByKeyboard()
     }
 }
 
+void TestWindowAccess::settingsByKeyboard_data()
+{
+    QTest::addColumn<bool>("byShortcut");
+    QTest::newRow("Ctrl+,") << true;
+    QTest::newRow("the gear button") << false;
+}
+
+void TestWindowAccess::settingsByKeyboard()
+{
+    QFETCH(bool, byShortcut);
+    QVERIFY(open());
+    QTRY_COMPARE(focused(), QStringLiteral("usernameField"));
+    if (byShortcut) {
+        QTest::keyClick(window(), Qt::Key_Comma, Qt::ControlModifier);
+    } else {
+        find("settingsButton")->forceActiveFocus(Qt::TabFocusReason);
+        QTest::keyClick(window(), Qt::Key_Return);
+    }
+    const QString before = byShortcut ? "usernameField" : "settingsButton";
+    QObject *panel = window()->findChild<QObject *>("settingsPanel");
+    QVERIFY(panel);
+    QTRY_VERIFY(panel->property("opened").toBool());
+    // Tab goes through every control, each with its focus ring, and stays
+    // in the panel (No limit is off while there is no limit).
+    const QStringList order{
+        "changeInstallDirButton", "moveDataCheck",          "launchWrapperField",
+        "launchArgumentsField",   "launchEnvironmentField", "downloadLimitField",
+        "notifyWhenDoneCheck",    "taskbarProgressCheck",   "openInstallDirButton",
+        "openLogsButton",         "settingsCloseButton"};
+    QTRY_COMPARE(focused(), order.first());
+    QStringList seen{focused()};
+    for (qsizetype i = 0; i < order.size(); ++i) {
+        QVERIFY2(focusRingShown(), qPrintable(focused()));
+        QTest::keyClick(window(), Qt::Key_Tab);
+        seen.append(focused());
+    }
+    QCOMPARE(seen, order + QStringList{order.first()});
+    // Space toggles a check box, Return too.
+    find("moveDataCheck")->forceActiveFocus(Qt::TabFocusReason);
+    QTest::keyClick(window(), Qt::Key_Space);
+    QVERIFY(!find("moveDataCheck")->property("checked").toBool());
+    QTest::keyClick(window(), Qt::Key_Return);
+    QVERIFY(find("moveDataCheck")->property("checked").toBool());
+    // Escape, Ctrl+W and Close close it, and the keyboard is back where it was.
+    for (const char *closer : {"Escape", "Ctrl+W", "settingsCloseButton"}) {
+        if (!panel->property("opened").toBool()) {
+            QTest::keyClick(window(), Qt::Key_Comma, Qt::ControlModifier);
+            QTRY_VERIFY(panel->property("opened").toBool());
+        }
+        if (qstrcmp(closer, "Escape") == 0) {
+            QTest::keyClick(window(), Qt::Key_Escape);
+        } else if (qstrcmp(closer, "Ctrl+W") == 0) {
+            QTest::keyClick(window(), Qt::Key_W, Qt::ControlModifier);
+        } else {
+            find(closer)->forceActiveFocus(Qt::TabFocusReason);
+            QTest::keyClick(window(), Qt::Key_Return);
+        }
+        QTRY_VERIFY2(!panel->property("visible").toBool(), closer);
+        QTRY_COMPARE(focused(), before);
+    }
+}
+
 void TestWindowAccess::closingWithoutWorkClosesAtOnce()
 {
     QVERIFY(open());
-    QVERIFY(!m_viewModel->steamCMD()->hasActiveWork());
-    m_window->close();
-    QTRY_VERIFY(!m_window->isVisible());
-    QVERIFY(!m_window->findChild<QObject *>("quitQuestion"));
+    QVERIFY(!viewModel()->steamCMD()->hasActiveWork());
+    window()->close();
+    QTRY_VERIFY(!window()->isVisible());
+    QVERIFY(!window()->findChild<QObject *>("quitQuestion"));
 }
 
 void TestWindowAccess::closingDuringADownloadAsksFirst()
 {
-    makeViewModel();
-    SteamCMDManager *manager = m_viewModel->steamCMD();
+    SteamCMDManager *manager = viewModel()->steamCMD();
     QVERIFY(open());
     startGuardAskingRun(m_setup->home().filePath("code"));
     QVERIFY(manager->hasActiveWork());
 
     // "Keep Running" (or Escape): nothing changes.
-    m_window->close();
-    QObject *question = m_window->findChild<QObject *>("quitQuestion");
+    window()->close();
+    QObject *question = window()->findChild<QObject *>("quitQuestion");
     QVERIFY(question);
     QTRY_VERIFY(question->property("opened").toBool());
     QCOMPARE(question->property("message").toString(),
              QStringLiteral("A download is running. Stop it and quit?"));
-    QVERIFY(m_window->isVisible());
-    QVERIFY(QmlHarness::click(m_window, QmlHarness::item(m_window, "alertRejectButton")));
+    QVERIFY(window()->isVisible());
+    QVERIFY(QmlHarness::click(window(), QmlHarness::item(window(), "alertRejectButton")));
     QTRY_VERIFY(!question->property("visible").toBool());
     QTest::qWait(100);
-    QVERIFY(m_window->isVisible());
+    QVERIFY(window()->isVisible());
     QVERIFY(manager->hasActiveWork());
     QCOMPARE(manager->stateKind(), SteamCMDState::Kind::WaitingSteamGuard);
-    m_window->close();
+    window()->close();
     QTRY_VERIFY(question->property("opened").toBool());
-    QTest::keyClick(m_window, Qt::Key_Escape);
+    QTest::keyClick(window(), Qt::Key_Escape);
     QTRY_VERIFY(!question->property("visible").toBool());
-    QVERIFY(m_window->isVisible());
+    QVERIFY(window()->isVisible());
 
     // "Stop and Quit" (the default button): stopped as CANCEL stops it, and
     // the window closes once SteamCMD has ended.
-    m_window->close();
+    window()->close();
     QTRY_VERIFY(question->property("opened").toBool());
     QTRY_COMPARE(focused(), QStringLiteral("alertAcceptButton"));
-    QTest::keyClick(m_window, Qt::Key_Return);
-    QTRY_VERIFY_WITH_TIMEOUT(!m_window->isVisible(), 10000);
+    QTest::keyClick(window(), Qt::Key_Return);
+    QTRY_VERIFY_WITH_TIMEOUT(!window()->isVisible(), 10000);
     QVERIFY(!manager->hasActiveWork());
     QVERIFY(!manager->hasSteamCMDChild());
-    QVERIFY(m_viewModel->steamCMD()->consoleLog().contains(QStringLiteral("--- CANCELLED ---")));
+    QVERIFY(viewModel()->steamCMD()->consoleLog().contains(QStringLiteral("--- CANCELLED ---")));
 }
 
 // The patch download stops at once and resumes at the next run, so "Stop
@@ -703,8 +764,7 @@ void TestWindowAccess::closingDuringThePatchDownloadQuitsAtOnce()
     patch.etag = "\"v1\"";
     patch.stallAfter = 1024 * 1024;
     m_setup->server().setRoute("/patch.zip", patch);
-    makeViewModel();
-    SteamCMDManager *manager = m_viewModel->steamCMD();
+    SteamCMDManager *manager = viewModel()->steamCMD();
     QVERIFY(open());
     QVERIFY(writeScript(manager->steamCMDBinary(), "#!/bin/sh\nexit 0\n"));
     manager->startDownload(QStringLiteral("player"), QStringLiteral("secret"));
@@ -715,12 +775,12 @@ void TestWindowAccess::closingDuringThePatchDownloadQuitsAtOnce()
     const QString part = manager->installDir() + "/temp_patch.zip.part";
     QTRY_VERIFY_WITH_TIMEOUT(QFileInfo(part).size() > 0, 10000);
 
-    m_window->close();
-    QObject *question = m_window->findChild<QObject *>("quitQuestion");
+    window()->close();
+    QObject *question = window()->findChild<QObject *>("quitQuestion");
     QVERIFY(question);
     QTRY_VERIFY(question->property("opened").toBool());
-    QVERIFY(QmlHarness::click(m_window, QmlHarness::item(m_window, "alertAcceptButton")));
-    QTRY_VERIFY_WITH_TIMEOUT(!m_window->isVisible(), 2000);
+    QVERIFY(QmlHarness::click(window(), QmlHarness::item(window(), "alertAcceptButton")));
+    QTRY_VERIFY_WITH_TIMEOUT(!window()->isVisible(), 2000);
     // Stopped as CANCEL stops it, with what arrived kept for the next run.
     QCOMPARE(manager->stateKind(), SteamCMDState::Kind::Idle);
     QVERIFY(QFileInfo(part).size() > 0);

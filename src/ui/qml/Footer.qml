@@ -3,10 +3,11 @@ import QtQuick
 import QtQuick.Layouts
 import VantorLauncher
 
-// Who made the port, where to find the project, and the About button.
+// Who made the port, where to find the project, the Settings and About buttons.
 RowLayout {
     id: footer
     signal aboutRequested
+    signal settingsRequested
 
     readonly property url authorPicture: Ui.picture("author_logo")
     spacing: 12
@@ -81,38 +82,21 @@ RowLayout {
         Layout.fillWidth: true
     }
 
-    // The About button: the info symbol, reachable by keyboard.
-    Item {
-        id: infoButton
-        objectName: "infoButton"
-        implicitWidth: 18
-        implicitHeight: 18
+    // The Settings and About buttons.
+    SymbolButton {
+        objectName: "settingsButton"
         Layout.alignment: Qt.AlignVCenter
-        activeFocusOnTab: true
-        Accessible.role: Accessible.Button
-        Accessible.name: "About Vantor Online"
-        Accessible.focusable: true
-        Accessible.onPressAction: footer.aboutRequested()
-        Keys.onReturnPressed: footer.aboutRequested()
-        Keys.onEnterPressed: footer.aboutRequested()
-        Keys.onSpacePressed: footer.aboutRequested()
-
-        Icon {
-            objectName: "infoIcon"
-            anchors.fill: parent
-            name: "info.circle"
-            size: 18
-            color: Qt.rgba(1, 1, 1, 0.6)
-        }
-        FocusRing {
-            target: infoButton
-            radius: 12
-        }
-        MouseArea {
-            anchors.fill: parent
-            anchors.margins: -4
-            cursorShape: Qt.PointingHandCursor
-            onClicked: footer.aboutRequested()
-        }
+        iconName: "gearshape"
+        iconObjectName: "settingsIcon"
+        accessibleName: "Settings"
+        onActivated: footer.settingsRequested()
+    }
+    SymbolButton {
+        objectName: "infoButton"
+        Layout.alignment: Qt.AlignVCenter
+        iconName: "info.circle"
+        iconObjectName: "infoIcon"
+        accessibleName: "About Vantor Online"
+        onActivated: footer.aboutRequested()
     }
 }

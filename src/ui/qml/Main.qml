@@ -57,6 +57,28 @@ ApplicationWindow {
         onActivated: window.showAbout()
     }
 
+    // The settings panel is made the first time it opens. Ctrl+, opens it
+    // on every desktop (StandardKey.Preferences is another key on some).
+    property SettingsPanel settingsPanel: null
+    function showSettings() {
+        if (!settingsPanel)
+            settingsPanel = settingsPanelComponent.createObject(window.contentItem)
+        if (!settingsPanel.visible)
+            settingsPanel.open()
+    }
+    Shortcut {
+        objectName: "settingsShortcut"
+        sequences: ["Ctrl+,"]
+        onActivated: window.showSettings()
+    }
+    Component {
+        id: settingsPanelComponent
+        SettingsPanel {
+            objectName: "settingsPanel"
+            viewModel: window.viewModel
+        }
+    }
+
     // Ctrl+Tab / Ctrl+PgDown and Ctrl+Shift+Tab / Ctrl+PgUp switch the tabs.
     function switchTab() {
         viewModel.activeTab = isLocalTab ? LauncherViewModel.Steam : LauncherViewModel.Local
@@ -360,6 +382,7 @@ ApplicationWindow {
             Layout.rightMargin: 20
             Layout.bottomMargin: 14
             onAboutRequested: window.showAbout()
+            onSettingsRequested: window.showSettings()
         }
     }
 

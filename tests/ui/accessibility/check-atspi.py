@@ -172,7 +172,7 @@ def main():
                            ("text", "Username"),
                            ("push button", "DOWNLOAD ASSETS"), ("list", "SteamCMD console"),
                            ("status bar", "READY"), ("link", "Website"), ("link", "Telegram"),
-                           ("push button", "About Vantor Online"),
+                           ("push button", "About Vantor Online"), ("push button", "Settings"),
                            ("push button", "Dismiss update"),
                            ("push button", "DOWNLOAD UPDATE"), ("push button", "SEE DETAILS")]:
             check(find(app, role, name) is not None, "%s %r" % (role, name))
@@ -227,6 +227,38 @@ def main():
             xdotool("key", "--clearmodifiers", "Escape")
             check(wait_for(lambda: find(app, "dialog", "About Vantor Online", timeout=0) is None),
                   "Escape closes the About window")
+
+            # The settings panel: Ctrl+, opens it as a dialog named Settings,
+            # each control with its role and name; Escape closes it and the
+            # focus goes back to where it was.
+            xdotool("windowfocus", "--sync", window_ids[0])
+            before = focused(app)
+            xdotool("key", "--clearmodifiers", "ctrl+comma")
+            check(find(app, "dialog", "Settings") is not None, "Ctrl+, opens a dialog named Settings")
+            for role, name in [("heading", "INSTALL FOLDER"),
+                               ("push button", "Change install folder"),
+                               ("check box", "Move the game data there"),
+                               ("text", "Launch wrapper"), ("text", "Launch arguments"),
+                               ("text", "Launch environment"),
+                               ("text", "Download speed limit in KB/s"),
+                               ("push button", "No download speed limit"),
+                               ("check box", "Notify me when a download ends"),
+                               ("check box", "Show download progress on the task bar"),
+                               ("push button", "Open install folder"),
+                               ("push button", "Open logs folder"), ("push button", "Close")]:
+                check(find(app, role, name) is not None, "settings: %s %r" % (role, name))
+            # (The dialog itself holds the focus state too, as the scope of it.)
+            inner = [n for r, n, node in controls(app)
+                     if r != "dialog" and node.getState().contains(pyatspi.STATE_FOCUSED)]
+            check(inner == ["Change install folder"],
+                  "the settings open on Change install folder (%s)" % inner)
+            xdotool("key", "--clearmodifiers", "Escape")
+            check(wait_for(lambda: find(app, "dialog", "Settings", timeout=0) is None),
+                  "Escape closes the settings")
+            now = focused(app)
+            check(before is not None and now is not None and now.name == before.name,
+                  "the focus is back on %s (%s)" % (before.name if before else None,
+                                                    now.name if now else None))
 
         # A new status is announced: a notification named by it is shown.
         steam = find(app, "page tab", "STEAM (RECOMMENDED)")
