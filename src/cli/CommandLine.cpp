@@ -5,6 +5,7 @@
 #include "CommandParser.h"
 #include "DownloadCommand.h"
 #include "GameCommands.h"
+#include "SettingsCommand.h"
 #include "update/UpdateChecker.h"
 
 #include <QCommandLineOption>
@@ -36,6 +37,7 @@ const std::map<QString, CommandEntry> &commands()
         {QStringLiteral("status"),
          {GameCommands::status, "show SteamCMD, assets, local folder, user and version"}},
         {QStringLiteral("download"), {&DownloadCommand::run, DownloadCommand::summary()}},
+        {QStringLiteral("settings"), {&SettingsCommand::run, SettingsCommand::summary()}},
     };
     return table;
 }

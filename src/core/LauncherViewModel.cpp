@@ -51,6 +51,12 @@ LauncherViewModel::LauncherViewModel(UpdateChecks updateChecks, QObject *parent)
     });
     connect(m_steamCMD, &SteamCMDManager::downloadUnderWayChanged, this,
             [this] { refresh(RecheckNothing); });
+    // The Steam data is elsewhere after a folder change, and not to be
+    // started while it is being moved.
+    connect(m_settings, &LauncherSettings::installDirChanged, this,
+            [this] { refresh(RecheckSteamAssets); });
+    connect(m_installFolder, &InstallFolderController::moveUnderWayChanged, this,
+            [this] { refresh(RecheckSteamAssets); });
     refresh(RecheckLocalFolder | RecheckSteamAssets);
     loadCredentials();
     if (updateChecks == UpdateChecks::Start)
@@ -218,7 +224,8 @@ void LauncherViewModel::refresh(unsigned recheck)
         effective = m_installPath;
         break;
     case Tab::Steam:
-        canLaunch = m_steamAssetsValid && !m_steamCMD->downloadUnderWay();
+        canLaunch = m_steamAssetsValid && !m_steamCMD->downloadUnderWay() &&
+                    !m_installFolder->moveUnderWay();
         effective = GameFolders::installDir();
         break;
     }

@@ -119,8 +119,8 @@ public:
     // nothing, so a window may read on every redraw; a folder of thousands
     // of subfolders is listed once per change, not per console line.
     bool isPathValid() const { return m_isPathValid; }
-    // Local tab: isPathValid. Steam tab: the assets are valid and the
-    // workflow is not running.
+    // Local tab: isPathValid. Steam tab: the assets are valid, the
+    // workflow is not running and the game data is not being moved.
     bool canLaunch() const { return m_canLaunch; }
     // The folder a launch hands the engine: installPath on the local tab,
     // the Steam install folder on the Steam tab.

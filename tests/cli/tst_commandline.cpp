@@ -29,6 +29,8 @@ private Q_SLOTS:
     void usageProblems_data();
     void usageProblems();
     void optionFormsTheParserReads();
+    void settingsCommand_data();
+    void settingsCommand();
 
 private:
     // The launcher has no display: a window it opens comes from -platform.
@@ -134,8 +136,9 @@ void TestCommandLine::everyCommandHasItsHelp_data()
     QTest::newRow("launcher") << QStringList{"--help"}
                               << "Usage: vantor-launcher [command] [options]"
                               << QStringList{"  check-update  ", "  download      ",
-                                             "  launch        ", "  status        ",
-                                             "  validate      ", "  --version  "};
+                                             "  launch        ", "  settings      ",
+                                             "  status        ", "  validate      ",
+                                             "  --version  "};
     QTest::newRow("launcher, short")
         << QStringList{"-h"} << "Usage: vantor-launcher [command] [options]" << none;
     QTest::newRow("launcher, as a word")
@@ -152,6 +155,12 @@ void TestCommandLine::everyCommandHasItsHelp_data()
                               << QStringList{"Arguments:", "  DIR  "};
     QTest::newRow("status") << QStringList{"status", "--help"} << "Usage: vantor-launcher status"
                             << none;
+    QTest::newRow("settings")
+        << QStringList{"settings", "--help"}
+        << "Usage: vantor-launcher settings [--install-dir DIR] [--move] [--wrapper TEXT] "
+           "[--arguments TEXT] [--environment TEXT] [--download-limit KBPS|off] "
+           "[--notifications on|off] [--taskbar-progress on|off] [--reset]"
+        << QStringList{"  --install-dir <DIR>  ", "  --download-limit <KBPS|off>  ", "  --reset  "};
     QTest::newRow("check-update") << QStringList{"check-update", "--help"}
                                   << "Usage: vantor-launcher check-update" << none;
 }
@@ -240,6 +249,109 @@ void TestCommandLine::optionFormsTheParserReads()
     QCOMPARE(launch.exitCode, 1);
     QCOMPARE(launch.err,
              QStringLiteral("SELECT THE PARENT DIRECTORY CONTAINING BOTH GAME VERSIONS\n"));
+}
+
+void TestCommandLine::settingsCommand_data()
+{
+    // "<home>" stands for the test's home folder in every column.
+    QTest::addColumn<QStringList>("before"); // a settings command run first, when given
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("out");      // what standard output holds
+    QTest::addColumn<QString>("err");      // the first line of standard error ("" for none)
+    QTest::addColumn<QString>("assetsIn"); // with game data laid out: where it ends
+    const QStringList none;
+    const QString defaults = "install folder    steamInstallDir      <home>/Documents/Vantor "
+                             "Online (default)\n"
+                             "wrapper           launchWrapper        (none)\n"
+                             "arguments         launchArguments      (none)\n"
+                             "environment       launchEnvironment    (none)\n"
+                             "download limit    downloadLimitKBps    off\n"
+                             "notifications     notifyWhenDone       on\n"
+                             "taskbar progress  showTaskbarProgress  on\n";
+    const QString documents = "Documents/Vantor Online";
+    QTest::newRow("every setting, defaults")
+        << none << QStringList{"settings"} << 0 << defaults << ""
+        << "";
+    QTest::newRow("changed, then shown")
+        << none << QStringList{"settings",    "--wrapper",           "gamemoderun",
+                               "--arguments", "-win -nosound",       "--download-limit",
+                               "2500",        "--notifications=off", "--taskbar-progress",
+                               "off"}
+        << 0
+        << "wrapper           launchWrapper        gamemoderun\n"
+           "arguments         launchArguments      -win -nosound\n"
+           "environment       launchEnvironment    (none)\n"
+           "download limit    downloadLimitKBps    2500 KB/s\n"
+           "notifications     notifyWhenDone       off\n"
+           "taskbar progress  showTaskbarProgress  off\n"
+        << ""
+        << "";
+    QTest::newRow("reset, data left where it is")
+        << QStringList{"settings", "--wrapper",     "x",           "--download-limit",
+                       "9",        "--install-dir", "<home>/Games"}
+        << QStringList{"settings", "--reset"} << 0 << defaults << "" << documents;
+    QTest::newRow("new folder, data not moved")
+        << none << QStringList{"settings", "--install-dir", "<home>/Games"} << 0
+        << "install folder    steamInstallDir      <home>/Games\n"
+        << "The game data in \"<home>/Documents/Vantor Online\" was not moved (--move moves it)."
+        << documents;
+    QTest::newRow("new folder, data moved")
+        << none << QStringList{"settings", "--install-dir", "<home>/Games/Vantor", "--move"} << 0
+        << "install folder    steamInstallDir      <home>/Games/Vantor\n"
+        << "Moved the game data to \"<home>/Games/Vantor\"."
+        << "Games/Vantor";
+    QTest::newRow("move refused")
+        << none
+        << QStringList{"settings", "--install-dir", "<home>/Documents/Vantor Online/x", "--move"}
+        << 1 << ""
+        << "vantor-launcher settings: The new install folder cannot be inside the current one "
+           "(\"<home>/Documents/Vantor Online\")."
+        << documents;
+    const auto usage = [&](const char *name, const QStringList &args, const QString &err) {
+        QTest::newRow(name) << none << (QStringList{"settings"} + args) << 2 << ""
+                            << "vantor-launcher settings: " + err << documents;
+    };
+    usage("limit not a number", {"--download-limit", "fast"},
+          "--download-limit takes KB/s from 1 to 10000000, or off; not 'fast'");
+    usage("limit below one", {"--download-limit=-5"},
+          "--download-limit takes KB/s from 1 to 10000000, or off; not '-5'");
+    usage("limit too high", {"--download-limit", "10000001"},
+          "--download-limit takes KB/s from 1 to 10000000, or off; not '10000001'");
+    usage("on or off only", {"--notifications", "yes"},
+          "--notifications takes on or off, not 'yes'");
+    usage("line break in a text", {"--environment", "A=1\nB=2"},
+          "--environment cannot hold control characters (line breaks, tabs)");
+    usage("move without a folder", {"--move"}, "--move goes with --install-dir DIR");
+    usage("empty folder", {"--install-dir", ""}, "--install-dir needs a folder");
+    usage("reset with a change", {"--reset", "--wrapper", "x"}, "--reset goes alone");
+}
+
+void TestCommandLine::settingsCommand()
+{
+    QFETCH(QStringList, before);
+    QFETCH(QStringList, args);
+    QFETCH(int, exitCode);
+    QFETCH(QString, out);
+    QFETCH(QString, err);
+    QFETCH(QString, assetsIn);
+    const auto home = [this](QString text) {
+        return text.replace("<home>", m_home->path());
+    };
+    if (!assetsIn.isEmpty())
+        QVERIFY(writeFile(m_home->filePath("Documents/Vantor Online/Assets/inidl.big"), "x"));
+    if (!before.isEmpty())
+        QCOMPARE(run(before.replaceInStrings("<home>", m_home->path())).exitCode, 0);
+    const LauncherRun::Outcome outcome = run(args.replaceInStrings("<home>", m_home->path()));
+    QVERIFY2(outcome.exitCode == exitCode, qPrintable(outcome.err));
+    QVERIFY2(outcome.out.contains(home(out)), qPrintable(outcome.out));
+    if (exitCode != 0)
+        QCOMPARE(outcome.out, QString());
+    QCOMPARE(outcome.err.section('\n', 0, 0), home(err));
+    if (!assetsIn.isEmpty())
+        QVERIFY(QFile::exists(m_home->filePath(assetsIn + "/Assets/inidl.big")));
+    if (assetsIn != "Games/Vantor")
+        QVERIFY(!QFile::exists(m_home->filePath("Games/Vantor")));
 }
 
 QTEST_GUILESS_MAIN(TestCommandLine)

@@ -10,6 +10,7 @@
 #include "patch/ExtractedTree.h"
 #include "patch/FreeSpace.h"
 #include "patch/PatchArchive.h"
+#include "patch/PatchManifest.h"
 #include "patch/PatchUnpack.h"
 #include "patch/ResumableDownload.h"
 #include "steam/SteamCMDManager.h"
@@ -248,7 +249,10 @@ void TestFaultsPatchRun::brokenDownloadContinues()
     QCOMPARE(recorder.patchFractions().last(), 1.0);
     QVERIFY(readFile(manager.installDir() + "/Maps/big.map") == content);
     checkInstallTree(manager);
-    QCOMPARE(treeOf(manager.installDir()), (QStringList{"Assets/", "Maps/", "Maps/big.map"}));
+    QCOMPARE(treeOf(manager.installDir()),
+             (QStringList{".community-patch-files", "Assets/", "Maps/", "Maps/big.map"}));
+    // What the patch put there is on record, for a move of the data.
+    QCOMPARE(PatchManifest::read(manager.installDir()), QStringList{"Maps"});
 }
 
 void TestFaultsPatchRun::smallDisk_data()

@@ -4,7 +4,9 @@
 #include "LogCategories.h"
 #include "patch/ExtractedTree.h"
 #include "patch/FreeSpace.h"
+#include "patch/PatchManifest.h"
 
+#include <QDir>
 #include <QFile>
 
 #include <cerrno>
@@ -172,11 +174,17 @@ void PatchUnpack::unzipEnded(int exitCode, QProcess::ExitStatus status)
     // bytes: a link, device, pipe or socket anywhere refuses the whole patch.
     if (const std::optional<QString> reason = m_tree->refusalReason())
         return fail(QStringLiteral("Refused the patch archive: ") + *reason);
+    // What the patch puts at the top of the install folder, recorded once it
+    // is there: the launcher's own files among the player's, for a move.
+    const QStringList placed =
+        QDir(m_tree->path())
+            .entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
     bool unchanged = true;
     if (const std::optional<QString> failure = m_tree->moveIntoPlace(&unchanged)) {
         const QString message = QStringLiteral("Failed to unpack patch: ") + *failure;
         return unchanged ? failUnchanged(message) : fail(message);
     }
+    PatchManifest::record(m_installDir, placed);
     Q_EMIT log(QStringLiteral("[✓] Community Patch successfully applied!\n"));
     succeed();
 }

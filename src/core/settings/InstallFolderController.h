@@ -2,14 +2,22 @@
 #pragma once
 
 #include <QObject>
+#include <QPointer>
 #include <QString>
 
+#include <memory>
+
+class InstallFolderMove;
+class InstallLock;
 class LauncherSettings;
 class SteamCMDManager;
 
 // Changes where the Steam download goes, for the window and the command
 // line alike: the setting alone, or with the game data the launcher put in
-// the current folder moved over first. Never while a download runs.
+// the current folder moved over first (InstallFolderMove). Never while a
+// download runs, and no download starts while a move runs: the SteamCMD
+// manager is blocked meanwhile, and the install lock (one download per
+// install, across processes) is held for the move.
 class InstallFolderController : public QObject
 {
     Q_OBJECT
@@ -35,7 +43,13 @@ public:
     // cancelled; without it only the setting changes. Returns why the change
     // was refused, or an empty string when it was made or the move started.
     Q_INVOKABLE QString changeInstallDir(const QString &folder, bool moveData);
+    // Stops the move under way; the data stays where it was (moveFinished
+    // follows, not succeeded).
     Q_INVOKABLE void cancelMove();
+
+    // The move under way, from changeInstallDir() until moveFinished();
+    // nullptr otherwise.
+    InstallFolderMove *currentMove() const { return m_move; }
 
 Q_SIGNALS:
     void installDirChanged();
@@ -47,9 +61,14 @@ Q_SIGNALS:
 
 private:
     void setMoveStatus(const QString &status);
+    void setMoveUnderWay(bool underWay);
+    void setMoveProgress(double progress);
+    void onMoveFinished();
 
     LauncherSettings *m_settings;
-    SteamCMDManager *m_steamCMD;
+    QPointer<SteamCMDManager> m_steamCMD;
+    InstallFolderMove *m_move = nullptr;
+    std::unique_ptr<InstallLock> m_lock;
     bool m_moveUnderWay = false;
     double m_moveProgress = -1;
     QString m_moveStatus;

@@ -240,6 +240,10 @@ void SteamCMDManager::startDownload(const QString &username, const QString &pass
             [this, run](Operation::Outcome outcome) { onRunFinished(run, outcome); });
     updateActiveWork();
     updateDownloadUnderWay();
+    if (const QString blocked = m_blocker ? m_blocker() : QString(); !blocked.isEmpty()) {
+        run->refuse(blocked);
+        return;
+    }
     // Held until no SteamCMD of this manager is left (a replaced run's child
     // included); another launcher's run refuses this one at once.
     if (!m_lock || !m_lock->isLocked()) {

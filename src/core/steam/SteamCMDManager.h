@@ -96,6 +96,12 @@ public:
                                                                         const QString &password)>;
     void setStagesFactory(StagesFactory factory) { m_stagesFactory = std::move(factory); }
 
+    // Asked as each download starts: a non-empty answer refuses the run
+    // with that message as its failure (the console's "[✗] " line and the
+    // status). Whoever changes the install folder's data (a move) sets it.
+    using Blocker = std::function<QString()>;
+    void setBlocker(Blocker blocker) { m_blocker = std::move(blocker); }
+
     // Starts a download run with the account's credentials, unless a workflow
     // is busy. A run still alive (its SteamCMD waiting for a Steam Guard
     // code, or failed but not yet ended) is replaced: its child is stopped
@@ -184,6 +190,7 @@ private:
     std::unique_ptr<RunLog> m_runLog;
     SteamDownloadStages::Settings m_runSettings;
     StagesFactory m_stagesFactory;
+    Blocker m_blocker;
     QNetworkAccessManager *m_network = nullptr;
 
     DownloadRun *m_run = nullptr;
