@@ -4,6 +4,7 @@
 #include "TestHome.h"
 #include "patch/ResumableDownload.h"
 
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QNetworkAccessManager>
@@ -26,6 +27,8 @@ private Q_SLOTS:
     void cleanup();
     void resume_data();
     void resume();
+    void heldToTheLimit_data();
+    void heldToTheLimit();
     void stallKeepsThePart();
     void abortKeepsThePart();
     void errorPageIsABody();
@@ -190,6 +193,38 @@ void TestResumableDownload::resume()
     QCOMPARE(progress.last(), qMakePair(qint64(second.size()), qint64(second.size())));
     for (qsizetype i = 1; i < progress.size(); ++i)
         QVERIFY(progress[i].first >= progress[i - 1].first);
+}
+
+void TestResumableDownload::heldToTheLimit_data()
+{
+    QTest::addColumn<qint64>("limit"); // bytes per second, 0: none
+    QTest::newRow("no limit") << qint64(0);
+    QTest::newRow("200 KB/s") << qint64(200'000);
+}
+
+void TestResumableDownload::heldToTheLimit()
+{
+    QFETCH(qint64, limit);
+    // About three seconds at the limit.
+    const QByteArray body = noise(600'000, 4);
+    LoopbackHttpServer::Response response;
+    response.body = body;
+    m_server->setRoute(m_path, response);
+    ResumableDownload download(&m_network, QUrl(m_server->url(m_path)), target());
+    download.setRateLimit(limit);
+    QElapsedTimer clock;
+    clock.start();
+    QVERIFY(run(download));
+    const qint64 ms = clock.elapsed();
+    QCOMPARE(download.outcome(), Outcome::Succeeded);
+    QCOMPARE(readFile(target()), body);
+    if (limit == 0) {
+        QVERIFY2(ms < 1000, qPrintable(QString::number(ms)));
+        return;
+    }
+    const double rate = double(body.size()) * 1000.0 / double(ms);
+    QVERIFY2(qAbs(rate - double(limit)) <= 0.15 * double(limit),
+             qPrintable(QStringLiteral("%1 B/s").arg(rate)));
 }
 
 void TestResumableDownload::stallKeepsThePart()

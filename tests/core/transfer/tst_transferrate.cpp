@@ -17,6 +17,7 @@ private Q_SLOTS:
     void stallSlowsToNothing();
     void newPhaseStartsAfresh();
     void textLeavesOutWhatIsUnknown();
+    void limitHoldsTheSpeed();
 
 private:
     qint64 m_now = 0;
@@ -127,6 +128,32 @@ void TestTransferRate::textLeavesOutWhatIsUnknown()
     QCOMPARE(TransferRate::formatDuration(61), QStringLiteral("2 min"));
     QCOMPARE(TransferRate::formatDuration(3600), QStringLiteral("1 h"));
     QCOMPARE(TransferRate::formatDuration(7450), QStringLiteral("2 h 5 min"));
+}
+
+void TestTransferRate::limitHoldsTheSpeed()
+{
+    // Held to 100 kB/s, with a count that moves a mebibyte at a time.
+    constexpr qint64 step = 1'048'576;
+    constexpr qint64 total = 100 * step;
+    TransferRate rate = make();
+    rate.setLimit(100'000, step);
+    rate.addSample(0, total);
+    // Two chunks counted at once: no faster than the limit all the same.
+    m_now = 1000;
+    rate.addSample(2 * step, total);
+    QCOMPARE(rate.bytesPerSecond(), 100'000.0);
+    QCOMPARE(rate.secondsLeft(), 1028); // 98 MiB at 100 kB/s
+    // A chunk every 10.5 s: between two of them the speed stays near the
+    // limit, where five seconds would swing between a burst and nothing.
+    for (qint64 chunk = 3; chunk <= 8; ++chunk) {
+        m_now = 1000 + (chunk - 2) * 10'486;
+        rate.addSample(chunk * step, total);
+    }
+    for (const qint64 later : {100, 10'000}) {
+        m_now = 1000 + 6 * 10'486 + later;
+        QVERIFY2(rate.bytesPerSecond() > 70'000.0 && rate.bytesPerSecond() <= 100'000.0,
+                 qPrintable(QString::number(rate.bytesPerSecond())));
+    }
 }
 
 QTEST_GUILESS_MAIN(TestTransferRate)
