@@ -17,6 +17,8 @@ namespace {
 const QString kService = QStringLiteral("org.freedesktop.Notifications");
 const QString kPath = QStringLiteral("/org/freedesktop/Notifications");
 const QString kInterface = QStringLiteral("org.freedesktop.Notifications");
+// The installed icon and desktop entry have the application's id as name.
+const QString kApplicationId = QStringLiteral("org.vantoronline.Launcher");
 
 // The services in use read the body as markup: the few characters it gives
 // a meaning are written as entities, so a path or an address in a message
@@ -43,21 +45,6 @@ QString escapedBody(const QString &text)
 DesktopNotifier::DesktopNotifier(QObject *parent) : QObject(parent) {}
 
 DesktopNotifier::~DesktopNotifier() = default;
-
-QString DesktopNotifier::applicationName()
-{
-    return QStringLiteral("Vantor Online");
-}
-
-QString DesktopNotifier::iconName()
-{
-    return QStringLiteral("org.vantoronline.Launcher");
-}
-
-QString DesktopNotifier::desktopEntry()
-{
-    return QStringLiteral("org.vantoronline.Launcher");
-}
 
 void DesktopNotifier::sayUnavailable(const QString &why)
 {
@@ -88,15 +75,16 @@ void DesktopNotifier::notify(const QString &summary, const QString &body, const 
 {
     if (!listen())
         return;
-    QVariantMap hints{{QStringLiteral("desktop-entry"), desktopEntry()}};
+    QVariantMap hints{{QStringLiteral("desktop-entry"), kApplicationId}};
     if (!category.isEmpty())
         hints.insert(QStringLiteral("category"), category);
     QDBusMessage call =
         QDBusMessage::createMethodCall(kService, kPath, kInterface, QStringLiteral("Notify"));
     // app_name, replaces_id, app_icon, summary, body, actions (pairs of
     // key and label), hints, expire_timeout (-1: the service's own).
-    call << applicationName() << uint(0) << iconName() << summary << escapedBody(body)
-         << QStringList{QStringLiteral("default"), QStringLiteral("Open")} << hints << int(-1);
+    call << QStringLiteral("Vantor Online") << uint(0) << kApplicationId << summary
+         << escapedBody(body) << QStringList{QStringLiteral("default"), QStringLiteral("Open")}
+         << hints << int(-1);
     // Not waited for: the window goes on while the service answers (or
     // does not: the call then times out in the background).
     auto *watcher =

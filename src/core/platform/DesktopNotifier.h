@@ -24,10 +24,6 @@ public:
     // specification's ("transfer.complete", "transfer.error", ...) or empty.
     void notify(const QString &summary, const QString &body, const QString &category = {});
 
-    static QString applicationName(); // "Vantor Online"
-    static QString iconName();        // "org.vantoronline.Launcher", the installed icon
-    static QString desktopEntry();    // "org.vantoronline.Launcher"
-
 Q_SIGNALS:
     // The player clicked one of our notifications.
     void activated();

@@ -15,16 +15,6 @@ TaskbarProgress::~TaskbarProgress()
     clear();
 }
 
-QString TaskbarProgress::applicationUri()
-{
-    return QStringLiteral("application://org.vantoronline.Launcher.desktop");
-}
-
-QString TaskbarProgress::objectPath()
-{
-    return QStringLiteral("/org/vantoronline/Launcher/LauncherEntry");
-}
-
 void TaskbarProgress::setProgress(double fraction)
 {
     // Rounded down: 100 % only once the step is done.
@@ -50,9 +40,10 @@ void TaskbarProgress::send(const QVariantMap &properties)
     QDBusConnection bus = QDBusConnection::sessionBus();
     if (!bus.isConnected())
         return;
+    // From a path of ours; the desktop file names the launcher.
     QDBusMessage update = QDBusMessage::createSignal(
-        objectPath(), QStringLiteral("com.canonical.Unity.LauncherEntry"),
-        QStringLiteral("Update"));
-    update << applicationUri() << properties;
+        QStringLiteral("/org/vantoronline/Launcher/LauncherEntry"),
+        QStringLiteral("com.canonical.Unity.LauncherEntry"), QStringLiteral("Update"));
+    update << QStringLiteral("application://org.vantoronline.Launcher.desktop") << properties;
     bus.send(update);
 }

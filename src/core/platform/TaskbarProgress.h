@@ -25,9 +25,6 @@ public:
     void clear();
     bool isShown() const { return m_percent >= 0; }
 
-    static QString applicationUri(); // "application://org.vantoronline.Launcher.desktop"
-    static QString objectPath();     // "/org/vantoronline/Launcher/LauncherEntry"
-
 private:
     void send(const QVariantMap &properties);
 

@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "transfer/TokenBucket.h"
 
-#include <QElapsedTimer>
-
 #include <algorithm>
 #include <limits>
 
@@ -11,29 +9,20 @@ namespace {
 // The bucket holds this much time's worth of the rate.
 constexpr qint64 kBurstMs = 100;
 
-qint64 monotonicMs()
-{
-    static QElapsedTimer timer = [] {
-        QElapsedTimer started;
-        started.start();
-        return started;
-    }();
-    return timer.elapsed();
-}
-
 } // namespace
 
-TokenBucket::TokenBucket(qint64 bytesPerSecond, Clock clock)
-    : m_clock(clock ? std::move(clock) : Clock(monotonicMs)),
-      m_rate(std::max<qint64>(bytesPerSecond, 0)),
+TokenBucket::TokenBucket(qint64 bytesPerSecond)
+    : m_rate(std::max<qint64>(bytesPerSecond, 0)),
       m_capacity(m_rate > 0 ? std::max<qint64>(m_rate * kBurstMs / 1000, 1) : 0),
       // Full at the start: the first bytes need not wait.
-      m_tokens(double(m_capacity)), m_lastMs(m_clock())
-{}
+      m_tokens(double(m_capacity))
+{
+    m_clock.start();
+}
 
 void TokenBucket::refill()
 {
-    const qint64 now = m_clock();
+    const qint64 now = m_clock.elapsed();
     const qint64 elapsed = now - m_lastMs;
     if (elapsed <= 0)
         return;

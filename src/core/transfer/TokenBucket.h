@@ -1,9 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <QtGlobal>
-
-#include <functional>
+#include <QElapsedTimer>
 
 // How many bytes a transfer held to a rate may take now: a token bucket
 // that fills at the rate, up to a tenth of a second's worth, so that a
@@ -12,13 +10,9 @@
 class TokenBucket
 {
 public:
-    // Milliseconds on a monotonic clock; tests pass their own.
-    using Clock = std::function<qint64()>;
-
-    explicit TokenBucket(qint64 bytesPerSecond = 0, Clock clock = {});
+    explicit TokenBucket(qint64 bytesPerSecond = 0);
 
     bool isLimited() const { return m_rate > 0; }
-    qint64 bytesPerSecond() const { return m_rate; }
     // The most the bucket holds (0 without a rate).
     qint64 capacity() const { return m_capacity; }
     // What may be taken now; the largest qint64 without a rate.
@@ -28,9 +22,9 @@ public:
 private:
     void refill();
 
-    Clock m_clock;
     qint64 m_rate;
     qint64 m_capacity;
     double m_tokens;
-    qint64 m_lastMs;
+    QElapsedTimer m_clock;
+    qint64 m_lastMs = 0;
 };

@@ -133,24 +133,23 @@ void TestTransferRate::textLeavesOutWhatIsUnknown()
 void TestTransferRate::limitHoldsTheSpeed()
 {
     // Held to 100 kB/s, with a count that moves a mebibyte at a time.
-    constexpr qint64 step = 1'048'576;
-    constexpr qint64 total = 100 * step;
+    constexpr qint64 chunk = 1'048'576;
     TransferRate rate = make();
-    rate.setLimit(100'000, step);
-    rate.addSample(0, total);
+    rate.setLimit(100'000, chunk);
+    rate.addSample(0, 100 * chunk);
     // Two chunks counted at once: no faster than the limit all the same.
     m_now = 1000;
-    rate.addSample(2 * step, total);
+    rate.addSample(2 * chunk, 100 * chunk);
     QCOMPARE(rate.bytesPerSecond(), 100'000.0);
     QCOMPARE(rate.secondsLeft(), 1028); // 98 MiB at 100 kB/s
-    // A chunk every 10.5 s: between two of them the speed stays near the
-    // limit, where five seconds would swing between a burst and nothing.
-    for (qint64 chunk = 3; chunk <= 8; ++chunk) {
-        m_now = 1000 + (chunk - 2) * 10'486;
-        rate.addSample(chunk * step, total);
+    // A chunk every 10.5 s: just after one and just before the next, the
+    // speed stays near the limit (five seconds would see a burst, then nothing).
+    for (qint64 done = 3; done <= 8; ++done) {
+        m_now += 10'486;
+        rate.addSample(done * chunk, 100 * chunk);
     }
-    for (const qint64 later : {100, 10'000}) {
-        m_now = 1000 + 6 * 10'486 + later;
+    for (const qint64 later : {100, 9'900}) {
+        m_now += later;
         QVERIFY2(rate.bytesPerSecond() > 70'000.0 && rate.bytesPerSecond() <= 100'000.0,
                  qPrintable(QString::number(rate.bytesPerSecond())));
     }
