@@ -269,8 +269,11 @@ void ResumableDownload::readBody()
 {
     if (!m_reply || !m_reply->isOpen() || m_outcome != Outcome::Running || !m_file.isOpen())
         return;
+    // read() makes room for all it may take: never more than is there.
     const QByteArray data =
-        m_budget.isLimited() ? m_reply->read(m_budget.available()) : m_reply->readAll();
+        m_budget.isLimited()
+            ? m_reply->read(std::min(m_budget.available(), m_reply->bytesAvailable()))
+            : m_reply->readAll();
     // What the budget left waits in the reply for the next tick (a signal
     // of new data would not come while the buffer is full).
     if (m_budget.isLimited() && m_reply->bytesAvailable() > 0 && !m_throttle->isActive())

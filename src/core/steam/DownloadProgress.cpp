@@ -3,14 +3,16 @@
 
 #include <QTimer>
 
+#include <algorithm>
+
 namespace {
 
 // How far a progress line's byte count can move at once: Steam sends a
 // depot in chunks of up to a mebibyte, and SteamCMD's count can move by a
 // whole chunk.
-constexpr qint64 kPieceBytes = 1024 * 1024;
-// Pieces a stall waits for under a limit before it is one.
-constexpr qint64 kPiecesBeforeStall = 2;
+constexpr qint64 kChunkBytes = 1024 * 1024;
+// Chunks a stall waits for under a limit before it is one.
+constexpr qint64 kChunksBeforeStall = 2;
 
 } // namespace
 
@@ -34,11 +36,11 @@ void DownloadProgress::restart()
 
 void DownloadProgress::setRateLimit(qint64 bytesPerSecond)
 {
-    m_rate.setLimit(bytesPerSecond, kPieceBytes);
+    m_rate.setLimit(bytesPerSecond, kChunkBytes);
     m_stallLimit = m_baseStallLimit;
     if (bytesPerSecond > 0)
         m_stallLimit =
-            std::max(m_stallLimit, std::chrono::milliseconds(kPiecesBeforeStall * kPieceBytes *
+            std::max(m_stallLimit, std::chrono::milliseconds(kChunksBeforeStall * kChunkBytes *
                                                              1000 / bytesPerSecond));
     m_stallTimer->setInterval(m_stallLimit);
 }
