@@ -4,6 +4,7 @@
 #include "FileDialogFolderPicker.h"
 #include "LauncherViewModel.h"
 #include "LauncherWindow.h"
+#include "platform/DownloadAnnouncer.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -54,5 +55,23 @@ int main(int argc, char **argv)
         if (!visible)
             QCoreApplication::quit();
     });
+
+    // The desktop hears of a download's progress and, while the player looks
+    // elsewhere (no window of the launcher active), of its end.
+    DownloadAnnouncer announcer(viewModel.steamCMD(), viewModel.settings());
+    announcer.setWindowActive(QGuiApplication::applicationState() == Qt::ApplicationActive);
+    QObject::connect(&app, &QGuiApplication::applicationStateChanged, &announcer,
+                     [&announcer](Qt::ApplicationState state) {
+                         announcer.setWindowActive(state == Qt::ApplicationActive);
+                     });
+    QObject::connect(&announcer, &DownloadAnnouncer::raiseRequested, window.get(),
+                     [shown = window.get()] {
+                         if (shown->windowStates() & Qt::WindowMinimized)
+                             shown->showNormal();
+                         else
+                             shown->show();
+                         shown->raise();
+                         shown->requestActivate();
+                     });
     return app.exec();
 }

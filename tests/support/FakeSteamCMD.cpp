@@ -452,7 +452,8 @@ bool writeFakeSteamCMD(const QString &binary, const QString &recordDir, const QB
         "echo $n > \"$F/runs\"\n"
         "{ pwd; for a in \"$@\"; do printf '%s\\n' \"$a\"; done; } > \"$F/argv-$n\"\n"
         "echo $$ > \"$F/pid-$n\"\n"
-        "[ $# -eq 10 ] || [ $# -eq 11 ] || { echo \"fake: $# arguments\" >&2; exit 99; }\n" +
+        "case $#:$5 in 10:* | 11:* | 12:+set_download_throttle | 13:+set_download_throttle) ;;\n"
+        "*) echo \"fake: $# arguments\" >&2; exit 99 ;;\nesac\n" +
         body;
     return writeScript(binary, script);
 }

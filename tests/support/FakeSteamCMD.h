@@ -218,6 +218,6 @@ private:
 // A minimal stand-in SteamCMD at `binary`. Each run appends to `recordDir`:
 // "runs" (the count n), "argv-n" (working folder, then one argument a line),
 // "pid-n"; it refuses any argument count but ten (the password typed at a
-// prompt) or eleven (exit 99), then runs `body` with $F (the record folder)
-// and $n set.
+// prompt) or eleven, two more with a download limit (exit 99), then runs
+// `body` with $F (the record folder) and $n set.
 bool writeFakeSteamCMD(const QString &binary, const QString &recordDir, const QByteArray &body);

@@ -47,6 +47,7 @@ void PatchDownload::run()
     // through; the part beside it is opened by the download itself.
     m_download = new ResumableDownload(m_network, url, m_archivePath, this);
     m_download->setTransferTimeout(m_transferTimeout);
+    m_download->setRateLimit(m_rateLimit);
     connect(m_download, &ResumableDownload::partOpened, this, &PatchDownload::partOpened);
     connect(m_download, &ResumableDownload::resuming, this, [this](qint64 offset, qint64 total) {
         Q_EMIT log(QStringLiteral("[*] ") + ResumableDownload::resumingText(offset, total) +

@@ -37,6 +37,10 @@ public:
                   QObject *parent = nullptr);
     ~PatchDownload() override;
 
+    // Holds the transfer to this many bytes per second (0: no limit); set
+    // before it starts.
+    void setRateLimit(qint64 bytesPerSecond) { m_rateLimit = bytesPerSecond; }
+
     QString archivePath() const { return m_archivePath; }
     // What was read of the archive while it arrived, for the archive check
     // (PatchCheck); once the download has succeeded, and only once.
@@ -57,6 +61,7 @@ private:
     QString m_url;
     QString m_archivePath;
     std::chrono::milliseconds m_transferTimeout;
+    qint64 m_rateLimit = 0;
     QPointer<ResumableDownload> m_download;
     // The part file, read back as it grows (it stays readable through the
     // rename that ends the download).

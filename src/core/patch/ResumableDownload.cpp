@@ -11,7 +11,9 @@
 #include <QNetworkRequest>
 #include <QRegularExpression>
 #include <QSaveFile>
+#include <QTimer>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -20,6 +22,11 @@ namespace {
 
 // How much of the body may wait in memory before it is written out.
 constexpr qint64 kReadBufferBytes = 1024 * 1024;
+// Under a limit, how often the body is taken on, and the least the read
+// buffer holds (it holds two of the budget's fills, so that it never
+// limits the rate itself).
+constexpr int kThrottleTickMs = 50;
+constexpr qint64 kSmallestLimitedBuffer = 4 * 1024;
 
 // "url\nvalidator\n"
 QPair<QByteArray, QByteArray> readValidatorFile(const QString &path)
@@ -35,8 +42,18 @@ QPair<QByteArray, QByteArray> readValidatorFile(const QString &path)
 
 ResumableDownload::ResumableDownload(QNetworkAccessManager *network, const QUrl &url,
                                      const QString &targetPath, QObject *parent)
-    : QObject(parent), m_network(network), m_url(url), m_target(targetPath)
-{}
+    : QObject(parent), m_network(network), m_url(url), m_target(targetPath),
+      m_throttle(new QTimer(this))
+{
+    m_throttle->setSingleShot(true);
+    m_throttle->setInterval(kThrottleTickMs);
+    connect(m_throttle, &QTimer::timeout, this, &ResumableDownload::dataArrived);
+}
+
+void ResumableDownload::setRateLimit(qint64 bytesPerSecond)
+{
+    m_budget = TokenBucket(bytesPerSecond);
+}
 
 ResumableDownload::~ResumableDownload()
 {
@@ -85,6 +102,7 @@ void ResumableDownload::send()
     m_total = -1;
     m_headersSeen = false;
     m_restartWhenDone = false;
+    m_replyEnded = false;
     QNetworkRequest request(m_url);
     request.setTransferTimeout(int(m_timeout.count()));
     // Byte ranges of the file itself, not of a compressed form of it.
@@ -94,7 +112,10 @@ void ResumableDownload::send()
         request.setRawHeader("If-Range", m_validator);
     }
     QNetworkReply *reply = m_network->get(request);
-    reply->setReadBufferSize(kReadBufferBytes);
+    reply->setReadBufferSize(
+        m_budget.isLimited()
+            ? std::clamp(2 * m_budget.capacity(), kSmallestLimitedBuffer, kReadBufferBytes)
+            : kReadBufferBytes);
     m_reply = reply;
     qCInfo(lcPatch) << "downloading" << m_url.toString() << "from byte" << m_offset;
     connect(reply, &QNetworkReply::metaDataChanged, this, &ResumableDownload::headersArrived);
@@ -235,11 +256,31 @@ void ResumableDownload::restartFromScratch()
 
 void ResumableDownload::dataArrived()
 {
+    readBody();
+    if (!m_replyEnded || !m_reply || m_outcome != Outcome::Running)
+        return;
+    // A body held back by the limit is taken in full before the end counts.
+    if (m_budget.isLimited() && m_file.isOpen() && m_reply->bytesAvailable() > 0)
+        return;
+    replyEnded();
+}
+
+void ResumableDownload::readBody()
+{
     if (!m_reply || !m_reply->isOpen() || m_outcome != Outcome::Running || !m_file.isOpen())
         return;
-    const QByteArray data = m_reply->readAll();
+    // read() makes room for all it may take: never more than is there.
+    const QByteArray data =
+        m_budget.isLimited()
+            ? m_reply->read(std::min(m_budget.available(), m_reply->bytesAvailable()))
+            : m_reply->readAll();
+    // What the budget left waits in the reply for the next tick (a signal
+    // of new data would not come while the buffer is full).
+    if (m_budget.isLimited() && m_reply->bytesAvailable() > 0 && !m_throttle->isActive())
+        m_throttle->start();
     if (data.isEmpty())
         return;
+    m_budget.take(data.size());
     m_transferred += data.size();
     if (m_file.write(data) != data.size()) {
         finish(Outcome::FileError, m_file.errorString());
@@ -257,9 +298,12 @@ void ResumableDownload::replyFinished()
         restartFromScratch();
         return;
     }
+    m_replyEnded = true;
     dataArrived();
-    if (m_outcome != Outcome::Running)
-        return;
+}
+
+void ResumableDownload::replyEnded()
+{
     const QNetworkReply::NetworkError error = m_reply->error();
     if (error == QNetworkReply::OperationCanceledError) {
         // Only the inactivity time-out cancels a reply we did not abort.
@@ -303,6 +347,7 @@ void ResumableDownload::finish(Outcome outcome, const QString &error)
         return;
     m_outcome = outcome;
     m_error = error;
+    m_throttle->stop();
     dropReply();
     if (m_file.isOpen())
         m_file.close();
@@ -325,6 +370,7 @@ void ResumableDownload::dropReply()
 {
     if (!m_reply)
         return;
+    m_throttle->stop();
     QNetworkReply *reply = m_reply;
     m_reply = nullptr;
     reply->disconnect(this);

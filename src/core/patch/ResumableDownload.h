@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "transfer/TokenBucket.h"
+
 #include <QFile>
 #include <QObject>
 #include <QPointer>
@@ -11,6 +13,7 @@
 
 class QNetworkAccessManager;
 class QNetworkReply;
+class QTimer;
 
 // One download of a big file that continues where an earlier, broken-off
 // one stopped. What has arrived is kept beside the target as
@@ -46,6 +49,11 @@ public:
 
     // Fails the download when no data arrives for this long (0: never).
     void setTransferTimeout(std::chrono::milliseconds timeout) { m_timeout = timeout; }
+    // Holds the transfer to this many bytes per second (0: as fast as it
+    // comes). The body is taken from the network layer only as fast, on a
+    // timer, through a small read buffer: while that is full, nothing more
+    // is read from the connection, and the server is held back by it.
+    void setRateLimit(qint64 bytesPerSecond);
 
     void start();
     // Stops now, keeps what arrived for the next start, emits finished().
@@ -87,7 +95,11 @@ private:
     void send();
     void headersArrived();
     void dataArrived();
+    // Takes what has arrived, as much as the limit allows now.
+    void readBody();
     void replyFinished();
+    // The reply's end, once all of its body has been taken.
+    void replyEnded();
     bool acceptRange(QString &why);
     bool startOver(qint64 total);
     void restartFromScratch();
@@ -99,6 +111,9 @@ private:
     QUrl m_url;
     QString m_target;
     std::chrono::milliseconds m_timeout{0};
+    TokenBucket m_budget;
+    // Takes the body on while the limit holds it back.
+    QTimer *m_throttle;
     QPointer<QNetworkReply> m_reply;
     QFile m_file;
     QByteArray m_validator; // what the kept part was fetched under
@@ -109,6 +124,8 @@ private:
     bool m_headersSeen = false;
     bool m_restarted = false;
     bool m_restartWhenDone = false;
+    // The reply has finished; what it holds is still to be taken.
+    bool m_replyEnded = false;
     Outcome m_outcome = Outcome::Running;
     QString m_error;
 };

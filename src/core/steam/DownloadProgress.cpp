@@ -3,10 +3,23 @@
 
 #include <QTimer>
 
+#include <algorithm>
+
+namespace {
+
+// How far a progress line's byte count can move at once: Steam sends a
+// depot in chunks of up to a mebibyte, and SteamCMD's count can move by a
+// whole chunk.
+constexpr qint64 kChunkBytes = 1024 * 1024;
+// Chunks a stall waits for under a limit before it is one.
+constexpr qint64 kChunksBeforeStall = 2;
+
+} // namespace
+
 DownloadProgress::DownloadProgress(std::chrono::milliseconds stallLimit, QObject *parent,
                                    TransferRate::Clock clock)
-    : QObject(parent), m_stallLimit(stallLimit), m_stallTimer(new QTimer(this)),
-      m_rate(std::move(clock))
+    : QObject(parent), m_baseStallLimit(stallLimit), m_stallLimit(stallLimit),
+      m_stallTimer(new QTimer(this)), m_rate(std::move(clock))
 {
     m_stallTimer->setSingleShot(true);
     m_stallTimer->setInterval(stallLimit);
@@ -19,6 +32,17 @@ void DownloadProgress::restart()
     m_phase = SteamProgress::Phase::Other;
     m_lastLine.clear();
     moved();
+}
+
+void DownloadProgress::setRateLimit(qint64 bytesPerSecond)
+{
+    m_rate.setLimit(bytesPerSecond, kChunkBytes);
+    m_stallLimit = m_baseStallLimit;
+    if (bytesPerSecond > 0)
+        m_stallLimit =
+            std::max(m_stallLimit, std::chrono::milliseconds(kChunksBeforeStall * kChunkBytes *
+                                                             1000 / bytesPerSecond));
+    m_stallTimer->setInterval(m_stallLimit);
 }
 
 void DownloadProgress::setWatching(bool watching)

@@ -32,8 +32,17 @@ public:
     void setWatching(bool watching);
     // A new SteamCMD start: the speed and the last line are forgotten.
     void restart();
+    // SteamCMD is held to this many bytes per second (0: not held). Its
+    // byte count can move a whole chunk of the depot (up to a mebibyte) at
+    // once, so under a low limit the same line can rightly repeat for
+    // longer than the stall limit: the stall limit grows to what two chunks
+    // take at the limit, and the speed is averaged over a few chunks, never
+    // above the limit.
+    void setRateLimit(qint64 bytesPerSecond);
 
     QString detail() const { return m_detail; }
+    // The time without news that counts as a stall, the limit's share
+    // included.
     std::chrono::milliseconds stallLimit() const { return m_stallLimit; }
 
 Q_SIGNALS:
@@ -45,6 +54,7 @@ private:
     void take(const QString &line);
     void moved();
 
+    std::chrono::milliseconds m_baseStallLimit;
     std::chrono::milliseconds m_stallLimit;
     QTimer *m_stallTimer;
     TransferRate m_rate;

@@ -5,6 +5,7 @@
 #include "LogCategories.h"
 #include "game/GameFolders.h"
 #include "patch/ExtractedTree.h"
+#include "settings/LauncherSettings.h"
 #include "steam/InstallLock.h"
 #include "steam/RunLog.h"
 
@@ -194,8 +195,11 @@ std::unique_ptr<DownloadStages> SteamCMDManager::makeStages(const QString &usern
 {
     if (m_stagesFactory)
         return m_stagesFactory(username, password);
-    return std::make_unique<SteamDownloadStages>(network(), paths(), m_runSettings, username,
-                                                 password);
+    // The limit as stored when the run starts: the window and the command
+    // line read the same file.
+    SteamDownloadStages::Settings settings = m_runSettings;
+    settings.downloadLimitKBps = LauncherSettings::storedDownloadLimit();
+    return std::make_unique<SteamDownloadStages>(network(), paths(), settings, username, password);
 }
 
 void SteamCMDManager::startDownload(const QString &username, const QString &password)

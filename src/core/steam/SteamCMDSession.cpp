@@ -30,13 +30,16 @@ SteamCMDSession::SteamCMDSession(Setup setup, QObject *parent)
       m_reader(m_setup.assetsDir, m_setup.steamCMDDir),
       m_progress(new DownloadProgress(m_setup.stallLimit, this))
 {
+    if (m_setup.downloadLimitKBps > 0)
+        m_progress->setRateLimit(qint64(m_setup.downloadLimitKBps) * 1000);
     connect(m_progress, &DownloadProgress::detailChanged, this,
             &SteamCMDSession::progressDetailChanged);
     connect(m_progress, &DownloadProgress::stalled, this, [this] {
-        Q_EMIT log(QStringLiteral("\n[!] SteamCMD has made no progress for %1. CANCEL and a new "
-                                  "download continue where it stopped.\n")
-                       .arg(TransferRate::formatDuration(
-                           std::chrono::ceil<std::chrono::seconds>(m_setup.stallLimit).count())));
+        Q_EMIT log(
+            QStringLiteral("\n[!] SteamCMD has made no progress for %1. CANCEL and a new "
+                           "download continue where it stopped.\n")
+                .arg(TransferRate::formatDuration(
+                    std::chrono::ceil<std::chrono::seconds>(m_progress->stallLimit()).count())));
     });
 }
 
@@ -44,16 +47,19 @@ SteamCMDSession::~SteamCMDSession() = default;
 
 QStringList SteamCMDSession::arguments(const Setup &setup)
 {
-    return {QStringLiteral("+@sSteamCmdForcePlatformType"),
-            QStringLiteral("windows"),
-            QStringLiteral("+force_install_dir"),
-            setup.assetsDir,
-            QStringLiteral("+login"),
-            setup.username,
-            QStringLiteral("+app_update"),
-            setup.appID,
-            QStringLiteral("validate"),
-            QStringLiteral("+quit")};
+    QStringList arguments{QStringLiteral("+@sSteamCmdForcePlatformType"), QStringLiteral("windows"),
+                          QStringLiteral("+force_install_dir"), setup.assetsDir};
+    if (setup.downloadLimitKBps > 0) {
+        // Sources disagree on the unit SteamCMD reads here. Its wiki row
+        // gives "<Kb/s>", a small b being bits, and the Steam client's own
+        // DownloadThrottleKbps setting is documented in kilobits per
+        // second: so the player's kilobytes go in as kilobits.
+        arguments << QStringLiteral("+set_download_throttle")
+                  << QString::number(qint64(setup.downloadLimitKBps) * 8);
+    }
+    arguments << QStringLiteral("+login") << setup.username << QStringLiteral("+app_update")
+              << setup.appID << QStringLiteral("validate") << QStringLiteral("+quit");
+    return arguments;
 }
 
 void SteamCMDSession::setState(const SteamCMDState &state)

@@ -34,6 +34,8 @@ public:
         // is said in the console.
         std::chrono::milliseconds stallLimit{std::chrono::minutes(5)};
         bool mayRetryConfiguration = false;
+        // Kilobytes (1000 bytes) per second SteamCMD is held to; 0: none.
+        int downloadLimitKBps = 0;
     };
 
     explicit SteamCMDSession(Setup setup, QObject *parent = nullptr);
@@ -44,7 +46,8 @@ public:
 
     // SteamCMD's arguments on a terminal: the user name as one element,
     // exactly as typed; the password stays off the command line, where
-    // every local user could read it.
+    // every local user could read it. A download limit comes before the
+    // login, as SteamCMD runs its commands in order.
     static QStringList arguments(const Setup &setup);
 
 protected:

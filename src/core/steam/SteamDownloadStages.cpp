@@ -49,6 +49,7 @@ SteamCMDStage *SteamDownloadStages::startSteamCMD(bool mayRetryConfiguration, QO
     setup.stopGraceMs = m_settings.stopGraceMs;
     setup.stallLimit = m_settings.stallLimit;
     setup.mayRetryConfiguration = mayRetryConfiguration;
+    setup.downloadLimitKBps = m_settings.downloadLimitKBps;
     return new SteamCMDSession(std::move(setup), parent);
 }
 
@@ -63,6 +64,7 @@ Operation *SteamDownloadStages::downloadPatch(QObject *parent)
     m_patchDownload = new PatchDownload(m_network, Endpoints::communityPatch(),
                                         m_paths.installDir + QStringLiteral("/temp_patch.zip"),
                                         m_settings.transferTimeout, parent);
+    m_patchDownload->setRateLimit(qint64(m_settings.downloadLimitKBps) * 1000);
     return m_patchDownload;
 }
 

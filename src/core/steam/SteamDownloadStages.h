@@ -36,6 +36,9 @@ public:
         // No new output from SteamCMD for this long while it downloads or
         // validates is said in the console.
         std::chrono::milliseconds stallLimit{std::chrono::minutes(5)};
+        // Kilobytes (1000 bytes) per second SteamCMD and the patch download
+        // are each held to; 0: no limit.
+        int downloadLimitKBps = 0;
     };
 
     // `network` must outlive the stages made.

@@ -3,12 +3,15 @@
 
 #include <QElapsedTimer>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
 
 // Below this span of samples a speed is guesswork.
 constexpr qint64 kMinimumSpanMs = 1000;
+// Steps of the count a window spans under a limit.
+constexpr qint64 kStepsInWindow = 3;
 const QString kSeparator = QStringLiteral(" · ");
 
 qint64 monotonicMs()
@@ -24,8 +27,17 @@ qint64 monotonicMs()
 } // namespace
 
 TransferRate::TransferRate(Clock clock, qint64 windowMs)
-    : m_clock(clock ? std::move(clock) : Clock(monotonicMs)), m_windowMs(qMax<qint64>(windowMs, 1))
+    : m_clock(clock ? std::move(clock) : Clock(monotonicMs)),
+      m_baseWindowMs(qMax<qint64>(windowMs, 1)), m_windowMs(m_baseWindowMs)
 {}
+
+void TransferRate::setLimit(qint64 bytesPerSecond, qint64 stepBytes)
+{
+    m_limit = qMax<qint64>(bytesPerSecond, 0);
+    m_windowMs = m_baseWindowMs;
+    if (m_limit > 0 && stepBytes > 0)
+        m_windowMs = qMax(m_windowMs, kStepsInWindow * stepBytes * 1000 / m_limit);
+}
 
 qint64 TransferRate::now() const
 {
@@ -71,7 +83,8 @@ double TransferRate::bytesPerSecond() const
     if (span < kMinimumSpanMs)
         return -1;
     // Measured up to now, so a transfer that has stopped slows down to 0.
-    return double(m_done - base.done) * 1000.0 / double(span);
+    const double measured = double(m_done - base.done) * 1000.0 / double(span);
+    return m_limit > 0 ? std::min(measured, double(m_limit)) : measured;
 }
 
 qint64 TransferRate::secondsLeft() const

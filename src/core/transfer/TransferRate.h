@@ -22,6 +22,12 @@ public:
     // means a new phase or a new transfer: the history starts again.
     void addSample(qint64 bytesDone, qint64 bytesTotal);
     void reset();
+    // A transfer held to a limit (bytes per second; 0: none). Its speed is
+    // never taken as more than the limit, whatever a burst in the counts
+    // says. Where the count moves in steps (stepBytes, 0: smoothly), the
+    // window spans a few steps at the limit, so that the speed does not
+    // swing between a burst and nothing. Set before the first sample.
+    void setLimit(qint64 bytesPerSecond, qint64 stepBytes = 0);
 
     qint64 bytesDone() const { return m_done; }
     qint64 bytesTotal() const { return m_total; }
@@ -50,7 +56,9 @@ private:
     qint64 now() const;
 
     Clock m_clock;
+    qint64 m_baseWindowMs;
     qint64 m_windowMs;
+    qint64 m_limit = 0;
     QList<Sample> m_samples;
     qint64 m_done = -1;
     qint64 m_total = -1;

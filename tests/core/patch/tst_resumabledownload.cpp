@@ -4,6 +4,7 @@
 #include "TestHome.h"
 #include "patch/ResumableDownload.h"
 
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QNetworkAccessManager>
@@ -26,6 +27,8 @@ private Q_SLOTS:
     void cleanup();
     void resume_data();
     void resume();
+    void heldToTheLimit_data();
+    void heldToTheLimit();
     void stallKeepsThePart();
     void abortKeepsThePart();
     void errorPageIsABody();
@@ -190,6 +193,33 @@ void TestResumableDownload::resume()
     QCOMPARE(progress.last(), qMakePair(qint64(second.size()), qint64(second.size())));
     for (qsizetype i = 1; i < progress.size(); ++i)
         QVERIFY(progress[i].first >= progress[i - 1].first);
+}
+
+void TestResumableDownload::heldToTheLimit_data()
+{
+    QTest::addColumn<qint64>("limit"); // bytes per second, 0: none
+    QTest::addColumn<int>("minMs");    // for 600 kB: at the limit within 15 %
+    QTest::addColumn<int>("maxMs");
+    QTest::newRow("no limit") << qint64(0) << 0 << 1000;
+    QTest::newRow("200 kB/s") << qint64(200'000) << 2609 << 3529;
+}
+
+void TestResumableDownload::heldToTheLimit()
+{
+    QFETCH(qint64, limit);
+    QFETCH(int, minMs);
+    QFETCH(int, maxMs);
+    LoopbackHttpServer::Response response;
+    response.body = noise(600'000, 4);
+    m_server->setRoute(m_path, response);
+    ResumableDownload download(&m_network, QUrl(m_server->url(m_path)), target());
+    download.setRateLimit(limit);
+    QElapsedTimer clock;
+    clock.start();
+    QVERIFY(run(download));
+    const qint64 ms = clock.elapsed();
+    QCOMPARE(readFile(target()), response.body);
+    QVERIFY2(ms >= minMs && ms <= maxMs, qPrintable(QString::number(ms)));
 }
 
 void TestResumableDownload::stallKeepsThePart()

@@ -6,6 +6,7 @@
 #include "TestArchives.h"
 #include "TestFiles.h"
 #include "TestHome.h"
+#include "settings/LauncherSettings.h"
 #include "steam/SteamCMDManager.h"
 #include "transfer/TransferRate.h"
 
@@ -45,6 +46,7 @@ private Q_SLOTS:
     void steamGuardCodeReachesChild_data();
     void steamGuardCodeReachesChild();
     void submitIgnoredWhenNotWaiting();
+    void selfUpdateRestartsWithSameArguments_data();
     void selfUpdateRestartsWithSameArguments();
     void secondStartIgnoredAndCancelStopsChild();
     void cancelledSteamCMDThatExitsZeroGoesNoFurther();
@@ -71,8 +73,10 @@ private:
     // Writes the fake, starts a download as "u"/"p" and waits for its end.
     StateRecorder *runFake(SteamCMDManager &manager, const QByteArray &body);
     void servePatch();
-    // On a terminal: the user name, never the password.
-    QByteArray expectedArgv(SteamCMDManager &manager, const QString &user);
+    // On a terminal: the user name, never the password; the limit's rate
+    // when one is given.
+    QByteArray expectedArgv(SteamCMDManager &manager, const QString &user,
+                            const QString &throttle = {});
 
     std::unique_ptr<TestHome> m_home;
     std::unique_ptr<LoopbackHttpServer> m_server;
@@ -132,19 +136,17 @@ StateRecorder *TestSteamCMDRun::runFake(SteamCMDManager &manager, const QByteArr
     return seen;
 }
 
-QByteArray TestSteamCMDRun::expectedArgv(SteamCMDManager &manager, const QString &user)
+QByteArray TestSteamCMDRun::expectedArgv(SteamCMDManager &manager, const QString &user,
+                                         const QString &throttle)
 {
-    const QStringList lines{manager.steamCMDDir(),
-                            "+@sSteamCmdForcePlatformType",
-                            "windows",
-                            "+force_install_dir",
-                            manager.assetsDir(),
-                            "+login",
-                            user,
-                            "+app_update",
-                            "4187530",
-                            "validate",
-                            "+quit"};
+    QStringList lines{manager.steamCMDDir(), "+@sSteamCmdForcePlatformType", "windows",
+                      "+force_install_dir", manager.assetsDir()};
+    if (!throttle.isEmpty())
+        lines << "+set_download_throttle" << throttle;
+    lines << "+login" << user << "+app_update"
+          << "4187530"
+          << "validate"
+          << "+quit";
     return (lines.join('\n') + '\n').toUtf8();
 }
 
@@ -403,8 +405,21 @@ void TestSteamCMDRun::submitIgnoredWhenNotWaiting()
     QCOMPARE(states.count() + console.count(), 0);
 }
 
+void TestSteamCMDRun::selfUpdateRestartsWithSameArguments_data()
+{
+    QTest::addColumn<int>("limitKBps"); // the stored download limit
+    QTest::addColumn<QString>("throttle");
+    QTest::newRow("no limit") << 0 << QString();
+    // Kilobytes per second as SteamCMD's kilobits.
+    QTest::newRow("1500 KB/s") << 1500 << "12000";
+}
+
 void TestSteamCMDRun::selfUpdateRestartsWithSameArguments()
 {
+    QFETCH(int, limitKBps);
+    QFETCH(QString, throttle);
+    m_home->useForSettings();
+    QVERIFY(LauncherSettings::store(LauncherSettings::downloadLimitKey(), limitKBps));
     servePatch();
     SteamCMDManager manager;
     writeFake(manager, "echo \"run $n\"\n[ $n -le 2 ] && exit 42\nexit 0\n");
@@ -413,7 +428,7 @@ void TestSteamCMDRun::selfUpdateRestartsWithSameArguments()
     waitForRest(manager);
 
     QCOMPARE(readFile(fake("runs")), QByteArray("3\n"));
-    QCOMPARE(readFile(fake("argv-1")), expectedArgv(manager, "user"));
+    QCOMPARE(readFile(fake("argv-1")), expectedArgv(manager, "user", throttle));
     QCOMPARE(readFile(fake("argv-3")), readFile(fake("argv-1")));
     QCOMPARE(seen->states.mid(0, 3),
              (QStringList{"AUTHENTICATING...", "DOWNLOADING PATCH... 0%", "UNPACKING PATCH..."}));

@@ -1,8 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// SteamCMD's progress lines as they are printed, and lines that only look so.
+// SteamCMD's progress lines as they are printed, and lines that only look so;
+// when the same line over and over is a stall.
+#include "steam/DownloadProgress.h"
 #include "steam/SteamProgress.h"
 
+#include <QSignalSpy>
 #include <QTest>
+
+using namespace std::chrono_literals;
 
 using Phase = SteamProgress::Phase;
 Q_DECLARE_METATYPE(SteamProgress::Phase)
@@ -17,6 +22,8 @@ private Q_SLOTS:
     void rejects_data();
     void rejects();
     void lastOfSeveral();
+    void stallAllowsForTheLimit_data();
+    void stallAllowsForTheLimit();
 };
 
 void TestSteamProgress::parses_data()
@@ -118,6 +125,31 @@ void TestSteamProgress::lastOfSeveral()
     QVERIFY(progress.has_value());
     QCOMPARE(progress->phase, Phase::VerifyingInstall);
     QCOMPARE(progress->bytesDone, 3);
+}
+
+void TestSteamProgress::stallAllowsForTheLimit_data()
+{
+    QTest::addColumn<qint64>("limit"); // bytes per second SteamCMD is held to, 0: none
+    QTest::addColumn<bool>("stalled"); // within 600 ms of the same line
+    QTest::newRow("no limit") << qint64(0) << true;
+    // Two chunks of a mebibyte take a second at 2 MB/s: no stall before.
+    QTest::newRow("2 MB/s") << qint64(2'000'000) << false;
+}
+
+void TestSteamProgress::stallAllowsForTheLimit()
+{
+    QFETCH(qint64, limit);
+    QFETCH(bool, stalled);
+    DownloadProgress progress(200ms);
+    progress.setRateLimit(limit);
+    QSignalSpy stalls(&progress, &DownloadProgress::stalled);
+    progress.setWatching(true);
+    for (int i = 0; i < 6; ++i) {
+        progress.output({" Update state (0x61) downloading, progress: 1.00 (1048576 / 104857600)"},
+                        false);
+        QTest::qWait(100);
+    }
+    QCOMPARE(stalls.size(), stalled ? 1 : 0);
 }
 
 QTEST_GUILESS_MAIN(TestSteamProgress)

@@ -17,6 +17,7 @@ private Q_SLOTS:
     void stallSlowsToNothing();
     void newPhaseStartsAfresh();
     void textLeavesOutWhatIsUnknown();
+    void limitHoldsTheSpeed();
 
 private:
     qint64 m_now = 0;
@@ -127,6 +128,31 @@ void TestTransferRate::textLeavesOutWhatIsUnknown()
     QCOMPARE(TransferRate::formatDuration(61), QStringLiteral("2 min"));
     QCOMPARE(TransferRate::formatDuration(3600), QStringLiteral("1 h"));
     QCOMPARE(TransferRate::formatDuration(7450), QStringLiteral("2 h 5 min"));
+}
+
+void TestTransferRate::limitHoldsTheSpeed()
+{
+    // Held to 100 kB/s, with a count that moves a mebibyte at a time.
+    constexpr qint64 chunk = 1'048'576;
+    TransferRate rate = make();
+    rate.setLimit(100'000, chunk);
+    rate.addSample(0, 100 * chunk);
+    // Two chunks counted at once: no faster than the limit all the same.
+    m_now = 1000;
+    rate.addSample(2 * chunk, 100 * chunk);
+    QCOMPARE(rate.bytesPerSecond(), 100'000.0);
+    QCOMPARE(rate.secondsLeft(), 1028); // 98 MiB at 100 kB/s
+    // A chunk every 10.5 s: just after one and just before the next, the
+    // speed stays near the limit (five seconds would see a burst, then nothing).
+    for (qint64 done = 3; done <= 8; ++done) {
+        m_now += 10'486;
+        rate.addSample(done * chunk, 100 * chunk);
+    }
+    for (const qint64 later : {100, 9'900}) {
+        m_now += later;
+        QVERIFY2(rate.bytesPerSecond() > 70'000.0 && rate.bytesPerSecond() <= 100'000.0,
+                 qPrintable(QString::number(rate.bytesPerSecond())));
+    }
 }
 
 QTEST_GUILESS_MAIN(TestTransferRate)
