@@ -88,6 +88,12 @@ run_preset() {
             # libubsan ignores log_path, so its reports from a program a test started
             # would be lost with that program's standard error.
             export UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1:exitcode=$report_exit:log_path=$logs/ubsan"
+            # Mesa's llvmpipe compiles its shaders with LLVM's JIT, which registers
+            # their unwind tables inside libgcc's lock and allocates there: the slow
+            # unwinding above then asks libgcc for the same lock, and the window
+            # (the Xvfb tests) hangs for good. softpipe without LLVM draws the
+            # same OpenGL without a JIT.
+            export GALLIUM_DRIVER=softpipe DRAW_USE_LLVM=0
             ;;
         tsan)
             # die_after_fork=0: QProcess starts programs with a vfork-style clone that
