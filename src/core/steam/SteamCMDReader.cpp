@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "steam/SteamCMDReader.h"
 
-#include <QRegularExpression>
-
 #include <algorithm>
 
 using namespace Qt::StringLiterals;
@@ -23,17 +21,137 @@ qsizetype firstNewMatch(qsizetype carried, QLatin1StringView phrase)
     return std::max<qsizetype>(0, carried - phrase.size() + 1);
 }
 
-bool hasNew(const QString &text, qsizetype carried, QLatin1StringView phrase)
-{
-    return text.indexOf(phrase, firstNewMatch(carried, phrase), Qt::CaseInsensitive) >= 0;
-}
-
 const auto kApprovalNotice = "confirm the login in the steam mobile app"_L1;
 const auto kApprovalConfirmed = "waiting for confirmation...ok"_L1;
+const auto kProgressPhrase = "update state"_L1;
 // What SteamCMD puts before a progress line on a terminal.
 const auto kTerminalReset = "\x1b[0m"_L1;
 
+bool isLowerHexDigit(QChar c)
+{
+    return (c >= u'0' && c <= u'9') || (c >= u'a' && c <= u'f');
+}
+
+bool isCountCharacter(QChar c)
+{
+    const char16_t u = c.unicode();
+    return (u >= u'0' && u <= u'9') || u == u'.' || u == u',' || u == u' ' || u == u'(' ||
+           u == u'/' || u == u')';
+}
+
+// Where "Update state" begins in a progress line exactly as SteamCMD prints
+// it, or -1: blanks or terminal resets, "Update state (0x61) ", one of its
+// phase words, ", progress: ", then only digits, points, commas, blanks,
+// "(", "/" and ")". None of the phrases looked for and no failure reason
+// fits in such a line (they all need other words), so it is not searched.
+qsizetype plainProgressPhrase(QStringView line)
+{
+    static constexpr QLatin1StringView kPhases[] = {
+        "downloading"_L1,   "verifying install"_L1, "verifying update"_L1,
+        "preallocating"_L1, "committing"_L1,        "reconfiguring"_L1,
+    };
+    const auto header = "Update state (0x"_L1;
+    const auto progress = ", progress: "_L1;
+    qsizetype i = 0;
+    for (;;) {
+        if (i < line.size() && line[i] == u' ')
+            ++i;
+        else if (line.sliced(i).startsWith(kTerminalReset))
+            i += kTerminalReset.size();
+        else
+            break;
+    }
+    const qsizetype phrase = i;
+    if (!line.sliced(i).startsWith(header))
+        return -1;
+    i += header.size();
+    const qsizetype digits = i;
+    while (i < line.size() && i - digits < 8 && isLowerHexDigit(line[i]))
+        ++i;
+    if (i == digits || !line.sliced(i).startsWith(") "_L1))
+        return -1;
+    i += 2;
+    const QStringView rest = line.sliced(i);
+    const auto known =
+        std::find_if(std::begin(kPhases), std::end(kPhases), [rest, progress](auto p) {
+            return rest.startsWith(p) && rest.sliced(p.size()).startsWith(progress);
+        });
+    if (known == std::end(kPhases))
+        return -1;
+    i += known->size() + progress.size();
+    const bool plain = std::all_of(line.begin() + i, line.end(), isCountCharacter);
+    return plain ? phrase : -1;
+}
+
 } // namespace
+
+// Where SteamCMD's plain progress lines lie in the text of one read, and the
+// runs of other lines between them. A long download is mostly such lines:
+// each is recognised with one look at its characters, and only the rest is
+// searched for phrases and failure reasons. As no phrase spans a line end,
+// a search of the rest finds what a search of the whole text would.
+struct SteamCMDReader::Layout
+{
+    struct Span
+    {
+        qsizetype start;
+        qsizetype end;
+    };
+    struct ProgressLine
+    {
+        qsizetype start; // the line, without its line end
+        qsizetype end;
+        qsizetype phrase; // where "Update state" begins
+    };
+    QList<Span> rest;
+    QList<ProgressLine> progress;
+
+    explicit Layout(QStringView text)
+    {
+        qsizetype restStart = -1;
+        for (qsizetype start = 0;;) {
+            qsizetype end = start;
+            while (end < text.size() && !isLineEnd(text[end]))
+                ++end;
+            const qsizetype at = plainProgressPhrase(text.sliced(start, end - start));
+            if (at >= 0) {
+                if (restStart >= 0)
+                    rest.append({restStart, start});
+                restStart = -1;
+                progress.append({start, end, start + at});
+            } else if (restStart < 0 && end > start) {
+                // Empty lines hold nothing: they start no run.
+                restStart = start;
+            }
+            if (end == text.size())
+                break;
+            start = end + 1;
+        }
+        if (restStart >= 0)
+            rest.append({restStart, text.size()});
+    }
+
+    // The first place at or after `from` where the phrase starts, in any
+    // letter case, outside the plain progress lines; -1 when there is none.
+    qsizetype find(QStringView text, QLatin1StringView phrase, qsizetype from) const
+    {
+        for (const Span &span : rest) {
+            const qsizetype start = std::max(span.start, from);
+            if (span.end - start < phrase.size())
+                continue;
+            const qsizetype at =
+                text.sliced(start, span.end - start).indexOf(phrase, 0, Qt::CaseInsensitive);
+            if (at >= 0)
+                return start + at;
+        }
+        return -1;
+    }
+    // Whether the phrase ends inside the new text.
+    bool hasNew(QStringView text, qsizetype carried, QLatin1StringView phrase) const
+    {
+        return find(text, phrase, firstNewMatch(carried, phrase)) >= 0;
+    }
+};
 
 SteamCMDReader::SteamCMDReader(QString assetsDir, QString steamCMDDir)
     : m_assetsDir(std::move(assetsDir)), m_steamCMDDir(std::move(steamCMDDir))
@@ -88,21 +206,23 @@ QList<SteamCMDReader::Event> SteamCMDReader::feed(QStringView chunk)
     if (std::any_of(chunk.begin(), chunk.end(), isLineEnd))
         m_passwordPromptSeen = false;
 
+    const Layout layout(text);
+
     // The approval comes before what it lets SteamCMD go on to; a time-out
     // in the same read belongs to it.
     QList<Event> approval;
-    if (hasNew(text, carried, kApprovalNotice)) {
+    if (layout.hasNew(text, carried, kApprovalNotice)) {
         approval.append({Kind::PhoneApproval, {}, {}});
         m_approvalUnderway = true;
     }
-    if (hasNew(text, carried, kApprovalConfirmed)) {
+    if (layout.hasNew(text, carried, kApprovalConfirmed)) {
         approval.append({Kind::ApprovalConfirmed, {}, {}});
         signedInFurther();
     }
 
     QList<Event> events;
-    findFailures(text, events);
-    const Found found = classify(text, carried);
+    findFailures(text, layout, events);
+    const Found found = classify(text, carried, layout);
     const auto firstIs = [&found](Kind kind) {
         return !found.events.isEmpty() && found.events.first().kind == kind;
     };
@@ -130,52 +250,51 @@ QList<SteamCMDReader::Event> SteamCMDReader::feed(QStringView chunk)
             m_lastProgressLine = event.line;
     }
 
-    // SteamCMD waits at a prompt with its line unfinished.
-    static const QRegularExpression codePrompt(
-        QStringLiteral("(?:steam guard|two-factor) code:[ \t]*$"),
-        QRegularExpression::CaseInsensitiveOption);
-    m_atPrompt = codePrompt.match(m_partialLine).hasMatch();
-    static const QRegularExpression prompt(QStringLiteral("password:[ \t]*$"),
-                                           QRegularExpression::CaseInsensitiveOption);
-    if (!m_passwordPromptSeen && prompt.match(m_partialLine).hasMatch()) {
+    // SteamCMD waits at a prompt with its line unfinished (which holds no
+    // line end).
+    QStringView open = m_partialLine;
+    while (open.endsWith(u' ') || open.endsWith(u'\t'))
+        open.chop(1);
+    m_atPrompt = open.endsWith("steam guard code:"_L1, Qt::CaseInsensitive) ||
+                 open.endsWith("two-factor code:"_L1, Qt::CaseInsensitive);
+    if (!m_passwordPromptSeen && open.endsWith("password:"_L1, Qt::CaseInsensitive)) {
         m_passwordPromptSeen = true;
         events.append({Kind::PasswordPrompt, {}, {}});
     }
     return events;
 }
 
-void SteamCMDReader::findFailures(const QString &text, QList<Event> &events)
+void SteamCMDReader::findFailures(const QString &text, const Layout &layout, QList<Event> &events)
 {
     // Each line, and the open one at the end, on its own: SteamCMD often
-    // prints a reason on the end of a line and waits.
-    for (qsizetype at = SteamFailureReasons::findCandidate(text); at >= 0;) {
-        qsizetype start = at;
-        while (start > 0 && !isLineEnd(text[start - 1]))
-            --start;
-        qsizetype end = at;
-        while (end < text.size() && !isLineEnd(text[end]))
-            ++end;
-        const SteamFailure failure =
-            SteamFailureReasons::recogniseWithLog(QStringView(text).mid(start, end - start),
-                                                  m_assetsDir, m_steamCMDDir, m_approvalUnderway);
-        if (!failure.isNull() && !m_seen.contains(failure.kind)) {
-            m_seen.insert(failure.kind);
-            events.append({Kind::Failure, {}, failure});
+    // prints a reason on the end of a line and waits. (A reason is read from
+    // its line alone, so the runs of lines between progress lines are
+    // searched one by one.)
+    for (const Layout::Span &span : layout.rest) {
+        const QStringView lines = QStringView(text).sliced(span.start, span.end - span.start);
+        for (qsizetype at = SteamFailureReasons::findCandidate(lines); at >= 0;) {
+            qsizetype start = at;
+            while (start > 0 && !isLineEnd(lines[start - 1]))
+                --start;
+            qsizetype end = at;
+            while (end < lines.size() && !isLineEnd(lines[end]))
+                ++end;
+            const SteamFailure failure = SteamFailureReasons::recogniseWithLog(
+                lines.sliced(start, end - start), m_assetsDir, m_steamCMDDir, m_approvalUnderway);
+            if (!failure.isNull() && !m_seen.contains(failure.kind)) {
+                m_seen.insert(failure.kind);
+                events.append({Kind::Failure, {}, failure});
+            }
+            at = end < lines.size() ? SteamFailureReasons::findCandidate(lines, end) : -1;
         }
-        at = end < text.size() ? SteamFailureReasons::findCandidate(text, end) : -1;
     }
 }
 
-SteamCMDReader::Found SteamCMDReader::classify(const QString &text, qsizetype carried)
+SteamCMDReader::Found SteamCMDReader::classify(const QString &text, qsizetype carried,
+                                               const Layout &layout)
 {
-    // The phrases are ASCII: a case-insensitive search keeps positions, so a
-    // progress line is cut from the text as SteamCMD wrote it.
-    const auto find = [&text, carried](QLatin1StringView phrase, qsizetype from = -1) {
-        return text.indexOf(phrase, std::max(from, firstNewMatch(carried, phrase)),
-                            Qt::CaseInsensitive);
-    };
-    const auto has = [&find](QLatin1StringView phrase) {
-        return find(phrase) >= 0;
+    const auto has = [&](QLatin1StringView phrase) {
+        return layout.hasNew(text, carried, phrase);
     };
 
     const bool approval = has(kApprovalNotice);
@@ -186,23 +305,39 @@ SteamCMDReader::Found SteamCMDReader::classify(const QString &text, qsizetype ca
         return {{{Kind::NotOwned, {}, {}}}, {}};
 
     // On a terminal SteamCMD may end a progress line with a carriage return
-    // and write the next one over it: both characters end a line here.
-    const auto phrase = "update state"_L1;
+    // and write the next one over it: both characters end a line here. The
+    // phrase is ASCII: a case-insensitive search keeps positions, so a
+    // progress line is cut from the text as SteamCMD wrote it. One event per
+    // line, in order, from the plain lines and the others alike.
+    const qsizetype from = firstNewMatch(carried, kProgressPhrase);
+    auto plain =
+        std::find_if(layout.progress.cbegin(), layout.progress.cend(),
+                     [from](const Layout::ProgressLine &line) { return line.phrase >= from; });
+    qsizetype other = layout.find(text, kProgressPhrase, from);
     Found progress;
-    for (qsizetype from = 0;;) {
-        const qsizetype at = find(phrase, from);
-        if (at < 0)
+    for (;;) {
+        const bool takePlain =
+            plain != layout.progress.cend() && (other < 0 || plain->phrase < other);
+        qsizetype start;
+        qsizetype end;
+        if (takePlain) {
+            start = plain->start;
+            end = plain->end;
+            ++plain;
+        } else if (other >= 0) {
+            start = other;
+            while (start > 0 && !isLineEnd(text[start - 1]))
+                --start;
+            end = other + kProgressPhrase.size();
+            while (end < text.size() && !isLineEnd(text[end]))
+                ++end;
+            other = layout.find(text, kProgressPhrase, end);
+        } else {
             break;
-        qsizetype start = at;
-        while (start > 0 && !isLineEnd(text[start - 1]))
-            --start;
-        qsizetype end = at + phrase.size();
-        while (end < text.size() && !isLineEnd(text[end]))
-            ++end;
+        }
         progress.events.append(
             {Kind::Progress, QStringView(text).mid(start, end - start).trimmed().toString(), {}});
         progress.progressSpans.append({start, end});
-        from = end;
     }
     if (!progress.events.isEmpty())
         return progress;

@@ -98,8 +98,9 @@ private:
         // Where the progress lines lie in the text looked at.
         QList<std::pair<qsizetype, qsizetype>> progressSpans;
     };
-    static Found classify(const QString &text, qsizetype carried);
-    void findFailures(const QString &text, QList<Event> &events);
+    struct Layout;
+    static Found classify(const QString &text, qsizetype carried, const Layout &layout);
+    void findFailures(const QString &text, const Layout &layout, QList<Event> &events);
     void rememberPartialLine(QStringView text);
     bool saidMoreThanProgress(const QString &text, qsizetype carried, const Found &found) const;
     void signedInFurther();
