@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "steam/SteamCMDReader.h"
 
+#include "steam/PhraseSearch.h"
+
 #include <algorithm>
 
 using namespace Qt::StringLiterals;
@@ -27,60 +29,76 @@ const auto kProgressPhrase = "update state"_L1;
 // What SteamCMD puts before a progress line on a terminal.
 const auto kTerminalReset = "\x1b[0m"_L1;
 
-bool isLowerHexDigit(QChar c)
+bool isLowerHexDigit(char16_t c)
 {
     return (c >= u'0' && c <= u'9') || (c >= u'a' && c <= u'f');
 }
 
-bool isCountCharacter(QChar c)
+// Digits, points, commas, blanks, "(", "/" and ")": all between ' ' and '9'.
+bool isCountCharacter(char16_t c)
 {
-    const char16_t u = c.unicode();
-    return (u >= u'0' && u <= u'9') || u == u'.' || u == u',' || u == u' ' || u == u'(' ||
-           u == u'/' || u == u')';
+    constexpr quint32 kCount = 1u << (u' ' - u' ') | 1u << (u'(' - u' ') | 1u << (u')' - u' ') |
+                               1u << (u',' - u' ') | 1u << (u'.' - u' ') | 1u << (u'/' - u' ') |
+                               0x3ffu << (u'0' - u' ');
+    const unsigned offset = unsigned(c) - u' ';
+    return offset < 32 && (kCount >> offset & 1) != 0;
 }
 
-// Where "Update state" begins in a progress line exactly as SteamCMD prints
-// it, or -1: blanks or terminal resets, "Update state (0x61) ", one of its
-// phase words, ", progress: ", then only digits, points, commas, blanks,
-// "(", "/" and ")". None of the phrases looked for and no failure reason
-// fits in such a line (they all need other words), so it is not searched.
-qsizetype plainProgressPhrase(QStringView line)
+// Where "Update state" begins in the line that starts at `start`, if that
+// line is a progress line exactly as SteamCMD prints it: blanks or terminal
+// resets, "Update state (0x61) ", one of its phase words, ", progress: ",
+// then only digits, points, commas, blanks, "(", "/" and ")". `end` is then
+// set to where the line ends. -1 for any other line. None of the phrases
+// looked for and no failure reason fits in such a line (they all need other
+// words), so it is not searched.
+qsizetype plainProgressLine(QStringView text, qsizetype start, qsizetype &end)
 {
-    static constexpr QLatin1StringView kPhases[] = {
-        "downloading"_L1,   "verifying install"_L1, "verifying update"_L1,
-        "preallocating"_L1, "committing"_L1,        "reconfiguring"_L1,
+    static constexpr QStringView kPhases[] = {
+        u"downloading",   u"verifying install", u"verifying update",
+        u"preallocating", u"committing",        u"reconfiguring",
     };
-    const auto header = "Update state (0x"_L1;
-    const auto progress = ", progress: "_L1;
-    qsizetype i = 0;
+    const auto holds = [text](qsizetype at, const auto &word) {
+        return PhraseSearch::holdsExactly(text, at, word);
+    };
+    const char16_t *chars = text.utf16();
+    const qsizetype size = text.size();
+    qsizetype i = start;
     for (;;) {
-        if (i < line.size() && line[i] == u' ')
+        if (i < size && chars[i] == u' ')
             ++i;
-        else if (line.sliced(i).startsWith(kTerminalReset))
+        else if (holds(i, u"\x1b[0m"))
             i += kTerminalReset.size();
         else
             break;
     }
     const qsizetype phrase = i;
-    if (!line.sliced(i).startsWith(header))
+    if (!holds(i, u"Update state (0x"))
         return -1;
-    i += header.size();
+    i += 16;
     const qsizetype digits = i;
-    while (i < line.size() && i - digits < 8 && isLowerHexDigit(line[i]))
+    while (i < size && i - digits < 8 && isLowerHexDigit(chars[i]))
         ++i;
-    if (i == digits || !line.sliced(i).startsWith(") "_L1))
+    if (i == digits || !holds(i, u") "))
         return -1;
     i += 2;
-    const QStringView rest = line.sliced(i);
-    const auto known =
-        std::find_if(std::begin(kPhases), std::end(kPhases), [rest, progress](auto p) {
-            return rest.startsWith(p) && rest.sliced(p.size()).startsWith(progress);
-        });
-    if (known == std::end(kPhases))
+    bool known = false;
+    for (const QStringView phase : kPhases) {
+        if (size - i >= phase.size() && chars[i] == phase[0] &&
+            std::equal(phase.begin(), phase.end(), chars + i) &&
+            holds(i + phase.size(), u", progress: ")) {
+            i += phase.size() + 12;
+            known = true;
+            break;
+        }
+    }
+    if (!known)
         return -1;
-    i += known->size() + progress.size();
-    const bool plain = std::all_of(line.begin() + i, line.end(), isCountCharacter);
-    return plain ? phrase : -1;
+    while (i < size && isCountCharacter(chars[i]))
+        ++i;
+    if (i < size && !isLineEnd(chars[i]))
+        return -1;
+    end = i;
+    return phrase;
 }
 
 } // namespace
@@ -108,17 +126,33 @@ struct SteamCMDReader::Layout
 
     explicit Layout(QStringView text)
     {
+        // The next line feed and carriage return, each looked for once
+        // (size(): none left). A plain progress line is read to its end
+        // anyway, which is then known.
+        qsizetype nextFeed = -1;
+        qsizetype nextReturn = -1;
+        const auto lineEnd = [text, &nextFeed, &nextReturn](qsizetype from) {
+            const auto next = [text, from](char16_t c) {
+                const qsizetype at = text.indexOf(QChar(c), from);
+                return at < 0 ? text.size() : at;
+            };
+            if (nextFeed < from)
+                nextFeed = next(u'\n');
+            if (nextReturn < from)
+                nextReturn = next(u'\r');
+            return std::min(nextFeed, nextReturn);
+        };
         qsizetype restStart = -1;
         for (qsizetype start = 0;;) {
-            qsizetype end = start;
-            while (end < text.size() && !isLineEnd(text[end]))
-                ++end;
-            const qsizetype at = plainProgressPhrase(text.sliced(start, end - start));
+            qsizetype end = -1;
+            const qsizetype at = plainProgressLine(text, start, end);
+            if (at < 0)
+                end = lineEnd(start);
             if (at >= 0) {
                 if (restStart >= 0)
                     rest.append({restStart, start});
                 restStart = -1;
-                progress.append({start, end, start + at});
+                progress.append({start, end, at});
             } else if (restStart < 0 && end > start) {
                 // Empty lines hold nothing: they start no run.
                 restStart = start;
@@ -140,7 +174,7 @@ struct SteamCMDReader::Layout
             if (span.end - start < phrase.size())
                 continue;
             const qsizetype at =
-                text.sliced(start, span.end - start).indexOf(phrase, 0, Qt::CaseInsensitive);
+                PhraseSearch::indexOf(text.sliced(start, span.end - start), phrase);
             if (at >= 0)
                 return start + at;
         }
@@ -198,10 +232,15 @@ SteamFailure SteamCMDReader::reasonForExit() const
 
 QList<SteamCMDReader::Event> SteamCMDReader::feed(QStringView chunk)
 {
+    // The unfinished line of the read before, then this read; a read that
+    // continues no line is looked at where it lies.
     const qsizetype carried = m_partialLine.size();
-    QString text;
-    text.reserve(carried + chunk.size());
-    text.append(m_partialLine).append(chunk);
+    QString joined;
+    if (carried > 0) {
+        joined.reserve(carried + chunk.size());
+        joined.append(m_partialLine).append(chunk);
+    }
+    const QStringView text = carried > 0 ? QStringView(joined) : chunk;
     rememberPartialLine(text);
     if (std::any_of(chunk.begin(), chunk.end(), isLineEnd))
         m_passwordPromptSeen = false;
@@ -222,7 +261,7 @@ QList<SteamCMDReader::Event> SteamCMDReader::feed(QStringView chunk)
 
     QList<Event> events;
     findFailures(text, layout, events);
-    const Found found = classify(text, carried, layout);
+    Found found = classify(text, carried, layout);
     const auto firstIs = [&found](Kind kind) {
         return !found.events.isEmpty() && found.events.first().kind == kind;
     };
@@ -241,13 +280,16 @@ QList<SteamCMDReader::Event> SteamCMDReader::feed(QStringView chunk)
     } else if (firstIs(Kind::Progress) || firstIs(Kind::Validating)) {
         signedInFurther();
     }
-    events.append(approval);
-    events.append(found.events);
-
     m_saidMore = saidMoreThanProgress(text, carried, found);
     for (const Event &event : found.events) {
         if (event.kind == Kind::Progress)
             m_lastProgressLine = event.line;
+    }
+    if (events.isEmpty() && approval.isEmpty()) {
+        events = std::move(found.events);
+    } else {
+        events.append(approval);
+        events.append(std::move(found.events));
     }
 
     // SteamCMD waits at a prompt with its line unfinished (which holds no
@@ -264,14 +306,14 @@ QList<SteamCMDReader::Event> SteamCMDReader::feed(QStringView chunk)
     return events;
 }
 
-void SteamCMDReader::findFailures(const QString &text, const Layout &layout, QList<Event> &events)
+void SteamCMDReader::findFailures(QStringView text, const Layout &layout, QList<Event> &events)
 {
     // Each line, and the open one at the end, on its own: SteamCMD often
     // prints a reason on the end of a line and waits. (A reason is read from
     // its line alone, so the runs of lines between progress lines are
     // searched one by one.)
     for (const Layout::Span &span : layout.rest) {
-        const QStringView lines = QStringView(text).sliced(span.start, span.end - span.start);
+        const QStringView lines = text.sliced(span.start, span.end - span.start);
         for (qsizetype at = SteamFailureReasons::findCandidate(lines); at >= 0;) {
             qsizetype start = at;
             while (start > 0 && !isLineEnd(lines[start - 1]))
@@ -290,7 +332,7 @@ void SteamCMDReader::findFailures(const QString &text, const Layout &layout, QLi
     }
 }
 
-SteamCMDReader::Found SteamCMDReader::classify(const QString &text, qsizetype carried,
+SteamCMDReader::Found SteamCMDReader::classify(QStringView text, qsizetype carried,
                                                const Layout &layout)
 {
     const auto has = [&](QLatin1StringView phrase) {
@@ -315,6 +357,8 @@ SteamCMDReader::Found SteamCMDReader::classify(const QString &text, qsizetype ca
                      [from](const Layout::ProgressLine &line) { return line.phrase >= from; });
     qsizetype other = layout.find(text, kProgressPhrase, from);
     Found progress;
+    progress.events.reserve(layout.progress.size());
+    progress.progressSpans.reserve(layout.progress.size());
     for (;;) {
         const bool takePlain =
             plain != layout.progress.cend() && (other < 0 || plain->phrase < other);
@@ -336,7 +380,7 @@ SteamCMDReader::Found SteamCMDReader::classify(const QString &text, qsizetype ca
             break;
         }
         progress.events.append(
-            {Kind::Progress, QStringView(text).mid(start, end - start).trimmed().toString(), {}});
+            {Kind::Progress, text.sliced(start, end - start).trimmed().toString(), {}});
         progress.progressSpans.append({start, end});
     }
     if (!progress.events.isEmpty())
@@ -349,7 +393,7 @@ SteamCMDReader::Found SteamCMDReader::classify(const QString &text, qsizetype ca
     return {};
 }
 
-bool SteamCMDReader::saidMoreThanProgress(const QString &text, qsizetype carried,
+bool SteamCMDReader::saidMoreThanProgress(QStringView text, qsizetype carried,
                                           const Found &found) const
 {
     for (const Event &event : found.events) {
@@ -365,7 +409,7 @@ bool SteamCMDReader::saidMoreThanProgress(const QString &text, qsizetype carried
             i = span->second - 1;
             continue;
         }
-        if (text[i] == u'\x1b' && QStringView(text).mid(i).startsWith(kTerminalReset)) {
+        if (text[i] == u'\x1b' && text.sliced(i).startsWith(kTerminalReset)) {
             i += kTerminalReset.size() - 1;
             continue;
         }

@@ -99,10 +99,10 @@ private:
         QList<std::pair<qsizetype, qsizetype>> progressSpans;
     };
     struct Layout;
-    static Found classify(const QString &text, qsizetype carried, const Layout &layout);
-    void findFailures(const QString &text, const Layout &layout, QList<Event> &events);
+    static Found classify(QStringView text, qsizetype carried, const Layout &layout);
+    void findFailures(QStringView text, const Layout &layout, QList<Event> &events);
     void rememberPartialLine(QStringView text);
-    bool saidMoreThanProgress(const QString &text, qsizetype carried, const Found &found) const;
+    bool saidMoreThanProgress(QStringView text, qsizetype carried, const Found &found) const;
     void signedInFurther();
 
     QString m_assetsDir;

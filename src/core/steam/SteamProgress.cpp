@@ -1,10 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "steam/SteamProgress.h"
 
+#include "steam/PhraseSearch.h"
+
 #include <QVarLengthArray>
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <iterator>
 
 using namespace Qt::StringLiterals;
 
@@ -20,8 +24,8 @@ namespace {
 //   digit, point or comma
 //   optionally: blanks "(" 1-18 digits blanks "/" blanks 1-18 digits ")"
 // (Byte counts of at most 18 digits fit a qint64.) Letters compare as a
-// case-insensitive search folds them, so the long s and the Kelvin sign count
-// as "s" and "k", as in the search that finds the lines.
+// case-insensitive search folds them (PhraseSearch), as in the search that
+// finds the lines.
 const auto kHeader = "update state ("_L1;
 
 bool isBlank(QChar c)
@@ -35,23 +39,15 @@ bool isDigit(QChar c)
     return c >= u'0' && c <= u'9';
 }
 
-char16_t folded(QChar c)
-{
-    const char16_t u = c.unicode();
-    if (u < 0x80)
-        return u >= u'A' && u <= u'Z' ? char16_t(u + (u'a' - u'A')) : u;
-    return c.toCaseFolded().unicode();
-}
-
 bool isLetter(QChar c)
 {
-    const char16_t u = folded(c);
+    const char16_t u = PhraseSearch::folded(c);
     return u >= u'a' && u <= u'z';
 }
 
 int hexValue(QChar c)
 {
-    const char16_t u = folded(c);
+    const char16_t u = PhraseSearch::folded(c);
     if (u >= u'0' && u <= u'9')
         return u - u'0';
     if (u >= u'a' && u <= u'f')
@@ -87,15 +83,11 @@ public:
         ++m_at;
         return true;
     }
-    // A lower-case ASCII word in any letter case.
+    // An ASCII word in any letter case.
     bool takeWord(QLatin1StringView word)
     {
-        if (m_text.size() - m_at < word.size())
+        if (!PhraseSearch::matchesAt(m_text, m_at, word))
             return false;
-        for (qsizetype i = 0; i < word.size(); ++i) {
-            if (folded(m_text[m_at + i]) != word[i].unicode())
-                return false;
-        }
         m_at += word.size();
         return true;
     }
@@ -197,7 +189,11 @@ bool lowerEquals(QStringView words, QLatin1StringView name)
     if (words.size() != name.size())
         return false;
     for (qsizetype i = 0; i < words.size(); ++i) {
-        if (words[i].toLower() != QChar(name[i]))
+        const char16_t u = words[i].unicode();
+        const char16_t lower = u >= u'A' && u <= u'Z' ? char16_t(u + (u'a' - u'A'))
+                               : u < 0x80             ? u
+                                                      : words[i].toLower().unicode();
+        if (lower != name[i].unicode())
             return false;
     }
     return true;
@@ -245,16 +241,46 @@ QString SteamProgress::phaseName() const
     return phaseText.left(1).toUpper() + phaseText.mid(1);
 }
 
-std::optional<SteamProgress> SteamProgress::parse(QStringView text)
+QString SteamProgress::percentDetail() const
+{
+    // As QString::number(percent, 'f', 1) writes it, at a small part of its
+    // cost: the exact value rounded to a tenth, an exact half (12.25, which
+    // a double holds) up as Qt rounds it. percent * 10 is rounded once; fma
+    // gives what that rounding left out, so the half is judged exactly.
+    if (!std::isfinite(percent) || percent < 0 || percent > 1e15)
+        return phaseName() + QStringLiteral(" · ") + QString::number(percent, 'f', 1) + u'%';
+    const double scaled = percent * 10;
+    const double error = std::fma(percent, 10, -scaled);
+    const double whole = std::floor(scaled);
+    const double aboveHalf = (scaled - whole) - 0.5;
+    const bool up = aboveHalf > 0 || (aboveHalf == 0 && error >= 0);
+    const qint64 tenths = qint64(whole) + (up ? 1 : 0);
+    char digits[24];
+    const auto end = std::to_chars(digits, digits + sizeof digits - 2, tenths / 10).ptr;
+    end[0] = '.';
+    end[1] = char('0' + tenths % 10);
+    const QString name = phaseName();
+    QString detail(name.size() + 3 + (end + 2 - digits) + 1, Qt::Uninitialized);
+    QChar *out = std::copy(name.cbegin(), name.cend(), detail.data());
+    for (const QChar c : QStringView(u" · "))
+        *out++ = c;
+    out = std::copy(digits, end + 2, out);
+    *out = u'%';
+    return detail;
+}
+
+namespace {
+
+std::optional<SteamProgress> takeApart(QStringView text)
 {
     // Matches never overlap: the header cannot occur inside one.
     std::optional<Match> last;
-    for (qsizetype at = text.indexOf(kHeader, 0, Qt::CaseInsensitive); at >= 0;) {
+    for (qsizetype at = PhraseSearch::indexOf(text, kHeader); at >= 0;) {
         std::optional<Match> match = matchAt(text, at);
         const qsizetype next = match ? match->end : at + 1;
         if (match)
             last = match;
-        at = text.indexOf(kHeader, next, Qt::CaseInsensitive);
+        at = PhraseSearch::indexOf(text, kHeader, next);
     }
     if (!last)
         return std::nullopt;
@@ -279,4 +305,132 @@ std::optional<SteamProgress> SteamProgress::parse(QStringView text)
         progress.bytesTotal = last->total;
     }
     return progress;
+}
+
+// The line exactly as SteamCMD prints it, which is nearly every line: terminal
+// resets or spaces, "Update state (0x61) ", a phase word in lower case,
+// ", progress: 12.34 (1234 / 5678)" (the counts may be missing), and
+// nothing after. Such a line means what the general reading above gives it,
+// without folding letters or allocating: the phase is a known word and the
+// match ends the text, so it is the last one. Anything else is left to the
+// general reading.
+std::optional<SteamProgress> takeApartPlain(QStringView text)
+{
+    struct Known
+    {
+        QStringView word;
+        SteamProgress::Phase phase;
+        QString text;
+    };
+    using Phase = SteamProgress::Phase;
+    static const Known kKnown[] = {
+        {u"downloading", Phase::Downloading, QStringLiteral("downloading")},
+        {u"verifying install", Phase::VerifyingInstall, QStringLiteral("verifying install")},
+        {u"verifying update", Phase::VerifyingUpdate, QStringLiteral("verifying update")},
+        {u"preallocating", Phase::Preallocating, QStringLiteral("preallocating")},
+        {u"committing", Phase::Committing, QStringLiteral("committing")},
+        {u"reconfiguring", Phase::Reconfiguring, QStringLiteral("reconfiguring")},
+    };
+    const auto holds = [text](qsizetype at, const auto &word) {
+        return PhraseSearch::holdsExactly(text, at, word);
+    };
+    qsizetype i = 0;
+    while (i < text.size() && (text[i] == u' ' || holds(i, u"\x1b[0m")))
+        i += text[i] == u' ' ? 1 : 4;
+    if (!holds(i, u"Update state (0x"))
+        return std::nullopt;
+    i += 16;
+    const qsizetype hex = i;
+    uint state = 0;
+    for (; i < text.size() && i - hex < 8; ++i) {
+        const char16_t c = text[i].unicode();
+        if (c >= u'0' && c <= u'9')
+            state = state * 16 + (c - u'0');
+        else if (c >= u'a' && c <= u'f')
+            state = state * 16 + (c - u'a' + 10);
+        else
+            break;
+    }
+    if (i == hex || !holds(i, u") "))
+        return std::nullopt;
+    i += 2;
+    const Known *known = nullptr;
+    for (const Known &k : kKnown) {
+        if (i < text.size() && text[i] == k.word[0] && text.sliced(i).startsWith(k.word) &&
+            holds(i + k.word.size(), u", progress: ")) {
+            known = &k;
+            break;
+        }
+    }
+    if (!known)
+        return std::nullopt;
+    i += known->word.size() + 12;
+
+    // digits, then a point and digits: exactly their value as a quotient
+    // of two numbers that a double holds exactly, so rounded once as any
+    // correct conversion rounds.
+    const char16_t *chars = text.utf16();
+    const auto digitAt = [chars](qsizetype at) {
+        return unsigned(chars[at] - u'0');
+    };
+    // (In locals: `i` and `value` might be one object for all the
+    // compiler knows.)
+    const auto digits = [text, digitAt, &i](qsizetype most, qint64 &value) {
+        const qsizetype start = i;
+        const qsizetype stop = std::min(text.size(), i + most);
+        qsizetype at = i;
+        qint64 number = 0;
+        for (; at < stop && digitAt(at) <= 9; ++at)
+            number = number * 10 + digitAt(at);
+        i = at;
+        value = number;
+        return at > start && (at == text.size() || digitAt(at) > 9);
+    };
+    qint64 whole = 0;
+    if (!digits(3, whole))
+        return std::nullopt;
+    qint64 fraction = 0;
+    qint64 scale = 1;
+    if (i < text.size() && text[i] == u'.') {
+        ++i;
+        const qsizetype start = i;
+        if (!digits(6, fraction))
+            return std::nullopt;
+        for (qsizetype n = start; n < i; ++n)
+            scale *= 10;
+    }
+    SteamProgress progress;
+    progress.state = state;
+    progress.phase = known->phase;
+    progress.phaseText = known->text;
+    progress.percent = double(whole * scale + fraction) / double(scale);
+    if (progress.percent > 100)
+        return std::nullopt;
+    if (i == text.size())
+        return progress;
+    const auto skip = [&i, holds](const auto &word) {
+        if (!holds(i, word))
+            return false;
+        i += std::size(word) - 1;
+        return true;
+    };
+    qint64 done = 0;
+    qint64 total = 0;
+    if (!skip(u" (") || !digits(18, done) || !skip(u" / ") || !digits(18, total) || !skip(u")") ||
+        i != text.size())
+        return std::nullopt;
+    if (done <= total) {
+        progress.bytesDone = done;
+        progress.bytesTotal = total;
+    }
+    return progress;
+}
+
+} // namespace
+
+std::optional<SteamProgress> SteamProgress::parse(QStringView text)
+{
+    if (std::optional<SteamProgress> plain = takeApartPlain(text))
+        return plain;
+    return takeApart(text);
 }
