@@ -121,8 +121,9 @@ struct SteamCMDReader::Layout
         qsizetype end;
         qsizetype phrase; // where "Update state" begins
     };
-    QList<Span> rest;
-    QList<ProgressLine> progress;
+    // (Vectors: their appends are inlined, and a read holds thousands.)
+    std::vector<Span> rest;
+    std::vector<ProgressLine> progress;
 
     explicit Layout(QStringView text)
     {
@@ -150,9 +151,9 @@ struct SteamCMDReader::Layout
                 end = lineEnd(start);
             if (at >= 0) {
                 if (restStart >= 0)
-                    rest.append({restStart, start});
+                    rest.push_back({restStart, start});
                 restStart = -1;
-                progress.append({start, end, at});
+                progress.push_back({start, end, at});
             } else if (restStart < 0 && end > start) {
                 // Empty lines hold nothing: they start no run.
                 restStart = start;
@@ -162,7 +163,7 @@ struct SteamCMDReader::Layout
             start = end + 1;
         }
         if (restStart >= 0)
-            rest.append({restStart, text.size()});
+            rest.push_back({restStart, text.size()});
     }
 
     // The first place at or after `from` where the phrase starts, in any
@@ -281,10 +282,11 @@ QList<SteamCMDReader::Event> SteamCMDReader::feed(QStringView chunk)
         signedInFurther();
     }
     m_saidMore = saidMoreThanProgress(text, carried, found);
-    for (const Event &event : found.events) {
-        if (event.kind == Kind::Progress)
-            m_lastProgressLine = event.line;
-    }
+    const auto lastProgress =
+        std::find_if(found.events.crbegin(), found.events.crend(),
+                     [](const Event &event) { return event.kind == Kind::Progress; });
+    if (lastProgress != found.events.crend())
+        m_lastProgressLine = lastProgress->line;
     if (events.isEmpty() && approval.isEmpty()) {
         events = std::move(found.events);
     } else {
@@ -357,7 +359,7 @@ SteamCMDReader::Found SteamCMDReader::classify(QStringView text, qsizetype carri
                      [from](const Layout::ProgressLine &line) { return line.phrase >= from; });
     qsizetype other = layout.find(text, kProgressPhrase, from);
     Found progress;
-    progress.events.reserve(layout.progress.size());
+    progress.events.reserve(qsizetype(layout.progress.size()));
     progress.progressSpans.reserve(layout.progress.size());
     for (;;) {
         const bool takePlain =
@@ -381,7 +383,7 @@ SteamCMDReader::Found SteamCMDReader::classify(QStringView text, qsizetype carri
         }
         progress.events.append(
             {Kind::Progress, text.sliced(start, end - start).trimmed().toString(), {}});
-        progress.progressSpans.append({start, end});
+        progress.progressSpans.push_back({start, end});
     }
     if (!progress.events.isEmpty())
         return progress;

@@ -9,6 +9,7 @@
 #include <QStringView>
 
 #include <utility>
+#include <vector>
 
 // Reads SteamCMD's console output as it arrives and says what it means for
 // the workflow: prompts, progress and failure reasons, in one ordered list
@@ -96,7 +97,7 @@ private:
     {
         QList<Event> events;
         // Where the progress lines lie in the text looked at.
-        QList<std::pair<qsizetype, qsizetype>> progressSpans;
+        std::vector<std::pair<qsizetype, qsizetype>> progressSpans;
     };
     struct Layout;
     static Found classify(QStringView text, qsizetype carried, const Layout &layout);

@@ -2,13 +2,16 @@
 #include "steam/SteamProgress.h"
 
 #include "steam/PhraseSearch.h"
+#include "transfer/FixedDecimal.h"
 
 #include <QVarLengthArray>
 
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <cstring>
 #include <iterator>
+#include <type_traits>
 
 using namespace Qt::StringLiterals;
 
@@ -243,29 +246,12 @@ QString SteamProgress::phaseName() const
 
 QString SteamProgress::percentDetail() const
 {
-    // As QString::number(percent, 'f', 1) writes it, at a small part of its
-    // cost: the exact value rounded to a tenth, an exact half (12.25, which
-    // a double holds) up as Qt rounds it. percent * 10 is rounded once; fma
-    // gives what that rounding left out, so the half is judged exactly.
-    if (!std::isfinite(percent) || percent < 0 || percent > 1e15)
-        return phaseName() + QStringLiteral(" · ") + QString::number(percent, 'f', 1) + u'%';
-    const double scaled = percent * 10;
-    const double error = std::fma(percent, 10, -scaled);
-    const double whole = std::floor(scaled);
-    const double aboveHalf = (scaled - whole) - 0.5;
-    const bool up = aboveHalf > 0 || (aboveHalf == 0 && error >= 0);
-    const qint64 tenths = qint64(whole) + (up ? 1 : 0);
-    char digits[24];
-    const auto end = std::to_chars(digits, digits + sizeof digits - 2, tenths / 10).ptr;
-    end[0] = '.';
-    end[1] = char('0' + tenths % 10);
     const QString name = phaseName();
-    QString detail(name.size() + 3 + (end + 2 - digits) + 1, Qt::Uninitialized);
-    QChar *out = std::copy(name.cbegin(), name.cend(), detail.data());
-    for (const QChar c : QStringView(u" · "))
-        *out++ = c;
-    out = std::copy(digits, end + 2, out);
-    *out = u'%';
+    QString detail;
+    detail.reserve(name.size() + 12);
+    detail.append(name).append(u" · ");
+    FixedDecimal::append(detail, percent, 1);
+    detail.append(u'%');
     return detail;
 }
 
@@ -316,108 +302,99 @@ std::optional<SteamProgress> takeApart(QStringView text)
 // general reading.
 std::optional<SteamProgress> takeApartPlain(QStringView text)
 {
-    struct Known
-    {
-        QStringView word;
-        SteamProgress::Phase phase;
-        QString text;
-    };
     using Phase = SteamProgress::Phase;
-    static const Known kKnown[] = {
-        {u"downloading", Phase::Downloading, QStringLiteral("downloading")},
-        {u"verifying install", Phase::VerifyingInstall, QStringLiteral("verifying install")},
-        {u"verifying update", Phase::VerifyingUpdate, QStringLiteral("verifying update")},
-        {u"preallocating", Phase::Preallocating, QStringLiteral("preallocating")},
-        {u"committing", Phase::Committing, QStringLiteral("committing")},
-        {u"reconfiguring", Phase::Reconfiguring, QStringLiteral("reconfiguring")},
+    const char16_t *at = text.utf16();
+    const char16_t *const end = at + text.size();
+    // Steps over `word` (a literal) where it comes next.
+    const auto take = [&at, end](const auto &word) {
+        constexpr std::ptrdiff_t length =
+            std::ptrdiff_t(std::extent_v<std::remove_reference_t<decltype(word)>>) - 1;
+        if (end - at < length || std::memcmp(at, word, length * sizeof(char16_t)) != 0)
+            return false;
+        at += length;
+        return true;
     };
-    const auto holds = [text](qsizetype at, const auto &word) {
-        return PhraseSearch::holdsExactly(text, at, word);
+    // 1 to `most` digits, not followed by another. (Counted in locals: the
+    // compiler cannot tell `at` from `value`.)
+    const auto number = [&at, end](std::ptrdiff_t most, qint64 &value) {
+        const char16_t *digit = at;
+        const char16_t *const stop = end - at > most ? at + most : end;
+        qint64 parsed = 0;
+        for (; digit < stop && unsigned(*digit - u'0') <= 9; ++digit)
+            parsed = parsed * 10 + (*digit - u'0');
+        if (digit == at || (digit < end && unsigned(*digit - u'0') <= 9))
+            return false;
+        at = digit;
+        value = parsed;
+        return true;
     };
-    qsizetype i = 0;
-    while (i < text.size() && (text[i] == u' ' || holds(i, u"\x1b[0m")))
-        i += text[i] == u' ' ? 1 : 4;
-    if (!holds(i, u"Update state (0x"))
-        return std::nullopt;
-    i += 16;
-    const qsizetype hex = i;
-    uint state = 0;
-    for (; i < text.size() && i - hex < 8; ++i) {
-        const char16_t c = text[i].unicode();
-        if (c >= u'0' && c <= u'9')
-            state = state * 16 + (c - u'0');
-        else if (c >= u'a' && c <= u'f')
-            state = state * 16 + (c - u'a' + 10);
-        else
-            break;
-    }
-    if (i == hex || !holds(i, u") "))
-        return std::nullopt;
-    i += 2;
-    const Known *known = nullptr;
-    for (const Known &k : kKnown) {
-        if (i < text.size() && text[i] == k.word[0] && text.sliced(i).startsWith(k.word) &&
-            holds(i + k.word.size(), u", progress: ")) {
-            known = &k;
-            break;
-        }
-    }
-    if (!known)
-        return std::nullopt;
-    i += known->word.size() + 12;
 
-    // digits, then a point and digits: exactly their value as a quotient
-    // of two numbers that a double holds exactly, so rounded once as any
+    while (take(u" ") || take(u"\x1b[0m")) {
+    }
+    if (!take(u"Update state (0x"))
+        return std::nullopt;
+    const char16_t *const hex = at;
+    uint state = 0;
+    for (; at < end && at - hex < 8; ++at) {
+        unsigned digit = unsigned(*at - u'0');
+        if (digit > 9) {
+            digit = unsigned(*at - u'a') + 10;
+            if (digit < 10 || digit > 15)
+                break;
+        }
+        state = state * 16 + digit;
+    }
+    if (at == hex || !take(u") "))
+        return std::nullopt;
+
+    SteamProgress progress;
+    progress.state = state;
+    if (take(u"downloading, progress: ")) {
+        progress.phase = Phase::Downloading;
+        progress.phaseText = QStringLiteral("downloading");
+    } else if (take(u"verifying install, progress: ")) {
+        progress.phase = Phase::VerifyingInstall;
+        progress.phaseText = QStringLiteral("verifying install");
+    } else if (take(u"verifying update, progress: ")) {
+        progress.phase = Phase::VerifyingUpdate;
+        progress.phaseText = QStringLiteral("verifying update");
+    } else if (take(u"preallocating, progress: ")) {
+        progress.phase = Phase::Preallocating;
+        progress.phaseText = QStringLiteral("preallocating");
+    } else if (take(u"committing, progress: ")) {
+        progress.phase = Phase::Committing;
+        progress.phaseText = QStringLiteral("committing");
+    } else if (take(u"reconfiguring, progress: ")) {
+        progress.phase = Phase::Reconfiguring;
+        progress.phaseText = QStringLiteral("reconfiguring");
+    } else {
+        return std::nullopt;
+    }
+
+    // Digits, then a point and digits: exactly their value as a quotient of
+    // two numbers that a double holds exactly, so rounded once as any
     // correct conversion rounds.
-    const char16_t *chars = text.utf16();
-    const auto digitAt = [chars](qsizetype at) {
-        return unsigned(chars[at] - u'0');
-    };
-    // (In locals: `i` and `value` might be one object for all the
-    // compiler knows.)
-    const auto digits = [text, digitAt, &i](qsizetype most, qint64 &value) {
-        const qsizetype start = i;
-        const qsizetype stop = std::min(text.size(), i + most);
-        qsizetype at = i;
-        qint64 number = 0;
-        for (; at < stop && digitAt(at) <= 9; ++at)
-            number = number * 10 + digitAt(at);
-        i = at;
-        value = number;
-        return at > start && (at == text.size() || digitAt(at) > 9);
-    };
     qint64 whole = 0;
-    if (!digits(3, whole))
+    if (!number(3, whole))
         return std::nullopt;
     qint64 fraction = 0;
     qint64 scale = 1;
-    if (i < text.size() && text[i] == u'.') {
-        ++i;
-        const qsizetype start = i;
-        if (!digits(6, fraction))
+    if (take(u".")) {
+        const char16_t *const first = at;
+        if (!number(6, fraction))
             return std::nullopt;
-        for (qsizetype n = start; n < i; ++n)
+        for (const char16_t *digit = first; digit < at; ++digit)
             scale *= 10;
     }
-    SteamProgress progress;
-    progress.state = state;
-    progress.phase = known->phase;
-    progress.phaseText = known->text;
     progress.percent = double(whole * scale + fraction) / double(scale);
     if (progress.percent > 100)
         return std::nullopt;
-    if (i == text.size())
+    if (at == end)
         return progress;
-    const auto skip = [&i, holds](const auto &word) {
-        if (!holds(i, word))
-            return false;
-        i += std::size(word) - 1;
-        return true;
-    };
     qint64 done = 0;
     qint64 total = 0;
-    if (!skip(u" (") || !digits(18, done) || !skip(u" / ") || !digits(18, total) || !skip(u")") ||
-        i != text.size())
+    if (!take(u" (") || !number(18, done) || !take(u" / ") || !number(18, total) || !take(u")") ||
+        at != end)
         return std::nullopt;
     if (done <= total) {
         progress.bytesDone = done;
