@@ -247,11 +247,17 @@ QString SteamProgress::phaseName() const
 QString SteamProgress::percentDetail() const
 {
     const QString name = phaseName();
-    QString detail;
-    detail.reserve(name.size() + 12);
-    detail.append(name).append(u" · ");
-    FixedDecimal::append(detail, percent, 1);
-    detail.append(u'%');
+    char digits[24];
+    const int length = FixedDecimal::write(percent, 1, digits);
+    if (length < 0)
+        return name + QStringLiteral(" · ") + QString::number(percent, 'f', 1) + u'%';
+    // In one allocation: it is made for each progress line.
+    QString detail(name.size() + 3 + length + 1, Qt::Uninitialized);
+    QChar *out = std::copy(name.cbegin(), name.cend(), detail.data());
+    for (const QChar c : QStringView(u" · "))
+        *out++ = c;
+    out = std::copy(digits, digits + length, out);
+    *out = u'%';
     return detail;
 }
 

@@ -12,6 +12,10 @@ class FixedDecimal
 {
 public:
     static void append(QString &text, double value, int decimals);
+    // The same into `out` (room for 24 characters), without a QString;
+    // -1 for a value it leaves to Qt (more decimals, negative, not finite,
+    // 1e14 or more).
+    static int write(double value, int decimals, char *out);
     static QString text(double value, int decimals)
     {
         QString written;
