@@ -227,7 +227,8 @@ int DownloadCommand::exec(const QString &username, const QString &password)
 
 void DownloadCommand::onStateChanged()
 {
-    if (m_manager.state().kind() == SteamCMDState::Kind::WaitingSteamGuard && !m_prompting &&
+    // Called for each progress line: the kind alone, not a copy of the state.
+    if (m_manager.stateKind() == SteamCMDState::Kind::WaitingSteamGuard && !m_prompting &&
         !m_interrupted && !m_cancelledByInput)
         promptForCode();
 }

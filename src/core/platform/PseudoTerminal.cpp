@@ -28,7 +28,7 @@ QString describeErrno(int error)
 constexpr unsigned short kColumns = 200;
 constexpr unsigned short kRows = 50;
 // How much one turn of the event loop takes from the terminal at most.
-constexpr qsizetype kMaxReadPerTurn = 1024 * 1024;
+constexpr qsizetype kMaxReadPerTurn = 256 * 1024;
 
 } // namespace
 

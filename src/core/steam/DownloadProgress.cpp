@@ -87,8 +87,7 @@ void DownloadProgress::take(const QString &line)
         m_rate.addSample(progress->bytesDone, progress->bytesTotal);
         detail = m_rate.text(progress->phaseName());
     } else {
-        detail = progress->phaseName() + QStringLiteral(" · ") +
-                 QString::number(progress->percent, 'f', 1) + u'%';
+        detail = progress->percentDetail();
     }
     if (detail == m_detail)
         return;

@@ -68,7 +68,9 @@ void RunLog::append(const QString &text)
 {
     if (!m_file.isOpen())
         return;
-    QString pending = m_held + text;
+    // Shared, not copied, when nothing was held back: it is only copied
+    // where a secret is replaced or text is held back.
+    QString pending = m_held.isEmpty() ? text : m_held + text;
     m_held.clear();
     for (const QString &secret : std::as_const(m_secrets))
         pending.replace(secret, kPlaceholder);

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "steam/SteamCMDReader.h"
 
-#include <QRegularExpression>
+#include "steam/PhraseSearch.h"
 
 #include <algorithm>
 
@@ -23,17 +23,170 @@ qsizetype firstNewMatch(qsizetype carried, QLatin1StringView phrase)
     return std::max<qsizetype>(0, carried - phrase.size() + 1);
 }
 
-bool hasNew(const QString &text, qsizetype carried, QLatin1StringView phrase)
-{
-    return text.indexOf(phrase, firstNewMatch(carried, phrase), Qt::CaseInsensitive) >= 0;
-}
-
 const auto kApprovalNotice = "confirm the login in the steam mobile app"_L1;
 const auto kApprovalConfirmed = "waiting for confirmation...ok"_L1;
+const auto kProgressPhrase = "update state"_L1;
 // What SteamCMD puts before a progress line on a terminal.
 const auto kTerminalReset = "\x1b[0m"_L1;
 
+bool isLowerHexDigit(char16_t c)
+{
+    return (c >= u'0' && c <= u'9') || (c >= u'a' && c <= u'f');
+}
+
+// Digits, points, commas, blanks, "(", "/" and ")": all between ' ' and '9'.
+bool isCountCharacter(char16_t c)
+{
+    constexpr quint32 kCount = 1u << (u' ' - u' ') | 1u << (u'(' - u' ') | 1u << (u')' - u' ') |
+                               1u << (u',' - u' ') | 1u << (u'.' - u' ') | 1u << (u'/' - u' ') |
+                               0x3ffu << (u'0' - u' ');
+    const unsigned offset = unsigned(c) - u' ';
+    return offset < 32 && (kCount >> offset & 1) != 0;
+}
+
+// Where "Update state" begins in the line that starts at `start`, if that
+// line is a progress line exactly as SteamCMD prints it: blanks or terminal
+// resets, "Update state (0x61) ", one of its phase words, ", progress: ",
+// then only digits, points, commas, blanks, "(", "/" and ")". `end` is then
+// set to where the line ends. -1 for any other line. None of the phrases
+// looked for and no failure reason fits in such a line (they all need other
+// words), so it is not searched.
+qsizetype plainProgressLine(QStringView text, qsizetype start, qsizetype &end)
+{
+    static constexpr QStringView kPhases[] = {
+        u"downloading",   u"verifying install", u"verifying update",
+        u"preallocating", u"committing",        u"reconfiguring",
+    };
+    const auto holds = [text](qsizetype at, const auto &word) {
+        return PhraseSearch::holdsExactly(text, at, word);
+    };
+    const char16_t *chars = text.utf16();
+    const qsizetype size = text.size();
+    qsizetype i = start;
+    for (;;) {
+        if (i < size && chars[i] == u' ')
+            ++i;
+        else if (holds(i, u"\x1b[0m"))
+            i += kTerminalReset.size();
+        else
+            break;
+    }
+    const qsizetype phrase = i;
+    if (!holds(i, u"Update state (0x"))
+        return -1;
+    i += 16;
+    const qsizetype digits = i;
+    while (i < size && i - digits < 8 && isLowerHexDigit(chars[i]))
+        ++i;
+    if (i == digits || !holds(i, u") "))
+        return -1;
+    i += 2;
+    bool known = false;
+    for (const QStringView phase : kPhases) {
+        if (size - i >= phase.size() && chars[i] == phase[0] &&
+            std::equal(phase.begin(), phase.end(), chars + i) &&
+            holds(i + phase.size(), u", progress: ")) {
+            i += phase.size() + 12;
+            known = true;
+            break;
+        }
+    }
+    if (!known)
+        return -1;
+    while (i < size && isCountCharacter(chars[i]))
+        ++i;
+    if (i < size && !isLineEnd(chars[i]))
+        return -1;
+    end = i;
+    return phrase;
+}
+
 } // namespace
+
+// Where SteamCMD's plain progress lines lie in the text of one read, and the
+// runs of other lines between them. A long download is mostly such lines:
+// each is recognised with one look at its characters, and only the rest is
+// searched for phrases and failure reasons. As no phrase spans a line end,
+// a search of the rest finds what a search of the whole text would.
+struct SteamCMDReader::Layout
+{
+    struct Span
+    {
+        qsizetype start;
+        qsizetype end;
+    };
+    struct ProgressLine
+    {
+        qsizetype start; // the line, without its line end
+        qsizetype end;
+        qsizetype phrase; // where "Update state" begins
+    };
+    // (Vectors: their appends are inlined, and a read holds thousands.)
+    std::vector<Span> rest;
+    std::vector<ProgressLine> progress;
+
+    explicit Layout(QStringView text)
+    {
+        // The next line feed and carriage return, each looked for once
+        // (size(): none left). A plain progress line is read to its end
+        // anyway, which is then known.
+        qsizetype nextFeed = -1;
+        qsizetype nextReturn = -1;
+        const auto lineEnd = [text, &nextFeed, &nextReturn](qsizetype from) {
+            const auto next = [text, from](char16_t c) {
+                const qsizetype at = text.indexOf(QChar(c), from);
+                return at < 0 ? text.size() : at;
+            };
+            if (nextFeed < from)
+                nextFeed = next(u'\n');
+            if (nextReturn < from)
+                nextReturn = next(u'\r');
+            return std::min(nextFeed, nextReturn);
+        };
+        qsizetype restStart = -1;
+        for (qsizetype start = 0;;) {
+            qsizetype end = -1;
+            const qsizetype at = plainProgressLine(text, start, end);
+            if (at < 0)
+                end = lineEnd(start);
+            if (at >= 0) {
+                if (restStart >= 0)
+                    rest.push_back({restStart, start});
+                restStart = -1;
+                progress.push_back({start, end, at});
+            } else if (restStart < 0 && end > start) {
+                // Empty lines hold nothing: they start no run.
+                restStart = start;
+            }
+            if (end == text.size())
+                break;
+            start = end + 1;
+        }
+        if (restStart >= 0)
+            rest.push_back({restStart, text.size()});
+    }
+
+    // The first place at or after `from` where the phrase starts, in any
+    // letter case, outside the plain progress lines; -1 when there is none.
+    qsizetype find(QStringView text, QLatin1StringView phrase, qsizetype from) const
+    {
+        for (const Span &span : rest) {
+            const qsizetype start = std::max(span.start, from);
+            if (span.end - start < phrase.size())
+                continue;
+            const qsizetype at =
+                PhraseSearch::indexOf(text.sliced(start, span.end - start), phrase);
+            if (at >= 0)
+                return start + at;
+        }
+        return -1;
+    }
+    // Whether the phrase ends inside the new text.
+    bool hasNew(QStringView text, qsizetype carried, QLatin1StringView phrase) const
+    {
+        return find(text, phrase, firstNewMatch(carried, phrase)) >= 0;
+    }
+};
 
 SteamCMDReader::SteamCMDReader(QString assetsDir, QString steamCMDDir)
     : m_assetsDir(std::move(assetsDir)), m_steamCMDDir(std::move(steamCMDDir))
@@ -80,29 +233,36 @@ SteamFailure SteamCMDReader::reasonForExit() const
 
 QList<SteamCMDReader::Event> SteamCMDReader::feed(QStringView chunk)
 {
+    // The unfinished line of the read before, then this read; a read that
+    // continues no line is looked at where it lies.
     const qsizetype carried = m_partialLine.size();
-    QString text;
-    text.reserve(carried + chunk.size());
-    text.append(m_partialLine).append(chunk);
+    QString joined;
+    if (carried > 0) {
+        joined.reserve(carried + chunk.size());
+        joined.append(m_partialLine).append(chunk);
+    }
+    const QStringView text = carried > 0 ? QStringView(joined) : chunk;
     rememberPartialLine(text);
     if (std::any_of(chunk.begin(), chunk.end(), isLineEnd))
         m_passwordPromptSeen = false;
 
+    const Layout layout(text);
+
     // The approval comes before what it lets SteamCMD go on to; a time-out
     // in the same read belongs to it.
     QList<Event> approval;
-    if (hasNew(text, carried, kApprovalNotice)) {
+    if (layout.hasNew(text, carried, kApprovalNotice)) {
         approval.append({Kind::PhoneApproval, {}, {}});
         m_approvalUnderway = true;
     }
-    if (hasNew(text, carried, kApprovalConfirmed)) {
+    if (layout.hasNew(text, carried, kApprovalConfirmed)) {
         approval.append({Kind::ApprovalConfirmed, {}, {}});
         signedInFurther();
     }
 
     QList<Event> events;
-    findFailures(text, events);
-    const Found found = classify(text, carried);
+    findFailures(text, layout, events);
+    Found found = classify(text, carried, layout);
     const auto firstIs = [&found](Kind kind) {
         return !found.events.isEmpty() && found.events.first().kind == kind;
     };
@@ -121,61 +281,64 @@ QList<SteamCMDReader::Event> SteamCMDReader::feed(QStringView chunk)
     } else if (firstIs(Kind::Progress) || firstIs(Kind::Validating)) {
         signedInFurther();
     }
-    events.append(approval);
-    events.append(found.events);
-
     m_saidMore = saidMoreThanProgress(text, carried, found);
-    for (const Event &event : found.events) {
-        if (event.kind == Kind::Progress)
-            m_lastProgressLine = event.line;
+    const auto lastProgress =
+        std::find_if(found.events.crbegin(), found.events.crend(),
+                     [](const Event &event) { return event.kind == Kind::Progress; });
+    if (lastProgress != found.events.crend())
+        m_lastProgressLine = lastProgress->line;
+    if (events.isEmpty() && approval.isEmpty()) {
+        events = std::move(found.events);
+    } else {
+        events.append(approval);
+        events.append(std::move(found.events));
     }
 
-    // SteamCMD waits at a prompt with its line unfinished.
-    static const QRegularExpression codePrompt(
-        QStringLiteral("(?:steam guard|two-factor) code:[ \t]*$"),
-        QRegularExpression::CaseInsensitiveOption);
-    m_atPrompt = codePrompt.match(m_partialLine).hasMatch();
-    static const QRegularExpression prompt(QStringLiteral("password:[ \t]*$"),
-                                           QRegularExpression::CaseInsensitiveOption);
-    if (!m_passwordPromptSeen && prompt.match(m_partialLine).hasMatch()) {
+    // SteamCMD waits at a prompt with its line unfinished (which holds no
+    // line end).
+    QStringView open = m_partialLine;
+    while (open.endsWith(u' ') || open.endsWith(u'\t'))
+        open.chop(1);
+    m_atPrompt = open.endsWith("steam guard code:"_L1, Qt::CaseInsensitive) ||
+                 open.endsWith("two-factor code:"_L1, Qt::CaseInsensitive);
+    if (!m_passwordPromptSeen && open.endsWith("password:"_L1, Qt::CaseInsensitive)) {
         m_passwordPromptSeen = true;
         events.append({Kind::PasswordPrompt, {}, {}});
     }
     return events;
 }
 
-void SteamCMDReader::findFailures(const QString &text, QList<Event> &events)
+void SteamCMDReader::findFailures(QStringView text, const Layout &layout, QList<Event> &events)
 {
     // Each line, and the open one at the end, on its own: SteamCMD often
-    // prints a reason on the end of a line and waits.
-    for (qsizetype at = SteamFailureReasons::findCandidate(text); at >= 0;) {
-        qsizetype start = at;
-        while (start > 0 && !isLineEnd(text[start - 1]))
-            --start;
-        qsizetype end = at;
-        while (end < text.size() && !isLineEnd(text[end]))
-            ++end;
-        const SteamFailure failure =
-            SteamFailureReasons::recogniseWithLog(QStringView(text).mid(start, end - start),
-                                                  m_assetsDir, m_steamCMDDir, m_approvalUnderway);
-        if (!failure.isNull() && !m_seen.contains(failure.kind)) {
-            m_seen.insert(failure.kind);
-            events.append({Kind::Failure, {}, failure});
+    // prints a reason on the end of a line and waits. (A reason is read from
+    // its line alone, so the runs of lines between progress lines are
+    // searched one by one.)
+    for (const Layout::Span &span : layout.rest) {
+        const QStringView lines = text.sliced(span.start, span.end - span.start);
+        for (qsizetype at = SteamFailureReasons::findCandidate(lines); at >= 0;) {
+            qsizetype start = at;
+            while (start > 0 && !isLineEnd(lines[start - 1]))
+                --start;
+            qsizetype end = at;
+            while (end < lines.size() && !isLineEnd(lines[end]))
+                ++end;
+            const SteamFailure failure = SteamFailureReasons::recogniseWithLog(
+                lines.sliced(start, end - start), m_assetsDir, m_steamCMDDir, m_approvalUnderway);
+            if (!failure.isNull() && !m_seen.contains(failure.kind)) {
+                m_seen.insert(failure.kind);
+                events.append({Kind::Failure, {}, failure});
+            }
+            at = end < lines.size() ? SteamFailureReasons::findCandidate(lines, end) : -1;
         }
-        at = end < text.size() ? SteamFailureReasons::findCandidate(text, end) : -1;
     }
 }
 
-SteamCMDReader::Found SteamCMDReader::classify(const QString &text, qsizetype carried)
+SteamCMDReader::Found SteamCMDReader::classify(QStringView text, qsizetype carried,
+                                               const Layout &layout)
 {
-    // The phrases are ASCII: a case-insensitive search keeps positions, so a
-    // progress line is cut from the text as SteamCMD wrote it.
-    const auto find = [&text, carried](QLatin1StringView phrase, qsizetype from = -1) {
-        return text.indexOf(phrase, std::max(from, firstNewMatch(carried, phrase)),
-                            Qt::CaseInsensitive);
-    };
-    const auto has = [&find](QLatin1StringView phrase) {
-        return find(phrase) >= 0;
+    const auto has = [&](QLatin1StringView phrase) {
+        return layout.hasNew(text, carried, phrase);
     };
 
     const bool approval = has(kApprovalNotice);
@@ -186,23 +349,41 @@ SteamCMDReader::Found SteamCMDReader::classify(const QString &text, qsizetype ca
         return {{{Kind::NotOwned, {}, {}}}, {}};
 
     // On a terminal SteamCMD may end a progress line with a carriage return
-    // and write the next one over it: both characters end a line here.
-    const auto phrase = "update state"_L1;
+    // and write the next one over it: both characters end a line here. The
+    // phrase is ASCII: a case-insensitive search keeps positions, so a
+    // progress line is cut from the text as SteamCMD wrote it. One event per
+    // line, in order, from the plain lines and the others alike.
+    const qsizetype from = firstNewMatch(carried, kProgressPhrase);
+    auto plain =
+        std::find_if(layout.progress.cbegin(), layout.progress.cend(),
+                     [from](const Layout::ProgressLine &line) { return line.phrase >= from; });
+    qsizetype other = layout.find(text, kProgressPhrase, from);
     Found progress;
-    for (qsizetype from = 0;;) {
-        const qsizetype at = find(phrase, from);
-        if (at < 0)
+    progress.events.reserve(qsizetype(layout.progress.size()));
+    progress.progressSpans.reserve(layout.progress.size());
+    for (;;) {
+        const bool takePlain =
+            plain != layout.progress.cend() && (other < 0 || plain->phrase < other);
+        qsizetype start;
+        qsizetype end;
+        if (takePlain) {
+            start = plain->start;
+            end = plain->end;
+            ++plain;
+        } else if (other >= 0) {
+            start = other;
+            while (start > 0 && !isLineEnd(text[start - 1]))
+                --start;
+            end = other + kProgressPhrase.size();
+            while (end < text.size() && !isLineEnd(text[end]))
+                ++end;
+            other = layout.find(text, kProgressPhrase, end);
+        } else {
             break;
-        qsizetype start = at;
-        while (start > 0 && !isLineEnd(text[start - 1]))
-            --start;
-        qsizetype end = at + phrase.size();
-        while (end < text.size() && !isLineEnd(text[end]))
-            ++end;
+        }
         progress.events.append(
-            {Kind::Progress, QStringView(text).mid(start, end - start).trimmed().toString(), {}});
-        progress.progressSpans.append({start, end});
-        from = end;
+            {Kind::Progress, text.sliced(start, end - start).trimmed().toString(), {}});
+        progress.progressSpans.push_back({start, end});
     }
     if (!progress.events.isEmpty())
         return progress;
@@ -214,7 +395,7 @@ SteamCMDReader::Found SteamCMDReader::classify(const QString &text, qsizetype ca
     return {};
 }
 
-bool SteamCMDReader::saidMoreThanProgress(const QString &text, qsizetype carried,
+bool SteamCMDReader::saidMoreThanProgress(QStringView text, qsizetype carried,
                                           const Found &found) const
 {
     for (const Event &event : found.events) {
@@ -230,7 +411,7 @@ bool SteamCMDReader::saidMoreThanProgress(const QString &text, qsizetype carried
             i = span->second - 1;
             continue;
         }
-        if (text[i] == u'\x1b' && QStringView(text).mid(i).startsWith(kTerminalReset)) {
+        if (text[i] == u'\x1b' && text.sliced(i).startsWith(kTerminalReset)) {
             i += kTerminalReset.size() - 1;
             continue;
         }

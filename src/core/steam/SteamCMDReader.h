@@ -9,6 +9,7 @@
 #include <QStringView>
 
 #include <utility>
+#include <vector>
 
 // Reads SteamCMD's console output as it arrives and says what it means for
 // the workflow: prompts, progress and failure reasons, in one ordered list
@@ -96,12 +97,13 @@ private:
     {
         QList<Event> events;
         // Where the progress lines lie in the text looked at.
-        QList<std::pair<qsizetype, qsizetype>> progressSpans;
+        std::vector<std::pair<qsizetype, qsizetype>> progressSpans;
     };
-    static Found classify(const QString &text, qsizetype carried);
-    void findFailures(const QString &text, QList<Event> &events);
+    struct Layout;
+    static Found classify(QStringView text, qsizetype carried, const Layout &layout);
+    void findFailures(QStringView text, const Layout &layout, QList<Event> &events);
     void rememberPartialLine(QStringView text);
-    bool saidMoreThanProgress(const QString &text, qsizetype carried, const Found &found) const;
+    bool saidMoreThanProgress(QStringView text, qsizetype carried, const Found &found) const;
     void signedInFurther();
 
     QString m_assetsDir;

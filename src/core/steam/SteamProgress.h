@@ -34,6 +34,8 @@ struct SteamProgress
     bool hasBytes() const { return bytesTotal >= 0; }
     // A short word for people: "Downloading", "Verifying", ...
     QString phaseName() const;
+    // "Downloading · 12.3%": the phase's name and the percentage to a tenth.
+    QString percentDetail() const;
 
     // The last progress line in `text`, or nothing.
     static std::optional<SteamProgress> parse(QStringView text);

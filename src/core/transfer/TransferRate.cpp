@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "transfer/TransferRate.h"
 
+#include "transfer/FixedDecimal.h"
+
 #include <QElapsedTimer>
 
 #include <algorithm>
@@ -97,26 +99,40 @@ qint64 TransferRate::secondsLeft() const
 
 QString TransferRate::text(const QString &phase) const
 {
-    QStringList parts;
+    // Made for each progress line: in one string, not a list joined.
+    QString text;
+    text.reserve(phase.size() + 64);
+    const auto nextPart = [&text]() -> QString & {
+        if (!text.isEmpty())
+            text += kSeparator;
+        return text;
+    };
     if (!phase.isEmpty())
-        parts << phase;
+        text += phase;
     if (m_done >= 0) {
-        parts << (m_total >= 0 ? formatBytes(m_done) + QStringLiteral(" of ") + formatBytes(m_total)
-                               : formatBytes(m_done));
+        appendBytes(nextPart(), m_done);
+        if (m_total >= 0)
+            appendBytes(text += QStringLiteral(" of "), m_total);
     }
     const double speed = bytesPerSecond();
     if (speed >= 0)
-        parts << formatBytes(qint64(std::llround(speed))) + QStringLiteral("/s");
+        appendBytes(nextPart(), qint64(std::llround(speed))) += QStringLiteral("/s");
     const qint64 left = secondsLeft();
     if (left >= 0)
-        parts << formatDuration(left) + QStringLiteral(" left");
-    return parts.join(kSeparator);
+        nextPart() += formatDuration(left) + QStringLiteral(" left");
+    return text;
 }
 
 QString TransferRate::formatBytes(qint64 bytes)
 {
+    QString text;
+    return appendBytes(text, bytes);
+}
+
+QString &TransferRate::appendBytes(QString &text, qint64 bytes)
+{
     if (bytes < 1000)
-        return QString::number(qMax<qint64>(bytes, 0)) + QStringLiteral(" B");
+        return text += QString::number(qMax<qint64>(bytes, 0)) + QStringLiteral(" B");
     static const char *const units[] = {"KB", "MB", "GB", "TB", "PB", "EB"};
     double value = double(bytes);
     int unit = -1;
@@ -125,7 +141,8 @@ QString TransferRate::formatBytes(qint64 bytes)
         ++unit;
     }
     const int decimals = value < 99.95 ? 1 : 0;
-    return QString::number(value, 'f', decimals) + u' ' + QLatin1String(units[unit]);
+    FixedDecimal::append(text, value, decimals);
+    return text += u' ' + QLatin1String(units[unit]);
 }
 
 QString TransferRate::formatDuration(qint64 seconds)

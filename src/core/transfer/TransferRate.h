@@ -54,6 +54,7 @@ private:
         qint64 done;
     };
     qint64 now() const;
+    static QString &appendBytes(QString &text, qint64 bytes);
 
     Clock m_clock;
     qint64 m_baseWindowMs;

@@ -133,6 +133,12 @@ void TestSteamCMDOutput::events_data()
     const QString comma = says(W::commaProgress).replace("Update state", "UPDATE STATE");
     QTest::newRow("comma decimals, capitals")
         << QStringList{comma + "\n"} << QStringList{"progress|" + comma.trimmed()};
+    // Lines as SteamCMD prints them and others read differently; the events
+    // keep the order of the lines.
+    QTest::newRow("progress lines of both forms, in order")
+        << QStringList{comma + "\n" + kProgress + "\r" + comma + "\r\n" + kVerifying + "\n"}
+        << QStringList{"progress|" + comma.trimmed(), "progress|" + kProgress.trimmed(),
+                       "progress|" + comma.trimmed(), "progress|" + kVerifying.trimmed()};
     QTest::newRow("validating") << QStringList{says(W::validating) + "\n"}
                                 << QStringList{"validating"};
     // The reason comes first: its sentence goes before the failure it explains.

@@ -24,6 +24,8 @@ private Q_SLOTS:
     void lastOfSeveral();
     void stallAllowsForTheLimit_data();
     void stallAllowsForTheLimit();
+    void percentDetail_data();
+    void percentDetail();
 };
 
 void TestSteamProgress::parses_data()
@@ -150,6 +152,31 @@ void TestSteamProgress::stallAllowsForTheLimit()
         QTest::qWait(100);
     }
     QCOMPARE(stalls.size(), stalled ? 1 : 0);
+}
+
+void TestSteamProgress::percentDetail_data()
+{
+    // As QString::number(percent, 'f', 1) writes the percentage: exact
+    // halves (which a double holds) up, the rest to the nearest tenth of the
+    // double's own value.
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("detail");
+    const QString line = QStringLiteral(" Update state (0x61) downloading, progress: %1");
+    QTest::newRow("half up") << line.arg("12.25") << "Downloading · 12.3%";
+    QTest::newRow("below a half") << line.arg("12.35") << "Downloading · 12.3%";
+    QTest::newRow("to a whole hundred") << line.arg("99.95 (1 / 2)") << "Downloading · 100.0%";
+    QTest::newRow("many decimals") << line.arg("0.0499999999") << "Downloading · 0.0%";
+    QTest::newRow("words of its own") << "Update state (0x7) staging files, progress: 0.25"
+                                      << "Staging files · 0.3%";
+}
+
+void TestSteamProgress::percentDetail()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, detail);
+    const auto progress = SteamProgress::parse(text);
+    QVERIFY(progress.has_value());
+    QCOMPARE(progress->percentDetail(), detail);
 }
 
 QTEST_GUILESS_MAIN(TestSteamProgress)

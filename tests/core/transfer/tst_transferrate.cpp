@@ -39,6 +39,10 @@ void TestTransferRate::formats_data()
     QTest::newRow("rounding up a unit") << qint64(999960) << "1.0 MB";
     QTest::newRow("99.96 MB") << qint64(99960000) << "100 MB";
     QTest::newRow("largest") << std::numeric_limits<qint64>::max() << "9.2 EB";
+    // Exact halves round up, as Qt writes them; just below a half rounds down.
+    QTest::newRow("12.25 KB") << qint64(12250) << "12.3 KB";
+    QTest::newRow("100.5 KB") << qint64(100500) << "101 KB";
+    QTest::newRow("12.2499 MB") << qint64(12249900) << "12.2 MB";
 }
 
 void TestTransferRate::formats()
