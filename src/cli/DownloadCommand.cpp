@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "DownloadCommand.h"
+#include "StatusOutput.h"
 
 #include "CommandParser.h"
 #include "LauncherViewModel.h"
@@ -26,32 +27,6 @@ constexpr int kStatusUsage = 2;
 constexpr int kStatusInterrupted = 130;
 constexpr int kApprovalGraceMs = 500;
 
-// A progress line is being redrawn on the terminal: what is said next
-// starts below it.
-bool g_progressShown = false;
-
-void say(const QString &text)
-{
-    if (std::exchange(g_progressShown, false))
-        std::fputc('\n', stderr);
-    const QByteArray bytes = text.toUtf8();
-    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stderr);
-    std::fflush(stderr);
-}
-
-// One line of progress, drawn over the last one; only on a terminal, where
-// it can be redrawn (in a file it would only pile up).
-void showProgress(const QString &detail)
-{
-    static const bool terminal = ::isatty(STDERR_FILENO) == 1;
-    if (!terminal || detail.isEmpty())
-        return;
-    const QByteArray bytes = "\r\x1b[K" + detail.toUtf8();
-    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stderr);
-    std::fflush(stderr);
-    g_progressShown = true;
-}
-
 // Whether SteamCMD's own prompt, which the console carries to standard
 // output, already shows where a question written to fd would appear.
 bool consoleShowsOn(int fd)
@@ -73,7 +48,7 @@ void ask(const QString &question, int fd, const Terminal *terminal)
     if (terminal && fd == terminal->fd())
         terminal->write(question.toUtf8());
     else
-        say(question);
+        StatusOutput::say(question);
 }
 
 // Asks for the password at the terminal that standard input is, and reads
@@ -149,13 +124,14 @@ int DownloadCommand::run(const QStringList &arguments)
     if (passwordFromStdin && inputIsTerminal) {
         password = askPassword(QStringLiteral("Password: "), input, terminal.get());
         if (!password) {
-            say(QStringLiteral("vantor-launcher download: no password entered\n"));
+            StatusOutput::say(QStringLiteral("vantor-launcher download: no password entered\n"));
             return kStatusUsage;
         }
     } else if (passwordFromStdin) {
         password = input.readLineBlocking();
         if (!password) {
-            say(QStringLiteral("vantor-launcher download: standard input ended before the "
+            StatusOutput::say(
+                QStringLiteral("vantor-launcher download: standard input ended before the "
                                "password line\n"));
             return kStatusUsage;
         }
@@ -164,11 +140,12 @@ int DownloadCommand::run(const QStringList &arguments)
     } else if (inputIsTerminal) {
         password = askPassword(QStringLiteral("Steam password: "), input, terminal.get());
         if (!password) {
-            say(QStringLiteral("vantor-launcher download: no password entered\n"));
+            StatusOutput::say(QStringLiteral("vantor-launcher download: no password entered\n"));
             return kStatusUsage;
         }
     } else {
-        say(QStringLiteral("vantor-launcher download: no password: standard input is not a "
+        StatusOutput::say(
+            QStringLiteral("vantor-launcher download: no password: standard input is not a "
                            "terminal; give --password-stdin and write the password as the first "
                            "line of standard input\n"));
         return kStatusUsage;
@@ -194,28 +171,28 @@ int DownloadCommand::exec(const QString &username, const QString &password)
 {
     TerminationSignals termination;
     if (!termination.isValid())
-        say(QStringLiteral("vantor-launcher download: cannot watch for SIGINT/SIGTERM\n"));
+        StatusOutput::say(
+            QStringLiteral("vantor-launcher download: cannot watch for SIGINT/SIGTERM\n"));
     connect(&termination, &TerminationSignals::received, this,
             &DownloadCommand::onTerminationSignal);
     // Standard output is the console: written here as it grows.
     connect(&m_manager, &SteamCMDManager::consoleAppended, this, [](const QString &text) {
         // Console text takes the progress line's place on a shared terminal.
-        if (std::exchange(g_progressShown, false))
-            std::fputs("\r\x1b[K", stderr);
+        StatusOutput::clearProgress();
         const QByteArray bytes = text.toUtf8();
         std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout);
         std::fflush(stdout);
     });
     connect(&m_manager, &SteamCMDManager::stateChanged, this, &DownloadCommand::onStateChanged);
     connect(&m_manager, &SteamCMDManager::progressDetailChanged, this,
-            [this] { showProgress(m_manager.progressDetail()); });
+            [this] { StatusOutput::showProgress(m_manager.progressDetail()); });
     connect(&m_manager, &SteamCMDManager::approvalPromptChanged, this, [this] {
         // SteamCMD's own request ("Please confirm the login ...") is in the
         // console: on a screen that shows both it is not said again. Below a
         // code prompt already shown, if the approval came a read later.
         if (!m_manager.approvalPrompt().isEmpty() && !consoleShowsOn(STDERR_FILENO))
-            say((m_prompting ? QStringLiteral("\n") : QString()) + m_manager.approvalPrompt() +
-                QLatin1Char('\n'));
+            StatusOutput::say((m_prompting ? QStringLiteral("\n") : QString()) +
+                              m_manager.approvalPrompt() + QLatin1Char('\n'));
     });
     connect(&m_manager, &SteamCMDManager::runFinished, this, &DownloadCommand::onRunFinished);
     listenForCodes(m_input);
@@ -246,7 +223,7 @@ void DownloadCommand::promptForCode()
     // has put under the status says (once: the console's "[!] " line says
     // it where the console shares the terminal).
     if (m_codeSent && !m_manager.failureExplanation().isEmpty() && !consoleShowsOn(STDERR_FILENO))
-        say(m_manager.failureExplanation() + QLatin1Char('\n'));
+        StatusOutput::say(m_manager.failureExplanation() + QLatin1Char('\n'));
     // One prompt per question: SteamCMD's own ("Steam Guard code:",
     // "Two-factor code:") reaches standard output through the console, so
     // the command adds one only where that is not on the same terminal.
@@ -317,7 +294,8 @@ void DownloadCommand::onEndOfInput()
 
 void DownloadCommand::cancelForEndOfInput()
 {
-    say(QStringLiteral("\nvantor-launcher download: the input ended without a Steam Guard "
+    StatusOutput::say(
+        QStringLiteral("\nvantor-launcher download: the input ended without a Steam Guard "
                        "code, cancelling\n"));
     m_cancelledByInput = true;
     // The run ends once the stopped SteamCMD has; runFinished() says so.
@@ -329,7 +307,8 @@ void DownloadCommand::onTerminationSignal()
     if (m_interrupted)
         return;
     m_interrupted = true;
-    say(QStringLiteral("\nvantor-launcher download: interrupted, stopping SteamCMD\n"));
+    StatusOutput::say(
+        QStringLiteral("\nvantor-launcher download: interrupted, stopping SteamCMD\n"));
     // The run ends once whatever stage it is in has stopped (SteamCMD is
     // waited for); runFinished() then says so.
     if (m_manager.currentRun())
@@ -356,10 +335,10 @@ void DownloadCommand::finish(int status)
             // The explanation is a "[!] " line of the console too: once per
             // screen.
             if (!m_manager.failureExplanation().isEmpty() && !consoleShowsOn(STDERR_FILENO))
-                say(m_manager.failureExplanation() + QLatin1Char('\n'));
-            say(m_manager.statusText() + QLatin1Char('\n'));
+                StatusOutput::say(m_manager.failureExplanation() + QLatin1Char('\n'));
+            StatusOutput::say(m_manager.statusText() + QLatin1Char('\n'));
         } else
-            say(QStringLiteral("vantor-launcher download: cancelled\n"));
+            StatusOutput::say(QStringLiteral("vantor-launcher download: cancelled\n"));
     }
     QCoreApplication::exit(status);
 }

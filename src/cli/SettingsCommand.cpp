@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "SettingsCommand.h"
+#include "StatusOutput.h"
 
 #include "CommandParser.h"
 #include "TerminationSignals.h"
@@ -24,29 +25,6 @@ namespace {
 constexpr int kStatusDone = 0;
 constexpr int kStatusFailed = 1;
 constexpr int kStatusInterrupted = 130;
-
-bool g_progressShown = false;
-
-void say(const QString &text)
-{
-    if (std::exchange(g_progressShown, false))
-        std::fputc('\n', stderr);
-    const QByteArray bytes = text.toUtf8();
-    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stderr);
-    std::fflush(stderr);
-}
-
-// Redrawn over itself, and so only on a terminal.
-void showProgress(const QString &line)
-{
-    static const bool terminal = ::isatty(STDERR_FILENO) == 1;
-    if (!terminal)
-        return;
-    const QByteArray bytes = "\r\x1b[K" + line.toUtf8();
-    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stderr);
-    std::fflush(stderr);
-    g_progressShown = true;
-}
 
 bool hasControlCharacters(const QString &text)
 {
@@ -118,36 +96,40 @@ int moveTo(InstallFolderController &controller, const QString &target)
     QEventLoop loop;
     TerminationSignals termination;
     if (!termination.isValid())
-        say(QStringLiteral("vantor-launcher settings: cannot watch for SIGINT/SIGTERM\n"));
+        StatusOutput::say(
+            QStringLiteral("vantor-launcher settings: cannot watch for SIGINT/SIGTERM\n"));
     bool interrupted = false;
     std::optional<int> status;
     QObject::connect(&termination, &TerminationSignals::received, &loop, [&] {
         if (std::exchange(interrupted, true))
             return;
-        say(QStringLiteral("\nvantor-launcher settings: interrupted, stopping the move\n"));
+        StatusOutput::say(
+            QStringLiteral("\nvantor-launcher settings: interrupted, stopping the move\n"));
         controller.cancelMove();
     });
     QObject::connect(
         &controller, &InstallFolderController::moveFinished, &loop,
         [&](bool succeeded, const QString &message) {
-            say((succeeded ? QString() : QStringLiteral("vantor-launcher settings: ")) + message +
+            StatusOutput::say(
+                (succeeded ? QString() : QStringLiteral("vantor-launcher settings: ")) + message +
                 QLatin1Char('\n'));
             status = succeeded ? kStatusDone : interrupted ? kStatusInterrupted : kStatusFailed;
             loop.quit();
         });
     const QString source = controller.installDir();
     if (const QString why = controller.changeInstallDir(target, true); !why.isEmpty()) {
-        say(QStringLiteral("vantor-launcher settings: ") + why + QLatin1Char('\n'));
+        StatusOutput::say(QStringLiteral("vantor-launcher settings: ") + why + QLatin1Char('\n'));
         return kStatusFailed;
     }
     if (InstallFolderMove *move = controller.currentMove()) {
         // A copy to another file system, which takes a while.
-        say(QStringLiteral("Moving the game data from \"%1\" to \"%2\"...\n").arg(source, target));
+        StatusOutput::say(
+            QStringLiteral("Moving the game data from \"%1\" to \"%2\"...\n").arg(source, target));
         QObject::connect(move, &Operation::progress, &loop, [](qint64 done, qint64 total) {
             if (total > 0)
-                showProgress(QStringLiteral("%1 of %2 (%3%)")
-                                 .arg(FreeSpace::size(done), FreeSpace::size(total))
-                                 .arg(done * 100 / total));
+                StatusOutput::showProgress(QStringLiteral("%1 of %2 (%3%)")
+                                               .arg(FreeSpace::size(done), FreeSpace::size(total))
+                                               .arg(done * 100 / total));
         });
     }
     // A rename, or a refusal found on the way, has ended it already.
@@ -310,7 +292,8 @@ int run(const QStringList &args)
     store(LauncherSettings::notifyWhenDoneKey(), changes.notifications);
     store(LauncherSettings::showTaskbarProgressKey(), changes.taskbarProgress);
     if (!stored) {
-        say(QStringLiteral("vantor-launcher settings: the settings could not be written\n"));
+        StatusOutput::say(
+            QStringLiteral("vantor-launcher settings: the settings could not be written\n"));
         return kStatusFailed;
     }
 
@@ -327,12 +310,14 @@ int run(const QStringList &args)
                 return status;
         } else {
             if (const QString why = controller.changeInstallDir(target, false); !why.isEmpty()) {
-                say(QStringLiteral("vantor-launcher settings: ") + why + QLatin1Char('\n'));
+                StatusOutput::say(QStringLiteral("vantor-launcher settings: ") + why +
+                                  QLatin1Char('\n'));
                 return kStatusFailed;
             }
             if (previous != controller.installDir() &&
                 !InstallFolderMove::launcherEntries(previous).isEmpty())
-                say(QStringLiteral("The game data in \"%1\" was not moved (--move moves it).\n")
+                StatusOutput::say(
+                    QStringLiteral("The game data in \"%1\" was not moved (--move moves it).\n")
                         .arg(previous));
         }
     }
