@@ -13,8 +13,11 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QMetaMethod>
 #include <QSettings>
 #include <QTimer>
+
+#include <utility>
 
 namespace {
 
@@ -239,12 +242,29 @@ void LauncherViewModel::refresh(unsigned recheck)
     }
 }
 
+double LauncherViewModel::steamProgress() const
+{
+    if (std::exchange(m_steamProgressStale, false))
+        m_steamProgress = m_steamCMD->state().fraction();
+    return m_steamProgress;
+}
+
 void LauncherViewModel::workflowStateChanged()
 {
-    const double progress = m_steamCMD->state().fraction();
-    if (progress != m_steamProgress) {
-        m_steamProgress = progress;
-        Q_EMIT steamProgressChanged();
+    // A long download brings hundreds of thousands of progress lines, and
+    // the fraction takes another reading of each: the command line, which
+    // shows no bar, does not pay for it.
+    static const QMetaMethod progressSignal =
+        QMetaMethod::fromSignal(&LauncherViewModel::steamProgressChanged);
+    if (isSignalConnected(progressSignal)) {
+        m_steamProgressStale = false;
+        const double progress = m_steamCMD->state().fraction();
+        if (progress != m_steamProgress) {
+            m_steamProgress = progress;
+            Q_EMIT steamProgressChanged();
+        }
+    } else {
+        m_steamProgressStale = true;
     }
     // Progress lines change only the state's text: nothing to look at then.
     const SteamCMDState::Kind kind = m_steamCMD->stateKind();

@@ -127,7 +127,7 @@ public:
     QString effectiveInstallPath() const { return m_effectiveInstallPath; }
     // How far the Steam workflow's current step has come, 0..1 (a SteamCMD
     // phase, the patch download); -1 while no fraction is known.
-    double steamProgress() const { return m_steamProgress; }
+    double steamProgress() const;
 
     // Stores the typed name and password exactly as typed; does nothing
     // while either is empty. Does not wait for the keyring (the window).
@@ -196,7 +196,10 @@ private:
     // The kind of the workflow's state when last looked at: progress lines
     // change the state's text many times a second, its kind rarely.
     SteamCMDState::Kind m_stateKind = SteamCMDState::Kind::Idle;
-    double m_steamProgress = -1;
+    // Worked out again for each progress line only while someone listens
+    // for its changes; otherwise when next asked for.
+    mutable double m_steamProgress = -1;
+    mutable bool m_steamProgressStale = false;
     bool m_isLaunching = false;
     std::optional<QString> m_alertMessage;
     QString m_steamUsername;

@@ -42,6 +42,7 @@ private Q_SLOTS:
     void localTabFollowsFolderAndSwitchingKeepsValues();
     void changesAreAnnouncedOnlyWhenReal();
     void canLaunchFollowsTheWorkflowNotItsConsole();
+    void steamProgressFollowsProgressLines();
     void consoleStreamListsNoFolders();
     void startsUpdateChecksAtOnce();
     void ownsManagerAndChecker();
@@ -362,6 +363,38 @@ void TestLauncherViewModel::canLaunchFollowsTheWorkflowNotItsConsole()
     QVERIFY(model.canLaunch());
     QCOMPARE(valid.count(), 0);
     QCOMPARE(effective.count(), 0);
+}
+
+// Worked out per progress line only for a listener: without one, the
+// fraction is still right when asked for, and a listener that comes later
+// hears of real changes only.
+void TestLauncherViewModel::steamProgressFollowsProgressLines()
+{
+    LauncherViewModel model(LauncherViewModel::UpdateChecks::DontStart);
+    SteamCMDManager *manager = model.steamCMD();
+    auto plan = startStandInRun(*manager);
+    QTRY_VERIFY(plan->started.contains("steamcmd"));
+    const auto line = [&](const char *counts) {
+        Q_EMIT plan->current->stateChanged(SteamCMDState::downloading(
+            QStringLiteral("Update state (0x61) downloading, progress: ") + counts));
+    };
+
+    line("25.00 (25 / 100)");
+    QCOMPARE(model.steamProgress(), 0.25);
+    line("50.00");
+    line("60.00 (60 / 100)");
+    QCOMPARE(model.steamProgress(), 0.6);
+
+    QSignalSpy progress(&model, &LauncherViewModel::steamProgressChanged);
+    line("60,00 (60 / 100)"); // another line, the same fraction
+    QCOMPARE(progress.count(), 0);
+    line("50.00");
+    QCOMPARE(progress.count(), 1);
+    QCOMPARE(model.steamProgress(), 0.5);
+    manager->cancel();
+    QTRY_VERIFY(!manager->isRunning());
+    QCOMPARE(progress.count(), 2);
+    QCOMPARE(model.steamProgress(), -1.0);
 }
 
 void TestLauncherViewModel::consoleStreamListsNoFolders()
