@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "steam/DownloadProgress.h"
 
+#include "transfer/FixedDecimal.h"
+
 #include <QTimer>
 
 #include <algorithm>
@@ -31,6 +33,7 @@ void DownloadProgress::restart()
     m_rate.reset();
     m_phase = SteamProgress::Phase::Other;
     m_lastLine.clear();
+    m_percentLength = -1;
     moved();
 }
 
@@ -84,10 +87,22 @@ void DownloadProgress::take(const QString &line)
     m_phase = progress->phase;
     QString detail;
     if (progress->hasBytes()) {
+        m_percentLength = -1;
         m_rate.addSample(progress->bytesDone, progress->bytesTotal);
         detail = m_rate.text(progress->phaseName());
     } else {
+        // The detail is the phase's name and these digits.
+        char digits[sizeof m_percentDigits];
+        const int length = FixedDecimal::write(progress->percent, 1, digits);
+        if (length >= 0 && length == m_percentLength && m_phase == m_percentPhase &&
+            std::equal(digits, digits + length, m_percentDigits) &&
+            (m_phase != SteamProgress::Phase::Other || progress->phaseText == m_percentPhaseText))
+            return;
         detail = progress->percentDetail();
+        m_percentLength = length;
+        m_percentPhase = m_phase;
+        m_percentPhaseText = progress->phaseText;
+        std::copy(digits, digits + std::max(length, 0), m_percentDigits);
     }
     if (detail == m_detail)
         return;

@@ -61,5 +61,12 @@ private:
     SteamProgress::Phase m_phase = SteamProgress::Phase::Other;
     QString m_lastLine;
     QString m_detail;
+    // What the detail was made of when it is a percentage ("Downloading ·
+    // 12.3%"): most lines move it by less than the tenth it shows, and then
+    // it is not made again. Length -1: the detail is of another kind.
+    QString m_percentPhaseText;
+    char m_percentDigits[24] = {};
+    SteamProgress::Phase m_percentPhase = SteamProgress::Phase::Other;
+    int m_percentLength = -1;
     bool m_watching = false;
 };
