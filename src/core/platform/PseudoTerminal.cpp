@@ -6,6 +6,7 @@
 #include <QProcess>
 #include <QSocketNotifier>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
@@ -133,16 +134,23 @@ void PseudoTerminal::readInto(qsizetype limit)
 {
     if (!m_notifier->isEnabled())
         return;
-    char buffer[16384];
+    // Read where the bytes are kept, in one buffer for the whole turn: a
+    // busy terminal gives a few kilobytes per read, and a turn takes up to
+    // kMaxReadPerTurn, which would otherwise be copied as it grows.
+    constexpr qsizetype kReadSize = 16384;
+    if (m_pending.isEmpty())
+        m_pending.reserve(std::min(limit, kMaxReadPerTurn) + kReadSize);
     while (m_pending.size() < limit) {
-        const ssize_t n = ::read(m_master, buffer, sizeof buffer);
-        if (n > 0) {
-            m_pending.append(buffer, n);
+        const qsizetype held = m_pending.size();
+        m_pending.resize(held + kReadSize);
+        const ssize_t n = ::read(m_master, m_pending.data() + held, size_t(kReadSize));
+        const int error = errno;
+        m_pending.resize(held + std::max<ssize_t>(n, 0));
+        if (n > 0)
             continue;
-        }
-        if (n < 0 && errno == EINTR)
+        if (n < 0 && error == EINTR)
             continue;
-        if (n == 0 || errno != EAGAIN) {
+        if (n == 0 || error != EAGAIN) {
             // EIO: nothing holds the child's side any more. The notifier
             // would fire for ever from here on.
             m_notifier->setEnabled(false);
