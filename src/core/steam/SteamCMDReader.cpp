@@ -311,26 +311,41 @@ QList<SteamCMDReader::Event> SteamCMDReader::feed(QStringView chunk)
 void SteamCMDReader::findFailures(QStringView text, const Layout &layout, QList<Event> &events)
 {
     // Each line, and the open one at the end, on its own: SteamCMD often
-    // prints a reason on the end of a line and waits. (A reason is read from
-    // its line alone, so the runs of lines between progress lines are
-    // searched one by one.)
-    for (const Layout::Span &span : layout.rest) {
-        const QStringView lines = text.sliced(span.start, span.end - span.start);
-        for (qsizetype at = SteamFailureReasons::findCandidate(lines); at >= 0;) {
-            qsizetype start = at;
-            while (start > 0 && !isLineEnd(lines[start - 1]))
-                --start;
-            qsizetype end = at;
-            while (end < lines.size() && !isLineEnd(lines[end]))
-                ++end;
-            const SteamFailure failure = SteamFailureReasons::recogniseWithLog(
-                lines.sliced(start, end - start), m_assetsDir, m_steamCMDDir, m_approvalUnderway);
-            if (!failure.isNull() && !m_seen.contains(failure.kind)) {
-                m_seen.insert(failure.kind);
-                events.append({Kind::Failure, {}, failure});
-            }
-            at = end < lines.size() ? SteamFailureReasons::findCandidate(lines, end) : -1;
+    // prints a reason on the end of a line and waits. The runs of lines
+    // between progress lines are searched as one text, put together: each
+    // search costs far more than the characters of a short line. Every run
+    // but the last ends with its line end, so the lines stay as they were;
+    // and as a reason is read from its line alone, the lines that give one
+    // are those a search of each run by itself finds.
+    if (layout.rest.empty())
+        return;
+    QString joined;
+    if (layout.rest.size() > 1) {
+        qsizetype size = 0;
+        for (const Layout::Span &span : layout.rest)
+            size += span.end - span.start;
+        joined.reserve(size);
+        for (const Layout::Span &span : layout.rest)
+            joined.append(text.sliced(span.start, span.end - span.start));
+    }
+    const Layout::Span &only = layout.rest.front();
+    const QStringView lines = layout.rest.size() > 1
+                                  ? QStringView(joined)
+                                  : text.sliced(only.start, only.end - only.start);
+    for (qsizetype at = SteamFailureReasons::findCandidate(lines); at >= 0;) {
+        qsizetype start = at;
+        while (start > 0 && !isLineEnd(lines[start - 1]))
+            --start;
+        qsizetype end = at;
+        while (end < lines.size() && !isLineEnd(lines[end]))
+            ++end;
+        const SteamFailure failure = SteamFailureReasons::recogniseWithLog(
+            lines.sliced(start, end - start), m_assetsDir, m_steamCMDDir, m_approvalUnderway);
+        if (!failure.isNull() && !m_seen.contains(failure.kind)) {
+            m_seen.insert(failure.kind);
+            events.append({Kind::Failure, {}, failure});
         }
+        at = end < lines.size() ? SteamFailureReasons::findCandidate(lines, end) : -1;
     }
 }
 

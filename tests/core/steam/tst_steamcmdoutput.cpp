@@ -153,6 +153,21 @@ void TestSteamCMDOutput::events_data()
         << QStringList{failure(Form::LoginFailure, W::rateLimitExceeded) + "\n"}
         << QStringList{reason(SteamFailure::Kind::RateLimited), "login failure"};
 
+    // Runs of other lines between the progress lines of one read: each
+    // reason in order, each read from its own line (the words of one
+    // reason cut by progress lines make none).
+    QTest::newRow("reasons between progress lines")
+        << QStringList{failure(Form::LoginFailure, W::rateLimitExceeded) + "\n" + kProgress + "\n" +
+                       says(W::loadingApi) + "\n" + kProgress + "\r" +
+                       failure(Form::OpenLine, W::invalidPassword) + "\n" + kVerifying + "\n"}
+        << QStringList{reason(SteamFailure::Kind::RateLimited),
+                       reason(SteamFailure::Kind::InvalidPassword),
+                       "progress|" + kProgress.trimmed(), "progress|" + kProgress.trimmed(),
+                       "progress|" + kVerifying.trimmed()};
+    QTest::newRow("a reason's words cut by a progress line")
+        << QStringList{"Login Failure:\n" + kProgress + "\nTimed out\n" + kVerifying + "\n"}
+        << QStringList{"progress|" + kProgress.trimmed(), "progress|" + kVerifying.trimmed()};
+
     // One kind per read, by precedence.
     QTest::newRow("guard beats progress")
         << QStringList{kProgress + "\n" + guard} << QStringList{"guard"};
