@@ -40,7 +40,9 @@ ends_within() {
 }
 
 LOG=$(mktemp)
-trap 'rm -f "$LOG"' EXIT
+PID=
+# A launcher left running by a failed check goes too.
+trap 'if [ -n "$PID" ]; then kill "$PID" 2>/dev/null || true; fi; rm -f "$LOG"' EXIT
 
 # 1. Closed as a window manager closes it, with nothing under way: it quits, also with
 #    the About window (F1) still open, which would keep a Qt program running by itself.

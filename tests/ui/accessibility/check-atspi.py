@@ -59,9 +59,10 @@ def walk(node, depth=0):
         yield from walk(child, depth + 1)
 
 
-def find_app(timeout):
+def find_app(timeout, process):
+    """The launcher on the bus; None at the time-out or once it has ended."""
     end = time.time() + timeout
-    while time.time() < end:
+    while time.time() < end and process.poll() is None:
         desktop = pyatspi.Registry.getDesktop(0)
         for i in range(desktop.childCount):
             app = desktop.getChildAtIndex(i)
@@ -159,8 +160,9 @@ def main():
     launcher = subprocess.Popen([LAUNCHER], env=env, stdin=subprocess.DEVNULL,
                                 stdout=subprocess.DEVNULL)
     try:
-        app = find_app(90)
-        check(app is not None, "the launcher is on the accessibility bus")
+        app = find_app(90, launcher)
+        check(app is not None, "the launcher is on the accessibility bus (exit %s)" %
+              launcher.poll())
         if app is None:
             return
         frame = find(app, "frame", "Vantor Online")

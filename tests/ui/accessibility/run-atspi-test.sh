@@ -22,7 +22,8 @@ if [ "${3:-}" != "--inside" ]; then
     # The private bus starts no service by itself (private-bus.conf): no
     # keyring, so saving the credentials fails at once instead of asking a
     # prompter that cannot show on Xvfb. The accessibility bus is started
-    # below and starts its registry on its own bus.
+    # below and starts its registry on its own bus. The end checks that no keyring
+    # came up all the same.
     env -u DBUS_SESSION_BUS_ADDRESS -u DISPLAY -u WAYLAND_DISPLAY -u AT_SPI_BUS_ADDRESS \
         HOME="$scratch/home" XDG_RUNTIME_DIR="$scratch/runtime" \
         XDG_DATA_HOME="$scratch/home/.local/share" XDG_CONFIG_HOME="$scratch/home/.config" \
@@ -35,7 +36,12 @@ fi
 
 /usr/libexec/at-spi-bus-launcher --launch-immediately &
 bus=$!
-trap 'kill "$bus" 2>/dev/null; wait "$bus" 2>/dev/null || true' EXIT INT TERM
+# Every name taken on the session bus while the check runs (see the end).
+names="$XDG_RUNTIME_DIR/bus-names"
+dbus-monitor --session "type='signal',sender='org.freedesktop.DBus',member='NameOwnerChanged'" \
+    >"$names" 2>&1 &
+monitor=$!
+trap 'kill "$bus" "$monitor" 2>/dev/null || true; wait "$bus" "$monitor" 2>/dev/null || true' EXIT INT TERM
 
 # Wait (at most about 10 s) until the launcher owns its name on the session bus.
 tries=0
@@ -51,8 +57,18 @@ until dbus-send --session --print-reply --dest=org.freedesktop.DBus /org/freedes
 done
 
 # The launcher is started by the check itself, with accessibility on.
+status=0
 QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_QPA_PLATFORM=xcb QSG_RENDER_LOOP=basic \
     VANTOR_STEAMCMD_URL=http://127.0.0.1:9/steamcmd.tar.gz \
     VANTOR_PATCH_URL=http://127.0.0.1:9/patch.zip \
     VANTOR_STORE_URL=http://127.0.0.1:9/store \
-    /usr/bin/python3 "$check" "$launcher"
+    /usr/bin/python3 "$check" "$launcher" || status=$?
+
+# Return saved the credentials: no keyring may have been started for that on this
+# bus (its prompter cannot show on Xvfb, and it may be gone again by now).
+kill "$monitor" 2>/dev/null || true
+if grep -q 'string "org.freedesktop.secrets"' "$names"; then
+    echo "FAIL: a keyring was started on the test's session bus" >&2
+    status=1
+fi
+exit "$status"
