@@ -18,6 +18,8 @@ packages=(
   qml6-module-qt-labs-platform qml6-module-qtquick-shapes
   # QtQml's and QtQml.Models' type information, which qmllint (scripts/qmllint.sh) reads
   qml6-module-qtqml qml6-module-qtqml-models
+  # translations: lupdate/lrelease and the CMake package that drives them
+  qt6-l10n-tools qt6-tools-dev
   # strict JSON parser for the update manifest (header-only)
   nlohmann-json3-dev
   # inflates the patch archive's entries to check them before unzip runs

@@ -9,6 +9,7 @@
 #include "update/UpdateChecker.h"
 
 #include <QCommandLineOption>
+#include <QCoreApplication>
 #include <QTextStream>
 
 #include <cstring>
@@ -29,13 +30,19 @@ const std::map<QString, CommandEntry> &commands()
 {
     static const std::map<QString, CommandEntry> table = {
         {QStringLiteral("check-update"),
-         {CheckUpdateCommand::run, "check once whether a newer launcher is published"}},
+         {CheckUpdateCommand::run,
+          QT_TRANSLATE_NOOP("CommandLine", "check once whether a newer launcher is published")}},
         {QStringLiteral("validate"),
-         {GameCommands::validate, "check that DIR holds both game versions"}},
+         {GameCommands::validate,
+          QT_TRANSLATE_NOOP("CommandLine", "check that DIR holds both game versions")}},
         {QStringLiteral("launch"),
-         {GameCommands::launch, "start the game from the Steam download or a local folder"}},
+         {GameCommands::launch,
+          QT_TRANSLATE_NOOP("CommandLine",
+                            "start the game from the Steam download or a local folder")}},
         {QStringLiteral("status"),
-         {GameCommands::status, "show SteamCMD, assets, local folder, user and version"}},
+         {GameCommands::status,
+          QT_TRANSLATE_NOOP("CommandLine",
+                            "show SteamCMD, assets, local folder, user and version")}},
         {QStringLiteral("download"), {&DownloadCommand::run, DownloadCommand::summary()}},
         {QStringLiteral("settings"), {&SettingsCommand::run, SettingsCommand::summary()}},
     };
@@ -44,8 +51,9 @@ const std::map<QString, CommandEntry> &commands()
 
 const QCommandLineOption &versionOption()
 {
-    static const QCommandLineOption option(QStringLiteral("version"),
-                                           QStringLiteral("print the version and build"));
+    static const QCommandLineOption option(
+        QStringLiteral("version"),
+        QCoreApplication::translate("CommandLine", "print the version and build"));
     return option;
 }
 
@@ -53,11 +61,15 @@ QString launcherDescription()
 {
     QString description;
     QTextStream out(&description);
-    out << "Without a command the launcher window opens; it also takes Qt's own options,\n"
-        << "such as -platform and -style. Each command has its own --help.\n\n"
-        << "Commands:";
+    out << QCoreApplication::translate("CommandLine",
+                                       "Without a command the launcher window opens; it also "
+                                       "takes Qt's own options,\nsuch as -platform and -style. "
+                                       "Each command has its own --help.")
+        << "\n\n"
+        << QCoreApplication::translate("CommandLine", "Commands:");
     for (const auto &[name, entry] : commands())
-        out << "\n  " << name.leftJustified(14) << entry.summary;
+        out << "\n  " << name.leftJustified(14)
+            << QCoreApplication::translate("CommandLine", entry.summary);
     return description;
 }
 
@@ -112,7 +124,11 @@ int run(const QStringList &arguments)
         return 0;
     }
     if (!name.startsWith(QLatin1Char('-'))) {
-        QTextStream(stderr) << "vantor-launcher: unknown command '" << name << "'\n\n" << usage();
+        QTextStream(stderr)
+            << "vantor-launcher: "
+            << QCoreApplication::translate("CommandLine", "unknown command '%1'").arg(name)
+            << "\n\n"
+            << usage();
         return CommandParser::kUsageStatus;
     }
 

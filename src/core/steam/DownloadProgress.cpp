@@ -85,9 +85,9 @@ void DownloadProgress::take(const QString &line)
     QString detail;
     if (progress->hasBytes()) {
         m_rate.addSample(progress->bytesDone, progress->bytesTotal);
-        detail = m_rate.text(progress->phaseName());
+        detail = m_rate.translatedText(progress->translatedPhaseName());
     } else {
-        detail = progress->percentDetail();
+        detail = progress->translatedPercentDetail();
     }
     if (detail == m_detail)
         return;
