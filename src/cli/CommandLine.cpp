@@ -6,6 +6,8 @@
 #include "DownloadCommand.h"
 #include "GameCommands.h"
 #include "SettingsCommand.h"
+#include "l10n/Translations.h"
+#include "settings/LauncherSettings.h"
 #include "update/UpdateChecker.h"
 
 #include <QCommandLineOption>
@@ -49,6 +51,18 @@ const std::map<QString, CommandEntry> &commands()
     return table;
 }
 
+const QCommandLineOption &languageOption()
+{
+    // Taken out before any parser sees it (takeLanguage()); listed for --help.
+    static const QCommandLineOption option(
+        QStringLiteral("lang"),
+        QCoreApplication::translate("CommandLine",
+                                    "the language of the launcher's messages (de, fr, es, "
+                                    "pt_BR, ru, pl, zh_CN, en) instead of the system's"),
+        QStringLiteral("CODE"));
+    return option;
+}
+
 const QCommandLineOption &versionOption()
 {
     static const QCommandLineOption option(
@@ -78,6 +92,7 @@ void describeLauncher(CommandParser &parser)
 {
     parser.setSynopsis(QStringLiteral("[command] [options]"));
     parser.addOption(versionOption());
+    parser.addOption(languageOption());
 }
 
 int printVersion()
@@ -104,6 +119,33 @@ bool wantsCommand(int argc, char **argv)
             return true;
     }
     return false;
+}
+
+QString takeLanguage(int &argc, char **argv)
+{
+    QString language;
+    int kept = 1;
+    for (int i = 1; i < argc; ++i) {
+        const char *argument = argv[i];
+        if (std::strcmp(argument, "--lang") == 0 && i + 1 < argc) {
+            language = QString::fromLocal8Bit(argv[++i]);
+            continue;
+        }
+        if (std::strncmp(argument, "--lang=", 7) == 0) {
+            language = QString::fromLocal8Bit(argument + 7);
+            continue;
+        }
+        argv[kept++] = argv[i];
+    }
+    argc = kept;
+    argv[argc] = nullptr;
+    return language;
+}
+
+void installTranslations(const QString &requested)
+{
+    const QString stored = LauncherSettings::storedLanguage();
+    Translations::install(requested.isEmpty() ? stored : requested);
 }
 
 QString usage()

@@ -7,11 +7,16 @@
 #include <QLibraryInfo>
 #include <QTranslator>
 
+#include <functional>
+#include <memory>
+
 namespace {
 
 const QString kEnglish = QStringLiteral("en");
 
 QString g_language = kEnglish;
+QTranslator *g_launcher = nullptr;
+QTranslator *g_qt = nullptr;
 
 // Whether a language the system asks for is the one a translation serves:
 // the same language, and for Chinese the same script (traditional
@@ -79,23 +84,34 @@ QString Translations::install(const QString &choice)
     const QString language = resolve(choice);
     if (language == g_language)
         return g_language;
-    auto *launcher = new QTranslator(QCoreApplication::instance());
+    // Another language replaces the one before (tests go through them all).
+    for (QTranslator *&translator : {std::ref(g_launcher), std::ref(g_qt)}) {
+        if (translator) {
+            QCoreApplication::removeTranslator(translator);
+            delete translator;
+            translator = nullptr;
+        }
+    }
+    g_language = kEnglish;
+    if (language == kEnglish)
+        return g_language;
+    auto launcher = std::make_unique<QTranslator>();
     if (!launcher->load(QStringLiteral(":/i18n/vantor-launcher_") + language)) {
         qCWarning(lcL10n) << "no translation for" << language << "in the program";
-        delete launcher;
         return g_language;
     }
-    QCoreApplication::installTranslator(launcher);
+    g_launcher = launcher.release();
+    QCoreApplication::installTranslator(g_launcher);
     g_language = language;
     // Qt's own texts (the folder dialog, standard buttons, its error
     // messages) come from Qt's translations when the system has them.
-    auto *qt = new QTranslator(QCoreApplication::instance());
+    auto qt = std::make_unique<QTranslator>();
     if (qt->load(QLocale(language), QStringLiteral("qt"), QStringLiteral("_"),
-                 QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QCoreApplication::installTranslator(qt);
-    else
-        delete qt;
-    qCInfo(lcL10n) << "language" << language;
+                 QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        g_qt = qt.release();
+        QCoreApplication::installTranslator(g_qt);
+    }
+    qCDebug(lcL10n) << "language" << language;
     return g_language;
 }
 

@@ -33,7 +33,8 @@ public:
 
     // Installs the launcher's and Qt's own translators for the choice
     // (see resolve()) on the running application; returns the language
-    // now in use. Called once, before anything is shown.
+    // now in use. Called before anything is shown; a later call replaces
+    // the language (a window made afterwards shows the new one).
     static QString install(const QString &choice);
     // Whether texts are translated (a language other than English is in use).
     static bool isTranslating();

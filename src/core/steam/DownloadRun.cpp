@@ -207,10 +207,11 @@ void DownloadRun::onSteamCMDEnded(SteamCMDStage *steam, Outcome outcome,
             log(QStringLiteral("\n[*] SteamCMD updated itself. Restarting process...\n"));
             return launchSteamCMD();
         }
+        const int asked = m_selfUpdateRestarts + 1;
         return failRun(LocalizedText::translate("DownloadRun",
                                                 "SteamCMD asked to be restarted %n times in a "
                                                 "row (exit code 42)",
-                                                nullptr, m_selfUpdateRestarts + 1));
+                                                "", asked));
     }
     if (steam->missingConfiguration() && !m_retriedConfiguration) {
         m_retriedConfiguration = true;

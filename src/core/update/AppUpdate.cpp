@@ -269,18 +269,20 @@ std::optional<AppUpdate> AppUpdate::decode(const QByteArray &json, QString *whyN
     for (const auto &[field, target] : texts) {
         const std::optional<Member> &member = events.member(field);
         if (!member)
-            return refuse(named(field) + QCoreApplication::translate("AppUpdate", " is missing"));
+            //: %1 names a field of the manifest: the field "version".
+            return refuse(
+                QCoreApplication::translate("AppUpdate", "%1 is missing").arg(named(field)));
         if (member->kind != Member::Kind::String)
-            return refuse(named(field) +
-                          QCoreApplication::translate("AppUpdate", " is not a string"));
+            return refuse(
+                QCoreApplication::translate("AppUpdate", "%1 is not a string").arg(named(field)));
         *target = text(*member);
     }
     const QString notWhole =
-        named(Build) +
-        QCoreApplication::translate("AppUpdate", " is not a whole number in the 64-bit range");
+        QCoreApplication::translate("AppUpdate", "%1 is not a whole number in the 64-bit range")
+            .arg(named(Build));
     const std::optional<Member> &build = events.member(Build);
     if (!build)
-        return refuse(named(Build) + QCoreApplication::translate("AppUpdate", " is missing"));
+        return refuse(QCoreApplication::translate("AppUpdate", "%1 is missing").arg(named(Build)));
     if (build->kind == Member::Kind::Integer) {
         update.build = build->integer;
     } else if (build->kind == Member::Kind::Float) {

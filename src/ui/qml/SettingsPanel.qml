@@ -300,6 +300,43 @@ Dialog {
             }
 
             SettingsHeading {
+                text: qsTr("LANGUAGE")
+            }
+            RowLayout {
+                Layout.fillWidth: true
+                spacing: 12
+                ComboBox {
+                    id: languageBox
+                    objectName: "languageBox"
+                    Layout.preferredWidth: 220
+                    model: panel.settings.languageChoices
+                    textRole: "name"
+                    valueRole: "code"
+                    font.family: Theme.sans
+                    font.pixelSize: 12
+                    currentIndex: indexOfValue(panel.settings.language)
+                    Accessible.role: Accessible.ComboBox
+                    Accessible.name: qsTr("Language")
+                    onActivated: {
+                        panel.settings.language = currentValue
+                        currentIndex = Qt.binding(() => indexOfValue(panel.settings.language))
+                    }
+                }
+                Text {
+                    objectName: "languageNote"
+                    Layout.fillWidth: true
+                    //: Under the language choice: the window keeps its language until then.
+                    text: qsTr("Applies the next time the launcher starts.")
+                    color: Qt.rgba(1, 1, 1, 0.45)
+                    font.family: Theme.sans
+                    font.pixelSize: 11
+                    wrapMode: Text.Wrap
+                    Accessible.role: Accessible.StaticText
+                    Accessible.name: text
+                }
+            }
+
+            SettingsHeading {
                 text: qsTr("FOLDERS")
             }
             RowLayout {
