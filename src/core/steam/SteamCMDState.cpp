@@ -84,9 +84,10 @@ QString SteamCMDState::translatedStatusText() const
         //: Status line; the argument is SteamCMD's own progress line, left as it prints it.
         return QCoreApplication::translate("SteamCMDState", "DOWNLOADING ASSETS... %1").arg(m_text);
     case Kind::DownloadingPatch:
+        // Rounded half to even, as the English text's printf rounds it.
         //: Status line; %1 is the percentage's number (42), the percent sign is in the text.
         return QCoreApplication::translate("SteamCMDState", "DOWNLOADING PATCH... %1%")
-            .arg(Translations::locale().toString(qRound(m_progress * 100.0)));
+            .arg(Translations::locale().toString(qint64(std::nearbyint(m_progress * 100.0))));
     case Kind::Failed:
         //: Status line of a failed download; %1 is the failure's message.
         return QCoreApplication::translate("SteamCMDState", "ERROR: %1").arg(m_translatedText);

@@ -314,12 +314,36 @@ Dialog {
                     valueRole: "code"
                     font.family: Theme.sans
                     font.pixelSize: 12
-                    currentIndex: indexOfValue(panel.settings.language)
+                    // Once the model is there: before it every value is -1.
+                    currentIndex: count > 0 ? indexOfValue(panel.settings.language) : -1
+                    palette.dark: "white"
+                    palette.text: "white"
+                    palette.buttonText: "white"
+                    background: Rectangle {
+                        implicitHeight: 30
+                        radius: 4
+                        color: Qt.rgba(0, 0, 0, 0.5)
+                        border.color: Qt.rgba(1, 1, 1, 0.25)
+                        border.width: 1
+                        FocusRing {
+                            target: languageBox
+                        }
+                    }
+                    contentItem: Text {
+                        leftPadding: 10
+                        rightPadding: languageBox.indicator.width
+                        text: languageBox.displayText
+                        color: "white"
+                        font: languageBox.font
+                        verticalAlignment: Text.AlignVCenter
+                        elide: Text.ElideRight
+                        Accessible.ignored: true
+                    }
                     Accessible.role: Accessible.ComboBox
                     Accessible.name: qsTr("Language")
                     onActivated: {
                         panel.settings.language = currentValue
-                        currentIndex = Qt.binding(() => indexOfValue(panel.settings.language))
+                        currentIndex = Qt.binding(() => count > 0 ? indexOfValue(panel.settings.language) : -1)
                     }
                 }
                 Text {
@@ -339,7 +363,8 @@ Dialog {
             SettingsHeading {
                 text: qsTr("FOLDERS")
             }
-            RowLayout {
+            // Two rows where the two labels run long.
+            Flow {
                 Layout.fillWidth: true
                 spacing: 10
                 PanelButton {
