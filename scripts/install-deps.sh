@@ -18,6 +18,8 @@ packages=(
   qml6-module-qt-labs-platform qml6-module-qtquick-shapes
   # QtQml's and QtQml.Models' type information, which qmllint (scripts/qmllint.sh) reads
   qml6-module-qtqml qml6-module-qtqml-models
+  # translations: lupdate/lrelease and the CMake package that drives them
+  qt6-l10n-tools qt6-tools-dev
   # strict JSON parser for the update manifest (header-only)
   nlohmann-json3-dev
   # inflates the patch archive's entries to check them before unzip runs
@@ -36,6 +38,8 @@ packages=(
   util-linux libtsan2
   # symbols no stock font draws (the console's download arrow)
   fonts-symbola
+  # draws the Chinese translation (the glyph test reads every translated text)
+  fonts-wqy-microhei
   # the window's accessibility test: the AT-SPI bus, its Python client, and
   # xdotool to give the window input focus under Xvfb without a window manager
   at-spi2-core python3-pyatspi xdotool

@@ -14,6 +14,7 @@ trap 'rm -rf "$sandbox"' EXIT
 export HOME="$sandbox/home"
 export XDG_DATA_HOME="$HOME/.local/share" XDG_CONFIG_HOME="$HOME/.config" XDG_CACHE_HOME="$HOME/.cache"
 export DBUS_SESSION_BUS_ADDRESS=disabled: # never the session's keyring
+export LANGUAGE=en # the messages grepped below are the English ones
 export VANTOR_STEAMCMD_URL=http://127.0.0.1:9/steamcmd_linux.tar.gz
 export VANTOR_PATCH_URL=http://127.0.0.1:9/VO_Mac_Patch.zip
 export VANTOR_UPDATE_URL=http://127.0.0.1:9/api/update.json
@@ -43,6 +44,10 @@ mkdir -p "$HOME/Games/Vantor/Vantor" "$HOME/Games/Vantor/Vantor Duskline"
 touch "$HOME/Games/Vantor/Vantor/INI.big" "$HOME/Games/Vantor/Vantor Duskline/inidl.big"
 "$launcher" validate ~/Games/Vantor | grep -qx VALID
 expect_status 1 "$launcher" validate "$HOME"
+"$launcher" --lang de download --help | grep -q '^Aufruf: vantor-launcher download'
+LANGUAGE=de "$launcher" validate ~/Games/Vantor | grep -qx VALID
+expect_status 1 env LANGUAGE=de "$launcher" validate "$HOME" >"$sandbox/out"
+grep -q '^UNGÜLTIGES ZIEL' "$sandbox/out"
 printf '#!/bin/sh\necho "$VANTOR_INSTALL_PATH" > "%s/engine-ran"\n' "$sandbox" > "$sandbox/VantorOnlineDL"
 chmod +x "$sandbox/VantorOnlineDL"
 VANTOR_ENGINE_PATH="$sandbox/VantorOnlineDL" "$launcher" launch --source local --path ~/Games/Vantor

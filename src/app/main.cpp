@@ -24,8 +24,11 @@ int main(int argc, char **argv)
     QCoreApplication::setApplicationName(QStringLiteral("Vantor Online"));
     QCoreApplication::setApplicationVersion(QString::fromLatin1(BuildConfig::version));
 
+    // Before the application object, so that neither Qt nor a command sees it.
+    const QString language = CommandLine::takeLanguage(argc, argv);
     if (CommandLine::wantsCommand(argc, argv)) {
         QCoreApplication app(argc, argv);
+        CommandLine::installTranslations(language);
         return CommandLine::run(app.arguments());
     }
 
@@ -33,6 +36,7 @@ int main(int argc, char **argv)
     // The application takes Qt's own options (-platform, -style, ...) out of
     // the arguments; anything it leaves is a command line of ours.
     QApplication app(argc, argv);
+    CommandLine::installTranslations(language);
     if (app.arguments().size() > 1)
         return CommandLine::run(app.arguments());
     const QString icon = QStringLiteral(":/VantorLauncher/images/AppIcon.png");

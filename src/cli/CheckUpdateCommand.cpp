@@ -5,6 +5,7 @@
 #include "Endpoints.h"
 #include "update/UpdateChecker.h"
 
+#include <QCoreApplication>
 #include <QEventLoop>
 #include <QTextStream>
 
@@ -14,8 +15,10 @@ int run(const QStringList &args)
 {
     CommandParser parser(
         QStringLiteral("check-update"),
-        QStringLiteral("Checks once whether a newer launcher is published. Exit status: 0 when\n"
-                       "the manifest was read (with or without an update), 1 when it was not."));
+        QCoreApplication::translate(
+            "CheckUpdateCommand",
+            "Checks once whether a newer launcher is published. Exit status: 0 when\n"
+            "the manifest was read (with or without an update), 1 when it was not."));
     if (const std::optional<int> ended = parser.parse(args))
         return *ended;
 
@@ -43,9 +46,13 @@ int run(const QStringList &args)
     // The window stays silent about a failed check; a command must not
     // pass it off as "no update".
     if (!manifestRead) {
-        QTextStream(stderr)
-            << "vantor-launcher check-update: could not fetch or read the update manifest at "
-            << Endpoints::updateManifest() << ": " << checker.failureReason() << "\n";
+        QTextStream(stderr) << "vantor-launcher check-update: "
+                            //: %1 is the manifest's web address, %2 why it could not be read.
+                            << QCoreApplication::translate(
+                                   "CheckUpdateCommand",
+                                   "could not fetch or read the update manifest at %1: %2")
+                                   .arg(Endpoints::updateManifest(), checker.failureReason())
+                            << "\n";
         return 1;
     }
     out << "No update available (current " << UpdateChecker::currentVersion() << " build "

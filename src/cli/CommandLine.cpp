@@ -6,9 +6,12 @@
 #include "DownloadCommand.h"
 #include "GameCommands.h"
 #include "SettingsCommand.h"
+#include "l10n/Translations.h"
+#include "settings/LauncherSettings.h"
 #include "update/UpdateChecker.h"
 
 #include <QCommandLineOption>
+#include <QCoreApplication>
 #include <QTextStream>
 
 #include <cstring>
@@ -29,23 +32,42 @@ const std::map<QString, CommandEntry> &commands()
 {
     static const std::map<QString, CommandEntry> table = {
         {QStringLiteral("check-update"),
-         {CheckUpdateCommand::run, "check once whether a newer launcher is published"}},
+         {CheckUpdateCommand::run,
+          QT_TRANSLATE_NOOP("CommandLine", "check once whether a newer launcher is published")}},
         {QStringLiteral("validate"),
-         {GameCommands::validate, "check that DIR holds both game versions"}},
+         {GameCommands::validate,
+          QT_TRANSLATE_NOOP("CommandLine", "check that DIR holds both game versions")}},
         {QStringLiteral("launch"),
-         {GameCommands::launch, "start the game from the Steam download or a local folder"}},
+         {GameCommands::launch,
+          QT_TRANSLATE_NOOP("CommandLine",
+                            "start the game from the Steam download or a local folder")}},
         {QStringLiteral("status"),
-         {GameCommands::status, "show SteamCMD, assets, local folder, user and version"}},
+         {GameCommands::status,
+          QT_TRANSLATE_NOOP("CommandLine",
+                            "show SteamCMD, assets, local folder, user and version")}},
         {QStringLiteral("download"), {&DownloadCommand::run, DownloadCommand::summary()}},
         {QStringLiteral("settings"), {&SettingsCommand::run, SettingsCommand::summary()}},
     };
     return table;
 }
 
+const QCommandLineOption &languageOption()
+{
+    // Taken out before any parser sees it (takeLanguage()); listed for --help.
+    static const QCommandLineOption option(
+        QStringLiteral("lang"),
+        QCoreApplication::translate("CommandLine",
+                                    "the language of the launcher's messages (de, fr, es, "
+                                    "pt_BR, ru, pl, zh_CN, en) instead of the system's"),
+        QStringLiteral("CODE"));
+    return option;
+}
+
 const QCommandLineOption &versionOption()
 {
-    static const QCommandLineOption option(QStringLiteral("version"),
-                                           QStringLiteral("print the version and build"));
+    static const QCommandLineOption option(
+        QStringLiteral("version"),
+        QCoreApplication::translate("CommandLine", "print the version and build"));
     return option;
 }
 
@@ -53,11 +75,15 @@ QString launcherDescription()
 {
     QString description;
     QTextStream out(&description);
-    out << "Without a command the launcher window opens; it also takes Qt's own options,\n"
-        << "such as -platform and -style. Each command has its own --help.\n\n"
-        << "Commands:";
+    out << QCoreApplication::translate("CommandLine",
+                                       "Without a command the launcher window opens; it also "
+                                       "takes Qt's own options,\nsuch as -platform and -style. "
+                                       "Each command has its own --help.")
+        << "\n\n"
+        << QCoreApplication::translate("CommandLine", "Commands:");
     for (const auto &[name, entry] : commands())
-        out << "\n  " << name.leftJustified(14) << entry.summary;
+        out << "\n  " << name.leftJustified(14)
+            << QCoreApplication::translate("CommandLine", entry.summary);
     return description;
 }
 
@@ -66,6 +92,7 @@ void describeLauncher(CommandParser &parser)
 {
     parser.setSynopsis(QStringLiteral("[command] [options]"));
     parser.addOption(versionOption());
+    parser.addOption(languageOption());
 }
 
 int printVersion()
@@ -94,6 +121,33 @@ bool wantsCommand(int argc, char **argv)
     return false;
 }
 
+QString takeLanguage(int &argc, char **argv)
+{
+    QString language;
+    int kept = 1;
+    for (int i = 1; i < argc; ++i) {
+        const char *argument = argv[i];
+        if (std::strcmp(argument, "--lang") == 0 && i + 1 < argc) {
+            language = QString::fromLocal8Bit(argv[++i]);
+            continue;
+        }
+        if (std::strncmp(argument, "--lang=", 7) == 0) {
+            language = QString::fromLocal8Bit(argument + 7);
+            continue;
+        }
+        argv[kept++] = argv[i];
+    }
+    argc = kept;
+    argv[argc] = nullptr;
+    return language;
+}
+
+void installTranslations(const QString &requested)
+{
+    const QString stored = LauncherSettings::storedLanguage();
+    Translations::install(requested.isEmpty() ? stored : requested);
+}
+
 QString usage()
 {
     CommandParser parser(QString(), launcherDescription());
@@ -112,7 +166,11 @@ int run(const QStringList &arguments)
         return 0;
     }
     if (!name.startsWith(QLatin1Char('-'))) {
-        QTextStream(stderr) << "vantor-launcher: unknown command '" << name << "'\n\n" << usage();
+        QTextStream(stderr)
+            << "vantor-launcher: "
+            << QCoreApplication::translate("CommandLine", "unknown command '%1'").arg(name)
+            << "\n\n"
+            << usage();
         return CommandParser::kUsageStatus;
     }
 

@@ -15,6 +15,15 @@ namespace CommandLine {
 // what it leaves goes through run() as well.
 bool wantsCommand(int argc, char **argv);
 
+// Takes "--lang CODE" or "--lang=CODE" out of the arguments (anywhere, for
+// the window and every command) and returns the last CODE given, or an
+// empty string without one.
+QString takeLanguage(int &argc, char **argv);
+
+// Installs the translators: the language given with --lang, else the
+// Language setting, else the system's (LANGUAGE, LC_MESSAGES, LANG).
+void installTranslations(const QString &requested);
+
 // Runs the command line in arguments (arguments[0] is the program) inside an
 // existing application object and returns the process exit status.
 int run(const QStringList &arguments);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CommandParser.h"
 
+#include <QCoreApplication>
 #include <QLoggingCategory>
 #include <QTextStream>
 
@@ -26,9 +27,10 @@ QString longestName(const QCommandLineOption &option)
 
 CommandParser::CommandParser(const QString &command, const QString &description)
     : m_command(command), m_help(QStringList{QStringLiteral("h"), QStringLiteral("help")},
-                                 QStringLiteral("print this help")),
+                                 QCoreApplication::translate("CommandParser", "print this help")),
       m_verbose(QStringLiteral("verbose"),
-                QStringLiteral("also print the launcher's developer log on standard error"))
+                QCoreApplication::translate(
+                    "CommandParser", "also print the launcher's developer log on standard error"))
 {
     m_parser.setApplicationDescription(description);
     m_parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsCompactedShortOptions);
@@ -55,7 +57,8 @@ std::optional<int> CommandParser::parse(const QStringList &arguments)
     if (!m_parser.parse(QStringList{QStringLiteral("vantor-launcher")} + arguments)) {
         const QStringList unknown = m_parser.unknownOptionNames();
         if (!unknown.isEmpty())
-            return usageError(QStringLiteral("unknown option '%1'").arg(dashed(unknown.first())));
+            return usageError(QCoreApplication::translate("CommandParser", "unknown option '%1'")
+                                  .arg(dashed(unknown.first())));
         // The other mistake: an option that takes a value ends the line. (An
         // option followed by anything, dashes included, takes that as its value.)
         const QString last = arguments.isEmpty() ? QString() : arguments.last();
@@ -64,7 +67,9 @@ std::optional<int> CommandParser::parse(const QStringList &arguments)
                 continue;
             for (const QString &name : option.names()) {
                 if (last == dashed(name))
-                    return usageError(QStringLiteral("%1 needs a value").arg(last));
+                    //: %1 is an option, as typed ("--username").
+                    return usageError(
+                        QCoreApplication::translate("CommandParser", "%1 needs a value").arg(last));
             }
         }
         return usageError(m_parser.errorText());
@@ -83,11 +88,13 @@ std::optional<int> CommandParser::parse(const QStringList &arguments)
     }
     const QStringList positional = m_parser.positionalArguments();
     if (positional.size() > m_positionalNames.size())
-        return usageError(QStringLiteral("unexpected argument '%1'")
+        return usageError(QCoreApplication::translate("CommandParser", "unexpected argument '%1'")
                               .arg(positional.at(m_positionalNames.size())));
     if (positional.size() < m_positionalNames.size())
         return usageError(
-            QStringLiteral("%1 is missing").arg(m_positionalNames.at(positional.size())));
+            //: %1 is an argument's name in capitals ("DIR").
+            QCoreApplication::translate("CommandParser", "%1 is missing")
+                .arg(m_positionalNames.at(positional.size())));
     return std::nullopt;
 }
 
@@ -95,7 +102,10 @@ int CommandParser::usageError(const QString &message) const
 {
     const QString who = m_command.isEmpty() ? QStringLiteral("vantor-launcher")
                                             : QStringLiteral("vantor-launcher ") + m_command;
-    QTextStream(stderr) << who << ": " << message << "\nUsage: vantor-launcher " << synopsis()
+    //: %1 is what to type: the command and its options.
+    QTextStream(stderr) << who << ": " << message << "\n"
+                        << QCoreApplication::translate("CommandParser", "Usage: %1")
+                               .arg(QStringLiteral("vantor-launcher ") + synopsis())
                         << "\n";
     return kUsageStatus;
 }
@@ -121,6 +131,7 @@ QString CommandParser::helpText() const
     // Qt's first line names the program as it was started (often a whole
     // path) and puts the options before the command: this one says what to type.
     const QString qtText = m_parser.helpText();
-    return QStringLiteral("Usage: vantor-launcher ") + synopsis() + QLatin1Char('\n') +
-           qtText.section(QLatin1Char('\n'), 1);
+    return QCoreApplication::translate("CommandParser", "Usage: %1")
+               .arg(QStringLiteral("vantor-launcher ") + synopsis()) +
+           QLatin1Char('\n') + qtText.section(QLatin1Char('\n'), 1);
 }

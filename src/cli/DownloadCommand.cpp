@@ -68,27 +68,31 @@ std::optional<QByteArray> askPassword(const QString &question, LineReader &input
 
 const char *DownloadCommand::summary()
 {
-    return "download the game's data through SteamCMD";
+    return QT_TRANSLATE_NOOP("CommandLine", "download the game's data through SteamCMD");
 }
 
 int DownloadCommand::run(const QStringList &arguments)
 {
     CommandParser parser(
         QStringLiteral("download"),
-        QStringLiteral("Runs one whole Steam download, as the window's button does. Without\n"
-                       "--password-stdin the keyring's password for the account is used, or\n"
-                       "asked for on the terminal. Given credentials are saved in the keyring.\n"
-                       "A Steam Guard code is read from standard input, or from the terminal\n"
-                       "once standard input has ended.\n"
-                       "Exit status: 0 assets ready, 1 failed, 2 a usage problem, 130 stopped\n"
-                       "by SIGINT or SIGTERM."));
+        QCoreApplication::translate(
+            "DownloadCommand",
+            "Runs one whole Steam download, as the window's button does. Without\n"
+            "--password-stdin the keyring's password for the account is used, or\n"
+            "asked for on the terminal. Given credentials are saved in the keyring.\n"
+            "A Steam Guard code is read from standard input, or from the terminal\n"
+            "once standard input has ended.\n"
+            "Exit status: 0 assets ready, 1 failed, 2 a usage problem, 130 stopped\n"
+            "by SIGINT or SIGTERM."));
     const QCommandLineOption usernameOption(
         QStringLiteral("username"),
-        QStringLiteral("the Steam account (default: the one saved in the keyring)"),
+        QCoreApplication::translate("DownloadCommand",
+                                    "the Steam account (default: the one saved in the keyring)"),
         QStringLiteral("NAME"));
     const QCommandLineOption passwordStdinOption(
         QStringLiteral("password-stdin"),
-        QStringLiteral("read the password from the first line of standard input"));
+        QCoreApplication::translate("DownloadCommand",
+                                    "read the password from the first line of standard input"));
     parser.addOption(usernameOption);
     parser.addOption(passwordStdinOption);
     if (const std::optional<int> ended = parser.parse(arguments))
@@ -112,8 +116,9 @@ int DownloadCommand::run(const QStringList &arguments)
         model.setSteamPassword(QString()); // the stored password belongs to another account
     }
     if (model.steamUsername().isEmpty()) {
-        return parser.usageError(QStringLiteral("--username NAME is required (no Steam account "
-                                                "is saved in the keyring)"));
+        return parser.usageError(QCoreApplication::translate(
+            "DownloadCommand", "--username NAME is required (no Steam account "
+                               "is saved in the keyring)"));
     }
 
     LineReader input(STDIN_FILENO);
@@ -122,32 +127,37 @@ int DownloadCommand::run(const QStringList &arguments)
     const bool inputIsTerminal = Terminal::isTerminal(STDIN_FILENO);
     std::optional<QByteArray> password;
     if (passwordFromStdin && inputIsTerminal) {
-        password = askPassword(QStringLiteral("Password: "), input, terminal.get());
+        password = askPassword(QCoreApplication::translate("DownloadCommand", "Password: "), input,
+                               terminal.get());
         if (!password) {
-            StatusOutput::say(QStringLiteral("vantor-launcher download: no password entered\n"));
+            StatusOutput::say(QCoreApplication::translate(
+                "DownloadCommand", "vantor-launcher download: no password entered\n"));
             return kStatusUsage;
         }
     } else if (passwordFromStdin) {
         password = input.readLineBlocking();
         if (!password) {
-            StatusOutput::say(
-                QStringLiteral("vantor-launcher download: standard input ended before the "
-                               "password line\n"));
+            StatusOutput::say(QCoreApplication::translate(
+                "DownloadCommand", "vantor-launcher download: standard input ended before the "
+                                   "password line\n"));
             return kStatusUsage;
         }
     } else if (!model.steamPassword().isEmpty()) {
         password = model.steamPassword().toUtf8();
     } else if (inputIsTerminal) {
-        password = askPassword(QStringLiteral("Steam password: "), input, terminal.get());
+        password = askPassword(QCoreApplication::translate("DownloadCommand", "Steam password: "),
+                               input, terminal.get());
         if (!password) {
-            StatusOutput::say(QStringLiteral("vantor-launcher download: no password entered\n"));
+            StatusOutput::say(QCoreApplication::translate(
+                "DownloadCommand", "vantor-launcher download: no password entered\n"));
             return kStatusUsage;
         }
     } else {
-        StatusOutput::say(
-            QStringLiteral("vantor-launcher download: no password: standard input is not a "
-                           "terminal; give --password-stdin and write the password as the first "
-                           "line of standard input\n"));
+        StatusOutput::say(QCoreApplication::translate(
+            "DownloadCommand",
+            "vantor-launcher download: no password: standard input is not a "
+            "terminal; give --password-stdin and write the password as the first "
+            "line of standard input\n"));
         return kStatusUsage;
     }
     model.setSteamPassword(QString::fromUtf8(*password));
@@ -171,8 +181,8 @@ int DownloadCommand::exec(const QString &username, const QString &password)
 {
     TerminationSignals termination;
     if (!termination.isValid())
-        StatusOutput::say(
-            QStringLiteral("vantor-launcher download: cannot watch for SIGINT/SIGTERM\n"));
+        StatusOutput::say(QCoreApplication::translate(
+            "DownloadCommand", "vantor-launcher download: cannot watch for SIGINT/SIGTERM\n"));
     connect(&termination, &TerminationSignals::received, this,
             &DownloadCommand::onTerminationSignal);
     // Standard output is the console: written here as it grows.
@@ -233,7 +243,8 @@ void DownloadCommand::promptForCode()
     const int fd = questionFd(Terminal::isTerminal(m_codeInput->fd()), m_terminal.get());
     const bool asked = m_askedOn == fd || Terminal::isSameTerminal(m_askedOn, fd);
     if (m_manager.approvalPrompt().isEmpty() && !consoleShowsOn(fd) && !asked) {
-        ask(QStringLiteral("Steam Guard code: "), fd, m_terminal.get());
+        ask(QCoreApplication::translate("DownloadCommand", "Steam Guard code: "), fd,
+            m_terminal.get());
         m_askedOn = fd;
     }
     m_codeInput->requestLine();
@@ -294,9 +305,9 @@ void DownloadCommand::onEndOfInput()
 
 void DownloadCommand::cancelForEndOfInput()
 {
-    StatusOutput::say(
-        QStringLiteral("\nvantor-launcher download: the input ended without a Steam Guard "
-                       "code, cancelling\n"));
+    StatusOutput::say(QCoreApplication::translate(
+        "DownloadCommand", "\nvantor-launcher download: the input ended without a Steam Guard "
+                           "code, cancelling\n"));
     m_cancelledByInput = true;
     // The run ends once the stopped SteamCMD has; runFinished() says so.
     m_manager.cancel();
@@ -307,8 +318,8 @@ void DownloadCommand::onTerminationSignal()
     if (m_interrupted)
         return;
     m_interrupted = true;
-    StatusOutput::say(
-        QStringLiteral("\nvantor-launcher download: interrupted, stopping SteamCMD\n"));
+    StatusOutput::say(QCoreApplication::translate(
+        "DownloadCommand", "\nvantor-launcher download: interrupted, stopping SteamCMD\n"));
     // The run ends once whatever stage it is in has stopped (SteamCMD is
     // waited for); runFinished() then says so.
     if (m_manager.currentRun())
@@ -336,9 +347,10 @@ void DownloadCommand::finish(int status)
             // screen.
             if (!m_manager.failureExplanation().isEmpty() && !consoleShowsOn(STDERR_FILENO))
                 StatusOutput::say(m_manager.failureExplanation() + QLatin1Char('\n'));
-            StatusOutput::say(m_manager.statusText() + QLatin1Char('\n'));
+            StatusOutput::say(m_manager.translatedStatusText() + QLatin1Char('\n'));
         } else
-            StatusOutput::say(QStringLiteral("vantor-launcher download: cancelled\n"));
+            StatusOutput::say(QCoreApplication::translate("DownloadCommand",
+                                                          "vantor-launcher download: cancelled\n"));
     }
     QCoreApplication::exit(status);
 }

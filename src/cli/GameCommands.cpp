@@ -40,12 +40,15 @@ namespace GameCommands {
 
 int validate(const QStringList &args)
 {
-    CommandParser parser(QStringLiteral("validate"),
-                         QStringLiteral("Checks that DIR holds both game versions: its immediate "
-                                        "subfolders\ncontain ini.big and inidl.big (any letter "
-                                        "case). Prints VALID (status 0),\nor why not (status 1)."));
-    parser.addPositionalArgument(QStringLiteral("DIR"),
-                                 QStringLiteral("the folder that holds both game versions"));
+    CommandParser parser(
+        QStringLiteral("validate"),
+        QCoreApplication::translate("GameCommands",
+                                    "Checks that DIR holds both game versions: its immediate "
+                                    "subfolders\ncontain ini.big and inidl.big (any letter "
+                                    "case). Prints VALID (status 0),\nor why not (status 1)."));
+    parser.addPositionalArgument(
+        QStringLiteral("DIR"),
+        QCoreApplication::translate("GameCommands", "the folder that holds both game versions"));
     if (const std::optional<int> ended = parser.parse(args))
         return *ended;
     const QString folder = parser.positionalArguments().first();
@@ -61,16 +64,21 @@ int validate(const QStringList &args)
 
 int launch(const QStringList &args)
 {
-    CommandParser parser(QStringLiteral("launch"),
-                         QStringLiteral("Starts the game from the chosen data source. When the "
-                                        "source is not ready,\nprints the window's hint and "
-                                        "exits with status 1."));
+    CommandParser parser(
+        QStringLiteral("launch"),
+        QCoreApplication::translate("GameCommands",
+                                    "Starts the game from the chosen data source. When the "
+                                    "source is not ready,\nprints the window's hint and "
+                                    "exits with status 1."));
     const QCommandLineOption sourceOption(
-        QStringLiteral("source"), QStringLiteral("the data source: steam (the default) or local"),
+        QStringLiteral("source"),
+        QCoreApplication::translate("GameCommands",
+                                    "the data source: steam (the default) or local"),
         QStringLiteral("steam|local"));
     const QCommandLineOption pathOption(
         QStringLiteral("path"),
-        QStringLiteral("the local game folder, for this run only (it is not stored)"),
+        QCoreApplication::translate("GameCommands",
+                                    "the local game folder, for this run only (it is not stored)"),
         QStringLiteral("DIR"));
     parser.addOption(sourceOption);
     parser.addOption(pathOption);
@@ -82,12 +90,14 @@ int launch(const QStringList &args)
         if (value == QLatin1String("local"))
             tab = LauncherViewModel::Tab::Local;
         else if (value != QLatin1String("steam"))
-            return parser.usageError(QStringLiteral("unknown source '%1'").arg(value));
+            return parser.usageError(
+                QCoreApplication::translate("GameCommands", "unknown source '%1'").arg(value));
     }
     std::optional<QString> path;
     if (parser.isSet(pathOption)) {
         if (parser.value(pathOption).isEmpty())
-            return parser.usageError(QStringLiteral("--path needs a folder"));
+            return parser.usageError(
+                QCoreApplication::translate("GameCommands", "--path needs a folder"));
         path = absolute(parser.value(pathOption));
     }
 
@@ -121,10 +131,12 @@ int launch(const QStringList &args)
 
 int status(const QStringList &args)
 {
-    CommandParser parser(QStringLiteral("status"),
-                         QStringLiteral("Shows where SteamCMD, the assets and the local folder "
-                                        "are and whether\nthey are usable, the saved Steam user "
-                                        "and the version: what to\ninclude in a bug report."));
+    CommandParser parser(
+        QStringLiteral("status"),
+        QCoreApplication::translate("GameCommands",
+                                    "Shows where SteamCMD, the assets and the local folder "
+                                    "are and whether\nthey are usable, the saved Steam user "
+                                    "and the version: what to\ninclude in a bug report."));
     if (const std::optional<int> ended = parser.parse(args))
         return *ended;
 

@@ -9,6 +9,7 @@
 #include "settings/InstallFolderMove.h"
 #include "settings/LauncherSettings.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QEventLoop>
 #include <QFileInfo>
@@ -96,15 +97,15 @@ int moveTo(InstallFolderController &controller, const QString &target)
     QEventLoop loop;
     TerminationSignals termination;
     if (!termination.isValid())
-        StatusOutput::say(
-            QStringLiteral("vantor-launcher settings: cannot watch for SIGINT/SIGTERM\n"));
+        StatusOutput::say(QCoreApplication::translate(
+            "SettingsCommand", "vantor-launcher settings: cannot watch for SIGINT/SIGTERM\n"));
     bool interrupted = false;
     std::optional<int> status;
     QObject::connect(&termination, &TerminationSignals::received, &loop, [&] {
         if (std::exchange(interrupted, true))
             return;
-        StatusOutput::say(
-            QStringLiteral("\nvantor-launcher settings: interrupted, stopping the move\n"));
+        StatusOutput::say(QCoreApplication::translate(
+            "SettingsCommand", "\nvantor-launcher settings: interrupted, stopping the move\n"));
         controller.cancelMove();
     });
     QObject::connect(
@@ -123,13 +124,15 @@ int moveTo(InstallFolderController &controller, const QString &target)
     }
     if (InstallFolderMove *move = controller.currentMove()) {
         // A copy to another file system, which takes a while.
-        StatusOutput::say(
-            QStringLiteral("Moving the game data from \"%1\" to \"%2\"...\n").arg(source, target));
+        StatusOutput::say(QCoreApplication::translate(
+                              "SettingsCommand", "Moving the game data from \"%1\" to \"%2\"...\n")
+                              .arg(source, target));
         QObject::connect(move, &Operation::progress, &loop, [](qint64 done, qint64 total) {
             if (total > 0)
-                StatusOutput::showProgress(QStringLiteral("%1 of %2 (%3%)")
-                                               .arg(FreeSpace::size(done), FreeSpace::size(total))
-                                               .arg(done * 100 / total));
+                StatusOutput::showProgress(
+                    QCoreApplication::translate("SettingsCommand", "%1 of %2 (%3%)")
+                        .arg(FreeSpace::size(done), FreeSpace::size(total))
+                        .arg(done * 100 / total));
         });
     }
     // A rename, or a refusal found on the way, has ended it already.
@@ -179,14 +182,16 @@ namespace SettingsCommand {
 
 const char *summary()
 {
-    return "show the settings, or change them (and move the game data)";
+    return QT_TRANSLATE_NOOP("CommandLine",
+                             "show the settings, or change them (and move the game data)");
 }
 
 int run(const QStringList &args)
 {
     CommandParser parser(
         QStringLiteral("settings"),
-        QStringLiteral(
+        QCoreApplication::translate(
+            "SettingsCommand",
             "Without options, prints every setting: its name, its key in the\n"
             "configuration file and its value. With options, changes them and prints\n"
             "them again. --install-dir alone only changes where the Steam download goes;\n"
@@ -196,33 +201,44 @@ int run(const QStringList &args)
             "moves nothing).\n"
             "Exit status: 0 done, 1 a change refused or failed, 2 a usage problem,\n"
             "130 a move stopped by SIGINT or SIGTERM."));
-    const QCommandLineOption installDirOption(QStringLiteral("install-dir"),
-                                              QStringLiteral("where the Steam download goes"),
-                                              QStringLiteral("DIR"));
+    const QCommandLineOption installDirOption(
+        QStringLiteral("install-dir"),
+        QCoreApplication::translate("SettingsCommand", "where the Steam download goes"),
+        QStringLiteral("DIR"));
     const QCommandLineOption moveOption(
         QStringLiteral("move"),
-        QStringLiteral("with --install-dir: move the game data there first"));
+        QCoreApplication::translate("SettingsCommand",
+                                    "with --install-dir: move the game data there first"));
     const QCommandLineOption wrapperOption(
-        QStringLiteral("wrapper"), QStringLiteral("the program the game is started through"),
+        QStringLiteral("wrapper"),
+        QCoreApplication::translate("SettingsCommand", "the program the game is started through"),
         QStringLiteral("TEXT"));
-    const QCommandLineOption argumentsOption(QStringLiteral("arguments"),
-                                             QStringLiteral("the game's extra arguments"),
-                                             QStringLiteral("TEXT"));
+    const QCommandLineOption argumentsOption(
+        QStringLiteral("arguments"),
+        QCoreApplication::translate("SettingsCommand", "the game's extra arguments"),
+        QStringLiteral("TEXT"));
     const QCommandLineOption environmentOption(
         QStringLiteral("environment"),
-        QStringLiteral("the game's extra environment (NAME=VALUE ...)"), QStringLiteral("TEXT"));
+        QCoreApplication::translate("SettingsCommand",
+                                    "the game's extra environment (NAME=VALUE ...)"),
+        QStringLiteral("TEXT"));
     const QCommandLineOption limitOption(
         QStringLiteral("download-limit"),
-        QStringLiteral("the download speed limit in KB/s (1000 bytes), or off"),
+        QCoreApplication::translate("SettingsCommand",
+                                    "the download speed limit in KB/s (1000 bytes), or off"),
         QStringLiteral("KBPS|off"));
     const QCommandLineOption notificationsOption(
         QStringLiteral("notifications"),
-        QStringLiteral("a desktop notification when a download ends"), QStringLiteral("on|off"));
+        QCoreApplication::translate("SettingsCommand",
+                                    "a desktop notification when a download ends"),
+        QStringLiteral("on|off"));
     const QCommandLineOption taskbarOption(
         QStringLiteral("taskbar-progress"),
-        QStringLiteral("the download's progress on the task bar"), QStringLiteral("on|off"));
-    const QCommandLineOption resetOption(QStringLiteral("reset"),
-                                         QStringLiteral("every setting back to its default"));
+        QCoreApplication::translate("SettingsCommand", "the download's progress on the task bar"),
+        QStringLiteral("on|off"));
+    const QCommandLineOption resetOption(
+        QStringLiteral("reset"),
+        QCoreApplication::translate("SettingsCommand", "every setting back to its default"));
     for (const QCommandLineOption *option :
          {&installDirOption, &moveOption, &wrapperOption, &argumentsOption, &environmentOption,
           &limitOption, &notificationsOption, &taskbarOption, &resetOption})
@@ -239,16 +255,19 @@ int run(const QStringList &args)
             continue;
         const QString value = parser.value(*option);
         if (hasControlCharacters(value))
-            return parser.usageError(QStringLiteral("--%1 cannot hold control characters (line "
-                                                    "breaks, tabs)")
-                                         .arg(option->names().first()));
+            return parser.usageError(
+                QCoreApplication::translate("SettingsCommand",
+                                            "--%1 cannot hold control characters (line "
+                                            "breaks, tabs)")
+                    .arg(option->names().first()));
         *slot = value;
     }
     if (parser.isSet(limitOption)) {
         changes.downloadLimit = readLimit(parser.value(limitOption));
         if (!changes.downloadLimit)
             return parser.usageError(
-                QStringLiteral("--download-limit takes KB/s from 1 to %1, or off; not '%2'")
+                QCoreApplication::translate(
+                    "SettingsCommand", "--download-limit takes KB/s from 1 to %1, or off; not '%2'")
                     .arg(LauncherSettings::kMaxDownloadLimit)
                     .arg(parser.value(limitOption)));
     }
@@ -258,19 +277,23 @@ int run(const QStringList &args)
             continue;
         *slot = readOnOff(parser.value(*option));
         if (!*slot)
-            return parser.usageError(QStringLiteral("--%1 takes on or off, not '%2'")
-                                         .arg(option->names().first(), parser.value(*option)));
+            return parser.usageError(
+                QCoreApplication::translate("SettingsCommand", "--%1 takes on or off, not '%2'")
+                    .arg(option->names().first(), parser.value(*option)));
     }
     const bool changesInstallDir = parser.isSet(installDirOption);
     if (changesInstallDir && parser.value(installDirOption).isEmpty())
-        return parser.usageError(QStringLiteral("--install-dir needs a folder"));
+        return parser.usageError(
+            QCoreApplication::translate("SettingsCommand", "--install-dir needs a folder"));
     if (parser.isSet(moveOption) && !changesInstallDir)
-        return parser.usageError(QStringLiteral("--move goes with --install-dir DIR"));
+        return parser.usageError(
+            QCoreApplication::translate("SettingsCommand", "--move goes with --install-dir DIR"));
     const bool changesOthers = changes.wrapper || changes.arguments || changes.environment ||
                                changes.downloadLimit || changes.notifications ||
                                changes.taskbarProgress;
     if (parser.isSet(resetOption) && (changesInstallDir || changesOthers))
-        return parser.usageError(QStringLiteral("--reset goes alone"));
+        return parser.usageError(
+            QCoreApplication::translate("SettingsCommand", "--reset goes alone"));
 
     bool stored = true;
     if (parser.isSet(resetOption)) {
@@ -292,8 +315,8 @@ int run(const QStringList &args)
     store(LauncherSettings::notifyWhenDoneKey(), changes.notifications);
     store(LauncherSettings::showTaskbarProgressKey(), changes.taskbarProgress);
     if (!stored) {
-        StatusOutput::say(
-            QStringLiteral("vantor-launcher settings: the settings could not be written\n"));
+        StatusOutput::say(QCoreApplication::translate(
+            "SettingsCommand", "vantor-launcher settings: the settings could not be written\n"));
         return kStatusFailed;
     }
 
@@ -316,9 +339,10 @@ int run(const QStringList &args)
             }
             if (previous != controller.installDir() &&
                 !InstallFolderMove::launcherEntries(previous).isEmpty())
-                StatusOutput::say(
-                    QStringLiteral("The game data in \"%1\" was not moved (--move moves it).\n")
-                        .arg(previous));
+                StatusOutput::say(QCoreApplication::translate(
+                                      "SettingsCommand",
+                                      "The game data in \"%1\" was not moved (--move moves it).\n")
+                                      .arg(previous));
         }
     }
     printSettings();

@@ -353,7 +353,7 @@ void LauncherViewModel::launchGame()
         return;
     }
     if (!QFileInfo::exists(engine)) {
-        setAlertMessage(QStringLiteral("Engine binary not found at ") + engine);
+        setAlertMessage(tr("Engine binary not found at %1").arg(engine));
         setIsLaunching(false);
         return;
     }
@@ -369,7 +369,7 @@ void LauncherViewModel::launchGame()
         LaunchCommand::build(engine, dataFolder, LaunchCommand::Options::stored());
     if (!command.ok()) {
         qCWarning(lcLaunch) << "nothing started:" << command.error();
-        setAlertMessage(QStringLiteral("Failed to launch game: ") + command.error());
+        setAlertMessage(tr("Failed to launch game: %1").arg(command.error()));
         setIsLaunching(false);
         return;
     }
@@ -379,7 +379,7 @@ void LauncherViewModel::launchGame()
         m_engineStarter->start(command.program(), command.arguments(),
                                QFileInfo(engine).absolutePath(), command.environment());
     if (!result.started) {
-        setAlertMessage(QStringLiteral("Failed to launch game: ") + result.errorDescription);
+        setAlertMessage(tr("Failed to launch game: %1").arg(result.errorDescription));
         setIsLaunching(false);
         return;
     }

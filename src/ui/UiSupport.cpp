@@ -95,21 +95,23 @@ QString UiSupport::systemName()
 QString UiSupport::portSubtitle()
 {
 #if defined(Q_OS_MACOS)
-    return QStringLiteral("COMMUNITY MAC PORT");
+    return tr("COMMUNITY MAC PORT");
 #else
-    return QStringLiteral("COMMUNITY %1 PORT").arg(systemName().toUpper());
+    //: %1 is the operating system's name in capitals (LINUX).
+    return tr("COMMUNITY %1 PORT").arg(systemName().toUpper());
 #endif
 }
 
 QString UiSupport::nativePortTitle()
 {
-    return QStringLiteral("%1 Native Port").arg(systemName());
+    //: %1 is the operating system's name (Linux).
+    return tr("%1 Native Port").arg(systemName());
 }
 
 QString UiSupport::machineLine()
 {
 #if defined(Q_OS_MACOS)
-    return QStringLiteral("Metal Renderer \u2022 Apple Silicon");
+    return tr("Metal Renderer \u2022 Apple Silicon");
 #else
     // The build knows nothing about the engine's renderer: only what the
     // system says about the machine.

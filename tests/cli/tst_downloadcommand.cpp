@@ -32,6 +32,7 @@ private Q_SLOTS:
     void completesWithSteamGuard();
     void failureEndsWithErrorLine_data();
     void failureEndsWithErrorLine();
+    void messagesFollowTheLanguageAndTheConsoleStays();
     void signalStopsChildAndExits130_data();
     void signalStopsChildAndExits130();
     void usageProblems_data();
@@ -223,6 +224,40 @@ void TestDownloadCommand::failureEndsWithErrorLine()
                                          : explained + "ERROR: " + error + "\n";
     QVERIFY2(err.endsWith(last), qPrintable(err));
     QVERIFY(!processAlive(fakePid()));
+}
+
+void TestDownloadCommand::messagesFollowTheLanguageAndTheConsoleStays()
+{
+    writeFake("echo \"Logging in user 'u' to Steam Public...FAILED (Invalid Password)\"\n"
+              "exec sleep 60\n");
+    struct Run
+    {
+        int status;
+        QString out;
+        QString err;
+    };
+    const auto runIn = [this](const QByteArray &language) -> Run {
+        qputenv("LANGUAGE", language);
+        QProcess launcher;
+        start(launcher, {"download", "--username=u", "--password-stdin"}, "pw\n");
+        qunsetenv("LANGUAGE");
+        if (!waitForExit(launcher, 30000))
+            return {-1, {}, {}};
+        return {launcher.exitCode(), QString::fromUtf8(launcher.readAllStandardOutput()),
+                QString::fromUtf8(launcher.readAllStandardError())};
+    };
+    const Run english = runIn("en");
+    const Run german = runIn("de");
+    // The console and the exit status are the same in every language.
+    QCOMPARE(english.status, 1);
+    QCOMPARE(german.status, english.status);
+    QCOMPARE(german.out, english.out);
+    QVERIFY2(english.err.endsWith("ERROR: Authentication failed — check credentials\n"),
+             qPrintable(english.err));
+    QVERIFY2(german.err.endsWith("Steam hat das Passwort nicht akzeptiert. Prüfe Benutzername und "
+                                 "Passwort und versuche es erneut.\nFEHLER: Anmeldung "
+                                 "fehlgeschlagen — Zugangsdaten prüfen\n"),
+             qPrintable(german.err));
 }
 
 void TestDownloadCommand::signalStopsChildAndExits130_data()

@@ -3,6 +3,7 @@
 #include "LauncherRun.h"
 #include "TestFiles.h"
 #include "TestHome.h"
+#include "l10n/Translations.h"
 #include "settings/LauncherSettings.h"
 #include "steam/SteamCMDManager.h"
 #include "update/UpdateChecker.h"
@@ -34,6 +35,8 @@ private Q_SLOTS:
 
     void validate_data();
     void validate();
+    void validateSaysValidInEveryLanguage_data();
+    void validateSaysValidInEveryLanguage();
     void launchRefusesWithHint_data();
     void launchRefusesWithHint();
     void launchesEngineBesideTheExecutable();
@@ -105,6 +108,35 @@ void TestGameCommands::validate()
     const LauncherRun::Outcome outcome = LauncherRun::run(args, environment());
     QCOMPARE(outcome.exitCode, exitCode);
     QCOMPARE(outcome.out, out);
+}
+
+void TestGameCommands::validateSaysValidInEveryLanguage_data()
+{
+    QTest::addColumn<QString>("language");
+    for (const Translations::Language &language : Translations::languages())
+        QTest::newRow(qPrintable(language.code)) << language.code;
+}
+
+void TestGameCommands::validateSaysValidInEveryLanguage()
+{
+    QFETCH(QString, language);
+    // VALID is for scripts: the same word whatever the player's language,
+    // given by --lang or by the environment.
+    const QString game = makeLocalFolder("Game");
+    QCOMPARE(LauncherRun::run({"--lang", language, "validate", game}, environment()).out,
+             QStringLiteral("VALID\n"));
+    QProcessEnvironment env = environment();
+    env.insert("LANGUAGE", language);
+    const LauncherRun::Outcome outcome = LauncherRun::run({"validate", game}, env);
+    QCOMPARE(outcome.exitCode, 0);
+    QCOMPARE(outcome.out, QStringLiteral("VALID\n"));
+    // What is not valid is said in the language.
+    const LauncherRun::Outcome invalid =
+        LauncherRun::run({"--lang=" + language, "validate", m_home->filePath("None")}, env);
+    QCOMPARE(invalid.exitCode, 1);
+    if (language == QLatin1String("de"))
+        QCOMPARE(invalid.out, QStringLiteral("UNGÜLTIGES ZIEL — Keine ini.big / inidl.big in den "
+                                             "Unterordnern gefunden\n"));
 }
 
 void TestGameCommands::launchRefusesWithHint_data()

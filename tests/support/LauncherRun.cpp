@@ -19,6 +19,9 @@ QProcessEnvironment LauncherRun::environment()
         env.remove(QString::fromLatin1(name));
     if (!env.contains(QStringLiteral("VANTOR_PRIVATE_KEYRING")))
         env.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), QStringLiteral("disabled:"));
+    // English, whatever the desktop running the tests speaks; a test that
+    // wants another language sets it.
+    env.insert(QStringLiteral("LANGUAGE"), QStringLiteral("en"));
     const struct
     {
         const char *variable;

@@ -27,7 +27,8 @@ public:
     // (a window only with -platform), no session bus (so no keyring) unless
     // the test runs inside the private keyring of run-with-keyring.sh, the
     // update check and both downloads at loopback ports where nothing
-    // listens unless the test pointed them elsewhere, no info lines.
+    // listens unless the test pointed them elsewhere, no info lines, and
+    // English (LANGUAGE=en).
     static QProcessEnvironment environment();
 
     // Runs it to its end, turning this process's event loop meanwhile so

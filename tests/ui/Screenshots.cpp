@@ -13,6 +13,7 @@
 #include "TestFiles.h"
 #include "TestHome.h"
 #include "credentials/KeychainHelper.h"
+#include "l10n/Translations.h"
 #include "settings/LauncherSettings.h"
 
 #include <QDir>
@@ -91,6 +92,9 @@ int main(int argc, char **argv)
         QTextStream(stderr) << "usage: vantor-screenshots <output folder>\n";
         return 2;
     }
+    // The language of the pictures (a code of Translations::languages()); English without one.
+    const QString language = qEnvironmentVariable("VANTOR_SCREENSHOT_LANGUAGE");
+    Translations::install(language.isEmpty() ? QStringLiteral("en") : language);
     const QDir out(QString::fromLocal8Bit(argv[1]));
     QDir().mkpath(out.path());
     KeychainHelper::setStore(std::make_shared<MemoryCredentialStore>());

@@ -21,8 +21,9 @@ const char *const kAddressVariables[] = {"VANTOR_UPDATE_URL", "VANTOR_STEAMCMD_U
 WindowTestSetup::WindowTestSetup(const LoopbackHttpServer::Response &manifest)
     : m_store(std::make_shared<MemoryCredentialStore>())
 {
-    QCoreApplication::setOrganizationName(QStringLiteral("Vantor Online"));
-    QCoreApplication::setApplicationName(QStringLiteral("Vantor Online"));
+    // The settings file of this home: what one test stores (an install
+    // folder) is not there for the next.
+    m_home.useForSettings();
     m_listening = m_server.listen();
     // No update unless a test publishes one; nothing reaches the internet.
     m_server.setRoute(manifestPath, manifest);

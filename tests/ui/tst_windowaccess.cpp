@@ -10,6 +10,7 @@
 #include "UiSupport.h"
 #include "UrlRecorder.h"
 #include "WindowTestSetup.h"
+#include "l10n/Translations.h"
 #include "settings/LauncherSettings.h"
 
 #include <QFileInfo>
@@ -22,6 +23,7 @@
 #include <QtQuickTest/quicktest.h>
 
 #include <cmath>
+#include <functional>
 #include <memory>
 
 namespace {
@@ -91,6 +93,7 @@ private Q_SLOTS:
 
     void everythingInViewAtTheSmallestSize_data();
     void everythingInViewAtTheSmallestSize();
+    void windowSpeaksTheSystemsLanguage();
     void consoleShowsWholeLines();
     void symbolsTakeTheirOwnSize();
     void platformWordsAreTrue();
@@ -136,6 +139,27 @@ private:
         return item ? item->mapRectToScene(QRectF(0, 0, item->width(), item->height())) : QRectF();
     }
     void startGuardAskingRun(const QString &codeFile);
+    // The text of the first visible label inside the item that is cut
+    // short (elided, truncated, or wider than the item), or empty.
+    QString cutLabel(QQuickItem *item, QQuickItem *control = nullptr) const
+    {
+        if (!item || !item->isVisible())
+            return QString();
+        if (!control)
+            control = item;
+        if (item->inherits("QQuickText")) {
+            const qreal needed = std::max(item->width(), item->implicitWidth());
+            const QRectF label = item->mapRectToScene(QRectF(0, 0, needed, item->height()));
+            if (item->property("truncated").toBool() ||
+                !sceneRect(control).adjusted(-0.5, -0.5, 0.5, 0.5).contains(label))
+                return item->property("text").toString();
+        }
+        for (QQuickItem *child : item->childItems()) {
+            if (const QString cut = cutLabel(child, control); !cut.isEmpty())
+                return cut;
+        }
+        return QString();
+    }
 
     std::unique_ptr<WindowTestSetup> m_setup;
 };
@@ -152,6 +176,7 @@ void TestWindowAccess::init()
 void TestWindowAccess::cleanup()
 {
     m_setup.reset();
+    Translations::install(QStringLiteral("en"));
 }
 
 void TestWindowAccess::startGuardAskingRun(const QString &codeFile)
@@ -166,14 +191,24 @@ void TestWindowAccess::everythingInViewAtTheSmallestSize_data()
 {
     QTest::addColumn<QString>("state");
     QTest::addColumn<bool>("banner");
+    QTest::addColumn<QString>("language");
     // "ready": the game is on disk when the window starts, so LAUNCH shows
-    // whenever the workflow is not busy.
-    for (const char *state :
-         {"steam idle", "steam guard", "steam guard ready", "steam busy", "steam downloading",
-          "steam failed", "steam explained", "steam explained ready", "steam ready", "local empty",
-          "local invalid", "local ready", "settings", "settings busy"}) {
-        QTest::addRow("%s", state) << QString::fromLatin1(state) << false;
-        QTest::addRow("%s, banner", state) << QString::fromLatin1(state) << true;
+    // whenever the workflow is not busy. Every other language with the
+    // banner, where the room is least.
+    for (const Translations::Language &language : Translations::languages()) {
+        const bool english = language.code == QLatin1String("en");
+        for (const char *state :
+             {"steam idle", "steam guard", "steam guard ready", "steam busy", "steam downloading",
+              "steam failed", "steam explained", "steam explained ready", "steam ready",
+              "local empty", "local invalid", "local ready", "settings", "settings busy"}) {
+            const QString name =
+                english ? QString::fromLatin1(state) : language.code + QLatin1String(": ") + state;
+            if (english)
+                QTest::newRow(qPrintable(name))
+                    << QString::fromLatin1(state) << false << language.code;
+            QTest::newRow(qPrintable(name + QLatin1String(", banner")))
+                << QString::fromLatin1(state) << true << language.code;
+        }
     }
 }
 
@@ -181,6 +216,8 @@ void TestWindowAccess::everythingInViewAtTheSmallestSize()
 {
     QFETCH(QString, state);
     QFETCH(bool, banner);
+    QFETCH(QString, language);
+    QCOMPARE(Translations::install(language), language);
     if (banner)
         m_setup->server().setRoute(WindowTestSetup::manifestPath, manifest("2.1.0"));
     // The window learns of files on disk when it starts or the workflow
@@ -257,6 +294,26 @@ void TestWindowAccess::everythingInViewAtTheSmallestSize()
                     .arg(rect.y())
                     .arg(rect.width())
                     .arg(rect.height());
+            // The status line gives way at its end, by design; no other label does.
+            if (name != QLatin1String("statusLine"))
+                if (const QString cut = cutLabel(find(name)); !cut.isEmpty())
+                    return name + QStringLiteral(" cuts \"") + cut + u'"';
+        }
+        // The buttons and the tabs read whole, inside their panel.
+        const QRectF source = sceneRect(find(local ? "localTab" : "steamTab"));
+        for (const char *control : {"downloadButton", "cancelButton", "submitGuardButton",
+                                    "locateButton", "steamTabButton", "localTabButton",
+                                    "downloadUpdateButton", "seeDetailsButton", "bannerTitle"}) {
+            if (!shown(control))
+                continue;
+            if (const QString cut = cutLabel(find(control)); !cut.isEmpty())
+                return QString::fromLatin1(control) + QStringLiteral(" cuts \"") + cut + u'"';
+            const bool inPanel = QByteArray(control).endsWith("Button") &&
+                                 !QByteArray(control).endsWith("TabButton") &&
+                                 !QByteArray(control).startsWith("downloadUpdate") &&
+                                 !QByteArray(control).startsWith("seeDetails");
+            if (inPanel && !source.contains(sceneRect(find(control))))
+                return QString::fromLatin1(control) + QStringLiteral(" leaves its panel");
         }
         // In reading order, nothing overlapping: panel, bottom action, footer.
         const QRectF panel = sceneRect(find(local ? "localTab" : "steamTab"));
@@ -297,8 +354,9 @@ void TestWindowAccess::everythingInViewAtTheSmallestSize()
     QStringList controls{"installDirText",      "changeInstallDirButton", "moveDataCheck",
                          "launchWrapperField",  "launchArgumentsField",   "launchEnvironmentField",
                          "launchHint",          "downloadLimitField",     "noLimitButton",
-                         "notifyWhenDoneCheck", "taskbarProgressCheck",   "openInstallDirButton",
-                         "openLogsButton",      "settingsCloseButton"};
+                         "notifyWhenDoneCheck", "taskbarProgressCheck",   "languageBox",
+                         "languageNote",        "openInstallDirButton",   "openLogsButton",
+                         "settingsCloseButton"};
     if (state == QLatin1String("settings busy")) {
         controls.append("installDirStatus");
         QVERIFY(!find("changeInstallDirButton")->isEnabled());
@@ -313,6 +371,10 @@ void TestWindowAccess::everythingInViewAtTheSmallestSize()
             const QRectF rect = sceneRect(find(controls[i]));
             if (!shown(controls[i]) || rect.isEmpty() || !panelRect.contains(rect))
                 return controls[i] + QStringLiteral(" is not in the panel");
+            // Only the install folder's path gives way (in its middle).
+            if (controls[i] != QLatin1String("installDirText"))
+                if (const QString cut = cutLabel(find(controls[i])); !cut.isEmpty())
+                    return controls[i] + QStringLiteral(" cuts \"") + cut + u'"';
             for (qsizetype j = 0; j < i; ++j) {
                 if (rect.intersects(sceneRect(find(controls[j]))))
                     return controls[i] + QStringLiteral(" overlaps ") + controls[j];
@@ -321,6 +383,51 @@ void TestWindowAccess::everythingInViewAtTheSmallestSize()
         return QString();
     };
     QTRY_COMPARE(panelProblem(), QString());
+}
+
+void TestWindowAccess::windowSpeaksTheSystemsLanguage()
+{
+    // As a German desktop sets it; the window follows it (no setting stored).
+    const QByteArray language = qgetenv("LANGUAGE");
+    qputenv("LANGUAGE", "de");
+    const QString installed = Translations::install(QString());
+    qputenv("LANGUAGE", language);
+    QCOMPARE(installed, QStringLiteral("de"));
+    QVERIFY(open());
+    const auto text = [this](const char *name) {
+        return find(name)->property("text").toString();
+    };
+    QCOMPARE(text("downloadButton"), QStringLiteral("SPIELDATEN LADEN"));
+    QCOMPARE(text("statusLine"), QStringLiteral("BEREIT"));
+    // What the labels inside an item say, one after the other.
+    const std::function<QString(QQuickItem *)> labels = [&labels](QQuickItem *item) {
+        QString said = item->inherits("QQuickText") ? item->property("text").toString() : QString();
+        for (QQuickItem *child : item->childItems())
+            said += QLatin1Char('|') + labels(child);
+        return said;
+    };
+    QVERIFY(labels(find("steamTabButton")).contains(QStringLiteral("STEAM (EMPFOHLEN)")));
+    QVERIFY(labels(find("localTabButton")).contains(QStringLiteral("LOKALES ARCHIV")));
+    QVERIFY(labels(find("targetRequiredHint"))
+                .contains(QStringLiteral("LADE DIE SPIELDATEN ÜBER STEAM, UM ZU SPIELEN")));
+
+    // A failure: explained and shown in German, written to the console in English.
+    SteamCMDManager *manager = viewModel()->steamCMD();
+    QVERIFY(writeScript(manager->steamCMDBinary(), rateLimitedSteamCMD));
+    manager->startDownload(QStringLiteral("player"), QStringLiteral("secret"));
+    QTRY_VERIFY_WITH_TIMEOUT(shown("statusDetail"), 10000);
+    QTRY_COMPARE(text("statusLine"),
+                 QStringLiteral("FEHLER: Zu viele Anmeldeversuche — warte, bevor du es erneut "
+                                "versuchst"));
+    QVERIFY2(text("statusDetail")
+                 .startsWith(QStringLiteral(
+                     "Nach zu vielen Versuchen lehnt Steam Anmeldungen eine Weile ab.")),
+             qPrintable(text("statusDetail")));
+    QVERIFY2(manager->consoleLog().contains(QStringLiteral(
+                 "\n[!] Steam refuses sign-ins for a while after too many attempts.")),
+             qPrintable(manager->consoleLog()));
+    QVERIFY(manager->consoleLog().endsWith(
+        QStringLiteral("\n[✗] Too many sign-in attempts — wait before trying again\n")));
 }
 
 void TestWindowAccess::consoleShowsWholeLines()

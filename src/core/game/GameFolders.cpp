@@ -208,16 +208,20 @@ QString GameFolders::enginePath()
 
 QString GameFolders::invalidFolderHint()
 {
-    return QStringLiteral(
-        "INVALID TARGET \u2014 No ini.big / inidl.big detected in subdirectories");
+    //: The file names ini.big and inidl.big stay as they are.
+    return QCoreApplication::translate(
+        "GameFolders", "INVALID TARGET \u2014 No ini.big / inidl.big detected in subdirectories");
 }
 
 QString GameFolders::steamLaunchHint()
 {
-    return QStringLiteral("DOWNLOAD GAME ASSETS VIA STEAM TO ENABLE LAUNCH");
+    return QCoreApplication::translate("GameFolders",
+                                       "DOWNLOAD GAME ASSETS VIA STEAM TO ENABLE LAUNCH");
 }
 
 QString GameFolders::localLaunchHint()
 {
-    return QStringLiteral("SELECT THE PARENT DIRECTORY CONTAINING BOTH GAME VERSIONS");
+    //: The local tab's hint: the chosen folder must hold both versions of the game.
+    return QCoreApplication::translate("GameFolders",
+                                       "SELECT THE PARENT DIRECTORY CONTAINING BOTH GAME VERSIONS");
 }

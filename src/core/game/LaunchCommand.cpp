@@ -5,6 +5,7 @@
 #include "game/ShellWords.h"
 #include "settings/LauncherSettings.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -23,7 +24,9 @@ std::optional<QStringList> splitOption(const QString &text, const char *option, 
     const ShellWords::Result split = ShellWords::split(text);
     if (split.ok())
         return split.words;
-    *error = QStringLiteral("in the %1, %2").arg(QLatin1String(option), split.error);
+    //: %1 names the setting ("wrapper command"), %2 says what is wrong in it.
+    *error = QCoreApplication::translate("LaunchCommand", "in the %1, %2")
+                 .arg(QCoreApplication::translate("LaunchCommand", option), split.error);
     return std::nullopt;
 }
 
@@ -37,11 +40,15 @@ QString resolveWrapper(const QString &name, const QProcessEnvironment &environme
         // player typed it: the engine starts in a folder of its own.
         const QFileInfo file(QDir::cleanPath(QDir::current().absoluteFilePath(name)));
         if (!file.exists()) {
-            *error = QStringLiteral("the wrapper \"%1\" was not found").arg(name);
+            *error =
+                QCoreApplication::translate("LaunchCommand", "the wrapper \"%1\" was not found")
+                    .arg(name);
             return QString();
         }
         if (!file.isFile() || !file.isExecutable()) {
-            *error = QStringLiteral("the wrapper \"%1\" is not an executable file").arg(name);
+            *error = QCoreApplication::translate("LaunchCommand",
+                                                 "the wrapper \"%1\" is not an executable file")
+                         .arg(name);
             return QString();
         }
         return file.absoluteFilePath();
@@ -58,7 +65,9 @@ QString resolveWrapper(const QString &name, const QProcessEnvironment &environme
         found = QStandardPaths::findExecutable(name);
     }
     if (found.isEmpty())
-        *error = QStringLiteral("the wrapper \"%1\" was not found on PATH").arg(name);
+        *error =
+            QCoreApplication::translate("LaunchCommand", "the wrapper \"%1\" was not found on PATH")
+                .arg(name);
     return found;
 }
 
@@ -82,15 +91,15 @@ LaunchCommand LaunchCommand::build(const QString &engine, const QString &dataFol
 {
     QString error;
     const std::optional<QStringList> wrapper =
-        splitOption(options.wrapper, "wrapper command", &error);
+        splitOption(options.wrapper, QT_TRANSLATE_NOOP("LaunchCommand", "wrapper command"), &error);
     if (!wrapper)
         return failed(error);
-    const std::optional<QStringList> arguments =
-        splitOption(options.arguments, "extra arguments", &error);
+    const std::optional<QStringList> arguments = splitOption(
+        options.arguments, QT_TRANSLATE_NOOP("LaunchCommand", "extra arguments"), &error);
     if (!arguments)
         return failed(error);
-    const std::optional<QStringList> variables =
-        splitOption(options.environment, "environment variables", &error);
+    const std::optional<QStringList> variables = splitOption(
+        options.environment, QT_TRANSLATE_NOOP("LaunchCommand", "environment variables"), &error);
     if (!variables)
         return failed(error);
 
@@ -113,15 +122,18 @@ LaunchCommand LaunchCommand::build(const QString &engine, const QString &dataFol
     for (const QString &word : assignments + *variables) {
         const qsizetype equals = word.indexOf(QLatin1Char('='));
         if (equals <= 0)
-            return failed(
-                QStringLiteral("the environment variable \"%1\" is not of the form NAME=value")
-                    .arg(word));
+            return failed(QCoreApplication::translate(
+                              "LaunchCommand", "the environment variable \"%1\" is not of the form "
+                                               "NAME=value")
+                              .arg(word));
         const QString name = word.left(equals);
         if (!validName.match(name).hasMatch())
-            return failed(QStringLiteral("the environment variable \"%1\" has an invalid name: "
-                                         "a name is made of letters, digits and _ and does not "
-                                         "start with a digit")
-                              .arg(word));
+            return failed(
+                QCoreApplication::translate("LaunchCommand",
+                                            "the environment variable \"%1\" has an invalid name: "
+                                            "a name is made of letters, digits and _ and does not "
+                                            "start with a digit")
+                    .arg(word));
         if (name == kInstallPathVariable) {
             qCWarning(lcLaunch, "the launch environment's VANTOR_INSTALL_PATH is ignored: "
                                 "the launcher sets it to the data folder");
@@ -135,7 +147,8 @@ LaunchCommand LaunchCommand::build(const QString &engine, const QString &dataFol
     // whole wrapper.
     const qsizetype placeholder = words.indexOf(commandPlaceholder());
     if (placeholder >= 0 && words.indexOf(commandPlaceholder(), placeholder + 1) >= 0)
-        return failed(QStringLiteral("the wrapper command holds %1 more than once")
+        return failed(QCoreApplication::translate("LaunchCommand",
+                                                  "the wrapper command holds %1 more than once")
                           .arg(commandPlaceholder()));
     const QStringList engineCommand = QStringList{engine} + *arguments;
     if (placeholder >= 0) {

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "game/ShellWords.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 bool isBlank(QChar c)
@@ -19,8 +21,9 @@ bool escapableInDoubleQuotes(QChar c)
 QString neverClosed(const char *quote, qsizetype index)
 {
     // Counted from 1, as a person counts along the line.
-    return QStringLiteral("the %1 quote at character %2 is never closed")
-        .arg(QLatin1String(quote))
+    //: %1 is "single" or "double" (translated apart), %2 a number.
+    return QCoreApplication::translate("ShellWords", "the %1 quote at character %2 is never closed")
+        .arg(QCoreApplication::translate("ShellWords", quote))
         .arg(index + 1);
 }
 
@@ -44,7 +47,9 @@ ShellWords::Result ShellWords::split(const QString &text)
             }
         } else if (c == QLatin1Char('\\')) {
             if (i + 1 == size)
-                return {{}, QStringLiteral("the backslash at the end escapes nothing")};
+                return {{},
+                        QCoreApplication::translate("ShellWords",
+                                                    "the backslash at the end escapes nothing")};
             ++i;
             // A line continuation joins the lines and is no character itself.
             if (text.at(i) != QLatin1Char('\n')) {
@@ -54,7 +59,7 @@ ShellWords::Result ShellWords::split(const QString &text)
         } else if (c == QLatin1Char('\'')) {
             const qsizetype close = text.indexOf(QLatin1Char('\''), i + 1);
             if (close < 0)
-                return {{}, neverClosed("single", i)};
+                return {{}, neverClosed(QT_TRANSLATE_NOOP("ShellWords", "single"), i)};
             word.append(QStringView(text).mid(i + 1, close - i - 1));
             inWord = true;
             i = close;
@@ -63,7 +68,7 @@ ShellWords::Result ShellWords::split(const QString &text)
             inWord = true;
             for (++i;; ++i) {
                 if (i >= size)
-                    return {{}, neverClosed("double", open)};
+                    return {{}, neverClosed(QT_TRANSLATE_NOOP("ShellWords", "double"), open)};
                 const QChar inner = text.at(i);
                 if (inner == QLatin1Char('"'))
                     break;

@@ -36,7 +36,7 @@ void Operation::succeed()
     end(Outcome::Succeeded, QString());
 }
 
-void Operation::fail(const QString &message)
+void Operation::fail(const LocalizedText &message)
 {
     end(Outcome::Failed, message);
 }
@@ -46,7 +46,7 @@ void Operation::cancelled()
     end(Outcome::Cancelled, QString());
 }
 
-void Operation::end(Outcome outcome, const QString &message)
+void Operation::end(Outcome outcome, const LocalizedText &message)
 {
     if (m_status != Status::Running)
         return;
@@ -54,5 +54,5 @@ void Operation::end(Outcome outcome, const QString &message)
     m_outcome = outcome;
     m_message = message;
     cleanUp();
-    Q_EMIT finished(outcome, message);
+    Q_EMIT finished(outcome, message.english());
 }

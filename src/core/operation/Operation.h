@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "l10n/LocalizedText.h"
+
 #include <QObject>
 #include <QString>
 
@@ -55,7 +57,10 @@ public:
     bool abortRequested() const { return m_abortRequested; }
     // Meaningful once finished.
     Outcome outcome() const { return m_outcome; }
-    QString message() const { return m_message; }
+    QString message() const { return m_message.english(); }
+    // The message in both renderings: English for the console, translated
+    // for the status.
+    LocalizedText localizedMessage() const { return m_message; }
 
 Q_SIGNALS:
     // Work done of the whole, in the operation's own unit (bytes for a
@@ -76,14 +81,15 @@ protected:
     virtual void cleanUp() {}
 
     void succeed();
-    void fail(const QString &message);
+    void fail(const QString &message) { fail(LocalizedText(message)); }
+    void fail(const LocalizedText &message);
     void cancelled();
 
 private:
-    void end(Outcome outcome, const QString &message);
+    void end(Outcome outcome, const LocalizedText &message);
 
     Status m_status = Status::NotStarted;
     Outcome m_outcome = Outcome::Failed;
-    QString m_message;
+    LocalizedText m_message;
     bool m_abortRequested = false;
 };

@@ -65,7 +65,7 @@ void PatchCheck::refuse(const QString &why)
     m_file.close();
     QFile::remove(m_archivePath);
     qCWarning(lcPatch) << "refused the patch archive:" << why;
-    fail(QStringLiteral("Refused the patch archive: ") + why);
+    fail(LocalizedText::translate("Patch", "Refused the patch archive: %1").arg(why));
 }
 
 void PatchCheck::cleanUp()

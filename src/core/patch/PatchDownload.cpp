@@ -42,7 +42,7 @@ void PatchDownload::run()
 {
     const QUrl url(m_url, QUrl::StrictMode);
     if (!url.isValid() || url.isRelative())
-        return fail(QStringLiteral("Invalid patch URL."));
+        return fail(LocalizedText::translate("Patch", "Invalid patch URL."));
     // A link in the archive's place would be renamed over, not written
     // through; the part beside it is opened by the download itself.
     m_download = new ResumableDownload(m_network, url, m_archivePath, this);
@@ -109,7 +109,7 @@ void PatchDownload::refuse()
     ResumableDownload::discardPartial(m_archivePath);
     QFile::remove(m_archivePath);
     qCWarning(lcPatch) << "refused the patch while it downloaded:" << why;
-    fail(QStringLiteral("Refused the patch archive: ") + why);
+    fail(LocalizedText::translate("Patch", "Refused the patch archive: %1").arg(why));
 }
 
 void PatchDownload::downloadFinished()
@@ -128,10 +128,13 @@ void PatchDownload::downloadFinished()
         // Nothing written (the part could not be opened) or all of it
         // (it could not be renamed into place): the file, not the transfer.
         if (download->bytesTransferred() == 0 || download->bytesDone() == download->bytesTotal())
-            return fail(QStringLiteral("Failed to prepare patch file: ") + download->errorString());
-        return fail(QStringLiteral("Failed to download patch: ") + download->errorString());
+            return fail(LocalizedText::translate("Patch", "Failed to prepare patch file: %1")
+                            .arg(download->errorString()));
+        return fail(LocalizedText::translate("Patch", "Failed to download patch: %1")
+                        .arg(download->errorString()));
     default:
-        return fail(QStringLiteral("Failed to download patch: ") + download->errorString());
+        return fail(LocalizedText::translate("Patch", "Failed to download patch: %1")
+                        .arg(download->errorString()));
     }
 }
 

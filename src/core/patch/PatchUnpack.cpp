@@ -66,13 +66,13 @@ void PatchUnpack::run()
     if (const QString shortage = FreeSpace::shortage(m_installDir, m_declared);
         !shortage.isEmpty()) {
         QFile::remove(m_archivePath);
-        return fail(QStringLiteral("Failed to unpack patch: ") + shortage);
+        return fail(LocalizedText::translate("Patch", "Failed to unpack patch: %1").arg(shortage));
     }
     QString error;
     m_tree = ExtractedTree::create(m_installDir, &error);
     if (!m_tree) {
         QFile::remove(m_archivePath);
-        return fail(QStringLiteral("Failed to unpack patch: ") + error);
+        return fail(LocalizedText::translate("Patch", "Failed to unpack patch: %1").arg(error));
     }
 
     auto *unzip = new QProcess(this);
@@ -107,7 +107,8 @@ void PatchUnpack::run()
         if (abortRequested())
             return cancelled();
         // The archive stays; the next patch download replaces it.
-        fail(QStringLiteral("Failed to execute unzip: ") + unzip->errorString());
+        fail(LocalizedText::translate("Patch", "Failed to execute unzip: %1")
+                 .arg(unzip->errorString()));
     });
     connect(unzip, &QProcess::finished, this, &PatchUnpack::unzipEnded);
     m_unzip = unzip;
@@ -140,9 +141,10 @@ void PatchUnpack::watchSpace()
     m_unzip->kill();
 }
 
-void PatchUnpack::failUnchanged(const QString &message)
+void PatchUnpack::failUnchanged(const LocalizedText &message)
 {
-    fail(message + QStringLiteral("; nothing was changed"));
+    //: Ends a failure's message: the install folder was left as it was.
+    fail(LocalizedText::translate("Patch", "%1; nothing was changed").arg(message));
 }
 
 void PatchUnpack::unzipEnded(int exitCode, QProcess::ExitStatus status)
@@ -160,20 +162,23 @@ void PatchUnpack::unzipEnded(int exitCode, QProcess::ExitStatus status)
         return cancelled();
     QFile::remove(m_archivePath);
     if (m_overran)
-        return failUnchanged(
-            QStringLiteral("Failed to unpack patch: unzip wrote more than the %1 the archive "
-                           "declares")
-                .arg(FreeSpace::size(m_declared)));
+        return failUnchanged(LocalizedText::translate("Patch",
+                                                      "Failed to unpack patch: unzip wrote more "
+                                                      "than the %1 the archive declares")
+                                 .arg(FreeSpace::size(m_declared)));
     if (status == QProcess::CrashExit)
         return failUnchanged(
-            QStringLiteral("Failed to unpack patch (unzip ended by signal %1)").arg(exitCode));
+            LocalizedText::translate("Patch", "Failed to unpack patch (unzip ended by signal %1)")
+                .arg(exitCode));
     if (exitCode != 0)
-        return failUnchanged(QStringLiteral("Failed to unpack patch (unzip exited with code ") +
-                             QString::number(exitCode) + QStringLiteral(")"));
+        return failUnchanged(
+            LocalizedText::translate("Patch", "Failed to unpack patch (unzip exited with code %1)")
+                .arg(exitCode));
     // Whatever the archive check concluded, this is what unzip made of the
     // bytes: a link, device, pipe or socket anywhere refuses the whole patch.
     if (const std::optional<QString> reason = m_tree->refusalReason())
-        return fail(QStringLiteral("Refused the patch archive: ") + *reason);
+        return fail(
+            LocalizedText::translate("Patch", "Refused the patch archive: %1").arg(*reason));
     // What the patch puts at the top of the install folder, recorded once it
     // is there: the launcher's own files among the player's, for a move.
     const QStringList placed =
@@ -181,7 +186,8 @@ void PatchUnpack::unzipEnded(int exitCode, QProcess::ExitStatus status)
             .entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
     bool unchanged = true;
     if (const std::optional<QString> failure = m_tree->moveIntoPlace(&unchanged)) {
-        const QString message = QStringLiteral("Failed to unpack patch: ") + *failure;
+        const LocalizedText message =
+            LocalizedText::translate("Patch", "Failed to unpack patch: %1").arg(*failure);
         return unchanged ? failUnchanged(message) : fail(message);
     }
     PatchManifest::record(m_installDir, placed);

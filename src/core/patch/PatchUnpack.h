@@ -55,7 +55,7 @@ protected:
 private:
     void watchSpace();
     void unzipEnded(int exitCode, QProcess::ExitStatus status);
-    void failUnchanged(const QString &message);
+    void failUnchanged(const LocalizedText &message);
 
     QString m_archivePath;
     QString m_installDir;

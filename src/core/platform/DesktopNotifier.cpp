@@ -3,6 +3,7 @@
 
 #include "LogCategories.h"
 
+#include <QCoreApplication>
 #include <QDBusConnection>
 #include <QDBusError>
 #include <QDBusMessage>
@@ -83,7 +84,10 @@ void DesktopNotifier::notify(const QString &summary, const QString &body, const 
     // app_name, replaces_id, app_icon, summary, body, actions (pairs of
     // key and label), hints, expire_timeout (-1: the service's own).
     call << QStringLiteral("Vantor Online") << uint(0) << kApplicationId << summary
-         << escapedBody(body) << QStringList{QStringLiteral("default"), QStringLiteral("Open")}
+         << escapedBody(body)
+         << QStringList{QStringLiteral("default"),
+                        //: The notification's button that shows the window.
+                        QCoreApplication::translate("DesktopNotifier", "Open")}
          << hints << int(-1);
     // Not waited for: the window goes on while the service answers (or
     // does not: the call then times out in the background).

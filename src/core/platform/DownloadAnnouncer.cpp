@@ -45,21 +45,23 @@ void DownloadAnnouncer::runFinished(DownloadRun::Outcome outcome)
         return;
     switch (outcome) {
     case DownloadRun::Outcome::Succeeded:
-        m_notifier->notify(QStringLiteral("Assets ready"),
-                           QStringLiteral("The game is downloaded and patched: LAUNCH starts it."),
+        //: A desktop notification; LAUNCH is the window's button.
+        m_notifier->notify(tr("Assets ready"),
+                           tr("The game is downloaded and patched: LAUNCH starts it."),
                            QStringLiteral("transfer.complete"));
         break;
     case DownloadRun::Outcome::Failed: {
         const SteamCMDState state = m_manager->state();
-        m_notifier->notify(QStringLiteral("Download failed"),
-                           state.kind() == SteamCMDState::Kind::Failed ? state.text()
-                                                                       : state.statusText(),
+        m_notifier->notify(tr("Download failed"),
+                           state.kind() == SteamCMDState::Kind::Failed
+                               ? state.translatedText()
+                               : state.translatedStatusText(),
                            QStringLiteral("transfer.error"));
         break;
     }
     case DownloadRun::Outcome::Cancelled:
-        m_notifier->notify(QStringLiteral("Download stopped"),
-                           QStringLiteral("A new download continues where this one stopped."),
+        m_notifier->notify(tr("Download stopped"),
+                           tr("A new download continues where this one stopped."),
                            QStringLiteral("transfer"));
         break;
     }

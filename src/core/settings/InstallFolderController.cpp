@@ -18,10 +18,12 @@ InstallFolderController::InstallFolderController(LauncherSettings *settings,
             &InstallFolderController::installDirChanged);
     if (m_steamCMD) {
         m_steamCMD->setBlocker([this] {
-            return m_moveUnderWay ? QStringLiteral("The game data is being moved to another "
-                                                   "folder; start the download once the move "
-                                                   "has ended.")
-                                  : QString();
+            return m_moveUnderWay
+                       ? LocalizedText::translate("InstallFolderController",
+                                                  "The game data is being moved to another "
+                                                  "folder; start the download once the move "
+                                                  "has ended.")
+                       : LocalizedText();
         });
     }
 }
@@ -44,21 +46,20 @@ QString InstallFolderController::installDir() const
 QString InstallFolderController::changeInstallDir(const QString &folder, bool moveData)
 {
     if (folder.isEmpty() || !QDir::isAbsolutePath(folder))
-        return QStringLiteral("The install folder must be an absolute path.");
+        return tr("The install folder must be an absolute path.");
     if (m_steamCMD && m_steamCMD->downloadUnderWay())
-        return QStringLiteral("A download is running. Stop it before changing the install folder.");
+        return tr("A download is running. Stop it before changing the install folder.");
     // A cancelled SteamCMD may still be writing while it stops.
     if (m_steamCMD && m_steamCMD->hasActiveWork())
-        return QStringLiteral("A download is still stopping. Try again in a moment.");
+        return tr("A download is still stopping. Try again in a moment.");
     if (m_moveUnderWay)
-        return QStringLiteral("The game data is being moved already.");
+        return tr("The game data is being moved already.");
     if (!moveData) {
         if (!LauncherSettings::storeInstallDir(folder))
-            return QStringLiteral("Could not store the install folder.");
+            return tr("Could not store the install folder.");
         m_settings->reload();
         qCInfo(lcSettings) << "install folder is now" << m_settings->installDir();
-        setMoveStatus(
-            QStringLiteral("The game data now goes to %1.").arg(m_settings->installDir()));
+        setMoveStatus(tr("The game data now goes to %1.").arg(m_settings->installDir()));
         return QString();
     }
 
@@ -70,8 +71,9 @@ QString InstallFolderController::changeInstallDir(const QString &folder, bool mo
     auto lock = std::make_unique<InstallLock>(InstallLock::pathIn(GameFolders::supportDir()));
     if (!lock->tryLock()) {
         if (lock->isHeldElsewhere())
-            return lock->errorString() +
-                   QStringLiteral(". Stop it before changing the install folder.");
+            //: %1 says which download holds the install folder.
+            return tr("%1. Stop it before changing the install folder.")
+                .arg(lock->error().translated());
         qCWarning(lcSettings) << "moving without the download lock:" << lock->errorString();
     }
     m_lock = std::move(lock);
@@ -83,7 +85,7 @@ QString InstallFolderController::changeInstallDir(const QString &folder, bool mo
     connect(m_move, &Operation::finished, this, &InstallFolderController::onMoveFinished);
     setMoveUnderWay(true);
     setMoveProgress(-1);
-    setMoveStatus(QStringLiteral("Moving the game data to %1...").arg(target));
+    setMoveStatus(tr("Moving the game data to %1...").arg(target));
     m_move->start();
     return QString();
 }
@@ -107,11 +109,11 @@ void InstallFolderController::onMoveFinished()
         status = move->summary();
         break;
     case Operation::Outcome::Failed:
-        status = move->message();
+        status = move->localizedMessage().translated();
         break;
     case Operation::Outcome::Cancelled:
-        status = QStringLiteral("The move was cancelled; the game data stays in \"%1\".")
-                     .arg(move->sourceDir());
+        status =
+            tr("The move was cancelled; the game data stays in \"%1\".").arg(move->sourceDir());
         break;
     }
     qCInfo(lcSettings) << "move ended:" << status;

@@ -6,6 +6,7 @@
 #include "patch/PatchManifest.h"
 #include "settings/LauncherSettings.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -118,12 +119,12 @@ QString removeTree(const QByteArray &path)
 QString kindOf(mode_t mode)
 {
     if (S_ISCHR(mode) || S_ISBLK(mode))
-        return QStringLiteral("device");
+        return QCoreApplication::translate("InstallFolderMove", "device");
     if (S_ISFIFO(mode))
-        return QStringLiteral("named pipe");
+        return QCoreApplication::translate("InstallFolderMove", "named pipe");
     if (S_ISSOCK(mode))
-        return QStringLiteral("socket");
-    return QStringLiteral("special file");
+        return QCoreApplication::translate("InstallFolderMove", "socket");
+    return QCoreApplication::translate("InstallFolderMove", "special file");
 }
 
 // Private copy folders of moves whose launcher is no longer running.
@@ -186,18 +187,25 @@ QStringList InstallFolderMove::launcherEntries(const QString &installDir)
 QString InstallFolderMove::refusal(const QString &sourceDir, const QString &targetDir)
 {
     if (!QDir::isAbsolutePath(sourceDir) || !QDir::isAbsolutePath(targetDir))
-        return QStringLiteral("The install folder must be an absolute path.");
+        return QCoreApplication::translate("InstallFolderMove",
+                                           "The install folder must be an absolute path.");
     const QString source = QDir::cleanPath(sourceDir);
     const QString target = QDir::cleanPath(targetDir);
     const QString from = resolved(source);
     const QString to = resolved(target);
     if (from == to)
-        return QStringLiteral("The game data is in \"%1\" already.").arg(target);
+        return QCoreApplication::translate("InstallFolderMove",
+                                           "The game data is in \"%1\" already.")
+            .arg(target);
     if (isInside(to, from))
-        return QStringLiteral("The new install folder cannot be inside the current one (\"%1\").")
+        return QCoreApplication::translate(
+                   "InstallFolderMove",
+                   "The new install folder cannot be inside the current one (\"%1\").")
             .arg(source);
     if (isInside(from, to))
-        return QStringLiteral("The new install folder cannot hold the current one (\"%1\").")
+        return QCoreApplication::translate(
+                   "InstallFolderMove",
+                   "The new install folder cannot hold the current one (\"%1\").")
             .arg(source);
     const QFileInfo info(target);
     if (info.exists() && !info.isDir())
@@ -217,7 +225,8 @@ QString InstallFolderMove::refusal(const QString &sourceDir, const QString &targ
 
 QString InstallFolderMove::failureText(const QString &what) const
 {
-    return QStringLiteral("Could not move the game data: %1; it stays in \"%2\".")
+    return QCoreApplication::translate("InstallFolderMove",
+                                       "Could not move the game data: %1; it stays in \"%2\".")
         .arg(what, m_source);
 }
 
@@ -264,7 +273,8 @@ bool InstallFolderMove::makeTarget(QString *error)
     for (const QString &folder : std::as_const(missing)) {
         const QByteArray path = QFile::encodeName(folder);
         if (::mkdir(path.constData(), 0777) != 0) {
-            *error = QStringLiteral("could not make \"%1\": %2").arg(folder, reason(errno));
+            *error = QCoreApplication::translate("InstallFolderMove", "could not make \"%1\": %2")
+                         .arg(folder, reason(errno));
             return false;
         }
         m_createdFolders.append(path);
@@ -280,7 +290,8 @@ bool InstallFolderMove::tryRenames(QString *error, bool *crossDevice)
             const int failure = errno;
             undoRenames();
             *crossDevice = failure == EXDEV;
-            *error = QStringLiteral("could not move \"%1\": %2").arg(name, reason(failure));
+            *error = QCoreApplication::translate("InstallFolderMove", "could not move \"%1\": %2")
+                         .arg(name, reason(failure));
             return false;
         }
         m_renamedEntries.append(name);
@@ -307,7 +318,8 @@ QString InstallFolderMove::walk(const QByteArray &relative)
     {
     };
     if (::lstat(path.constData(), &info) != 0)
-        return QStringLiteral("could not read \"%1\": %2").arg(shown, reason(errno));
+        return QCoreApplication::translate("InstallFolderMove", "could not read \"%1\": %2")
+            .arg(shown, reason(errno));
     Item item;
     item.relative = relative;
     item.mode = info.st_mode & 07777;
@@ -323,7 +335,9 @@ QString InstallFolderMove::walk(const QByteArray &relative)
         QByteArray target(qMax<qsizetype>(qsizetype(info.st_size), 255) + 1, Qt::Uninitialized);
         const ssize_t length = ::readlink(path.constData(), target.data(), size_t(target.size()));
         if (length < 0 || length >= target.size())
-            return QStringLiteral("could not read the link \"%1\"").arg(shown);
+            return QCoreApplication::translate("InstallFolderMove",
+                                               "could not read the link \"%1\"")
+                .arg(shown);
         target.truncate(length);
         item.linkTarget = target;
         m_items.push_back(std::move(item));
@@ -336,7 +350,8 @@ QString InstallFolderMove::walk(const QByteArray &relative)
     m_items.push_back(std::move(item));
     DIR *listing = ::opendir(path.constData());
     if (!listing)
-        return QStringLiteral("could not read \"%1\": %2").arg(shown, reason(errno));
+        return QCoreApplication::translate("InstallFolderMove", "could not read \"%1\": %2")
+            .arg(shown, reason(errno));
     QList<QByteArray> names;
     while (const dirent *entry = ::readdir(listing)) {
         if (std::strcmp(entry->d_name, ".") != 0 && std::strcmp(entry->d_name, "..") != 0)
@@ -387,8 +402,9 @@ void InstallFolderMove::startCopy()
             break;
     }
     if (m_staging.isEmpty()) {
-        const QString why =
-            QStringLiteral("could not make a folder in \"%1\": %2").arg(m_target, reason(errno));
+        const QString why = QCoreApplication::translate("InstallFolderMove",
+                                                        "could not make a folder in \"%1\": %2")
+                                .arg(m_target, reason(errno));
         undo();
         return fail(failureText(why));
     }
@@ -428,7 +444,8 @@ QString InstallFolderMove::copyItem(const Item &item, qint64 *budget, bool *item
     const QByteArray to = below(m_staging, item.relative);
     const QString shown = QFile::decodeName(item.relative);
     auto failed = [&shown](int error) {
-        return QStringLiteral("could not copy \"%1\": %2").arg(shown, reason(error));
+        return QCoreApplication::translate("InstallFolderMove", "could not copy \"%1\": %2")
+            .arg(shown, reason(error));
     };
     if (item.kind == Item::Kind::Folder) {
         // Writable until it is filled; its own mode comes back at the end.
@@ -517,15 +534,19 @@ QString InstallFolderMove::verify() const
         {
         };
         if (::lstat(path.constData(), &info) != 0)
-            return QStringLiteral("the copy of \"%1\" is missing").arg(shown);
+            return QCoreApplication::translate("InstallFolderMove", "the copy of \"%1\" is missing")
+                .arg(shown);
         switch (item.kind) {
         case Item::Kind::Folder:
             if (!S_ISDIR(info.st_mode))
-                return QStringLiteral("the copy of \"%1\" is no folder").arg(shown);
+                return QCoreApplication::translate("InstallFolderMove",
+                                                   "the copy of \"%1\" is no folder")
+                    .arg(shown);
             break;
         case Item::Kind::File:
             if (!S_ISREG(info.st_mode) || qint64(info.st_size) != item.size)
-                return QStringLiteral("the copy of \"%1\" holds %2 bytes instead of %3")
+                return QCoreApplication::translate(
+                           "InstallFolderMove", "the copy of \"%1\" holds %2 bytes instead of %3")
                     .arg(shown)
                     .arg(qint64(info.st_size))
                     .arg(item.size);
@@ -536,7 +557,9 @@ QString InstallFolderMove::verify() const
                 ::readlink(path.constData(), target.data(), size_t(target.size()));
             if (!S_ISLNK(info.st_mode) || length != item.linkTarget.size() ||
                 target.left(length) != item.linkTarget)
-                return QStringLiteral("the copy of the link \"%1\" differs").arg(shown);
+                return QCoreApplication::translate("InstallFolderMove",
+                                                   "the copy of the link \"%1\" differs")
+                    .arg(shown);
             break;
         }
         }
@@ -549,7 +572,9 @@ QString InstallFolderMove::placeStaged()
     for (const QString &name : std::as_const(m_entries)) {
         const QByteArray encoded = QFile::encodeName(name);
         if (renameNoReplace(below(m_staging, encoded), below(m_targetPath, encoded)) != 0)
-            return QStringLiteral("could not put \"%1\" in place: %2").arg(name, reason(errno));
+            return QCoreApplication::translate("InstallFolderMove",
+                                               "could not put \"%1\" in place: %2")
+                .arg(name, reason(errno));
         m_placed.append(name);
     }
     return QString();
@@ -579,18 +604,25 @@ void InstallFolderMove::switchFolder()
 {
     if (!LauncherSettings::storeInstallDir(m_target)) {
         undo();
-        return fail(failureText(QStringLiteral("the new install folder could not be stored")));
+        return fail(failureText(QCoreApplication::translate(
+            "InstallFolderMove", "the new install folder could not be stored")));
     }
     qCInfo(lcSettings) << "install folder is now" << m_target;
     if (m_entries.isEmpty()) {
-        m_summary = QStringLiteral("There was no game data to move; the game data now goes to "
-                                   "\"%1\".")
-                        .arg(m_target);
+        m_summary =
+            QCoreApplication::translate("InstallFolderMove",
+                                        "There was no game data to move; the game data now goes to "
+                                        "\"%1\".")
+                .arg(m_target);
         return succeed();
     }
-    m_summary = m_renamed ? QStringLiteral("Moved the game data to \"%1\".").arg(m_target)
-                          : QStringLiteral("Moved the game data to \"%1\" (%2 copied).")
-                                .arg(m_target, FreeSpace::size(m_total));
+    m_summary =
+        m_renamed
+            ? QCoreApplication::translate("InstallFolderMove", "Moved the game data to \"%1\".")
+                  .arg(m_target)
+            : QCoreApplication::translate("InstallFolderMove",
+                                          "Moved the game data to \"%1\" (%2 copied).")
+                  .arg(m_target, FreeSpace::size(m_total));
     // The new folder is in use from here: the old copies go.
     if (!m_renamed) {
         if (const QString why = removeOldCopies(); !why.isEmpty())
@@ -617,7 +649,8 @@ QString InstallFolderMove::removeOldCopies()
     }
     if (left.isEmpty())
         return QString();
-    return QStringLiteral("The old copy of %1 in \"%2\" could not be removed (%3).")
+    return QCoreApplication::translate("InstallFolderMove",
+                                       "The old copy of %1 in \"%2\" could not be removed (%3).")
         .arg(left.join(QStringLiteral(", ")), m_source, firstReason);
 }
 

@@ -2,6 +2,7 @@
 #include "settings/LauncherSettings.h"
 
 #include "LogCategories.h"
+#include "l10n/Translations.h"
 
 #include <QDir>
 #include <QSettings>
@@ -68,6 +69,11 @@ QString LauncherSettings::showTaskbarProgressKey()
     return QStringLiteral("showTaskbarProgress");
 }
 
+QString LauncherSettings::languageKey()
+{
+    return QStringLiteral("language");
+}
+
 QString LauncherSettings::defaultInstallDir()
 {
     return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation) +
@@ -120,6 +126,27 @@ bool LauncherSettings::storedNotifyWhenDone()
 bool LauncherSettings::storedShowTaskbarProgress()
 {
     return boolValue(showTaskbarProgressKey(), true);
+}
+
+QString LauncherSettings::storedLanguage()
+{
+    const QString code = textValue(languageKey()).trimmed();
+    for (const Translations::Language &language : Translations::languages()) {
+        if (language.code == code)
+            return code;
+    }
+    return QString();
+}
+
+QVariantList LauncherSettings::languageChoices()
+{
+    QVariantList choices{QVariantMap{{QStringLiteral("code"), QString()},
+                                     //: The language choice that follows the desktop's language.
+                                     {QStringLiteral("name"), tr("System default")}}};
+    for (const Translations::Language &language : Translations::languages())
+        choices.append(QVariantMap{{QStringLiteral("code"), language.code},
+                                   {QStringLiteral("name"), language.nativeName}});
+    return choices;
 }
 
 bool LauncherSettings::store(const QString &key, const QVariant &value)
@@ -187,6 +214,12 @@ void LauncherSettings::setShowTaskbarProgress(bool show)
     reload();
 }
 
+void LauncherSettings::setLanguage(const QString &code)
+{
+    store(languageKey(), code);
+    reload();
+}
+
 void LauncherSettings::reload()
 {
     // Each property compared with what was last announced, so that a signal
@@ -207,4 +240,5 @@ void LauncherSettings::reload()
     update(m_notifyWhenDone, storedNotifyWhenDone(), &LauncherSettings::notifyWhenDoneChanged);
     update(m_showTaskbarProgress, storedShowTaskbarProgress(),
            &LauncherSettings::showTaskbarProgressChanged);
+    update(m_language, storedLanguage(), &LauncherSettings::languageChanged);
 }

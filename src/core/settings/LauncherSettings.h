@@ -3,6 +3,7 @@
 
 #include <QObject>
 #include <QString>
+#include <QVariantList>
 
 // The player's settings, kept in the launcher's configuration file
 // ("Vantor Online.conf", the application's QSettings). With nothing stored,
@@ -33,6 +34,13 @@ class LauncherSettings : public QObject
                    notifyWhenDoneChanged)
     Q_PROPERTY(bool showTaskbarProgress READ showTaskbarProgress WRITE setShowTaskbarProgress NOTIFY
                    showTaskbarProgressChanged)
+    // The language of the window and the commands, as a code of
+    // Translations::languages(); empty for the system's. Applies at the
+    // next start.
+    Q_PROPERTY(QString language READ language WRITE setLanguage NOTIFY languageChanged)
+    // What the language choice offers: {code, name} maps, the system's
+    // language first (code ""), then each language named in itself.
+    Q_PROPERTY(QVariantList languageChoices READ languageChoices CONSTANT)
 
 public:
     explicit LauncherSettings(QObject *parent = nullptr);
@@ -45,6 +53,7 @@ public:
     static QString downloadLimitKey();       // "downloadLimitKBps"
     static QString notifyWhenDoneKey();      // "notifyWhenDone"
     static QString showTaskbarProgressKey(); // "showTaskbarProgress"
+    static QString languageKey();            // "language"
 
     // The largest limit taken: 10 GB/s, far beyond any connection, and small
     // enough that SteamCMD's kilobits still fit in an int.
@@ -64,6 +73,8 @@ public:
     static int storedDownloadLimit(); // 0 when unset or not a number in range
     static bool storedNotifyWhenDone();
     static bool storedShowTaskbarProgress();
+    // A language the launcher speaks, or empty (the system's) for anything else.
+    static QString storedLanguage();
     // One key written, or removed when value is the default. False when the
     // file cannot be written.
     static bool store(const QString &key, const QVariant &value);
@@ -76,6 +87,8 @@ public:
     int downloadLimit() const { return storedDownloadLimit(); }
     bool notifyWhenDone() const { return storedNotifyWhenDone(); }
     bool showTaskbarProgress() const { return storedShowTaskbarProgress(); }
+    QString language() const { return storedLanguage(); }
+    static QVariantList languageChoices();
 
     void setLaunchWrapper(const QString &wrapper);
     void setLaunchArguments(const QString &arguments);
@@ -83,6 +96,7 @@ public:
     void setDownloadLimit(int kilobytesPerSecond);
     void setNotifyWhenDone(bool notify);
     void setShowTaskbarProgress(bool show);
+    void setLanguage(const QString &code);
     // After the install folder was changed (by a move, or elsewhere).
     Q_INVOKABLE void reload();
 
@@ -94,6 +108,7 @@ Q_SIGNALS:
     void downloadLimitChanged();
     void notifyWhenDoneChanged();
     void showTaskbarProgressChanged();
+    void languageChanged();
 
 private:
     // What the signals were last emitted for, so a signal means a change.
@@ -104,4 +119,5 @@ private:
     int m_downloadLimit = 0;
     bool m_notifyWhenDone = true;
     bool m_showTaskbarProgress = true;
+    QString m_language;
 };

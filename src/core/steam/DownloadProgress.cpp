@@ -89,7 +89,7 @@ void DownloadProgress::take(const QString &line)
     if (progress->hasBytes()) {
         m_percentLength = -1;
         m_rate.addSample(progress->bytesDone, progress->bytesTotal);
-        detail = m_rate.text(progress->phaseName());
+        detail = m_rate.translatedText(progress->translatedPhaseName());
     } else {
         // The detail is the phase's name and these digits.
         char digits[sizeof m_percentDigits];
@@ -98,7 +98,7 @@ void DownloadProgress::take(const QString &line)
             std::equal(digits, digits + length, m_percentDigits) &&
             (m_phase != SteamProgress::Phase::Other || progress->phaseText == m_percentPhaseText))
             return;
-        detail = progress->percentDetail();
+        detail = progress->translatedPercentDetail();
         m_percentLength = length;
         m_percentPhase = m_phase;
         m_percentPhaseText = progress->phaseText;

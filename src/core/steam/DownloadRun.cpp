@@ -67,14 +67,14 @@ void DownloadRun::log(const QString &text)
     Q_EMIT consoleAppended(text);
 }
 
-void DownloadRun::showFailure(const QString &message)
+void DownloadRun::showFailure(const LocalizedText &message)
 {
-    qCInfo(lcSteamCmd) << "download failed:" << message;
+    qCInfo(lcSteamCmd) << "download failed:" << message.english();
     setState(SteamCMDState::failed(message));
-    log(QStringLiteral("\n[✗] ") + message + QStringLiteral("\n"));
+    log(QStringLiteral("\n[✗] ") + message.english() + QStringLiteral("\n"));
 }
 
-void DownloadRun::failRun(const QString &message)
+void DownloadRun::failRun(const LocalizedText &message)
 {
     // A failure shown when it was found is not shown twice.
     if (m_state != SteamCMDState::failed(message))
@@ -82,7 +82,7 @@ void DownloadRun::failRun(const QString &message)
     fail(message);
 }
 
-void DownloadRun::refuse(const QString &message)
+void DownloadRun::refuse(const LocalizedText &message)
 {
     m_refusal = message;
     start();
@@ -102,20 +102,20 @@ void DownloadRun::runStage(Operation *stage, StageEnd onEnd)
 {
     m_stage = stage;
     connect(stage, &Operation::log, this, &DownloadRun::log);
-    connect(stage, &Operation::finished, this,
-            [this, stage, onEnd](Outcome outcome, const QString &message) {
-                m_stage = nullptr;
-                stage->disconnect(this);
-                stage->deleteLater();
-                // Nothing follows a cancel, whatever the stage's own end.
-                if (abortRequested() || outcome == Outcome::Cancelled)
-                    cancelled();
-                else
-                    onEnd(outcome, message);
-                // Only now: the next stage already counts as work, so
-                // observers never see a gap between the two.
-                Q_EMIT activityChanged();
-            });
+    connect(stage, &Operation::finished, this, [this, stage, onEnd](Outcome outcome) {
+        const LocalizedText message = stage->localizedMessage();
+        m_stage = nullptr;
+        stage->disconnect(this);
+        stage->deleteLater();
+        // Nothing follows a cancel, whatever the stage's own end.
+        if (abortRequested() || outcome == Outcome::Cancelled)
+            cancelled();
+        else
+            onEnd(outcome, message);
+        // Only now: the next stage already counts as work, so
+        // observers never see a gap between the two.
+        Q_EMIT activityChanged();
+    });
     Q_EMIT activityChanged();
     stage->start();
 }
@@ -149,12 +149,13 @@ void DownloadRun::abandon()
 void DownloadRun::install()
 {
     setState(SteamCMDState::downloadingSteamCMD());
-    runStage(m_stages->installSteamCMD(this), [this](Outcome outcome, const QString &message) {
-        if (outcome == Outcome::Succeeded)
-            launchSteamCMD();
-        else
-            failRun(message);
-    });
+    runStage(m_stages->installSteamCMD(this),
+             [this](Outcome outcome, const LocalizedText &message) {
+                 if (outcome == Outcome::Succeeded)
+                     launchSteamCMD();
+                 else
+                     failRun(message);
+             });
 }
 
 void DownloadRun::launchSteamCMD()
@@ -167,7 +168,7 @@ void DownloadRun::launchSteamCMD()
         if (!abortRequested())
             setState(state);
     });
-    connect(steam, &SteamCMDStage::failureFound, this, [this](const QString &message) {
+    connect(steam, &SteamCMDStage::failureFound, this, [this](const LocalizedText &message) {
         if (!abortRequested())
             showFailure(message);
     });
@@ -184,12 +185,13 @@ void DownloadRun::launchSteamCMD()
             setAwaitingApproval(awaiting);
     });
     connect(steam, &SteamCMDStage::progressDetailChanged, this, &DownloadRun::setDetail);
-    runStage(steam, [this, steam](Outcome outcome, const QString &message) {
+    runStage(steam, [this, steam](Outcome outcome, const LocalizedText &message) {
         onSteamCMDEnded(steam, outcome, message);
     });
 }
 
-void DownloadRun::onSteamCMDEnded(SteamCMDStage *steam, Outcome outcome, const QString &message)
+void DownloadRun::onSteamCMDEnded(SteamCMDStage *steam, Outcome outcome,
+                                  const LocalizedText &message)
 {
     m_steam = nullptr;
     setDetail(QString());
@@ -205,9 +207,11 @@ void DownloadRun::onSteamCMDEnded(SteamCMDStage *steam, Outcome outcome, const Q
             log(QStringLiteral("\n[*] SteamCMD updated itself. Restarting process...\n"));
             return launchSteamCMD();
         }
-        return failRun(QStringLiteral("SteamCMD asked to be restarted %1 times in a row (exit "
-                                      "code 42)")
-                           .arg(m_selfUpdateRestarts + 1));
+        const int asked = m_selfUpdateRestarts + 1;
+        return failRun(LocalizedText::translate("DownloadRun",
+                                                "SteamCMD asked to be restarted %n times in a "
+                                                "row (exit code 42)",
+                                                "", asked));
     }
     if (steam->missingConfiguration() && !m_retriedConfiguration) {
         m_retriedConfiguration = true;
@@ -240,7 +244,7 @@ void DownloadRun::downloadPatch()
     m_rate.reset();
     m_sinceDetail.invalidate();
     connect(download, &Operation::progress, this, &DownloadRun::patchProgressed);
-    runStage(download, [this](Outcome outcome, const QString &message) {
+    runStage(download, [this](Outcome outcome, const LocalizedText &message) {
         setDetail(QString());
         if (outcome == Outcome::Succeeded)
             checkPatch();
@@ -261,13 +265,13 @@ void DownloadRun::patchProgressed(qint64 done, qint64 total)
         return;
     m_sinceDetail.start();
     m_rate.addSample(done, total);
-    setDetail(m_rate.text());
+    setDetail(m_rate.translatedText());
 }
 
 void DownloadRun::checkPatch()
 {
     setState(SteamCMDState::unpackingPatch());
-    runStage(m_stages->checkPatch(this), [this](Outcome outcome, const QString &message) {
+    runStage(m_stages->checkPatch(this), [this](Outcome outcome, const LocalizedText &message) {
         if (outcome == Outcome::Succeeded)
             unpackPatch();
         else
@@ -277,7 +281,7 @@ void DownloadRun::checkPatch()
 
 void DownloadRun::unpackPatch()
 {
-    runStage(m_stages->unpackPatch(this), [this](Outcome outcome, const QString &message) {
+    runStage(m_stages->unpackPatch(this), [this](Outcome outcome, const LocalizedText &message) {
         if (outcome != Outcome::Succeeded)
             return failRun(message);
         setState(SteamCMDState::completed());

@@ -36,7 +36,7 @@ public:
 
     // Ends the run with a message instead of starting it (another download
     // holds the install).
-    void refuse(const QString &message);
+    void refuse(const LocalizedText &message);
     // Sends a Steam Guard code (already trimmed) to the waiting SteamCMD.
     void submitSteamGuardCode(const QString &code);
     // Shows idle and "--- CANCELLED ---", then aborts the stage under way.
@@ -77,7 +77,7 @@ protected:
     void onAbort() override;
 
 private:
-    using StageEnd = std::function<void(Outcome outcome, const QString &message)>;
+    using StageEnd = std::function<void(Outcome outcome, const LocalizedText &message)>;
     void runStage(Operation *stage, StageEnd onEnd);
     void setState(const SteamCMDState &state);
     void setExplanation(const QString &explanation);
@@ -85,11 +85,11 @@ private:
     void setDetail(const QString &detail);
     void log(const QString &text);
     // The failed state and the console line "\n[✗] <message>\n".
-    void showFailure(const QString &message);
-    void failRun(const QString &message);
+    void showFailure(const LocalizedText &message);
+    void failRun(const LocalizedText &message);
     void install();
     void launchSteamCMD();
-    void onSteamCMDEnded(SteamCMDStage *steam, Outcome outcome, const QString &message);
+    void onSteamCMDEnded(SteamCMDStage *steam, Outcome outcome, const LocalizedText &message);
     void downloadPatch();
     void patchProgressed(qint64 done, qint64 total);
     void checkPatch();
@@ -106,7 +106,7 @@ private:
     bool m_awaitingApproval = false;
     QString m_explanation;
     QString m_detail;
-    QString m_refusal;
+    LocalizedText m_refusal;
     TransferRate m_rate;
     QElapsedTimer m_sinceDetail;
 };

@@ -15,8 +15,6 @@
 
 namespace {
 
-const QString kBusy = QStringLiteral("Another download is already running");
-
 // The id another launcher wrote; anything but a plain positive number is
 // ignored, the file being writable by whoever can write the support folder.
 qint64 readHolder(int fd)
@@ -51,16 +49,17 @@ bool InstallLock::tryLock()
         return true;
     m_holder = -1;
     m_heldElsewhere = false;
-    m_error.clear();
+    m_error = LocalizedText();
     QDir().mkpath(QFileInfo(m_path).absolutePath());
     const QByteArray name = QFile::encodeName(m_path);
     // No symbolic link followed: the lock must be this file, not one an
     // attacker points it at.
     const int fd = ::open(name.constData(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
     if (fd < 0) {
-        m_error = QStringLiteral("Cannot open the download lock %1: %2")
-                      .arg(QDir::toNativeSeparators(m_path),
-                           QString::fromLocal8Bit(std::strerror(errno)));
+        //: %1 is a file, %2 the system's reason.
+        m_error = LocalizedText::translate("InstallLock", "Cannot open the download lock %1: %2")
+                      .arg(QDir::toNativeSeparators(m_path))
+                      .arg(QString::fromLocal8Bit(std::strerror(errno)));
         return false;
     }
     int result;
@@ -72,11 +71,16 @@ bool InstallLock::tryLock()
         if (code == EWOULDBLOCK) {
             m_heldElsewhere = true;
             m_holder = readHolder(fd);
-            m_error = m_holder > 0 ? kBusy + QStringLiteral(" (process %1)").arg(m_holder) : kBusy;
+            m_error = m_holder > 0
+                          ? LocalizedText::translate(
+                                "InstallLock", "Another download is already running (process %1)")
+                                .arg(LocalizedText(QString::number(m_holder)))
+                          : LocalizedText::translate("InstallLock",
+                                                     "Another download is already running");
         } else {
-            m_error = QStringLiteral("Cannot lock %1: %2")
-                          .arg(QDir::toNativeSeparators(m_path),
-                               QString::fromLocal8Bit(std::strerror(code)));
+            m_error = LocalizedText::translate("InstallLock", "Cannot lock %1: %2")
+                          .arg(QDir::toNativeSeparators(m_path))
+                          .arg(QString::fromLocal8Bit(std::strerror(code)));
         }
         ::close(fd);
         return false;

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "l10n/LocalizedText.h"
+
 #include <QString>
 
 // One SteamCMD per install. Two downloads at once (two windows, or a window
@@ -36,7 +38,8 @@ public:
     qint64 holderPid() const { return m_holder; }
     // After a failed tryLock(): "Another download is already running
     // (process 4242)", or why the lock file could not be used.
-    QString errorString() const { return m_error; }
+    QString errorString() const { return m_error.english(); }
+    LocalizedText error() const { return m_error; }
     QString path() const { return m_path; }
 
 private:
@@ -44,5 +47,5 @@ private:
     int m_fd = -1;
     qint64 m_holder = -1;
     bool m_heldElsewhere = false;
-    QString m_error;
+    LocalizedText m_error;
 };

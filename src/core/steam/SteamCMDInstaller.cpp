@@ -47,11 +47,13 @@ void SteamCMDInstaller::run()
     std::error_code error;
     std::filesystem::create_directories(m_dir.toStdString(), error);
     if (error)
-        return fail(QStringLiteral("Installation error: ") + describe(error));
+        return fail(LocalizedText::translate("SteamCMDInstaller", "Installation error: %1")
+                        .arg(describe(error)));
 
     const QUrl url(Endpoints::steamCmdTarball());
     if (!url.isValid() || url.isRelative())
-        return fail(QStringLiteral("Failed to download SteamCMD tarball"));
+        return fail(
+            LocalizedText::translate("SteamCMDInstaller", "Failed to download SteamCMD tarball"));
 
     QNetworkRequest request(url);
     request.setTransferTimeout(int(m_transferTimeout.count()));
@@ -69,7 +71,8 @@ void SteamCMDInstaller::run()
         const QByteArray body = reply->isOpen() ? reply->readAll() : QByteArray();
         if (!ReplyBody::arrivedWhole(reply, body.size())) {
             qCWarning(lcSteamCmd) << "SteamCMD fetch failed:" << reply->errorString();
-            return fail(QStringLiteral("Failed to download SteamCMD tarball"));
+            return fail(LocalizedText::translate("SteamCMDInstaller",
+                                                 "Failed to download SteamCMD tarball"));
         }
         extract(body);
     });
@@ -92,7 +95,8 @@ void SteamCMDInstaller::extract(const QByteArray &body)
         // Half a tarball is of no use to anyone and may be what filled the disk.
         file.close();
         file.remove();
-        return fail(QStringLiteral("Installation error: ") + why);
+        return fail(
+            LocalizedText::translate("SteamCMDInstaller", "Installation error: %1").arg(why));
     }
     file.close();
 
@@ -107,7 +111,8 @@ void SteamCMDInstaller::extract(const QByteArray &body)
         if (e != QProcess::FailedToStart)
             return;
         tar->deleteLater();
-        fail(QStringLiteral("Installation error: ") + tar->errorString());
+        fail(LocalizedText::translate("SteamCMDInstaller", "Installation error: %1")
+                 .arg(tar->errorString()));
     });
     connect(tar, &QProcess::finished, this, [this, tar](int exitCode) {
         tar->deleteLater();
@@ -121,7 +126,9 @@ void SteamCMDInstaller::extract(const QByteArray &body)
         // A child killed by a signal reports the signal number, as on macOS.
         // On failure the tarball stays for inspection.
         if (exitCode != 0)
-            return fail(QStringLiteral("Failed to extract SteamCMD (exit %1)").arg(exitCode));
+            return fail(LocalizedText::translate("SteamCMDInstaller",
+                                                 "Failed to extract SteamCMD (exit %1)")
+                            .arg(exitCode));
         QFile::remove(m_tarball);
         clearQuarantine();
     });
@@ -139,7 +146,8 @@ void SteamCMDInstaller::clearQuarantine()
         if (e != QProcess::FailedToStart)
             return;
         xattr->deleteLater();
-        fail(QStringLiteral("Installation error: ") + xattr->errorString());
+        fail(LocalizedText::translate("SteamCMDInstaller", "Installation error: %1")
+                 .arg(xattr->errorString()));
     });
     connect(xattr, &QProcess::finished, this, [this, xattr] {
         xattr->deleteLater();
@@ -164,8 +172,11 @@ void SteamCMDInstaller::setPermissions()
         // A dangling link is left to the mode change, which reports it missing.
         if (!target.isEmpty() && !target.startsWith(folder + QLatin1Char('/'))) {
             return fail(
-                QStringLiteral("Installation error: %1 links outside the SteamCMD folder (%2)")
-                    .arg(binary.fileName(), binary.symLinkTarget()));
+                LocalizedText::translate("SteamCMDInstaller",
+                                         "Installation error: %1 links outside the SteamCMD "
+                                         "folder (%2)")
+                    .arg(binary.fileName())
+                    .arg(binary.symLinkTarget()));
         }
     }
 
@@ -173,7 +184,8 @@ void SteamCMDInstaller::setPermissions()
     std::filesystem::permissions(m_binary.toStdString(), std::filesystem::perms(0755),
                                  std::filesystem::perm_options::replace, error);
     if (error)
-        return fail(QStringLiteral("Installation error: ") + describe(error));
+        return fail(LocalizedText::translate("SteamCMDInstaller", "Installation error: %1")
+                        .arg(describe(error)));
 
     Q_EMIT log(QStringLiteral("[✓] SteamCMD installed successfully\n\n"));
     succeed();

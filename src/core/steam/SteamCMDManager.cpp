@@ -233,8 +233,8 @@ void SteamCMDManager::startDownload(const QString &username, const QString &pass
             &SteamCMDManager::setFailureExplanation);
     connect(run, &DownloadRun::progressDetailChanged, this, &SteamCMDManager::setProgressDetail);
     connect(run, &DownloadRun::awaitingApprovalChanged, this, [this](bool awaiting) {
-        setApprovalPrompt(awaiting ? QStringLiteral("Approve the sign-in in the Steam Mobile "
-                                                    "app on your phone")
+        setApprovalPrompt(awaiting ? tr("Approve the sign-in in the Steam Mobile "
+                                        "app on your phone")
                                    : QString());
     });
     connect(run, &DownloadRun::consoleAppended, this, &SteamCMDManager::appendLog);
@@ -244,7 +244,8 @@ void SteamCMDManager::startDownload(const QString &username, const QString &pass
             [this, run](Operation::Outcome outcome) { onRunFinished(run, outcome); });
     updateActiveWork();
     updateDownloadUnderWay();
-    if (const QString blocked = m_blocker ? m_blocker() : QString(); !blocked.isEmpty()) {
+    if (const LocalizedText blocked = m_blocker ? m_blocker() : LocalizedText();
+        !blocked.isEmpty()) {
         run->refuse(blocked);
         return;
     }
@@ -254,7 +255,7 @@ void SteamCMDManager::startDownload(const QString &username, const QString &pass
         m_lock = std::make_unique<InstallLock>(InstallLock::pathIn(supportDir()));
         if (!m_lock->tryLock()) {
             if (m_lock->isHeldElsewhere()) {
-                run->refuse(m_lock->errorString());
+                run->refuse(m_lock->error());
                 return;
             }
             // A support folder that cannot hold the lock file (read-only,

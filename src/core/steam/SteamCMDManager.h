@@ -29,6 +29,8 @@ class SteamCMDManager : public QObject
     Q_PROPERTY(SteamCMDState state READ state NOTIFY stateChanged)
     // The state's parts, for views that cannot read a gadget's members.
     Q_PROPERTY(QString statusText READ statusText NOTIFY stateChanged)
+    // The same in the player's language, for the window.
+    Q_PROPERTY(QString translatedStatusText READ translatedStatusText NOTIFY stateChanged)
     Q_PROPERTY(bool isRunning READ isRunning NOTIFY stateChanged)
     Q_PROPERTY(SteamCMDState::Kind stateKind READ stateKind NOTIFY stateChanged)
     Q_PROPERTY(QString consoleLog READ consoleLog NOTIFY consoleLogChanged)
@@ -65,6 +67,7 @@ public:
 
     SteamCMDState state() const { return m_state; }
     QString statusText() const { return m_state.statusText(); }
+    QString translatedStatusText() const { return m_state.translatedStatusText(); }
     bool isRunning() const { return m_state.isRunning(); }
     SteamCMDState::Kind stateKind() const { return m_state.kind(); }
     QString consoleLog() const { return m_consoleLog; }
@@ -99,7 +102,7 @@ public:
     // Asked as each download starts: a non-empty answer refuses the run
     // with that message as its failure (the console's "[✗] " line and the
     // status). Whoever changes the install folder's data (a move) sets it.
-    using Blocker = std::function<QString()>;
+    using Blocker = std::function<LocalizedText()>;
     void setBlocker(Blocker blocker) { m_blocker = std::move(blocker); }
 
     // Starts a download run with the account's credentials, unless a workflow

@@ -14,13 +14,15 @@ namespace {
 
 // "SteamCMD crashed (signal 11: Segmentation fault)": a signal nobody here
 // sent is not an exit status, and its number alone means little to a player.
-QString crashText(int signalNumber)
+LocalizedText crashText(int signalNumber)
 {
-    const char *name = ::strsignal(signalNumber);
-    QString text = QStringLiteral("SteamCMD crashed (signal %1").arg(signalNumber);
-    if (name)
-        text += QStringLiteral(": ") + QString::fromLocal8Bit(name);
-    return text + QLatin1Char(')');
+    if (const char *name = ::strsignal(signalNumber))
+        //: %1 is the signal's number, %2 the system's name for it ("Segmentation fault").
+        return LocalizedText::translate("SteamCMDSession", "SteamCMD crashed (signal %1: %2)")
+            .arg(signalNumber)
+            .arg(QString::fromLocal8Bit(name));
+    return LocalizedText::translate("SteamCMDSession", "SteamCMD crashed (signal %1)")
+        .arg(signalNumber);
 }
 
 } // namespace
@@ -88,7 +90,7 @@ void SteamCMDSession::setAwaitingApproval(bool awaiting)
     Q_EMIT awaitingApprovalChanged(awaiting);
 }
 
-void SteamCMDSession::reportFailure(const QString &message)
+void SteamCMDSession::reportFailure(const LocalizedText &message)
 {
     // Said once, however often SteamCMD repeats it.
     if (m_failure == message)
@@ -115,8 +117,8 @@ void SteamCMDSession::run()
     std::error_code error;
     std::filesystem::create_directories(m_setup.assetsDir.toStdString(), error);
     if (error) {
-        fail(QStringLiteral("Cannot create assets directory: ") +
-             QString::fromLocal8Bit(error.message()));
+        fail(LocalizedText::translate("SteamCMDSession", "Cannot create assets directory: %1")
+                 .arg(QString::fromLocal8Bit(error.message())));
         return;
     }
 
@@ -134,7 +136,8 @@ void SteamCMDSession::run()
         if (abortRequested())
             cancelled();
         else
-            fail(QStringLiteral("Failed to launch SteamCMD: ") + reason);
+            fail(LocalizedText::translate("SteamCMDSession", "Failed to launch SteamCMD: %1")
+                     .arg(reason));
     });
     connect(m_process, &SteamCMDProcess::finished, this,
             [this](int status, SteamCMDProcess::Ending ending) { onEnded(status, int(ending)); });
@@ -190,7 +193,7 @@ void SteamCMDSession::onEvent(const SteamCMDReader::Event &event)
         break;
     case Kind::NotOwned:
         // SteamCMD is left to end by itself.
-        reportFailure(SteamFailureReasons::notOwned());
+        reportFailure(SteamFailureReasons::localizedNotOwned());
         Q_EMIT purchaseRequired();
         break;
     case Kind::Progress:
@@ -200,7 +203,7 @@ void SteamCMDSession::onEvent(const SteamCMDReader::Event &event)
         setState(SteamCMDState::validating());
         break;
     case Kind::LoginFailure:
-        reportFailure(SteamFailureReasons::authenticationFailed());
+        reportFailure(SteamFailureReasons::localizedAuthenticationFailed());
         stopForFailure();
         break;
     case Kind::PhoneApproval:
@@ -247,11 +250,11 @@ void SteamCMDSession::onFailure(const SteamFailure &failure)
         setMissingConfiguration();
         return;
     }
-    setExplanation(failure.explanation);
+    setExplanation(failure.translatedExplanation);
     Q_EMIT log(QStringLiteral("\n[!] ") + failure.explanation + QStringLiteral("\n"));
     if (!failure.endsRun)
         return;
-    reportFailure(failure.failure);
+    reportFailure(failure.localizedFailure());
     stopForFailure();
 }
 
@@ -303,6 +306,7 @@ void SteamCMDSession::onEnded(int status, int ending)
     if (m_failure.isEmpty() && !silent.isNull())
         onFailure(silent);
     fail(m_failure.isEmpty()
-             ? QStringLiteral("SteamCMD exited with code ") + QString::number(status)
+             ? LocalizedText::translate("SteamCMDSession", "SteamCMD exited with code %1")
+                   .arg(status)
              : m_failure);
 }

@@ -60,7 +60,7 @@ private:
     void onEvent(const SteamCMDReader::Event &event);
     void onFailure(const SteamFailure &failure);
     void onPasswordPrompt();
-    void reportFailure(const QString &message);
+    void reportFailure(const LocalizedText &message);
     void stopForFailure();
     void setExplanation(const QString &explanation);
     void setAwaitingApproval(bool awaiting);
@@ -73,7 +73,7 @@ private:
     SteamCMDState::Kind m_kind = SteamCMDState::Kind::Idle;
     // The failure found in the output, which the start fails with unless
     // SteamCMD still exits with status 0.
-    QString m_failure;
+    LocalizedText m_failure;
     bool m_passwordTyped = false;
     // Stopped for a failure already explained: SteamCMD's last words move
     // nothing.

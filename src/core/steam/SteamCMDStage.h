@@ -42,7 +42,7 @@ Q_SIGNALS:
     void stateChanged(const SteamCMDState &state);
     // A failure that decides the run, found in SteamCMD's output before it
     // exits; the run shows it at once.
-    void failureFound(const QString &message);
+    void failureFound(const LocalizedText &message);
     // SteamCMD said the account does not own the game.
     void purchaseRequired();
     void failureExplanationChanged(const QString &explanation);

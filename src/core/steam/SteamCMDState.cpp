@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "steam/SteamCMDState.h"
 
+#include "l10n/Translations.h"
 #include "steam/SteamProgress.h"
+
+#include <QCoreApplication>
 
 #include <algorithm>
 #include <cmath>
@@ -11,6 +14,7 @@ SteamCMDState SteamCMDState::downloading(const QString &progressLine)
 {
     SteamCMDState s(Kind::Downloading);
     s.m_text = progressLine;
+    s.m_translatedText = progressLine;
     return s;
 }
 
@@ -27,8 +31,14 @@ SteamCMDState SteamCMDState::downloadingPatch(double fraction)
 
 SteamCMDState SteamCMDState::failed(const QString &message)
 {
+    return failed(LocalizedText(message));
+}
+
+SteamCMDState SteamCMDState::failed(const LocalizedText &message)
+{
     SteamCMDState s(Kind::Failed);
-    s.m_text = message;
+    s.m_text = message.english();
+    s.m_translatedText = message.translated();
     return s;
 }
 
@@ -60,6 +70,45 @@ QString SteamCMDState::statusText() const
         return QStringLiteral("UNPACKING PATCH...");
     case Kind::Completed:
         return QStringLiteral("ASSETS READY");
+    }
+    return {};
+}
+
+QString SteamCMDState::translatedStatusText() const
+{
+    // The source texts are the English statusText() above, word for word.
+    if (!Translations::isTranslating())
+        return statusText();
+    switch (m_kind) {
+    case Kind::Downloading:
+        //: Status line; the argument is SteamCMD's own progress line, left as it prints it.
+        return QCoreApplication::translate("SteamCMDState", "DOWNLOADING ASSETS... %1").arg(m_text);
+    case Kind::DownloadingPatch:
+        // Rounded half to even, as the English text's printf rounds it.
+        //: Status line; %1 is the percentage's number (42), the percent sign is in the text.
+        return QCoreApplication::translate("SteamCMDState", "DOWNLOADING PATCH... %1%")
+            .arg(Translations::locale().toString(qint64(std::nearbyint(m_progress * 100.0))));
+    case Kind::Failed:
+        //: Status line of a failed download; %1 is the failure's message.
+        return QCoreApplication::translate("SteamCMDState", "ERROR: %1").arg(m_translatedText);
+    case Kind::Idle:
+        //: Status line: nothing under way (a state, not a button).
+        return QCoreApplication::translate("SteamCMDState", "READY");
+    case Kind::DownloadingSteamCMD:
+        return QCoreApplication::translate("SteamCMDState", "INSTALLING STEAMCMD...");
+    case Kind::Authenticating:
+        //: Status line: SteamCMD signs in to Steam.
+        return QCoreApplication::translate("SteamCMDState", "AUTHENTICATING...");
+    case Kind::WaitingSteamGuard:
+        return QCoreApplication::translate("SteamCMDState", "STEAM GUARD CODE REQUIRED");
+    case Kind::Validating:
+        //: Status line: SteamCMD checks the downloaded files.
+        return QCoreApplication::translate("SteamCMDState", "VALIDATING FILES...");
+    case Kind::UnpackingPatch:
+        return QCoreApplication::translate("SteamCMDState", "UNPACKING PATCH...");
+    case Kind::Completed:
+        //: Status line: the game data is complete and the game can start.
+        return QCoreApplication::translate("SteamCMDState", "ASSETS READY");
     }
     return {};
 }

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "l10n/LocalizedText.h"
+
 #include <QMetaType>
 #include <QObject>
 #include <QString>
@@ -12,6 +14,7 @@ class SteamCMDState
     Q_GADGET
     Q_PROPERTY(Kind kind READ kind CONSTANT)
     Q_PROPERTY(QString statusText READ statusText CONSTANT)
+    Q_PROPERTY(QString translatedStatusText READ translatedStatusText CONSTANT)
     Q_PROPERTY(bool isRunning READ isRunning CONSTANT)
     Q_PROPERTY(QString text READ text CONSTANT)
     Q_PROPERTY(double progress READ progress CONSTANT)
@@ -39,6 +42,7 @@ public:
     // The fraction is kept within 0..1; one that is not a number counts as 0.
     static SteamCMDState downloadingPatch(double fraction);
     static SteamCMDState failed(const QString &message);
+    static SteamCMDState failed(const LocalizedText &message);
     static SteamCMDState idle() { return SteamCMDState(Kind::Idle); }
     static SteamCMDState downloadingSteamCMD() { return SteamCMDState(Kind::DownloadingSteamCMD); }
     static SteamCMDState authenticating() { return SteamCMDState(Kind::Authenticating); }
@@ -53,7 +57,12 @@ public:
     // Payload of DownloadingPatch; 0 for the other kinds.
     double progress() const { return m_progress; }
 
+    // In English, as the console, the run logs and the tests read it.
     QString statusText() const;
+    // In the player's language, as the window and the command line show it.
+    QString translatedStatusText() const;
+    // The failure's message in the player's language; text() otherwise.
+    QString translatedText() const { return m_translatedText; }
     // How far the current step has come, 0..1: the percentage of SteamCMD's
     // progress line (it restarts with each phase) or the patch download's
     // fraction. -1 when no fraction is known.
@@ -70,6 +79,7 @@ private:
 
     Kind m_kind = Kind::Idle;
     QString m_text;
+    QString m_translatedText;
     double m_progress = 0.0;
 };
 

@@ -73,9 +73,6 @@ const QRegularExpression
     kShortfall(QStringLiteral(R"(\b(\d{1,15}) MB needed, (\d{1,15}) MB available)"),
                QRegularExpression::CaseInsensitiveOption);
 
-const QString kNotApproved = QStringLiteral("Sign-in not approved in time");
-const QString kRateLimited = QStringLiteral("Too many sign-in attempts — wait before trying again");
-
 Kind kindOfState(uint state)
 {
     switch (state) {
@@ -92,114 +89,164 @@ Kind kindOfState(uint state)
     }
 }
 
-QString folderName(const QString &path, const char *fallback)
+void setExplanation(SteamFailure &failure, const LocalizedText &text)
 {
-    return path.isEmpty() ? QString::fromLatin1(fallback) : QDir::toNativeSeparators(path);
+    failure.explanation = text.english();
+    failure.translatedExplanation = text.translated();
+}
+
+void setFailure(SteamFailure &failure, const LocalizedText &text)
+{
+    failure.failure = text.english();
+    failure.translatedFailure = text.translated();
+}
+
+// The fallback is a source text marked where it is written.
+LocalizedText folderName(const QString &path, const char *fallback)
+{
+    return path.isEmpty() ? LocalizedText::translate("SteamFailureReasons", fallback)
+                          : LocalizedText(QDir::toNativeSeparators(path));
 }
 
 void explain(SteamFailure &failure, const SteamFailureReasons::Context &context)
 {
-    const QString assets = folderName(context.assetsDir, "the game's folder");
+    const LocalizedText assets = folderName(
+        context.assetsDir, QT_TRANSLATE_NOOP("SteamFailureReasons", "the game's folder"));
     switch (failure.kind) {
     case Kind::None:
         return;
     case Kind::InvalidPassword:
-        failure.explanation = QStringLiteral("Steam did not accept the password. Check your user "
-                                             "name and password, then try again.");
-        failure.failure = SteamFailureReasons::authenticationFailed();
+        setExplanation(
+            failure, LocalizedText::translate("SteamFailureReasons",
+                                              "Steam did not accept the password. Check your user "
+                                              "name and password, then try again."));
+        setFailure(failure, SteamFailureReasons::localizedAuthenticationFailed());
         failure.endsRun = true;
         return;
     case Kind::CodeRejected:
-        failure.explanation =
-            QStringLiteral("Steam did not accept the Steam Guard code: it was wrong or had "
-                           "expired. Start the download again and enter the newest code.");
-        failure.failure = SteamFailureReasons::authenticationFailed();
+        setExplanation(failure,
+                       LocalizedText::translate(
+                           "SteamFailureReasons",
+                           "Steam did not accept the Steam Guard code: it was wrong or had "
+                           "expired. Start the download again and enter the newest code."));
+        setFailure(failure, SteamFailureReasons::localizedAuthenticationFailed());
         failure.endsRun = true;
         return;
     case Kind::RateLimited:
-        failure.explanation =
-            QStringLiteral("Steam refuses sign-ins for a while after too many attempts. Wait "
+        setExplanation(failure,
+                       LocalizedText::translate(
+                           "SteamFailureReasons",
+                           "Steam refuses sign-ins for a while after too many attempts. Wait "
                            "before you try again: every attempt in between can make the wait "
-                           "longer.");
+                           "longer."));
         // Not a wrong password: typing it again and retrying is what
         // extends the block.
-        failure.failure = kRateLimited;
+        setFailure(failure, LocalizedText::translate(
+                                "SteamFailureReasons",
+                                "Too many sign-in attempts — wait before trying again"));
         failure.endsRun = true;
         return;
     case Kind::ApprovalTimedOut:
-        failure.explanation =
-            QStringLiteral("The sign-in was not approved in time. Start the download again and "
-                           "approve the sign-in in the Steam Mobile app on your phone right away.");
-        failure.failure = kNotApproved;
+        setExplanation(
+            failure, LocalizedText::translate(
+                         "SteamFailureReasons",
+                         "The sign-in was not approved in time. Start the download again and "
+                         "approve the sign-in in the Steam Mobile app on your phone right away."));
+        setFailure(failure,
+                   LocalizedText::translate("SteamFailureReasons", "Sign-in not approved in time"));
         failure.endsRun = true;
         return;
     case Kind::TimedOut:
-        failure.explanation = QStringLiteral("SteamCMD did not hear back from Steam in time. "
-                                             "Check your internet connection and try again.");
+        setExplanation(failure,
+                       LocalizedText::translate("SteamFailureReasons",
+                                                "SteamCMD did not hear back from Steam in time. "
+                                                "Check your internet connection and try again."));
         return;
     case Kind::CodeAskedAgain:
         // SteamCMD waits for another code: the run goes on.
-        failure.explanation =
-            QStringLiteral("Steam did not accept the Steam Guard code: it was wrong or had "
-                           "expired. Type the newest code to try again.");
+        setExplanation(failure,
+                       LocalizedText::translate(
+                           "SteamFailureReasons",
+                           "Steam did not accept the Steam Guard code: it was wrong or had "
+                           "expired. Type the newest code to try again."));
         return;
     case Kind::NoConnection:
-        failure.explanation = QStringLiteral(
-            "SteamCMD could not reach Steam. Check your internet connection, then try again.");
+        setExplanation(
+            failure,
+            LocalizedText::translate(
+                "SteamFailureReasons",
+                "SteamCMD could not reach Steam. Check your internet connection, then try again."));
         return;
     case Kind::DiskFull:
         if (context.shortfall) {
             const DiskShortfall s = *context.shortfall;
-            failure.explanation =
-                QStringLiteral("There is not enough free disk space for the game in %1: it needs "
+            setExplanation(failure,
+                           LocalizedText::translate(
+                               "SteamFailureReasons",
+                               "There is not enough free disk space for the game in %1: it needs "
                                "%2 MB and only %3 MB are free. Free up space there, then try "
                                "again.")
-                    .arg(assets)
-                    .arg(s.neededMB)
-                    .arg(s.availableMB);
+                               .arg(assets)
+                               .arg(s.neededMB)
+                               .arg(s.availableMB));
         } else {
-            failure.explanation = QStringLiteral("There is not enough free disk space for the "
-                                                 "game in %1. Free up space there, then try again.")
-                                      .arg(assets);
+            setExplanation(failure, LocalizedText::translate(
+                                        "SteamFailureReasons",
+                                        "There is not enough free disk space for the "
+                                        "game in %1. Free up space there, then try again.")
+                                        .arg(assets));
         }
         return;
     case Kind::DiskWriteFailure:
-        failure.explanation =
-            QStringLiteral("SteamCMD could not write the game's files to %1. Make sure that folder "
+        setExplanation(failure,
+                       LocalizedText::translate(
+                           "SteamFailureReasons",
+                           "SteamCMD could not write the game's files to %1. Make sure that folder "
                            "belongs to you and is not read-only, then try again.")
-                .arg(assets);
+                           .arg(assets));
         return;
     case Kind::InvalidPlatform:
-        failure.explanation =
-            QStringLiteral("Steam would not hand out the Windows files of the game (invalid "
+        setExplanation(failure,
+                       LocalizedText::translate(
+                           "SteamFailureReasons",
+                           "Steam would not hand out the Windows files of the game (invalid "
                            "platform). Try again later; if it keeps happening, report it with "
-                           "the download log.");
+                           "the download log."));
         return;
     case Kind::NotOwned:
-        failure.explanation =
-            QStringLiteral("This Steam account does not own the game. Buy it on Steam, or sign "
-                           "in with the account that owns it.");
-        failure.failure = SteamFailureReasons::notOwned();
+        setExplanation(failure,
+                       LocalizedText::translate(
+                           "SteamFailureReasons",
+                           "This Steam account does not own the game. Buy it on Steam, or sign "
+                           "in with the account that owns it."));
+        setFailure(failure, SteamFailureReasons::localizedNotOwned());
         return;
     case Kind::MissingConfiguration:
-        failure.explanation =
-            QStringLiteral("Steam did not send the game's configuration (missing configuration). "
+        setExplanation(failure,
+                       LocalizedText::translate(
+                           "SteamFailureReasons",
+                           "Steam did not send the game's configuration (missing configuration). "
                            "This is often reported right after SteamCMD has updated itself and "
-                           "usually goes away on a later try: try again in a while.");
+                           "usually goes away on a later try: try again in a while."));
         failure.retryOnce = true;
         return;
     case Kind::UpdateJobFailed:
-        failure.explanation =
-            QStringLiteral("SteamCMD stopped before the game was complete (state %1). Try again; "
+        setExplanation(failure,
+                       LocalizedText::translate(
+                           "SteamFailureReasons",
+                           "SteamCMD stopped before the game was complete (state %1). Try again; "
                            "if it keeps happening, the reason is in %2.")
-                .arg(failure.reason,
-                     folderName(SteamFailureReasons::contentLogPath(context.steamCMDDir),
-                                "SteamCMD's content log"));
+                           .arg(failure.reason)
+                           .arg(folderName(SteamFailureReasons::contentLogPath(context.steamCMDDir),
+                                           QT_TRANSLATE_NOOP("SteamFailureReasons",
+                                                             "SteamCMD's content log"))));
         return;
     case Kind::Missing32BitRuntime:
-        failure.explanation =
-            QStringLiteral("SteamCMD cannot start: it needs the 32-bit C runtime, which is not "
-                           "installed. Install the package lib32gcc-s1, then try again.");
+        setExplanation(failure,
+                       LocalizedText::translate(
+                           "SteamFailureReasons",
+                           "SteamCMD cannot start: it needs the 32-bit C runtime, which is not "
+                           "installed. Install the package lib32gcc-s1, then try again."));
         return;
     }
 }
@@ -245,12 +292,25 @@ SteamFailure SteamFailureReasons::forKind(SteamFailure::Kind kind, const Context
 
 QString SteamFailureReasons::authenticationFailed()
 {
-    return QStringLiteral("Authentication failed — check credentials");
+    return localizedAuthenticationFailed().english();
 }
 
 QString SteamFailureReasons::notOwned()
 {
-    return QStringLiteral("Game not owned — purchase required");
+    return localizedNotOwned().english();
+}
+
+LocalizedText SteamFailureReasons::localizedAuthenticationFailed()
+{
+    //: The status after Steam refused the sign-in: user name, password or Steam Guard code.
+    return LocalizedText::translate("SteamFailureReasons",
+                                    "Authentication failed — check credentials");
+}
+
+LocalizedText SteamFailureReasons::localizedNotOwned()
+{
+    //: The status when the Steam account has no licence for the game.
+    return LocalizedText::translate("SteamFailureReasons", "Game not owned — purchase required");
 }
 
 qsizetype SteamFailureReasons::findCandidate(QStringView text, qsizetype from)

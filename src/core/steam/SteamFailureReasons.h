@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "l10n/LocalizedText.h"
+
 #include <QString>
 #include <QStringView>
 
@@ -53,7 +55,16 @@ struct SteamFailure
     // One automatic new start of SteamCMD is allowed before failing.
     bool retryOnce = false;
 
+    // The two sentences in the player's language (the window, the command
+    // line); the fields above are English (the console, the run log).
+    QString translatedExplanation;
+    QString translatedFailure;
+
     bool isNull() const { return kind == Kind::None; }
+    LocalizedText localizedFailure() const
+    {
+        return LocalizedText::rendered(failure, translatedFailure);
+    }
 };
 
 // The last shortfall SteamCMD wrote to its content log, in MB as it counts.
@@ -79,6 +90,8 @@ public:
     // does not own, also used where SteamCMD's output gives no reason.
     static QString authenticationFailed();
     static QString notOwned();
+    static LocalizedText localizedAuthenticationFailed();
+    static LocalizedText localizedNotOwned();
 
     // Pure: the failure in one line of SteamCMD output or the tail of an
     // open one; Kind::None when it holds no failure reason.

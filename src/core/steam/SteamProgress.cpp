@@ -1,6 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "steam/SteamProgress.h"
 
+#include "l10n/Translations.h"
+
+#include <QCoreApplication>
+
 #include "steam/PhraseSearch.h"
 #include "transfer/FixedDecimal.h"
 
@@ -242,6 +246,40 @@ QString SteamProgress::phaseName() const
     if (phaseText.isEmpty())
         return {};
     return phaseText.left(1).toUpper() + phaseText.mid(1);
+}
+
+QString SteamProgress::translatedPhaseName() const
+{
+    if (!Translations::isTranslating())
+        return phaseName();
+    //: The phases of SteamCMD's download, shown before its size and speed.
+    switch (phase) {
+    case Phase::Preallocating:
+        return QCoreApplication::translate("SteamProgress", "Preparing disk space");
+    case Phase::Downloading:
+        //: A phase of the download (under the status line), not a button.
+        return QCoreApplication::translate("SteamProgress", "Downloading");
+    case Phase::VerifyingInstall:
+    case Phase::VerifyingUpdate:
+        return QCoreApplication::translate("SteamProgress", "Verifying");
+    case Phase::Committing:
+        return QCoreApplication::translate("SteamProgress", "Writing files");
+    case Phase::Reconfiguring:
+        return QCoreApplication::translate("SteamProgress", "Reconfiguring");
+    case Phase::Other:
+        break;
+    }
+    // A phase SteamCMD names in its own words stays as it says it.
+    return phaseName();
+}
+
+QString SteamProgress::translatedPercentDetail() const
+{
+    if (!Translations::isTranslating())
+        return percentDetail();
+    //: %1 is the phase ("Downloading"), %2 the percentage's number (42.5).
+    return QCoreApplication::translate("SteamProgress", "%1 · %2%")
+        .arg(translatedPhaseName(), Translations::locale().toString(percent, 'f', 1));
 }
 
 QString SteamProgress::percentDetail() const

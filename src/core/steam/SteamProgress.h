@@ -36,6 +36,10 @@ struct SteamProgress
     QString phaseName() const;
     // "Downloading · 12.3%": the phase's name and the percentage to a tenth.
     QString percentDetail() const;
+    // The same two in the player's language (see Translations); exactly
+    // the ones above while the launcher speaks English.
+    QString translatedPhaseName() const;
+    QString translatedPercentDetail() const;
 
     // The last progress line in `text`, or nothing.
     static std::optional<SteamProgress> parse(QStringView text);

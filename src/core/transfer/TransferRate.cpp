@@ -1,7 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "transfer/TransferRate.h"
 
+#include "l10n/Translations.h"
 #include "transfer/FixedDecimal.h"
+
+#include <QCoreApplication>
+#include <QStringList>
 
 #include <QElapsedTimer>
 
@@ -121,6 +125,61 @@ QString TransferRate::text(const QString &phase) const
     if (left >= 0)
         nextPart() += formatDuration(left) + QStringLiteral(" left");
     return text;
+}
+
+namespace {
+
+QString translatedBytes(qint64 bytes)
+{
+    return Translations::locale().formattedDataSize(qMax<qint64>(bytes, 0), 1,
+                                                    QLocale::DataSizeSIFormat);
+}
+
+QString translatedDuration(qint64 seconds)
+{
+    seconds = qMax<qint64>(seconds, 0);
+    const QLocale locale = Translations::locale();
+    //: Time left, abbreviated: seconds.
+    if (seconds < 60)
+        return QCoreApplication::translate("TransferRate", "%1 s").arg(locale.toString(seconds));
+    const qint64 minutes = (seconds + 59) / 60;
+    //: Time left, abbreviated: minutes.
+    if (minutes < 60)
+        return QCoreApplication::translate("TransferRate", "%1 min").arg(locale.toString(minutes));
+    const qint64 hours = minutes / 60;
+    const qint64 rest = minutes % 60;
+    //: Time left, abbreviated: hours.
+    if (rest == 0)
+        return QCoreApplication::translate("TransferRate", "%1 h").arg(locale.toString(hours));
+    //: Time left, abbreviated: hours and minutes.
+    return QCoreApplication::translate("TransferRate", "%1 h %2 min")
+        .arg(locale.toString(hours), locale.toString(rest));
+}
+
+} // namespace
+
+QString TransferRate::translatedText(const QString &phase) const
+{
+    if (!Translations::isTranslating())
+        return text(phase);
+    QStringList parts;
+    if (!phase.isEmpty())
+        parts << phase;
+    if (m_done >= 0) {
+        //: Bytes downloaded of the whole: "120 MB of 10.0 GB".
+        parts << (m_total >= 0 ? QCoreApplication::translate("TransferRate", "%1 of %2")
+                                     .arg(translatedBytes(m_done), translatedBytes(m_total))
+                               : translatedBytes(m_done));
+    }
+    if (const double speed = bytesPerSecond(); speed >= 0)
+        //: A download's speed: "10.0 MB/s".
+        parts << QCoreApplication::translate("TransferRate", "%1/s")
+                     .arg(translatedBytes(qint64(std::llround(speed))));
+    if (const qint64 left = secondsLeft(); left >= 0)
+        //: The time a download still needs: "17 min left".
+        parts
+            << QCoreApplication::translate("TransferRate", "%1 left").arg(translatedDuration(left));
+    return parts.join(kSeparator);
 }
 
 QString TransferRate::formatBytes(qint64 bytes)

@@ -41,6 +41,9 @@ public:
     // "1.2 GB of 11.5 GB · 25.3 MB/s · 7 min left", with "Phase · " in
     // front when a phase is given; the parts not known yet are left out.
     QString text(const QString &phase = {}) const;
+    // The same in the player's language, sizes and numbers as it writes
+    // them (see Translations); exactly text() while the launcher speaks English.
+    QString translatedText(const QString &phase = {}) const;
 
     // "950 B", "12.3 KB", "1.2 GB", "120 GB" (powers of 1000, as Steam counts).
     static QString formatBytes(qint64 bytes);

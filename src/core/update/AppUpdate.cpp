@@ -3,6 +3,7 @@
 
 #include "WebAddress.h"
 
+#include <QCoreApplication>
 #include <QJsonValue>
 
 #include <nlohmann/json.hpp>
@@ -230,7 +231,7 @@ std::optional<AppUpdate> AppUpdate::decode(const QByteArray &json, QString *whyN
         return std::nullopt;
     };
     const auto named = [](Field f) {
-        return QStringLiteral("the field \"%1\"")
+        return QCoreApplication::translate("AppUpdate", "the field \"%1\"")
             .arg(QLatin1String(fieldKeys[f].data(), qsizetype(fieldKeys[f].size())));
     };
     // Exactly the JSON grammar: no control characters inside strings, only
@@ -241,17 +242,19 @@ std::optional<AppUpdate> AppUpdate::decode(const QByteArray &json, QString *whyN
     // followed by a NUL and anything at all would pass. A NUL byte is never
     // part of JSON text (inside strings it must be escaped).
     if (json.contains('\0'))
-        return refuse(QStringLiteral("it is not JSON"));
+        return refuse(QCoreApplication::translate("AppUpdate", "it is not JSON"));
     ManifestEvents events;
     if (!Json::sax_parse(json.begin(), json.end(), &events) || !events.topLevelIsObject()) {
         if (events.topLevelIsOther())
-            return refuse(QStringLiteral("it is JSON but not an object"));
+            return refuse(QCoreApplication::translate("AppUpdate", "it is JSON but not an object"));
         if (events.tooDeep())
-            return refuse(QStringLiteral("it is nested more than %1 levels deep")
-                              .arg(ManifestEvents::maxDepth));
+            return refuse(
+                QCoreApplication::translate("AppUpdate", "it is nested more than %1 levels deep")
+                    .arg(ManifestEvents::maxDepth));
         if (events.numberOutOfRange())
-            return refuse(QStringLiteral("it holds a number beyond the range of a double"));
-        return refuse(QStringLiteral("it is not JSON"));
+            return refuse(QCoreApplication::translate(
+                "AppUpdate", "it holds a number beyond the range of a double"));
+        return refuse(QCoreApplication::translate("AppUpdate", "it is not JSON"));
     }
 
     AppUpdate update;
@@ -266,16 +269,20 @@ std::optional<AppUpdate> AppUpdate::decode(const QByteArray &json, QString *whyN
     for (const auto &[field, target] : texts) {
         const std::optional<Member> &member = events.member(field);
         if (!member)
-            return refuse(named(field) + QStringLiteral(" is missing"));
+            //: %1 names a field of the manifest: the field "version".
+            return refuse(
+                QCoreApplication::translate("AppUpdate", "%1 is missing").arg(named(field)));
         if (member->kind != Member::Kind::String)
-            return refuse(named(field) + QStringLiteral(" is not a string"));
+            return refuse(
+                QCoreApplication::translate("AppUpdate", "%1 is not a string").arg(named(field)));
         *target = text(*member);
     }
     const QString notWhole =
-        named(Build) + QStringLiteral(" is not a whole number in the 64-bit range");
+        QCoreApplication::translate("AppUpdate", "%1 is not a whole number in the 64-bit range")
+            .arg(named(Build));
     const std::optional<Member> &build = events.member(Build);
     if (!build)
-        return refuse(named(Build) + QStringLiteral(" is missing"));
+        return refuse(QCoreApplication::translate("AppUpdate", "%1 is missing").arg(named(Build)));
     if (build->kind == Member::Kind::Integer) {
         update.build = build->integer;
     } else if (build->kind == Member::Kind::Float) {

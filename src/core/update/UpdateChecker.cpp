@@ -6,6 +6,7 @@
 #include "LogCategories.h"
 #include "ReplyBody.h"
 
+#include <QCoreApplication>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QNetworkRequest>
@@ -199,29 +200,34 @@ QString UpdateChecker::describeFailure(const QNetworkReply *reply, const QByteAr
     if (status.isValid() && (status.toInt() < 200 || status.toInt() >= 300)) {
         const QString phrase =
             reply->attribute(QNetworkRequest::HttpReasonPhraseAttribute).toString().trimmed();
-        return QStringLiteral("the server answered %1%2")
+        return QCoreApplication::translate("UpdateChecker", "the server answered %1%2")
             .arg(status.toInt())
             .arg(phrase.isEmpty() ? QString() : QLatin1Char(' ') + phrase);
     }
     // (Given up on as it passed the limit, or arrived whole and too long.)
     if (m_tooLarge || body.size() > maxManifestSize)
-        return QStringLiteral("the answer is larger than %1 KiB").arg(maxManifestSize / 1024);
+        return QCoreApplication::translate("UpdateChecker", "the answer is larger than %1 KiB")
+            .arg(maxManifestSize / 1024);
     switch (reply->error()) {
     case QNetworkReply::NoError:
     case QNetworkReply::RemoteHostClosedError: // cut short, as below
         break;
     case QNetworkReply::ConnectionRefusedError:
-        return QStringLiteral("the connection was refused");
+        return QCoreApplication::translate("UpdateChecker", "the connection was refused");
     case QNetworkReply::HostNotFoundError:
-        return QStringLiteral("the host %1 was not found").arg(reply->url().host());
+        return QCoreApplication::translate("UpdateChecker", "the host %1 was not found")
+            .arg(reply->url().host());
     case QNetworkReply::TimeoutError:
     case QNetworkReply::OperationCanceledError: // how a transfer timeout ends a reply
-        return QStringLiteral("no answer came within %1 s")
+        return QCoreApplication::translate("UpdateChecker", "no answer came within %1 s")
             .arg(std::chrono::ceil<std::chrono::seconds>(m_transferTimeout).count());
     default:
         return reply->errorString();
     }
     if (!decodeError.isEmpty())
-        return QStringLiteral("the answer is not an update manifest: ") + decodeError;
-    return QStringLiteral("the connection ended before the whole manifest arrived");
+        return QCoreApplication::translate("UpdateChecker",
+                                           "the answer is not an update manifest: %1")
+            .arg(decodeError);
+    return QCoreApplication::translate("UpdateChecker",
+                                       "the connection ended before the whole manifest arrived");
 }

@@ -10,7 +10,7 @@ import VantorLauncher
 Window {
     id: about
     objectName: "aboutWindow"
-    title: "About Vantor Online"
+    title: qsTr("About Vantor Online")
     width: 420
     height: 480
     minimumWidth: 420
@@ -99,7 +99,8 @@ Window {
             Text {
                 objectName: "aboutVersion"
                 Layout.alignment: Qt.AlignHCenter
-                text: "Version " + about.version
+                //: %1 is the launcher's version number.
+                text: qsTr("Version %1").arg(about.version)
                 color: Qt.rgba(1, 1, 1, 0.5)
                 font.family: Theme.sans
                 font.pixelSize: 12
@@ -137,7 +138,7 @@ Window {
                 ColumnLayout {
                     spacing: 2
                     Text {
-                        text: "Ported by the Vantor Online community"
+                        text: qsTr("Ported by the Vantor Online community")
                         color: "white"
                         font.family: Theme.sans
                         font.pixelSize: 13
@@ -155,7 +156,7 @@ Window {
             Text {
                 Layout.alignment: Qt.AlignHCenter
                 Layout.maximumWidth: 360
-                text: "Built on top of the RN GPLv3 open-source release"
+                text: qsTr("Built on top of the RN GPLv3 open-source release")
                 color: Qt.rgba(1, 1, 1, 0.4)
                 font.family: Theme.sans
                 font.pixelSize: 11
@@ -175,7 +176,7 @@ Window {
             spacing: 20
             LinkLabel {
                 objectName: "aboutWebsiteLink"
-                text: "Website"
+                text: qsTr("Website")
                 address: Ui.websiteURL
                 font.pixelSize: 12
             }
@@ -196,7 +197,8 @@ Window {
         Text {
             Layout.alignment: Qt.AlignHCenter
             Layout.maximumWidth: 360
-            text: "Ardenfall\u2122 Vantor \u2014 Duskline is a trademark of its respective owners.\nThe game engine's source code is licensed under the GPLv3."
+            //: The game's full name stays as it is, trademark sign included.
+            text: qsTr("Ardenfall\u2122 Vantor \u2014 Duskline is a trademark of its respective owners.\nThe game engine's source code is licensed under the GPLv3.")
             color: Qt.rgba(1, 1, 1, 0.3)
             font.family: Theme.sans
             font.pixelSize: 10

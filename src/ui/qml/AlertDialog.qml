@@ -12,7 +12,7 @@ import VantorLauncher
 Dialog {
     id: dialog
     property string message
-    property string acceptText: "OK"
+    property string acceptText: qsTr("OK")
     property string rejectText: ""
     signal acceptClicked
 

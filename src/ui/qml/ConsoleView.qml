@@ -20,7 +20,7 @@ import VantorLauncher
 Rectangle {
     id: console
     property string log
-    property string placeholder: "Awaiting command..."
+    property string placeholder: qsTr("Awaiting command...")
     // The selected lines, -1 when none.
     property int selectionAnchor: -1
     property int selectionEnd: -1
@@ -52,7 +52,7 @@ Rectangle {
     border.width: 1
     activeFocusOnTab: true
     Accessible.role: Accessible.List
-    Accessible.name: "SteamCMD console"
+    Accessible.name: qsTr("SteamCMD console")
     Accessible.focusable: true
 
     function sync() {
@@ -87,13 +87,13 @@ Rectangle {
             objectName: "consoleMenu"
             MenuItem {
                 objectName: "consoleCopyItem"
-                text: "Copy"
+                text: qsTr("Copy")
                 enabled: console.selectionAnchor >= 0
                 onTriggered: console.copySelection()
             }
             MenuItem {
                 objectName: "consoleSelectAllItem"
-                text: "Select All"
+                text: qsTr("Select All")
                 enabled: lines.lineCount > 0
                 onTriggered: console.selectAll()
             }

@@ -47,7 +47,7 @@ RowLayout {
         spacing: 3
         Text {
             objectName: "footerCredit"
-            text: "PORTED BY THE VANTOR ONLINE COMMUNITY"
+            text: qsTr("PORTED BY THE VANTOR ONLINE COMMUNITY")
             color: Qt.rgba(1, 1, 1, 0.75)
             font.family: Theme.mono
             font.pixelSize: 12
@@ -60,7 +60,7 @@ RowLayout {
             spacing: 8
             LinkLabel {
                 objectName: "footerWebsiteLink"
-                text: "Website"
+                text: qsTr("Website")
                 address: Ui.websiteURL
                 font.pixelSize: 10
             }
@@ -88,7 +88,7 @@ RowLayout {
         Layout.alignment: Qt.AlignVCenter
         iconName: "gearshape"
         iconObjectName: "settingsIcon"
-        accessibleName: "Settings"
+        accessibleName: qsTr("Settings")
         onActivated: footer.settingsRequested()
     }
     SymbolButton {
@@ -96,7 +96,7 @@ RowLayout {
         Layout.alignment: Qt.AlignVCenter
         iconName: "info.circle"
         iconObjectName: "infoIcon"
-        accessibleName: "About Vantor Online"
+        accessibleName: qsTr("About Vantor Online")
         onActivated: footer.aboutRequested()
     }
 }

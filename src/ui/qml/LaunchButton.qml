@@ -10,7 +10,8 @@ Button {
     property bool launching: false
 
     enabled: !launching
-    text: launching ? "INITIALIZING..." : "LAUNCH"
+    //: The launch button while the game starts, and its label.
+    text: launching ? qsTr("INITIALIZING...") : qsTr("LAUNCH")
     leftPadding: 50
     rightPadding: 50
     topPadding: 14

@@ -32,7 +32,7 @@ Rectangle {
         spacing: 14
 
         Text {
-            text: "TACTICAL DATA PATH:"
+            text: qsTr("TACTICAL DATA PATH:")
             color: Qt.rgba(1, 1, 1, 0.7)
             font.family: Theme.mono
             font.pixelSize: 13
@@ -61,7 +61,7 @@ Rectangle {
                     anchors.leftMargin: 14
                     anchors.rightMargin: 14
                     text: panel.installPath !== "" ? panel.installPath
-                                                   : "NO SIGNAL \u2014 AWAITING FOLDER TARGET"
+                                                   : qsTr("NO SIGNAL \u2014 AWAITING FOLDER TARGET")
                     textFormat: Text.PlainText
                     color: "white"
                     font.family: Theme.mono
@@ -76,7 +76,7 @@ Rectangle {
             PanelButton {
                 id: locateButton
                 objectName: "locateButton"
-                text: "LOCATE"
+                text: qsTr("LOCATE")
                 fontSize: 13
                 horizontalPadding: 18
                 verticalPadding: 10

@@ -166,10 +166,10 @@ ApplicationWindow {
         id: quitQuestionComponent
         AlertDialog {
             objectName: "quitQuestion"
-            title: "Quit Vantor Online"
-            message: "A download is running. Stop it and quit?"
-            acceptText: "Stop and Quit"
-            rejectText: "Keep Running"
+            title: qsTr("Quit Vantor Online")
+            message: qsTr("A download is running. Stop it and quit?")
+            acceptText: qsTr("Stop and Quit")
+            rejectText: qsTr("Keep Running")
             onAcceptClicked: window.stopThen("quit")
         }
     }
@@ -177,10 +177,10 @@ ApplicationWindow {
         id: launchQuestionComponent
         AlertDialog {
             objectName: "launchQuestion"
-            title: "Launch Vantor Online"
-            message: "A download is running. Stop it and launch?"
-            acceptText: "Stop and Launch"
-            rejectText: "Keep Running"
+            title: qsTr("Launch Vantor Online")
+            message: qsTr("A download is running. Stop it and launch?")
+            acceptText: qsTr("Stop and Launch")
+            rejectText: qsTr("Keep Running")
             onAcceptClicked: window.stopThen("launch")
         }
     }
@@ -261,12 +261,12 @@ ApplicationWindow {
             tabs: [{
                     "tab": LauncherViewModel.Steam,
                     "icon": "arrow.down.circle.fill",
-                    "title": "STEAM (RECOMMENDED)",
+                    "title": qsTr("STEAM (RECOMMENDED)"),
                     "objectName": "steamTabButton"
                 }, {
                     "tab": LauncherViewModel.Local,
                     "icon": "folder.fill",
-                    "title": "LOCAL ARCHIVE",
+                    "title": qsTr("LOCAL ARCHIVE"),
                     "objectName": "localTabButton"
                 }]
             onTabClicked: tab => window.viewModel.activeTab = tab
@@ -394,9 +394,9 @@ ApplicationWindow {
         id: launchErrorAlertComponent
         AlertDialog {
             objectName: "launchErrorAlert"
-            title: "Launch Error"
+            title: qsTr("Launch Error")
             message: window.viewModel.alertMessage
-            acceptText: "OK"
+            acceptText: qsTr("OK")
             onClosed: {
                 if (window.viewModel.hasAlert)
                     window.viewModel.dismissAlert()
@@ -408,17 +408,18 @@ ApplicationWindow {
         id: purchaseAlertComponent
         AlertDialog {
             objectName: "purchaseAlert"
-            title: "Game Not Found"
-            acceptText: "Open Steam Store"
-            rejectText: "Close"
+            title: qsTr("Game Not Found")
+            acceptText: qsTr("Open Steam Store")
+            rejectText: qsTr("Close")
             onAcceptClicked: Ui.openLink(window.steamCMD.storeURL)
             onClosed: window.steamCMD.showPurchaseAlert = false
         }
     }
 
     function purchaseMessage(account) {
-        return "The account \"" + account + "\" does not own Ardenfall\u2122 Vantor \u2014 Duskline.\n\n"
-                + "Purchase the game on Steam, then press \"Download Assets\" again."
+        //: %1 is the Steam account's name. "Download Assets" names the Steam tab's button.
+        return qsTr("The account \"%1\" does not own Ardenfall\u2122 Vantor \u2014 Duskline.\n\n"
+                    + "Purchase the game on Steam, then press \"Download Assets\" again.").arg(account)
     }
 
     function syncAlerts() {

@@ -39,6 +39,8 @@ ColumnLayout {
         NeonTextField {
             id: input
             Layout.fillWidth: true
+            // Takes what the row leaves: a long placeholder does not widen it.
+            Layout.preferredWidth: 80
             text: setting.value
             Accessible.name: setting.accessibleName
             onEditingFinished: setting.commit()

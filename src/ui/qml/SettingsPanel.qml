@@ -37,7 +37,7 @@ Dialog {
             Qt.callLater(focusFirst)
     }
 
-    title: "Settings"
+    title: qsTr("Settings")
     modal: true
     focus: true
     closePolicy: Popup.CloseOnEscape
@@ -93,7 +93,7 @@ Dialog {
             spacing: 6
 
             SettingsHeading {
-                text: "INSTALL FOLDER"
+                text: qsTr("INSTALL FOLDER")
             }
             Text {
                 objectName: "installDirText"
@@ -104,7 +104,7 @@ Dialog {
                 font.family: Theme.mono
                 font.pixelSize: 12
                 Accessible.role: Accessible.StaticText
-                Accessible.name: "Install folder: " + text
+                Accessible.name: qsTr("Install folder: %1").arg(text)
             }
             // Change… and the move choice, or the running move's bar and
             // its Cancel: the same height, so nothing below moves.
@@ -120,8 +120,8 @@ Dialog {
                     PanelButton {
                         id: changeButton
                         objectName: "changeInstallDirButton"
-                        text: "Change\u2026"
-                        accessibleName: "Change install folder"
+                        text: qsTr("Change\u2026")
+                        accessibleName: qsTr("Change install folder")
                         enabled: !panel.downloadUnderWay
                         opacity: enabled ? 1 : 0.4
                         fontSize: 12
@@ -134,7 +134,7 @@ Dialog {
                         id: moveCheck
                         objectName: "moveDataCheck"
                         Layout.fillWidth: true
-                        text: "Move the game data there"
+                        text: qsTr("Move the game data there")
                         checked: true
                         enabled: !panel.downloadUnderWay
                     }
@@ -148,15 +148,15 @@ Dialog {
                     StepProgress {
                         objectName: "moveProgress"
                         Layout.fillWidth: true
-                        accessibleName: "Move progress"
+                        accessibleName: qsTr("Move progress")
                         barColor: Theme.neonBlue
                         value: Math.max(0, panel.installFolder.moveProgress) * 100
                     }
                     PanelButton {
                         id: cancelMoveButton
                         objectName: "cancelMoveButton"
-                        text: "Cancel"
-                        accessibleName: "Cancel the move"
+                        text: qsTr("Cancel")
+                        accessibleName: qsTr("Cancel the move")
                         fontSize: 12
                         horizontalPadding: 14
                         strokeColor: Qt.rgba(1, 1, 1, 0.25)
@@ -169,7 +169,7 @@ Dialog {
                 Layout.fillWidth: true
                 visible: text !== ""
                 text: panel.downloadUnderWay
-                      ? "A download is running: the folder can change once it has ended."
+                      ? qsTr("A download is running: the folder can change once it has ended.")
                       : panel.refusal !== "" ? panel.refusal : panel.installFolder.moveStatus
                 color: panel.refusal !== "" && !panel.downloadUnderWay ? Theme.orange
                                                                          : Qt.rgba(1, 1, 1, 0.6)
@@ -183,14 +183,15 @@ Dialog {
             }
 
             SettingsHeading {
-                text: "LAUNCH"
+                //: A heading of the settings: how the game is started.
+                text: qsTr("LAUNCH", "settings heading")
             }
             SettingsField {
                 id: wrapperField
                 Layout.fillWidth: true
                 inputName: "launchWrapperField"
-                label: "Wrapper"
-                accessibleName: "Launch wrapper"
+                label: qsTr("Wrapper")
+                accessibleName: qsTr("Launch wrapper")
                 placeholderText: "gamemoderun mangohud"
                 value: panel.settings.launchWrapper
                 onCommitted: text => panel.settings.launchWrapper = text
@@ -199,8 +200,8 @@ Dialog {
                 id: argumentsField
                 Layout.fillWidth: true
                 inputName: "launchArgumentsField"
-                label: "Arguments"
-                accessibleName: "Launch arguments"
+                label: qsTr("Arguments")
+                accessibleName: qsTr("Launch arguments")
                 value: panel.settings.launchArguments
                 onCommitted: text => panel.settings.launchArguments = text
             }
@@ -208,8 +209,8 @@ Dialog {
                 id: environmentField
                 Layout.fillWidth: true
                 inputName: "launchEnvironmentField"
-                label: "Environment"
-                accessibleName: "Launch environment"
+                label: qsTr("Environment")
+                accessibleName: qsTr("Launch environment")
                 placeholderText: "DXVK_HUD=fps"
                 value: panel.settings.launchEnvironment
                 onCommitted: text => panel.settings.launchEnvironment = text
@@ -217,8 +218,9 @@ Dialog {
             Text {
                 objectName: "launchHint"
                 Layout.fillWidth: true
-                text: "Split into words as a shell would, but never run through a shell; "
-                      + "%command% is accepted."
+                //: %command% stays as it is: the player types it into the wrapper.
+                text: qsTr("Split into words as a shell would, but never run through a shell; "
+                           + "%command% is accepted.")
                 color: Qt.rgba(1, 1, 1, 0.45)
                 font.family: Theme.sans
                 font.pixelSize: 11
@@ -232,15 +234,16 @@ Dialog {
             spacing: 6
 
             SettingsHeading {
-                text: "DOWNLOAD"
+                //: A heading of the settings: the Steam download.
+                text: qsTr("DOWNLOAD", "settings heading")
             }
             SettingsField {
                 id: limitField
                 Layout.fillWidth: true
                 inputName: "downloadLimitField"
-                label: "Speed limit"
-                accessibleName: "Download speed limit in KB/s"
-                placeholderText: "No limit"
+                label: qsTr("Speed limit")
+                accessibleName: qsTr("Download speed limit in KB/s")
+                placeholderText: qsTr("No limit")
                 // Up to seven digits: every such number is a limit the
                 // launcher takes.
                 validator: RegularExpressionValidator {
@@ -250,7 +253,7 @@ Dialog {
                 onCommitted: text => panel.settings.downloadLimit = text === "" ? 0 : parseInt(text, 10)
 
                 Text {
-                    text: "KB/s"
+                    text: qsTr("KB/s")
                     color: Qt.rgba(1, 1, 1, 0.7)
                     font.family: Theme.mono
                     font.pixelSize: 12
@@ -258,8 +261,8 @@ Dialog {
                 }
                 PanelButton {
                     objectName: "noLimitButton"
-                    text: "No limit"
-                    accessibleName: "No download speed limit"
+                    text: qsTr("No limit")
+                    accessibleName: qsTr("No download speed limit")
                     enabled: panel.settings.downloadLimit > 0
                     opacity: enabled ? 1 : 0.4
                     fontSize: 12
@@ -273,12 +276,12 @@ Dialog {
             }
 
             SettingsHeading {
-                text: "NOTIFICATIONS"
+                text: qsTr("NOTIFICATIONS")
             }
             NeonCheckBox {
                 objectName: "notifyWhenDoneCheck"
                 Layout.fillWidth: true
-                text: "Notify me when a download ends"
+                text: qsTr("Notify me when a download ends")
                 checked: panel.settings.notifyWhenDone
                 onToggled: {
                     panel.settings.notifyWhenDone = checked
@@ -288,7 +291,7 @@ Dialog {
             NeonCheckBox {
                 objectName: "taskbarProgressCheck"
                 Layout.fillWidth: true
-                text: "Show download progress on the task bar"
+                text: qsTr("Show download progress on the task bar")
                 checked: panel.settings.showTaskbarProgress
                 onToggled: {
                     panel.settings.showTaskbarProgress = checked
@@ -297,14 +300,76 @@ Dialog {
             }
 
             SettingsHeading {
-                text: "FOLDERS"
+                text: qsTr("LANGUAGE")
             }
             RowLayout {
+                Layout.fillWidth: true
+                spacing: 12
+                ComboBox {
+                    id: languageBox
+                    objectName: "languageBox"
+                    Layout.preferredWidth: 220
+                    model: panel.settings.languageChoices
+                    textRole: "name"
+                    valueRole: "code"
+                    font.family: Theme.sans
+                    font.pixelSize: 12
+                    // Once the model is there: before it every value is -1.
+                    currentIndex: count > 0 ? indexOfValue(panel.settings.language) : -1
+                    palette.dark: "white"
+                    palette.text: "white"
+                    palette.buttonText: "white"
+                    background: Rectangle {
+                        implicitHeight: 30
+                        radius: 4
+                        color: Qt.rgba(0, 0, 0, 0.5)
+                        border.color: Qt.rgba(1, 1, 1, 0.25)
+                        border.width: 1
+                        FocusRing {
+                            target: languageBox
+                        }
+                    }
+                    contentItem: Text {
+                        leftPadding: 10
+                        rightPadding: languageBox.indicator.width
+                        text: languageBox.displayText
+                        color: "white"
+                        font: languageBox.font
+                        verticalAlignment: Text.AlignVCenter
+                        elide: Text.ElideRight
+                        Accessible.ignored: true
+                    }
+                    Accessible.role: Accessible.ComboBox
+                    Accessible.name: qsTr("Language")
+                    onActivated: {
+                        panel.settings.language = currentValue
+                        currentIndex = Qt.binding(() => count > 0 ? indexOfValue(panel.settings.language) : -1)
+                    }
+                }
+                Text {
+                    objectName: "languageNote"
+                    Layout.fillWidth: true
+                    //: Under the language choice: the window keeps its language until then.
+                    text: qsTr("Applies the next time the launcher starts.")
+                    color: Qt.rgba(1, 1, 1, 0.45)
+                    font.family: Theme.sans
+                    font.pixelSize: 11
+                    wrapMode: Text.Wrap
+                    Accessible.role: Accessible.StaticText
+                    Accessible.name: text
+                }
+            }
+
+            SettingsHeading {
+                text: qsTr("FOLDERS")
+            }
+            // Two rows where the two labels run long.
+            Flow {
                 Layout.fillWidth: true
                 spacing: 10
                 PanelButton {
                     objectName: "openInstallDirButton"
-                    text: "Open install folder"
+                    text: qsTr("Open install folder")
                     fontSize: 12
                     horizontalPadding: 12
                     strokeColor: Qt.rgba(1, 1, 1, 0.25)
@@ -312,7 +377,7 @@ Dialog {
                 }
                 PanelButton {
                     objectName: "openLogsButton"
-                    text: "Open logs folder"
+                    text: qsTr("Open logs folder")
                     fontSize: 12
                     horizontalPadding: 12
                     strokeColor: Qt.rgba(1, 1, 1, 0.25)
@@ -344,7 +409,7 @@ Dialog {
             anchors.right: parent.right
             anchors.top: parent.top
             anchors.rightMargin: 20
-            text: "Close"
+            text: qsTr("Close")
             fontSize: 12
             horizontalPadding: 16
             fillColor: Theme.alpha(Theme.neonBlue, 0.3)

@@ -92,7 +92,7 @@ Rectangle {
             spacing: 8
 
             Text {
-                text: "STEAM CREDENTIALS"
+                text: qsTr("STEAM CREDENTIALS")
                 color: Qt.rgba(1, 1, 1, 0.6)
                 font.family: Theme.mono
                 font.pixelSize: 12
@@ -120,7 +120,7 @@ Rectangle {
                     id: usernameField
                     objectName: "usernameField"
                     width: credentialRow.fieldWidth
-                    placeholderText: "Username"
+                    placeholderText: qsTr("Username")
                     text: panel.viewModel.steamUsername
                     onTextEdited: {
                         panel.credentialTyped = true
@@ -132,10 +132,10 @@ Rectangle {
                     objectName: "passwordField"
                     x: usernameField.width + credentialRow.spacing
                     width: credentialRow.fieldWidth
-                    placeholderText: "Password"
+                    placeholderText: qsTr("Password")
                     // Qt gives a password field no accessible name; the
                     // description says what it is.
-                    Accessible.description: "Password"
+                    Accessible.description: qsTr("Password")
                     echoMode: TextInput.Password
                     passwordCharacter: "\u2022"
                     text: panel.viewModel.steamPassword
@@ -151,7 +151,7 @@ Rectangle {
                     visible: panel.waitingForGuard
                     x: passwordField.x + passwordField.width + credentialRow.spacing
                     width: 110
-                    placeholderText: "Guard Code"
+                    placeholderText: qsTr("Guard Code")
                     text: panel.steamCMD.steamGuardCode
                     onTextEdited: panel.steamCMD.steamGuardCode = text
                     onAccepted: panel.steamCMD.submitSteamGuard()
@@ -162,7 +162,7 @@ Rectangle {
                     visible: panel.waitingForGuard
                     x: guardCodeField.x + guardCodeField.width + credentialRow.spacing
                     anchors.verticalCenter: parent.verticalCenter
-                    text: "SUBMIT"
+                    text: qsTr("SUBMIT")
                     fontSize: 11
                     horizontalPadding: 12
                     verticalPadding: 8
@@ -181,7 +181,7 @@ Rectangle {
                     id: downloadButton
                     objectName: "downloadButton"
                     enabled: panel.canStartDownload
-                    text: "DOWNLOAD ASSETS"
+                    text: qsTr("DOWNLOAD ASSETS")
                     iconName: "arrow.down.circle.fill"
                     iconSize: 13
                     fontSize: 12
@@ -197,7 +197,7 @@ Rectangle {
                     // Also while SteamCMD waits for a Steam Guard code or a
                     // phone approval, where the state is not "running".
                     visible: panel.steamCMD.downloadUnderWay
-                    text: "CANCEL"
+                    text: qsTr("CANCEL")
                     fontSize: 11
                     horizontalPadding: 16
                     verticalPadding: 8
@@ -228,7 +228,7 @@ Rectangle {
                 objectName: "statusLine"
                 Layout.fillWidth: true
                 lampColor: panel.statusColor(panel.kind)
-                text: panel.steamCMD.statusText
+                text: panel.steamCMD.translatedStatusText
             }
 
             // While a fraction is known, a bar with the size, speed and time

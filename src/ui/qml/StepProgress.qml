@@ -8,7 +8,7 @@ import VantorLauncher
 ProgressBar {
     id: bar
     property color barColor: Theme.orange
-    property string accessibleName: "Download progress"
+    property string accessibleName: qsTr("Download progress")
 
     from: 0
     to: 100

@@ -46,7 +46,7 @@ Rectangle {
     radius: 6
     clip: true
     Accessible.role: Accessible.PageTabList
-    Accessible.name: "Game data source"
+    Accessible.name: qsTr("Game data source")
 
     Rectangle {
         id: selection

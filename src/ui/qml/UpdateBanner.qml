@@ -47,7 +47,8 @@ Rectangle {
             // The title keeps its width; the notes give way.
             Layout.preferredWidth: implicitWidth
             Layout.minimumWidth: Math.min(implicitWidth, 120)
-            text: "UPDATE AVAILABLE: v" + banner.version
+            //: %1 is the new version number.
+            text: qsTr("UPDATE AVAILABLE: v%1").arg(banner.version)
             textFormat: Text.PlainText
             elide: Text.ElideRight
             color: "white"
@@ -71,7 +72,7 @@ Rectangle {
         PanelButton {
             objectName: "downloadUpdateButton"
             Layout.alignment: Qt.AlignVCenter
-            text: "DOWNLOAD UPDATE"
+            text: qsTr("DOWNLOAD UPDATE")
             iconName: "arrow.down.to.line"
             fontSize: 11
             iconSize: 11
@@ -84,7 +85,7 @@ Rectangle {
         PanelButton {
             objectName: "seeDetailsButton"
             Layout.alignment: Qt.AlignVCenter
-            text: "SEE DETAILS"
+            text: qsTr("SEE DETAILS")
             iconName: "safari"
             fontSize: 11
             iconSize: 11
@@ -99,7 +100,7 @@ Rectangle {
             Layout.alignment: Qt.AlignVCenter
             iconName: "xmark"
             iconSize: 11
-            accessibleName: "Dismiss update"
+            accessibleName: qsTr("Dismiss update")
             labelColor: Qt.rgba(1, 1, 1, 0.5)
             horizontalPadding: 4
             verticalPadding: 4
