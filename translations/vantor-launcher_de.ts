@@ -549,6 +549,11 @@ in einen Fehlerbericht gehört.</translation>
         <source>The old copy of %1 in &quot;%2&quot; could not be removed (%3).</source>
         <translation>Die alte Kopie von %1 in „%2“ konnte nicht entfernt werden (%3).</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; is a %2; only files, folders and links can be moved</source>
+        <extracomment>%1 is a path in the game data, %2 what it is (&quot;device&quot;, &quot;named pipe&quot;, ...).</extracomment>
+        <translation>„%1“ ist ein(e) %2; nur Dateien, Ordner und Verknüpfungen können verschoben werden</translation>
+    </message>
 </context>
 <context>
     <name>InstallLock</name>

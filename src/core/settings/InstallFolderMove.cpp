@@ -344,7 +344,10 @@ QString InstallFolderMove::walk(const QByteArray &relative)
         return QString();
     }
     if (!S_ISDIR(info.st_mode))
-        return QStringLiteral("\"%1\" is a %2; only files, folders and links can be moved")
+        //: %1 is a path in the game data, %2 what it is ("device", "named pipe", ...).
+        return QCoreApplication::translate(
+                   "InstallFolderMove",
+                   "\"%1\" is a %2; only files, folders and links can be moved")
             .arg(shown, kindOf(info.st_mode));
     item.kind = Item::Kind::Folder;
     m_items.push_back(std::move(item));
