@@ -13,9 +13,9 @@
 
 #include "LauncherViewModel.h"
 #include "LauncherWindow.h"
-#include "l10n/Translations.h"
 #include "MemoryCredentialStore.h"
 #include "credentials/KeychainHelper.h"
+#include "l10n/Translations.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
