@@ -15,6 +15,7 @@
 #include "LauncherWindow.h"
 #include "MemoryCredentialStore.h"
 #include "credentials/KeychainHelper.h"
+#include "l10n/Translations.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -83,6 +84,8 @@ int runLauncher(int argc, char **argv)
     // As the executable starts it (QApplication, one view model), but with
     // an in-memory keyring and no network, so only the window is measured.
     QApplication app(argc, argv);
+    // The language of the environment (LANGUAGE=de), as main installs it.
+    Translations::install(QString());
     phase("application");
     KeychainHelper::setStore(std::make_shared<MemoryCredentialStore>());
     LauncherViewModel viewModel;

@@ -38,7 +38,7 @@ packages=(
   util-linux libtsan2
   # symbols no stock font draws (the console's download arrow)
   fonts-symbola
-  # draws the Chinese translation (the glyph test reads every translated text)
+  # draws Chinese: the language choice and the translation (the package depends on it)
   fonts-wqy-microhei
   # the window's accessibility test: the AT-SPI bus, its Python client, and
   # xdotool to give the window input focus under Xvfb without a window manager

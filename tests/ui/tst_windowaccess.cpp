@@ -148,7 +148,11 @@ private:
         if (!control)
             control = item;
         if (item->inherits("QQuickText")) {
-            const qreal needed = std::max(item->width(), item->implicitWidth());
+            // A wrapped label needs the width of its longest line, any
+            // other the width of its whole text.
+            const bool wraps = item->property("wrapMode").toInt() != 0;
+            const qreal needed = wraps ? item->property("contentWidth").toReal()
+                                       : std::max(item->width(), item->implicitWidth());
             const QRectF label = item->mapRectToScene(QRectF(0, 0, needed, item->height()));
             if (item->property("truncated").toBool() ||
                 !sceneRect(control).adjusted(-0.5, -0.5, 0.5, 0.5).contains(label))
@@ -779,8 +783,8 @@ void TestWindowAccess::settingsByKeyboard()
     const QStringList order{
         "changeInstallDirButton", "moveDataCheck",          "launchWrapperField",
         "launchArgumentsField",   "launchEnvironmentField", "downloadLimitField",
-        "notifyWhenDoneCheck",    "taskbarProgressCheck",   "openInstallDirButton",
-        "openLogsButton",         "settingsCloseButton"};
+        "notifyWhenDoneCheck",    "taskbarProgressCheck",   "languageBox",
+        "openInstallDirButton",   "openLogsButton",         "settingsCloseButton"};
     QTRY_COMPARE(focused(), order.first());
     QStringList seen{focused()};
     for (qsizetype i = 0; i < order.size(); ++i) {

@@ -18,8 +18,9 @@ class LocalizedText
 {
 public:
     LocalizedText() = default;
-    // A text that no translation changes (a path, another program's words).
-    LocalizedText(const QString &text) : m_english(text), m_translated(text) {} // NOLINT
+    // A text that no translation changes (a path, another program's words);
+    // implicit, so that such a text goes wherever a message does.
+    LocalizedText(const QString &text) : m_english(text), m_translated(text) {}
 
     // The source text, and what the installed translators make of it; the
     // literals must outlive the text (mark them with this very call, which
