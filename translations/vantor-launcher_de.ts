@@ -903,6 +903,14 @@ Rückgabewert: 0 erledigt, 1 eine Änderung abgelehnt oder fehlgeschlagen,
         <translation>Die Spieldaten in „%1“ wurden nicht verschoben (--move verschiebt sie).
 </translation>
     </message>
+    <message>
+        <source>the language from the next start on (%1), or system</source>
+        <translation>die Sprache ab dem nächsten Start (%1) oder system</translation>
+    </message>
+    <message>
+        <source>--language takes %1 or system, not &apos;%2&apos;</source>
+        <translation>--language nimmt %1 oder system, nicht „%2“</translation>
+    </message>
 </context>
 <context>
     <name>SettingsPanel</name>

@@ -903,6 +903,14 @@ uso, 130 traslado detenido por SIGINT o SIGTERM.</translation>
         <translation>Los datos del juego de &quot;%1&quot; no se movieron (--move los mueve).
 </translation>
     </message>
+    <message>
+        <source>the language from the next start on (%1), or system</source>
+        <translation>el idioma a partir del próximo inicio (%1), o system</translation>
+    </message>
+    <message>
+        <source>--language takes %1 or system, not &apos;%2&apos;</source>
+        <translation>--language acepta %1 o system, no &apos;%2&apos;</translation>
+    </message>
 </context>
 <context>
     <name>SettingsPanel</name>

@@ -903,6 +903,14 @@ d&apos;utilisation, 130 déplacement arrêté par SIGINT ou SIGTERM.</translatio
         <translation>Les données du jeu dans «&#xa0;%1&#xa0;» n&apos;ont pas été déplacées (--move les déplace).
 </translation>
     </message>
+    <message>
+        <source>the language from the next start on (%1), or system</source>
+        <translation>la langue à partir du prochain démarrage (%1), ou system</translation>
+    </message>
+    <message>
+        <source>--language takes %1 or system, not &apos;%2&apos;</source>
+        <translation>--language accepte %1 ou system, pas « %2 »</translation>
+    </message>
 </context>
 <context>
     <name>SettingsPanel</name>

@@ -904,6 +904,14 @@ Kod wyjścia: 0 gotowe, 1 zmiana odrzucona lub nieudana, 2 błąd użycia,
         <translation>Dane gry w „%1” nie zostały przeniesione (przenosi je --move).
 </translation>
     </message>
+    <message>
+        <source>the language from the next start on (%1), or system</source>
+        <translation>język od następnego uruchomienia (%1) lub system</translation>
+    </message>
+    <message>
+        <source>--language takes %1 or system, not &apos;%2&apos;</source>
+        <translation>--language przyjmuje %1 lub system, a nie „%2”</translation>
+    </message>
 </context>
 <context>
     <name>SettingsPanel</name>

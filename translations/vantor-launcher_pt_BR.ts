@@ -903,6 +903,14 @@ uso, 130 transferência interrompida por SIGINT ou SIGTERM.</translation>
         <translation>Os dados do jogo em &quot;%1&quot; não foram movidos (--move os move).
 </translation>
     </message>
+    <message>
+        <source>the language from the next start on (%1), or system</source>
+        <translation>o idioma a partir da próxima inicialização (%1), ou system</translation>
+    </message>
+    <message>
+        <source>--language takes %1 or system, not &apos;%2&apos;</source>
+        <translation>--language aceita %1 ou system, não &apos;%2&apos;</translation>
+    </message>
 </context>
 <context>
     <name>SettingsPanel</name>

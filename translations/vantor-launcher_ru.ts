@@ -903,6 +903,14 @@ Exit status: 0 done, 1 a change refused or failed, 2 a usage problem,
         <translation>Данные игры в «%1» не перенесены (для переноса укажите --move).
 </translation>
     </message>
+    <message>
+        <source>the language from the next start on (%1), or system</source>
+        <translation>язык начиная со следующего запуска (%1) или system</translation>
+    </message>
+    <message>
+        <source>--language takes %1 or system, not &apos;%2&apos;</source>
+        <translation>--language принимает %1 или system, а не «%2»</translation>
+    </message>
 </context>
 <context>
     <name>SettingsPanel</name>

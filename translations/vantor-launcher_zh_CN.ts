@@ -897,6 +897,14 @@ Exit status: 0 done, 1 a change refused or failed, 2 a usage problem,
         <translation>“%1”中的游戏数据未移动（使用 --move 可移动）。
 </translation>
     </message>
+    <message>
+        <source>the language from the next start on (%1), or system</source>
+        <translation>下次启动起使用的语言（%1），或 system</translation>
+    </message>
+    <message>
+        <source>--language takes %1 or system, not &apos;%2&apos;</source>
+        <translation>--language 只接受 %1 或 system，而不是“%2”</translation>
+    </message>
 </context>
 <context>
     <name>SettingsPanel</name>

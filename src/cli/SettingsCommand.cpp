@@ -4,6 +4,7 @@
 
 #include "CommandParser.h"
 #include "TerminationSignals.h"
+#include "l10n/Translations.h"
 #include "patch/FreeSpace.h"
 #include "settings/InstallFolderController.h"
 #include "settings/InstallFolderMove.h"
@@ -84,6 +85,10 @@ void printSettings()
         {QStringLiteral("taskbar progress"),
          {LauncherSettings::showTaskbarProgressKey(),
           onOff(LauncherSettings::storedShowTaskbarProgress())}},
+        {QStringLiteral("language"),
+         {LauncherSettings::languageKey(), LauncherSettings::storedLanguage().isEmpty()
+                                               ? QStringLiteral("system")
+                                               : LauncherSettings::storedLanguage()}},
     };
     QTextStream out(stdout);
     for (const auto &[name, keyAndValue] : rows)
@@ -149,7 +154,18 @@ struct Changes
     std::optional<int> downloadLimit;
     std::optional<bool> notifications;
     std::optional<bool> taskbarProgress;
+    // Empty for the system's language.
+    std::optional<QString> language;
 };
+
+// The codes --language takes: every language the launcher speaks.
+QStringList languageCodes()
+{
+    QStringList codes;
+    for (const Translations::Language &language : Translations::languages())
+        codes.append(language.code);
+    return codes;
+}
 
 std::optional<bool> readOnOff(const QString &value)
 {
@@ -236,12 +252,18 @@ int run(const QStringList &args)
         QStringLiteral("taskbar-progress"),
         QCoreApplication::translate("SettingsCommand", "the download's progress on the task bar"),
         QStringLiteral("on|off"));
+    const QCommandLineOption languageOption(
+        QStringLiteral("language"),
+        QCoreApplication::translate("SettingsCommand",
+                                    "the language from the next start on (%1), or system")
+            .arg(languageCodes().join(QStringLiteral(", "))),
+        QStringLiteral("CODE|system"));
     const QCommandLineOption resetOption(
         QStringLiteral("reset"),
         QCoreApplication::translate("SettingsCommand", "every setting back to its default"));
     for (const QCommandLineOption *option :
          {&installDirOption, &moveOption, &wrapperOption, &argumentsOption, &environmentOption,
-          &limitOption, &notificationsOption, &taskbarOption, &resetOption})
+          &limitOption, &notificationsOption, &taskbarOption, &languageOption, &resetOption})
         parser.addOption(*option);
     if (const std::optional<int> ended = parser.parse(args))
         return *ended;
@@ -281,6 +303,15 @@ int run(const QStringList &args)
                 QCoreApplication::translate("SettingsCommand", "--%1 takes on or off, not '%2'")
                     .arg(option->names().first(), parser.value(*option)));
     }
+    if (parser.isSet(languageOption)) {
+        const QString code = parser.value(languageOption);
+        if (code != QLatin1String("system") && !languageCodes().contains(code))
+            return parser.usageError(
+                QCoreApplication::translate("SettingsCommand",
+                                            "--language takes %1 or system, not '%2'")
+                    .arg(languageCodes().join(QStringLiteral(", ")), code));
+        changes.language = code == QLatin1String("system") ? QString() : code;
+    }
     const bool changesInstallDir = parser.isSet(installDirOption);
     if (changesInstallDir && parser.value(installDirOption).isEmpty())
         return parser.usageError(
@@ -290,7 +321,7 @@ int run(const QStringList &args)
             QCoreApplication::translate("SettingsCommand", "--move goes with --install-dir DIR"));
     const bool changesOthers = changes.wrapper || changes.arguments || changes.environment ||
                                changes.downloadLimit || changes.notifications ||
-                               changes.taskbarProgress;
+                               changes.taskbarProgress || changes.language;
     if (parser.isSet(resetOption) && (changesInstallDir || changesOthers))
         return parser.usageError(
             QCoreApplication::translate("SettingsCommand", "--reset goes alone"));
@@ -301,7 +332,8 @@ int run(const QStringList &args)
         for (const QString &key :
              {LauncherSettings::launchWrapperKey(), LauncherSettings::launchArgumentsKey(),
               LauncherSettings::launchEnvironmentKey(), LauncherSettings::downloadLimitKey(),
-              LauncherSettings::notifyWhenDoneKey(), LauncherSettings::showTaskbarProgressKey()})
+              LauncherSettings::notifyWhenDoneKey(), LauncherSettings::showTaskbarProgressKey(),
+              LauncherSettings::languageKey()})
             stored = LauncherSettings::store(key, QVariant()) && stored;
     }
     auto store = [&stored](const QString &key, const auto &value) {
@@ -314,6 +346,11 @@ int run(const QStringList &args)
     store(LauncherSettings::downloadLimitKey(), changes.downloadLimit);
     store(LauncherSettings::notifyWhenDoneKey(), changes.notifications);
     store(LauncherSettings::showTaskbarProgressKey(), changes.taskbarProgress);
+    if (changes.language)
+        stored = LauncherSettings::store(
+                     LauncherSettings::languageKey(),
+                     changes.language->isEmpty() ? QVariant() : QVariant(*changes.language)) &&
+                 stored;
     if (!stored) {
         StatusOutput::say(QCoreApplication::translate(
             "SettingsCommand", "vantor-launcher settings: the settings could not be written\n"));

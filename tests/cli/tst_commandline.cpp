@@ -159,7 +159,7 @@ void TestCommandLine::everyCommandHasItsHelp_data()
         << QStringList{"settings", "--help"}
         << "Usage: vantor-launcher settings [--install-dir DIR] [--move] [--wrapper TEXT] "
            "[--arguments TEXT] [--environment TEXT] [--download-limit KBPS|off] "
-           "[--notifications on|off] [--taskbar-progress on|off] [--reset]"
+           "[--notifications on|off] [--taskbar-progress on|off] [--language CODE|system] [--reset]"
         << QStringList{"  --install-dir <DIR>  ", "  --download-limit <KBPS|off>  ", "  --reset  "};
     QTest::newRow("check-update") << QStringList{"check-update", "--help"}
                                   << "Usage: vantor-launcher check-update" << none;
@@ -268,7 +268,8 @@ void TestCommandLine::settingsCommand_data()
                              "environment       launchEnvironment    (none)\n"
                              "download limit    downloadLimitKBps    off\n"
                              "notifications     notifyWhenDone       on\n"
-                             "taskbar progress  showTaskbarProgress  on\n";
+                             "taskbar progress  showTaskbarProgress  on\n"
+                             "language          language             system\n";
     const QString documents = "Documents/Vantor Online";
     QTest::newRow("every setting, defaults")
         << none << QStringList{"settings"} << 0 << defaults << ""
@@ -277,7 +278,7 @@ void TestCommandLine::settingsCommand_data()
         << none << QStringList{"settings",    "--wrapper",           "gamemoderun",
                                "--arguments", "-win -nosound",       "--download-limit",
                                "2500",        "--notifications=off", "--taskbar-progress",
-                               "off"}
+                               "off",         "--language",          "pt_BR"}
         << 0
         << "wrapper           launchWrapper        gamemoderun\n"
            "arguments         launchArguments      -win -nosound\n"
@@ -285,11 +286,12 @@ void TestCommandLine::settingsCommand_data()
            "download limit    downloadLimitKBps    2500 KB/s\n"
            "notifications     notifyWhenDone       off\n"
            "taskbar progress  showTaskbarProgress  off\n"
+           "language          language             pt_BR\n"
         << ""
         << "";
     QTest::newRow("reset, data left where it is")
-        << QStringList{"settings", "--wrapper",     "x",           "--download-limit",
-                       "9",        "--install-dir", "<home>/Games"}
+        << QStringList{"settings",     "--wrapper",  "x", "--download-limit", "9", "--install-dir",
+                       "<home>/Games", "--language", "ru"}
         << QStringList{"settings", "--reset"} << 0 << defaults << "" << documents;
     QTest::newRow("new folder, data not moved")
         << none << QStringList{"settings", "--install-dir", "<home>/Games"} << 0
@@ -318,6 +320,8 @@ void TestCommandLine::settingsCommand_data()
           "--download-limit takes KB/s from 1 to 10000000, or off; not '-5'");
     usage("limit too high", {"--download-limit", "10000001"},
           "--download-limit takes KB/s from 1 to 10000000, or off; not '10000001'");
+    usage("a language not spoken", {"--language", "xx"},
+          "--language takes en, de, fr, es, pt_BR, ru, pl, zh_CN or system, not 'xx'");
     usage("on or off only", {"--notifications", "yes"},
           "--notifications takes on or off, not 'yes'");
     usage("line break in a text", {"--environment", "A=1\nB=2"},
